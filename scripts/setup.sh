@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building and testing Brenwick needs on Debian 12, if missing.
+# As root it installs; otherwise it prints the exact command to run and fails.
+set -euo pipefail
+
+PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest libgtest-dev
+          fonts-liberation fonts-dejavu-core xvfb xauth)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+  echo "Missing packages. Run as root:" >&2
+  echo "  apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi

@@ -1,0 +1,68 @@
+#include "app/cli/Cli.h"
+
+#include "kit/BrenwickError.h"
+
+#include <QCommandLineParser>
+#include <iterator>
+
+namespace cli {
+
+namespace {
+
+const CommandInfo kCommands[] = {
+    {"picture", "encode an image as picture text, or decode picture text to BMP", pictureCommand},
+};
+
+const QString kToolName = QStringLiteral("brenwick-cli");
+
+QString usageText()
+{
+    QString text = QStringLiteral("Usage: %1 [--help] [--version] COMMAND [ARGS...]\n\n"
+                                  "Velmora Brenwick command-line companion.\n\nCommands:\n").arg(kToolName);
+    for (const CommandInfo &c : kCommands)
+        text += QStringLiteral("  %1  %2\n").arg(QString::fromLatin1(c.name).leftJustified(10), QString::fromUtf8(c.summary));
+    text += QStringLiteral("\nRun \"%1 COMMAND --help\" for a command's options.\n").arg(kToolName);
+    return text;
+}
+
+} // namespace
+
+int run(const QStringList &arguments, Context &ctx)
+{
+    const QStringList args = arguments.mid(1);
+    if (args.isEmpty()) {
+        ctx.err << usageText();
+        ctx.err.flush();
+        return ExitUsage;
+    }
+    const QString &first = args.constFirst();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
+        ctx.out << usageText();
+        return ExitOk;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        ctx.out << kToolName << ' ' << QStringLiteral(BRENWICK_VERSION) << '\n';
+        return ExitOk;
+    }
+    for (const CommandInfo &c : kCommands) {
+        if (first != QLatin1String(c.name))
+            continue;
+        try {
+            // The command sees its own name as argv[0], as QCommandLineParser expects.
+            return c.run(QStringList{kToolName + QLatin1Char(' ') + first} + args.mid(1), ctx);
+        } catch (const UsageError &e) {
+            ctx.err << kToolName << ": " << e.text << '\n';
+            return ExitUsage;
+        } catch (const BrenwickError &e) {
+            ctx.err << kToolName << ": " << e.message() << '\n';
+            return ExitFailure;
+        } catch (const std::exception &e) {
+            ctx.err << kToolName << ": " << QString::fromLocal8Bit(e.what()) << '\n';
+            return ExitFailure;
+        }
+    }
+    ctx.err << kToolName << ": unknown command \"" << first << "\"\n" << usageText();
+    return ExitUsage;
+}
+
+} // namespace cli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+class QIODevice;
+
+// The command-line companion: "brenwick-cli COMMAND ARGS...". Each command is a
+// function in src/app/cli/ listed in the table of Cli.cpp. Commands print their
+// result to out, errors to err (the caller prefixes "brenwick-cli: "), and return
+// the exit status. They throw BrenwickError for failures (status 1) and
+// CliUsageError for bad arguments (status 2).
+namespace cli {
+
+struct Context
+{
+    QTextStream &out;
+    QTextStream &err;
+    QIODevice &in;   // standard input
+};
+
+using Command = int (*)(const QStringList &args, Context &ctx);
+
+struct CommandInfo
+{
+    const char *name;
+    const char *summary;   // one line for --help
+    Command run;
+};
+
+class UsageError : public std::runtime_error
+{
+public:
+    explicit UsageError(const QString &message)
+        : std::runtime_error(message.toStdString()), text(message) {}
+    QString text;
+};
+
+enum ExitStatus { ExitOk = 0, ExitFailure = 1, ExitUsage = 2 };
+
+// Runs the whole tool: argv[0] is the program name. A QCoreApplication (or
+// QApplication) must exist.
+int run(const QStringList &arguments, Context &ctx);
+
+// The commands.
+int pictureCommand(const QStringList &args, Context &ctx);
+
+} // namespace cli

@@ -1,0 +1,65 @@
+#include "kit/UserPrompt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+UserPrompt::Answer QtUserPrompt::ask(const QString &caption, const QString &text, Buttons buttons, Icon icon)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    box.setButtonText(QMessageBox::Yes, QStringLiteral("Да"));
+    box.setButtonText(QMessageBox::No, QStringLiteral("Нет"));
+    box.setButtonText(QMessageBox::Cancel, QStringLiteral("Отмена"));
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+QString QtUserPrompt::toQtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    return out.join(QStringLiteral(";;"));
+}
+
+QString QtUserPrompt::openFileName(const QString &caption, const QString &dir, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, caption, dir, toQtFilter(filter));
+}
+
+QString QtUserPrompt::saveFileName(const QString &caption, const QString &dir, const QString &filter,
+                                   const QString &defaultSuffix)
+{
+    QFileDialog dialog(m_parent, caption, dir, toQtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtUserPrompt::folder(const QString &caption, const QString &dir)
+{
+    return QFileDialog::getExistingDirectory(m_parent, caption, dir);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every question to the user and every file or folder dialog goes through this
+// interface. The editor installs QtUserPrompt; tests install a scripted one, so
+// that nothing in a test blocks on a modal dialog.
+class UserPrompt
+{
+public:
+    enum class Answer { Ok, Yes, No, Cancel };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Icon { None, Information, Warning, Error, Question };
+
+    virtual ~UserPrompt() = default;
+
+    // A modal message box; returns the button pressed (Cancel when closed).
+    virtual Answer ask(const QString &caption, const QString &text, Buttons buttons, Icon icon) = 0;
+
+    // File dialogs: filter in the form "Файлы XML|*.xml" (pairs of description|masks).
+    // An empty result means the user cancelled.
+    virtual QString openFileName(const QString &caption, const QString &dir, const QString &filter) = 0;
+    virtual QString saveFileName(const QString &caption, const QString &dir, const QString &filter,
+                                 const QString &defaultSuffix) = 0;
+    virtual QString folder(const QString &caption, const QString &dir) = 0;
+
+    // Shorthand for a plain message with an OK button.
+    void inform(const QString &caption, const QString &text, Icon icon = Icon::Information)
+    {
+        ask(caption, text, Buttons::Ok, icon);
+    }
+};
+
+// The real dialogs, parented to a window.
+class QtUserPrompt : public UserPrompt
+{
+public:
+    explicit QtUserPrompt(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    Answer ask(const QString &caption, const QString &text, Buttons buttons, Icon icon) override;
+    QString openFileName(const QString &caption, const QString &dir, const QString &filter) override;
+    QString saveFileName(const QString &caption, const QString &dir, const QString &filter,
+                         const QString &defaultSuffix) override;
+    QString folder(const QString &caption, const QString &dir) override;
+
+    // "Файлы XML|*.xml|Все файлы|*.*" -> "Файлы XML (*.xml);;Все файлы (*.*)"
+    static QString toQtFilter(const QString &filter);
+
+private:
+    QWidget *m_parent;
+};

@@ -1,0 +1,49 @@
+#include "app/cli/Cli.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList &args)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    QBuffer in;
+    in.open(QIODevice::ReadOnly);
+    cli::Context ctx{outStream, errStream, in};
+    CliRun r;
+    r.status = cli::run(QStringList{QStringLiteral("brenwick-cli")} + args, ctx);
+    outStream.flush();
+    errStream.flush();
+    r.out = out;
+    r.err = err;
+    return r;
+}
+
+} // namespace
+
+TEST(Cli, VersionAndHelpAndUsageErrors)
+{
+    CliRun v = runCli({QStringLiteral("--version")});
+    EXPECT_EQ(v.status, 0);
+    EXPECT_EQ(v.out, QStringLiteral("brenwick-cli 1.1.2\n"));
+
+    CliRun h = runCli({QStringLiteral("--help")});
+    EXPECT_EQ(h.status, 0);
+    EXPECT_TRUE(h.out.contains(QStringLiteral("picture")));
+
+    CliRun none = runCli({});
+    EXPECT_EQ(none.status, 2);
+
+    CliRun bad = runCli({QStringLiteral("frobnicate")});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.startsWith(QStringLiteral("brenwick-cli: unknown command")));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "kit/UserPrompt.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A UserPrompt for tests: answers come from queues filled by the test, and
+// every question asked is recorded (caption and text) for assertions.
+// An empty queue answers Cancel / an empty file name.
+class ScriptedPrompt : public UserPrompt
+{
+public:
+    struct Asked
+    {
+        QString caption;
+        QString text;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    QList<Answer> answers;
+    QStringList openNames;
+    QStringList saveNames;
+    QStringList folders;
+    QList<Asked> asked;
+    QStringList dialogsShown;   // captions of file/folder dialogs, in order
+
+    Answer ask(const QString &caption, const QString &text, Buttons buttons, Icon icon) override
+    {
+        asked.append({caption, text, buttons, icon});
+        if (answers.isEmpty())
+            return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        return answers.takeFirst();
+    }
+    QString openFileName(const QString &caption, const QString &, const QString &) override
+    {
+        dialogsShown << caption;
+        return openNames.isEmpty() ? QString() : openNames.takeFirst();
+    }
+    QString saveFileName(const QString &caption, const QString &, const QString &, const QString &) override
+    {
+        dialogsShown << caption;
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
+    QString folder(const QString &caption, const QString &) override
+    {
+        dialogsShown << caption;
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
+};
