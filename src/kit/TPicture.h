@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// The picture container: holds at most one graphic (a bitmap, or a JPEG, PNG,
+// GIF or icon image read through Qt's image readers), knows its kind, size,
+// emptiness and whether it is drawn transparently, and reports every change to
+// one listener. Metafiles are not supported on this platform.
+class TPicture : public QObject
+{
+    Q_OBJECT
+public:
+    enum GraphicKind { gkNone, gkBitmap, gkJpeg, gkPng, gkGif, gkIcon };
+    Q_ENUM(GraphicKind)
+
+    using ChangeHandler = std::function<void(TPicture *)>;
+
+    explicit TPicture(QObject *parent = nullptr);
+
+    GraphicKind kind() const { return m_kind; }
+    bool hasGraphic() const { return m_kind != gkNone; }
+    // True without a graphic, or when the graphic has no pixels.
+    bool isEmpty() const { return m_kind == gkNone || m_image.isNull(); }
+    int width() const { return m_image.isNull() ? 0 : m_image.width(); }
+    int height() const { return m_image.isNull() ? 0 : m_image.height(); }
+    const QImage &image() const { return m_image; }
+
+    // The graphic's transparency switch (bitmaps: leave the transparent colour
+    // undrawn). Icons and other images with an alpha channel keep their own.
+    bool transparent() const { return m_transparent; }
+    void setTransparent(bool value);
+
+    // A bitmap's transparent colour: the explicit one when set, else white for a
+    // two-colour bitmap, else the colour of its bottom-left pixel.
+    QRgb bitmapTransparentColor() const;
+    void setExplicitTransparentColor(QRgb color);
+    void clearExplicitTransparentColor();
+
+    // Puts a bitmap into the picture (a null image gives an empty bitmap).
+    void setBitmap(const QImage &image);
+    // Puts any graphic into the picture.
+    void setGraphic(const QImage &image, GraphicKind kind);
+    // Removes the graphic.
+    void clear();
+    // Copies another picture's graphic (and transparency).
+    void assign(const TPicture &other);
+
+    // Makes the picture hold a bitmap: no graphic gives an empty bitmap; another
+    // kind is drawn onto a 24-bit bitmap of its own size over white.
+    void makeBitmap();
+
+    // Loads a file by its content; throws BrenwickError with a clear message when
+    // the file cannot be read or is not a supported picture.
+    void loadFromFile(const QString &fileName);
+
+    void setOnChange(ChangeHandler handler) { m_onChange = std::move(handler); }
+
+    // Tells the listener that the picture changed.
+    void changed();
+
+private:
+    GraphicKind m_kind = gkNone;
+    QImage m_image;
+    bool m_transparent = false;
+    bool m_hasExplicitTransparentColor = false;
+    QRgb m_explicitTransparentColor = 0;
+    ChangeHandler m_onChange;
+};
