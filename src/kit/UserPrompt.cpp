@@ -1,5 +1,6 @@
 #include "kit/UserPrompt.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -23,9 +24,9 @@ UserPrompt::Answer QtUserPrompt::ask(const QString &caption, const QString &text
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("Да"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("Нет"));
-    box.setButtonText(QMessageBox::Cancel, QStringLiteral("Отмена"));
+    if (QAbstractButton *b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("Да"));
+    if (QAbstractButton *b = box.button(QMessageBox::No)) b->setText(QStringLiteral("Нет"));
+    if (QAbstractButton *b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Отмена"));
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
