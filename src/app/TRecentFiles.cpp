@@ -59,8 +59,11 @@ void TRecentFiles::Read(QSettings &settings)
 {
     settings.beginGroup(QString::fromUtf8(kSection));
     const int count = int(settings.childKeys().size());
-    for (int i = 1; i <= count; ++i)
-        Append(settings.value(Key(i)).toString());
+    for (int i = 1; i <= count; ++i) {
+        // A key the count reaches but the file lacks holds no path.
+        if (settings.contains(Key(i)))
+            Append(settings.value(Key(i)).toString());
+    }
     settings.endGroup();
 }
 
