@@ -39,14 +39,18 @@ bool paintsGradient(const TBackgroundPicture &picture, const QSize &client, bool
     return colorGradient;
 }
 
-void paintGradient(QPainter &painter, const QSize &client, quint32 top, quint32 bottom)
+void paintGradient(QPainter &painter, const QSize &client, quint32 top, quint32 bottom, const QRect &dirty)
 {
     const int cw = client.width();
     const int ch = client.height();
     if (cw <= 0 || ch <= 0)
         return;
-    for (int y = 0; y < ch; ++y)
-        painter.fillRect(QRect(0, y, cw, 1), QColor::fromRgb(gradientRowColor(top, bottom, y, ch)));
+    QRect area(0, 0, cw, ch);
+    if (dirty.isValid())
+        area &= dirty;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        painter.fillRect(QRect(area.left(), y, area.width(), 1),
+                         QColor::fromRgb(gradientRowColor(top, bottom, y, ch)));
 }
 
 void paintSelectionFrame(QPainter &painter, const QRect &bounds)

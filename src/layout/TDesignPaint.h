@@ -31,8 +31,10 @@ struct TBackgroundPicture
 // its proportions, or stretched and hidden), and the gradient is on.
 bool paintsGradient(const TBackgroundPicture &picture, const QSize &client, bool colorGradient);
 
-// Draws the gradient rows 0 .. ch - 1, each from x = 0 to client width - 1.
-void paintGradient(QPainter &painter, const QSize &client, quint32 top, quint32 bottom);
+// Draws the gradient rows 0 .. ch - 1, each from x = 0 to client width - 1;
+// with a dirty rectangle, only the rows and columns it covers.
+void paintGradient(QPainter &painter, const QSize &client, quint32 top, quint32 bottom,
+                   const QRect &dirty = QRect());
 
 // The selection frame around an object with bounds (Left, Top, Width, Height):
 // the rectangle from (Left, Top) to (Left + Width, Top + Height), end excluded,

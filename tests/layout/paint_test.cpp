@@ -46,6 +46,20 @@ TEST(Gradient, RisingAndFallingBytesTruncateTowardZero)
     EXPECT_EQ(gradientRowColor(0x0000FF00, 0, 1, 2), qRgb(0, 128, 0));
 }
 
+TEST(Gradient, DirtyRectangleRowsMatchTheFullPaint)
+{
+    const QImage full = gradientImage({64, 100}, 0x00FF8000, 0x000080FF);
+    QImage part(64, 100, QImage::Format_RGB32);
+    part.fill(Qt::magenta);
+    QPainter p(&part);
+    paintGradient(p, {64, 100}, 0x00FF8000, 0x000080FF, QRect(10, 37, 20, 30));
+    p.end();
+    EXPECT_EQ(part.pixel(10, 37), full.pixel(10, 37));
+    EXPECT_EQ(part.pixel(29, 66), full.pixel(29, 66));
+    EXPECT_EQ(part.pixel(30, 66), QColor(Qt::magenta).rgb());
+    EXPECT_EQ(part.pixel(10, 67), QColor(Qt::magenta).rgb());
+}
+
 TEST(Gradient, SystemColourTakenAsItStands)
 {
     // A system colour ($FF00000F) is not resolved: its low bytes are used.
