@@ -28,7 +28,8 @@ void TFolderScan::Run()
 void TFolderScan::scan(const QString &path, int depth, TImportTarget::Node parent)
 {
     ++m_folders;
-    m_target.folderStarted(path);
+    if (m_progress)
+        m_progress(path);
 
     TImportTarget::Node group = nullptr;
     if (m_options.oneGroup && parent) {

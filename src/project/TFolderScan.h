@@ -5,6 +5,8 @@
 #include "project/TImportOptions.h"
 #include "project/TImportTarget.h"
 
+#include <functional>
+
 // The folder import without a window: one group per folder and one program
 // entry per file, named and placed by the options, into a target.
 //
@@ -23,6 +25,10 @@ public:
     // Nothing happens for an empty folder name.
     void Run();
 
+    // Called with each folder's path (as the scan forms it, ending with "/")
+    // before the folder is searched.
+    void setProgress(std::function<void(const QString &)> progress) { m_progress = std::move(progress); }
+
     // Counters of the last run.
     int foldersSearched() const { return m_folders; }
     int programsAdded() const { return m_programs; }
@@ -35,6 +41,7 @@ private:
     TImportNaming m_naming;
     QList<TFileMask> m_dirMasks;
     QList<TFileMask> m_fileMasks;
+    std::function<void(const QString &)> m_progress;
     int m_folders = 0;
     int m_programs = 0;
 };

@@ -30,6 +30,10 @@ public:
     // Deletes an entry with its subtree, without asking.
     virtual void deleteEntry(Node entry) = 0;
 
-    // The scan is about to search a folder (path as the scan forms it).
-    virtual void folderStarted(const QString &path) { (void)path; }
+    // Around a whole import: the editor hides its windows before the first
+    // entry and, afterwards, selects once, refreshes the menu, sets the
+    // modified flag and shows its windows again. end() runs also when the
+    // import stopped early.
+    virtual void begin() {}
+    virtual void end() {}
 };

@@ -1,3 +1,4 @@
+#include "import_fixture.h"
 #include "project/TFileMask.h"
 
 #include <gtest/gtest.h>

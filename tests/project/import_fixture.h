@@ -5,6 +5,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // A folder tree on disk for import checks: paths relative to a temporary
 // folder, those ending with "/" are folders, the rest are files (each file

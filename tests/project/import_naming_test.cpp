@@ -1,3 +1,4 @@
+#include "import_fixture.h"
 #include "project/TImportNaming.h"
 
 #include <gtest/gtest.h>
