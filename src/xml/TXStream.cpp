@@ -7,9 +7,9 @@
 
 // ---- TXInput ----
 
-TXInput::TXInput(QIODevice &device) : m_device(&device)
+TXInput::TXInput(QIODevice &device, qsizetype bufferSize) : m_device(&device)
 {
-    m_buffer.resize(kBufferSize);
+    m_buffer.resize(qMax<qsizetype>(1, bufferSize));
 }
 
 TXInput::TXInput(QByteArrayView data) : m_data(data.data()), m_len(data.size()) {}

@@ -17,7 +17,7 @@ class TXInput
 public:
     // Reads the device from its current position. The input reads ahead, so the
     // device's position afterwards is not defined.
-    explicit TXInput(QIODevice &device);
+    explicit TXInput(QIODevice &device, qsizetype bufferSize = kBufferSize);
     // Reads bytes in memory; they must outlive the input.
     explicit TXInput(QByteArrayView data);
 
@@ -50,7 +50,10 @@ private:
     bool fill();   // false at end of input
     [[noreturn]] static void unexpectedEnd();
 
+public:
     static constexpr qsizetype kBufferSize = 64 * 1024;
+
+private:
     static constexpr qsizetype kNameCacheLimit = 512;
 
     QIODevice *m_device = nullptr;
