@@ -1,6 +1,7 @@
 #include "xml/TXDocument.h"
 
 #include "kit/BrenwickError.h"
+#include "kit/UserPrompt.h"
 #include "xml/TXStream.h"
 
 #include <QFile>
@@ -85,4 +86,11 @@ bool TXDocument::SaveToFile(const QString &fileName)
         throw BrenwickError(QStringLiteral("Stream write error"));
     m_fileName = name;
     return true;
+}
+
+TXDocument::ReportHandler TXDocument::ReportThrough(UserPrompt &prompt)
+{
+    return [&prompt](const QString &caption, const QString &text) {
+        prompt.inform(caption, text, UserPrompt::Icon::Error);
+    };
 }

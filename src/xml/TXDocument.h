@@ -9,6 +9,7 @@
 
 class TXInput;
 class TXOutput;
+class UserPrompt;
 
 // An XML document of the program: the root element, the name of the file last
 // loaded or saved, a header written before the root on save, and the root's
@@ -75,6 +76,8 @@ public:
     QByteArray ToBytes();
 
     void SetReportHandler(ReportHandler handler) { m_report = std::move(handler); }
+    // A handler that shows the failure as an error message with an OK button.
+    static ReportHandler ReportThrough(UserPrompt &prompt);
     // The text of the last failure to open a file; empty after a successful load.
     const QString &LastError() const { return m_lastError; }
 

@@ -1,4 +1,5 @@
 #include "XmlTestUtil.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,16 @@ TEST(XmlDocumentFile, AFileThatCannotBeOpenedIsReportedAndChangesNothing)
     EXPECT_EQ(doc.LastError(), text);
     EXPECT_EQ(doc.FileName(), QStringLiteral("previous.xml"));
     EXPECT_EQ(doc.Root()->ChildCount(), 1);
+
+    // The editor shows it as an error message.
+    ScriptedPrompt prompt;
+    doc.SetReportHandler(TXDocument::ReportThrough(prompt));
+    EXPECT_FALSE(doc.LoadFromFile(missing));
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].caption, QStringLiteral("Ошибка"));
+    EXPECT_EQ(prompt.asked[0].text, text);
+    EXPECT_EQ(prompt.asked[0].icon, UserPrompt::Icon::Error);
+    EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::Ok);
 
     // A folder is not a file either; without a handler only the result tells.
     doc.SetReportHandler(nullptr);
