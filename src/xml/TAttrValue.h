@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <concepts>
+#include <type_traits>
 
 // One attribute value of the XML document model: the value's text form, or the
 // missing marker that GetAttr gives for an attribute that does not exist.
@@ -30,6 +31,18 @@ public:
     TAttrValue(T value) : m_value(QString::number(value)), m_missing(false)
     {
     }
+    // Enumerations are stored as their ordinal number.
+    template <typename T>
+        requires std::is_enum_v<T>
+    TAttrValue(T value) : TAttrValue(static_cast<std::underlying_type_t<T>>(value))
+    {
+    }
+    // Without these, floating-point numbers and other pointers would silently
+    // become Booleans.
+    template <std::floating_point T>
+    TAttrValue(T) = delete;
+    template <typename T>
+    TAttrValue(T *) = delete;
 
     bool IsMissing() const { return m_missing; }
 

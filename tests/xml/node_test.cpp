@@ -85,6 +85,13 @@ TEST(XmlValues, TypedValuesAreStoredInTheirTextForm)
     EXPECT_EQ(TAttrValue(quint32(0xFFFFFFFFu)).Value(), QStringLiteral("4294967295"));
     EXPECT_EQ(TAttrValue(0x1FFFFFFF).Value(), QStringLiteral("536870911"));
     EXPECT_EQ(TAttrValue("text").Value(), QStringLiteral("text"));
+    // Enumerations are written as ordinals, not as Booleans.
+    enum Style { First, Second, Third };
+    enum class Action : quint8 { Exit, Minimize, Browse };
+    EXPECT_EQ(TAttrValue(Third).Value(), QStringLiteral("2"));
+    EXPECT_EQ(TAttrValue(Action::Browse).Value(), QStringLiteral("2"));
+    static_assert(!std::is_constructible_v<TAttrValue, double>);
+    static_assert(!std::is_constructible_v<TAttrValue, int *>);
 }
 
 TEST(XmlValues, ConversionsBackAndTheirFailures)
