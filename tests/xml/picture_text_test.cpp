@@ -260,3 +260,78 @@ TEST(PictureText, AFailedDecodeLeavesThePictureAsItWas)
     EXPECT_EQ(changes, 0);
     EXPECT_TRUE(samePixels(picture.image(), twoByTwo()));
 }
+
+namespace {
+
+// A bottom-up BMP with a 40-byte header, a palette and the given pixel data.
+QByteArray handMadeBitmap(int width, int height, int bits, quint32 compression, const QList<QRgb> &palette,
+                          const QByteArray &pixels)
+{
+    QByteArray table;
+    for (QRgb c : palette) {
+        table.append(char(qBlue(c)));
+        table.append(char(qGreen(c)));
+        table.append(char(qRed(c)));
+        table.append('\0');
+    }
+    QByteArray b(54, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    qToLittleEndian<quint32>(quint32(54 + table.size() + pixels.size()), b.data() + 2);
+    qToLittleEndian<quint32>(quint32(54 + table.size()), b.data() + 10);
+    qToLittleEndian<quint32>(40, b.data() + 14);
+    qToLittleEndian<qint32>(width, b.data() + 18);
+    qToLittleEndian<qint32>(height, b.data() + 22);
+    qToLittleEndian<quint16>(1, b.data() + 26);
+    qToLittleEndian<quint16>(quint16(bits), b.data() + 28);
+    qToLittleEndian<quint32>(compression, b.data() + 30);
+    qToLittleEndian<quint32>(quint32(pixels.size()), b.data() + 34);
+    qToLittleEndian<quint32>(quint32(palette.size()), b.data() + 46);
+    return b + table + pixels;
+}
+
+} // namespace
+
+// Qt's reader leaves pixels that run-length data skips unset; they must read
+// as colour 0, the same every time, and never as whatever memory held.
+TEST(PictureText, RunLengthBitmapsReadCompletelyAndDeterministically)
+{
+    const QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    // 4x3, 8 bits: bottom row "1 1 2 3", end of line; a delta of 2 right and 1
+    // up skips the middle row; absolute "3 2 1" (padded) from x=2 on the top row,
+    // clipped at its edge; end of bitmap.
+    const QByteArray rle8("\x02\x01\x01\x02\x01\x03\x00\x00"
+                          "\x00\x02\x02\x01"
+                          "\x00\x03\x03\x02\x01\x00"
+                          "\x00\x01",
+                          20);
+    const QImage eight = BitmapFromBytes(handMadeBitmap(4, 3, 8, 1, palette, rle8));
+    ASSERT_EQ(eight.size(), QSize(4, 3));
+    const QRgb k = qRgb(0, 0, 0), r = qRgb(255, 0, 0), g = qRgb(0, 255, 0), bl = qRgb(0, 0, 255);
+    const QList<QList<QRgb>> expected8{{k, k, bl, g}, {k, k, k, k}, {r, r, g, bl}};   // top row first
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(eight.pixel(x, y), expected8[y][x]) << x << "," << y;
+
+    // 4 bits: a run alternating 1 and 2 over 3 pixels, then absolute "3 3 1" on the next row.
+    const QByteArray rle4("\x03\x12\x00\x00\x00\x03\x33\x10\x00\x01", 10);
+    const QImage four = BitmapFromBytes(handMadeBitmap(4, 2, 4, 2, palette, rle4));
+    ASSERT_EQ(four.size(), QSize(4, 2));
+    const QList<QList<QRgb>> expected4{{bl, bl, r, k}, {r, g, r, k}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(four.pixel(x, y), expected4[y][x]) << x << "," << y;
+
+    // Nothing but the end of the bitmap: every pixel is colour 0.
+    const QImage blank = BitmapFromBytes(handMadeBitmap(64, 64, 8, 1, palette, QByteArray("\x00\x01", 2)));
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            ASSERT_EQ(blank.pixel(x, y), k);
+
+    // Run-length data must match its bit count and be stored bottom-up.
+    EXPECT_EQ(errorOf([&] { BitmapFromBytes(handMadeBitmap(4, 3, 4, 1, palette, rle8)); }), kNotValid);
+    EXPECT_EQ(errorOf([&] { BitmapFromBytes(handMadeBitmap(4, -3, 8, 1, palette, rle8)); }), kNotValid);
+    EXPECT_EQ(errorOf([&] { BitmapFromBytes(handMadeBitmap(4, 3, 8, 4, palette, rle8)); }), kNotValid);
+    // So large that no reader would hold it.
+    EXPECT_EQ(errorOf([&] { BitmapFromBytes(handMadeBitmap(30000, 30000, 8, 1, palette, rle8)); }), kNotValid);
+}
