@@ -17,7 +17,7 @@ namespace {
 constexpr int kDepth = 5;            // groups nested five deep
 constexpr int kSubgroups = 3;
 constexpr int kProgramsPerGroup = 16;
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 
 // Answers No to every question and cancels every dialog.
 class NoPrompt : public UserPrompt
