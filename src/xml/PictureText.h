@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QImage>
+#include <QString>
+
+class TPicture;
+
+// The text form in which pictures travel inside the XML design: the length of
+// the picture's BMP bytes in decimal, ";", and those bytes compressed as one
+// zlib stream (default level) in standard Base64 without line breaks. An empty
+// bitmap has no bytes: "0;" and the Base64 of zlib's compression of nothing.
+//
+// Errors (BrenwickError):
+//   "'%s' is not a valid integer value"  no ";" (%s empty) or a bad size field
+//   "Coding table entry not found."       a character outside the Base64
+//                                         alphabet other than CR, LF and
+//                                         trailing "="
+//   "Bitmap image is not valid"           data that does not inflate to exactly
+//                                         the size field's length (or that could
+//                                         not possibly, checked before anything
+//                                         is allocated), or that is not a BMP
+
+// Makes the picture hold a bitmap (an empty one when it holds nothing; other
+// kinds of image are drawn onto a 24-bit bitmap over white) and returns its
+// text form.
+QString PictureToText(TPicture &picture);
+
+// Replaces the picture's graphic by the bitmap the text describes; an empty
+// text, or a size field of 0 or below, gives an empty bitmap. On an error the
+// picture is left as it was.
+void TextToPicture(TPicture &picture, QStringView text);
+
+// The steps, for callers that need the bytes themselves.
+
+// The bitmap in the BMP file layout as Qt's BMP writer lays it out (14-byte
+// file header, 40-byte information header; 24-bit pixels for true-colour
+// images, palettes kept for 1-, 4- and 8-bit ones). A null image gives no bytes.
+QByteArray BitmapBytes(const QImage &bitmap);
+// Bytes to picture text.
+QString BytesToPictureText(QByteArrayView bytes);
+// Picture text to the bytes it carries (checked as described above, but not
+// read as a bitmap). A size of 0 or below gives no bytes.
+QByteArray PictureTextToBytes(QStringView text);
+// BMP bytes to an image; no bytes give a null image. Throws "Bitmap image is
+// not valid" for anything Qt's BMP reader would not read completely.
+QImage BitmapFromBytes(const QByteArray &bytes);
+
+// Standard Base64 decoding as the picture text needs it: CR and LF are
+// skipped, "=" may only fill the end.
+QByteArray DecodePictureBase64(QStringView text);

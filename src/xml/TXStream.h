@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QString>
+
+class QIODevice;
+
+// The input stream the XML reader consumes: bytes from a device, read through
+// a buffer of its own, or from bytes in memory. It offers the reading
+// primitives of the narrow reader. Every primitive stops at the end of input;
+// one that needs more bytes than there are throws
+// BrenwickError("Unexpected end of file").
+class TXInput
+{
+public:
+    // Reads the device from its current position. The input reads ahead, so the
+    // device's position afterwards is not defined.
+    explicit TXInput(QIODevice &device, qsizetype bufferSize = kBufferSize);
+    // Reads bytes in memory; they must outlive the input.
+    explicit TXInput(QByteArrayView data);
+
+    TXInput(const TXInput &) = delete;
+    TXInput &operator=(const TXInput &) = delete;
+
+    // Blanks are TAB, LF, CR and space.
+    static bool IsBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
+
+    // True when no byte is left.
+    bool AtEnd();
+
+    // Reads blanks; the first non-blank byte is left unread.
+    void SkipBlanks();
+    // SkipBlanks, then everything up to and including the next ">" (one inside
+    // quotes ends it too).
+    QByteArray ReadTag();
+    // Everything up to the next "<", which is left unread, without the TAB bytes.
+    QByteArray ReadText();
+
+    // Element nesting level of the element being read (0 outside any element).
+    int Depth() const { return m_depth; }
+
+    // Element and attribute names as text, shared between equal names.
+    QString NameText(QByteArrayView bytes);
+
+private:
+    friend class TXNode;
+
+    bool fill();   // false at end of input
+    [[noreturn]] static void unexpectedEnd();
+
+public:
+    static constexpr qsizetype kBufferSize = 64 * 1024;
+
+private:
+    static constexpr qsizetype kNameCacheLimit = 512;
+
+    QIODevice *m_device = nullptr;
+    QByteArray m_buffer;
+    const char *m_data = nullptr;
+    qsizetype m_pos = 0;
+    qsizetype m_len = 0;
+    int m_depth = 0;
+    QHash<QByteArray, QString> m_names;
+};
+
+// The output stream the XML writer writes to: a device (through a buffer; a
+// failed write throws BrenwickError("Stream write error")) or bytes in memory.
+// It holds the writer's depth counter, 0 when a save starts.
+class TXOutput
+{
+public:
+    explicit TXOutput(QIODevice &device);
+    explicit TXOutput(QByteArray &target);
+    ~TXOutput();
+
+    TXOutput(const TXOutput &) = delete;
+    TXOutput &operator=(const TXOutput &) = delete;
+
+    void Write(QByteArrayView bytes)
+    {
+        m_pending.append(bytes);
+        if (m_device && m_pending.size() >= kFlushSize)
+            Flush();
+    }
+    void WriteSpaces(qsizetype count) { m_pending.append(count, ' '); }
+    // Hands buffered bytes to the device; throws on a write error.
+    void Flush();
+
+    int Depth = 0;
+
+private:
+    static constexpr qsizetype kFlushSize = 256 * 1024;
+
+    QIODevice *m_device = nullptr;
+    QByteArray m_own;
+    QByteArray &m_pending;
+};
