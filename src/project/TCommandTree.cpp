@@ -143,12 +143,14 @@ void TCommandTree::RenumberRows(TBaseItem *parentOrRoot, int from)
 
 void TCommandTree::Insert(TBaseItem *item, TBaseItem *parentOrRoot, int row)
 {
+    ++m_changing;
     beginInsertRows(IndexOfParent(parentOrRoot), row, row);
     item->m_parent = parentOrRoot;
     parentOrRoot->m_children.insert(row, item);
     RenumberRows(parentOrRoot, row);
     ++m_count;
     endInsertRows();
+    --m_changing;
 }
 
 TBaseItem *TCommandTree::AddItem(const QString &name, TItemKind kind, TPlace place, bool withAutoExit)
@@ -178,6 +180,7 @@ void TCommandTree::RemoveSubtree(TBaseItem *item)
 {
     TBaseItem *parentOrRoot = item->m_parent;
     const int row = item->m_row;
+    ++m_changing;
     beginRemoveRows(IndexOfParent(parentOrRoot), row, row);
     parentOrRoot->m_children.removeAt(row);
     RenumberRows(parentOrRoot, row);
@@ -200,6 +203,7 @@ void TCommandTree::RemoveSubtree(TBaseItem *item)
     }
     m_count -= removed;
     endRemoveRows();
+    --m_changing;
     m_pendingItem = nullptr;
     EnsureCurrentValid(parentOrRoot, row, item);
     delete item;
@@ -278,6 +282,7 @@ void TCommandTree::Clear()
     });
     m_nextNumber = anyGroup ? kLowestNumber : lowest;
 
+    ++m_changing;
     beginResetModel();
     for (TBaseItem *item : m_root->m_children)
         delete item;
@@ -289,6 +294,7 @@ void TCommandTree::Clear()
     m_currentGroup = nullptr;
     m_pendingItem = nullptr;
     endResetModel();
+    --m_changing;
     Notify(tcMenu, nullptr);
 }
 
@@ -304,6 +310,7 @@ bool TCommandTree::MoveItem(TBaseItem *item, TBaseItem *newParent, int row)
     row = std::clamp(row, 0, dst->ChildCount());
     if (src == dst && (row == from || row == from + 1))
         return true;   // already there
+    ++m_changing;
     beginMoveRows(IndexOfParent(src), from, from, IndexOfParent(dst), row);
     src->m_children.removeAt(from);
     const int insertAt = (src == dst && row > from) ? row - 1 : row;
@@ -316,6 +323,7 @@ bool TCommandTree::MoveItem(TBaseItem *item, TBaseItem *newParent, int row)
         RenumberRows(dst, insertAt);
     }
     endMoveRows();
+    --m_changing;
     Notify(tcMenu, item);
     return true;
 }

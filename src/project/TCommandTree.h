@@ -118,6 +118,8 @@ public:
     void BeginUpdate();
     void EndUpdate();
     bool IsUpdating() const { return m_updating > 0; }
+    // True while rows are being inserted, removed or moved.
+    bool IsChangingStructure() const { return m_changing > 0; }
 
     // --- TMenuSource ----------------------------------------------------------
     bool isTreeEmpty() const override { return IsEmpty(); }
@@ -170,6 +172,7 @@ private:
     TBaseItem *m_currentGroup = nullptr;
 
     int m_updating = 0;
+    int m_changing = 0;
     bool m_pendingCurrent = false;
     TChanges m_pendingChanges;
     TBaseItem *m_pendingItem = nullptr;
