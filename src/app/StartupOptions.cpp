@@ -27,6 +27,18 @@ StartupOptions exitWith(int code, const QString &message)
 
 } // namespace
 
+StartupOptions StartupOptions::parseInfoRequest(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("--version"))
+            return parse({arguments.first(), arg});
+    }
+    return {};
+}
+
 StartupOptions StartupOptions::parse(const QStringList &arguments)
 {
     QStringList files;

@@ -15,6 +15,12 @@ struct StartupOptions
     QString message;        // what to print when outcome is Exit (stdout for 0, stderr otherwise)
     QString projectFile;    // absolute path, or empty when none was given
 
-    // arguments as QCoreApplication::arguments() gives them (program name first).
+    // arguments as QCoreApplication::arguments() gives them (program name first),
+    // after the toolkit has taken its own options out.
     static StartupOptions parse(const QStringList &arguments);
+
+    // "--help" or "--version" among the raw arguments (before "--"), looked at
+    // before the toolkit starts, so that they work without a display: the Exit
+    // outcome for them, or Run when neither is there.
+    static StartupOptions parseInfoRequest(const QStringList &arguments);
 };

@@ -65,3 +65,22 @@ TEST(StartupOptions, HelpAndVersionPrintAndEnd)
     // "-" alone is a file name (as in many tools), not an option
     EXPECT_EQ(parse({QStringLiteral("-")}).outcome, StartupOptions::Outcome::Run);
 }
+
+TEST(StartupOptions, HelpAndVersionAreFoundAmongTheToolkitsOwnOptions)
+{
+    const QString program = QStringLiteral("brenwick");
+    const StartupOptions version = StartupOptions::parseInfoRequest(
+        {program, QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--version")});
+    EXPECT_EQ(version.outcome, StartupOptions::Outcome::Exit);
+    EXPECT_EQ(version.message, QStringLiteral("brenwick 1.1.2\n"));
+    EXPECT_EQ(StartupOptions::parseInfoRequest({program, QStringLiteral("-h")}).exitCode, 0);
+    // the toolkit's options and files are left for later
+    const StartupOptions plain =
+        StartupOptions::parseInfoRequest({program, QStringLiteral("-style"), QStringLiteral("x"), QStringLiteral("a.xml")});
+    EXPECT_EQ(plain.outcome, StartupOptions::Outcome::Run);
+    EXPECT_TRUE(plain.projectFile.isEmpty());
+    // after "--" a file may be called --version
+    EXPECT_EQ(StartupOptions::parseInfoRequest({program, QStringLiteral("--"), QStringLiteral("--version")}).outcome,
+              StartupOptions::Outcome::Run);
+    EXPECT_EQ(StartupOptions::parseInfoRequest({}).outcome, StartupOptions::Outcome::Run);
+}
