@@ -3,6 +3,8 @@
 // recursive directory walk of the same tree in the same run. Prints times,
 // ratios and the memory each imported entry takes.
 
+#include "project/TCommandTree.h"
+#include "project/TCommandTreeTarget.h"
 #include "project/TFolderScan.h"
 #include "project/TImportTree.h"
 #include "project/TProgressForm.h"
@@ -102,38 +104,64 @@ int main(int argc, char **argv)
     std::printf("bare walk, std::filesystem:   %8.1f ms (%ld files)\n", fsWalk * 1e3, walked);
     std::printf("bare walk, QDirIterator:      %8.1f ms\n", qtWalk * 1e3);
 
-    auto importOnce = [&](bool oneGroup, TProgressForm *progress, int *entries, size_t *bytes) {
+    // Imports once into the editor's command tree (or, for comparison, into a
+    // plain tree in memory); reports the entries made and the heap they hold.
+    auto importOnce = [&](bool oneGroup, bool plainTree, TProgressForm *progress, int *entries, size_t *bytes) {
         TImportOptions o;
         o.dirName = root;
         o.oneGroup = oneGroup;
         const size_t before = heapInUse();
-        TImportTree tree;
-        TFolderScan scan(o, tree);
-        if (progress)
-            scan.setProgress([progress](const QString &p) { progress->ShowFolder(p); });
-        scan.Run();
-        if (entries)
-            *entries = tree.entryCount();
-        if (bytes)
-            *bytes = heapInUse() - before;
+        auto run = [&](TImportTarget &target) {
+            TFolderScan scan(o, target);
+            if (progress)
+                scan.setProgress([progress](const QString &p) { progress->ShowFolder(p); });
+            target.begin();
+            scan.Run();
+            target.end();
+        };
+        if (plainTree) {
+            TImportTree tree;
+            run(tree);
+            if (entries)
+                *entries = tree.entryCount();
+            if (bytes)
+                *bytes = heapInUse() - before;
+        } else {
+            TCommandTree tree;
+            TCommandTreeTarget target(tree);
+            run(target);
+            if (entries)
+                *entries = tree.Count();
+            if (bytes)
+                *bytes = heapInUse() - before;
+        }
     };
 
-    int entries = 0;
-    size_t bytes = 0;
-    importOnce(false, nullptr, &entries, &bytes);
-    const double plain = best([&] { importOnce(false, nullptr, nullptr, nullptr); });
-    std::printf("import, defaults:             %8.1f ms  %6.2fx std::filesystem walk  (%d entries, %.0f bytes/entry)\n",
-                plain * 1e3, plain / fsWalk, entries, double(bytes) / entries);
-
-    importOnce(true, nullptr, &entries, &bytes);
-    const double one = best([&] { importOnce(true, nullptr, nullptr, nullptr); });
-    std::printf("import, \"Всё в одну группу\": %8.1f ms  %6.2fx std::filesystem walk  (%d entries, %.0f bytes/entry)\n",
-                one * 1e3, one / fsWalk, entries, double(bytes) / entries);
-
+    struct Variant
+    {
+        const char *label;
+        bool oneGroup;
+        bool plainTree;
+        bool progress;
+    };
+    const Variant variants[] = {
+        {"command tree, defaults", false, false, false},
+        {"command tree, one group", true, false, false},
+        {"command tree, defaults, progress dialog", false, false, true},
+        {"plain tree, defaults", false, true, false},
+    };
     TProgressForm progress;
-    progress.PopUp(nullptr);
-    const double shown = best([&] { importOnce(false, &progress, nullptr, nullptr); });
-    progress.hide();
-    std::printf("import, defaults, progress:   %8.1f ms  %6.2fx std::filesystem walk\n", shown * 1e3, shown / fsWalk);
+    for (const Variant &v : variants) {
+        if (v.progress)
+            progress.PopUp(nullptr);
+        TProgressForm *shown = v.progress ? &progress : nullptr;
+        int entries = 0;
+        size_t bytes = 0;
+        importOnce(v.oneGroup, v.plainTree, shown, &entries, &bytes);
+        const double t = best([&] { importOnce(v.oneGroup, v.plainTree, shown, nullptr, nullptr); });
+        progress.hide();
+        std::printf("import, %-40s %8.1f ms  %5.2fx std::filesystem walk  (%d entries, %.0f bytes/entry)\n", v.label,
+                    t * 1e3, t / fsWalk, entries, double(bytes) / entries);
+    }
     return 0;
 }

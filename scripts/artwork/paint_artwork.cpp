@@ -1,7 +1,7 @@
 // Paints Brenwick's own artwork into resources/: the program icon (also in the
 // hicolor theme sizes), the command kinds' tree pictures, the menu and page icons,
-// the nine 64 x 64 pictures of the default stand-alone buttons, the about box's
-// title picture and the design window's built-in theme picture.
+// the nine 64 x 64 pictures of the default stand-alone buttons and the about box's
+// title picture.
 //
 // Built only on request (cmake --build build --target artwork) and run with the
 // resources folder as its argument; the PNGs it writes are committed, so a normal
@@ -654,30 +654,6 @@ QImage paintAboutTitle()
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage paintTheme()
-{
-    const int side = 200;
-    QImage image(side, side, QImage::Format_RGB888);
-    QImage work(side, side, QImage::Format_RGB32);
-    QPainter p(&work);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient bg(side / 2.0, side / 2.0, side * 0.75);
-    bg.setColorAt(0, QColor(40, 70, 200));
-    bg.setColorAt(1, QColor(0, 6, 60));
-    p.fillRect(work.rect(), bg);
-    // rings of light behind the disc
-    for (int i = 0; i < 5; ++i) {
-        p.setPen(QPen(QColor(140, 190, 255, 40 + i * 10), 1.5));
-        p.setBrush(Qt::NoBrush);
-        const qreal rr = 96 - i * 6;
-        p.drawEllipse(QPointF(100, 100), rr, rr);
-    }
-    disc(p, QPointF(100, 100), 74);
-    p.end();
-    image = work.convertToFormat(QImage::Format_RGB888);
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -732,7 +708,6 @@ int main(int argc, char **argv)
                        QStringLiteral("buttons/%1-%2.png").arg(QLatin1String(b.name), QLatin1String(l.name)));
 
     ok &= save(paintAboutTitle(), QStringLiteral("pictures/about-title.png"));
-    ok &= save(paintTheme(), QStringLiteral("pictures/theme-default.png"));
 
     QTextStream(stdout) << g_written << " pictures written to " << g_outDir << '\n';
     return ok ? 0 : 1;
