@@ -99,6 +99,22 @@ TEST_F(MainFormFixture, SettingsBringBackThePlaceAndTheRecentList)
     EXPECT_EQ(entries[1]->data().toString(), QStringLiteral("/x/b.xml"));
 }
 
+TEST_F(MainFormFixture, SettingsFileUsesThePlainSectionNames)
+{
+    form->AddRecentFile(QStringLiteral("/disc/Velmora.XML"));
+    form->AddRecentFile(QStringLiteral("/disc/b.xml"));
+    form->show();
+    ASSERT_TRUE(form->close());
+    QFile f(SettingsPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_TRUE(text.contains("[recent files]\nfile1=/disc/b.xml\nfile2=/disc/Velmora.XML\n")) << text.constData();
+    EXPECT_TRUE(text.contains("[window]\nheight=378\nleft=359\n")) << text.constData();
+    // And the next start reads it back.
+    Create();
+    EXPECT_EQ(form->RecentFiles().Paths(), (QStringList{QStringLiteral("/disc/b.xml"), QStringLiteral("/disc/Velmora.XML")}));
+}
+
 TEST_F(MainFormFixture, MenusHoldTheActionsWithTheirShortcutsAndChecks)
 {
     EXPECT_EQ(form->AFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
