@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -346,4 +347,40 @@ TEST_F(MainFormFixture, HelpAndAboutOnlyAnnounceThemselves)
     form->AAbout->trigger();
     EXPECT_EQ(help, 1);
     EXPECT_EQ(about, 1);
+}
+
+TEST_F(MainFormFixture, ClickingAnEntrySelectsItAndFillsTheFields)
+{
+    form->show();
+    Click(ikGroup);
+    Click(ikProgram);
+    QCoreApplication::processEvents();
+    const QRect rect = form->TreeView->visualRect(Tree().IndexOf(Tree().TopLevel()[0]));
+    QTest::mouseClick(form->TreeView->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(Tree().CurrentItem(), Tree().TopLevel()[0]);
+    EXPECT_EQ(form->leName->text(), QStringLiteral("Группа"));
+    EXPECT_FALSE(form->pCustom->isVisible());
+}
+
+TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
+{
+    form->show();
+    Click(ikProgram);
+    QMimeData mime;
+    mime.setUrls({QUrl(QStringLiteral("https://example.org/x")), QUrl::fromLocalFile(QStringLiteral("/media/disc/setup.exe"))});
+    const QPoint at = form->leCustom->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->leCustom, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->leCustom, &drop);
+    EXPECT_EQ(Tree().CurrentItem()->Custom(), QStringLiteral("/media/disc/setup.exe"));
+    EXPECT_TRUE(form->Project().Modified());
+
+    // Something that is not a local file is refused.
+    QMimeData text;
+    text.setUrls({QUrl(QStringLiteral("https://example.org/x"))});
+    QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->leCustom, &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }
