@@ -519,10 +519,16 @@ void TMainForm::CreateOptionsPage()
 
     auto *page = new QGridLayout(tsText);
     page->setContentsMargins(4, 4, 4, 4);
+    page->setSpacing(4);
     page->addWidget(gbExit, 0, 0);
-    page->addWidget(gbPath, 1, 0);
-    page->addWidget(gbAbout, 2, 0);
-    page->setRowStretch(2, 1);
+    page->addWidget(gbAbout, 0, 1);
+    page->addWidget(gbPath, 1, 0, 1, 2);
+    page->setRowStretch(0, 1);
+    page->setColumnStretch(1, 1);
+    for (QBoxLayout *l : {exitLayout, pathLayout, aboutLayout}) {
+        l->setContentsMargins(6, 2, 6, 4);
+        l->setSpacing(2);
+    }
 
     // cbOptionClick: every box and button writes the options at once.
     for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross, cbCdRoot})
