@@ -552,7 +552,7 @@ void TMainForm::OptionsFromControls()
     if (m_filling)
         return;
     TProjectOptions &o = m_project.Options();
-    const QSignalBlocker refill(this);
+    m_filling = true;   // the options' own change signal must not refill the page midway
     o.SetExitLevelUp(cbExitLevelUp->isChecked());
     o.SetExitAnyCommand(cbExitAnyCommand->isChecked());
     o.SetExitQuestion(cbExitQuestion->isChecked());
@@ -570,6 +570,7 @@ void TMainForm::OptionsFromControls()
     o.SetPathOption(path);
     if (mAbout->toPlainText() != o.About())
         o.SetAbout(mAbout->toPlainText());
+    m_filling = false;
 }
 
 void TMainForm::FillOptions()
