@@ -47,7 +47,8 @@ public:
     bool Visible() const { return m_visible; }
     void setVisible(bool visible) override;
 
-    // Moves and resizes within the size limits.
+    // Moves and resizes within the size limits (and, for controls that size
+    // themselves, to their content).
     void setBoundsRect(int left, int top, int width, int height);
 
     // Draws the surface in its own coordinates (0, 0 at its top-left corner).
@@ -60,6 +61,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Lets a descendant decide the size a bounds change ends with.
+    virtual void adjustBounds(int &width, int &height) const;
 
 private:
     void updateToolTip();

@@ -1,6 +1,7 @@
 #include "window/TTextBox.h"
 
 #include "window/DrawBevel.h"
+#include "window/DrawText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -160,13 +161,8 @@ QSize TTextBox::MeasureItem(const QString &text)
 
 void TTextBox::drawTextAt(const QString &text, int x, int y, TColor color)
 {
-    if (!m_canvas || text.isEmpty() || color.isNone())
-        return;
-    const QFont &font = Font()->toQFont();
-    m_canvas->setFont(font);
-    m_canvas->setPen(resolve(color));
-    m_canvas->setBrush(Qt::NoBrush);
-    m_canvas->drawText(x, y + QFontMetrics(font).ascent(), text);
+    if (m_canvas && !color.isNone())
+        DrawTextTransparent(*m_canvas, *Font(), text, x, y, resolve(color));
 }
 
 void TTextBox::DrawItem(const QString &text, int x, int y, bool)

@@ -111,6 +111,7 @@ public:
     QColor resolve(TColor color) const;
 
 protected:
+    void setCanvas(QPainter *painter) { m_canvas = painter; }
     // Keeps Lines in step with Text unless a group caption is shown, then repaints.
     void TextChanged();
     // Draws one row at y with the object's alignment; returns the row height.
