@@ -52,7 +52,7 @@ public:
         ++calls;
         return h;
     }
-    QList<int> prefixWidths(const TFont &font, const QString &text, int stopAbove) const override
+    QList<int> prefixWidths(const TFont &font, QStringView text, int stopAbove) const override
     {
         if (!m_cumulative)
             return TTextMeasure::prefixWidths(font, text, stopAbove);   // one textWidth per prefix

@@ -118,7 +118,9 @@ protected:
     int drawRow(const QString &text, qint64 y);
 
 private:
-    void cutPiece(QString &rest, QString &piece) const;
+    // The length of the next piece of line starting at pos, and the position
+    // after it with the following spaces skipped.
+    qsizetype cutPiece(const QString &line, qsizetype &pos) const;
 
     TPaintSurface *m_surface;
     bool m_shadow = true;

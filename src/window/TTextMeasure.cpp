@@ -6,11 +6,11 @@
 #include <QFontMetricsF>
 #include <cmath>
 
-QList<int> TTextMeasure::prefixWidths(const TFont &font, const QString &text, int stopAbove) const
+QList<int> TTextMeasure::prefixWidths(const TFont &font, QStringView text, int stopAbove) const
 {
     QList<int> widths{0};
     for (qsizetype k = 1; k <= text.size(); ++k) {
-        const int width = textWidth(font, text.left(k));
+        const int width = textWidth(font, text.left(k).toString());
         widths.append(width);
         if (width > stopAbove)
             break;
@@ -60,7 +60,7 @@ int TFontMeasure::cellHeight(const TFont &font) const
     return metrics.ascent() + metrics.descent();
 }
 
-QList<int> TFontMeasure::prefixWidths(const TFont &font, const QString &text, int stopAbove) const
+QList<int> TFontMeasure::prefixWidths(const TFont &font, QStringView text, int stopAbove) const
 {
     // Without kerning the advance of a text is the sum of its characters'
     // advances, rounded once; summing them here gives every prefix in one pass.
@@ -89,7 +89,7 @@ int TFixedPitchMeasure::cellHeight(const TFont &) const
     return m_cellHeight;
 }
 
-QList<int> TFixedPitchMeasure::prefixWidths(const TFont &, const QString &text, int stopAbove) const
+QList<int> TFixedPitchMeasure::prefixWidths(const TFont &, QStringView text, int stopAbove) const
 {
     QList<int> widths{0};
     for (qsizetype k = 1; k <= text.size(); ++k) {

@@ -130,7 +130,7 @@ TEST(TextMeasureTest, CumulativeAdvancesEqualMeasuredPrefixes)
     }
     // Stopping early keeps the first width above the limit.
     TFont font;
-    const QList<int> cut = fast.prefixWidths(font, "abcdefghij", 5);
+    const QList<int> cut = fast.prefixWidths(font, u"abcdefghij", 5);
     EXPECT_GT(cut.last(), 5);
     EXPECT_LE(cut.at(cut.size() - 2), 5);
 }

@@ -384,3 +384,15 @@ TEST(ControlWrapperTest, ForwardsToTheControlAndDrawsAtItsPlace)
     again.end();
     EXPECT_EQ(image.pixel(10, 20), qRgb(0, 0, 255));
 }
+
+TEST_F(TextBoxTest, HugeLineWrapsWithoutStalling)
+{
+    // A pasted text of a quarter million characters on one line.
+    QString line;
+    while (line.size() < 250000)
+        line += QStringLiteral("word ");
+    box.setText({line});
+    const QStringList pieces = box.WrapLine(line);
+    EXPECT_EQ(pieces.size(), 50000);   // "word " per row at four characters' width
+    EXPECT_EQ(pieces.first(), QStringLiteral("word "));
+}
