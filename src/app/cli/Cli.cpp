@@ -11,6 +11,8 @@ namespace {
 
 const CommandInfo kCommands[] = {
     {"picture", "encode an image as picture text, or decode picture text to BMP", pictureCommand},
+    {"tree", "print the command tree of a project", treeCommand},
+    {"resave", "open a project and save it again as the editor does", resaveCommand},
 };
 
 const QString kToolName = QStringLiteral("brenwick-cli");

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 class QIODevice;
+class TCommandTree;
 
 // The command-line companion: "brenwick-cli COMMAND ARGS...". Each command is a
 // function in src/app/cli/ listed in the table of Cli.cpp. Commands print their
@@ -44,5 +45,9 @@ int run(const QStringList &arguments, Context &ctx);
 
 // The commands.
 int pictureCommand(const QStringList &args, Context &ctx);
+int treeCommand(const QStringList &args, Context &ctx);
+// The lines "brenwick-cli tree" prints for a command tree.
+QString FormatCommandTree(const TCommandTree &tree);
+int resaveCommand(const QStringList &args, Context &ctx);
 
 } // namespace cli

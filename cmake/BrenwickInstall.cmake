@@ -1,0 +1,19 @@
+# What "cmake --install" puts where, besides the two programs:
+#   share/applications/brenwick.desktop       the menu entry (Exec=brenwick %f)
+#   share/icons/hicolor/NxN/apps/brenwick.png the program icon in the theme sizes
+#   share/doc/brenwick/help/*.html            the help pages (also compiled into
+#   share/doc/brenwick/icons/*.png            the program), with the pictures they show
+set(BRENWICK_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(BRENWICK_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/brenwick)
+
+install(FILES ${CMAKE_SOURCE_DIR}/resources/brenwick.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size IN LISTS BRENWICK_ICON_SIZES)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/hicolor/${size}x${size}/apps/brenwick.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/
+        DESTINATION ${BRENWICK_DOC_DIR}/help)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/icons/
+        DESTINATION ${BRENWICK_DOC_DIR}/icons)
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${BRENWICK_DOC_DIR})

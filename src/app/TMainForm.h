@@ -1,0 +1,153 @@
+#pragma once
+
+#include "app/TRecentFiles.h"
+#include "project/TProject.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QWidget;
+class TCommandTreeView;
+class TFileNameEdit;
+class UserPrompt;
+
+// The editor's main window: the pages "Команды", "Внешний вид" and "Опции
+// проекта", the main menu with its actions, the recent-files list, the close
+// question and the window settings. It owns the project and routes the file
+// commands to the project's writer and reader.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+    Q_PROPERTY(int SplitterPos READ SplitterPos WRITE SetSplitterPos)
+
+public:
+    static const char *const kTitle;          // "Velmora Brenwick"
+    static const char *const kFileFilter;     // "Файлы XML|*.xml"
+    static constexpr int kDesignLeft = 359;
+    static constexpr int kDesignTop = 238;
+    static constexpr int kDesignWidth = 502;
+    static constexpr int kDesignHeight = 378;
+    static constexpr int kDesignSplitterPos = 221;
+
+    // settingsPath: the INI file of the window's place and the recent list.
+    // prompt: where questions and file dialogs go (the real dialogs when null).
+    explicit TMainForm(const QString &settingsPath, UserPrompt *prompt = nullptr, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The settings file beside the executable (brenwick.ini), or the same name
+    // in the user's configuration folder when that folder is not writable.
+    static QString DefaultSettingsPath();
+
+    TProject &Project() { return m_project; }
+    TCommandTree &Tree() { return m_project.Tree(); }
+    TRecentFiles &RecentFiles() { return m_recent; }
+    UserPrompt &Prompt() { return *m_prompt; }
+    // Puts the design window in place of the stand-in.
+    void SetDesignView(TDesignView *view);
+    // The page "Внешний вид", to be filled by the layout editor.
+    QWidget *LayoutPage() const { return tsLayout; }
+    int SplitterPos() const { return m_splitterPos; }
+    void SetSplitterPos(int pos) { m_splitterPos = pos; }
+
+    // --- file operations (each shows its own errors) ----------------------
+    // Returns true when the file was written.
+    bool SaveProject(const QString &fileName, TProject::TParts parts);
+    // Returns true when the file was read into the project.
+    bool LoadProject(const QString &fileName, TProject::TParts parts);
+    void ClearProject(TProject::TParts parts);
+    // The question before unsaved changes are lost; true when work may go on.
+    bool FormCloseQuery();
+    void AddRecentFile(const QString &path);
+    // The folder both file dialogs start in.
+    const QString &DialogFolder() const { return m_dialogFolder; }
+
+    // Actions of the main menu and the action list.
+    QAction *AFileOpen, *AFileSave, *AFileSaveAs, *AFileReset, *AFileExit;
+    QAction *ALoadDesign, *ASaveDesign, *ADiscFolder;
+    QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,
+        *ANoSelectText, *AAutoExit;
+    QAction *AHelp, *AAbout, *AAddButton, *ADeleteButton;
+    QMenu *MRecentFiles;
+
+    // Page "Команды".
+    QTabWidget *PageControl;
+    QWidget *tsCommands, *tsLayout, *tsText;
+    TCommandTreeView *TreeView;
+    QPushButton *bAdd[kItemKindCount];
+    QRadioButton *rbInside, *rbBeside;
+    QPushButton *bDelete, *bAddFolder;
+    QLineEdit *leName, *leParams;
+    QLabel *stNumber, *LCustom;
+    QCheckBox *cbHidden;
+    TFileNameEdit *leCustom;
+    QWidget *pCustom, *pParams;
+    QPlainTextEdit *mComment;
+
+    // Page "Опции проекта".
+    QCheckBox *cbExitLevelUp, *cbExitAnyCommand, *cbExitQuestion, *cbExitCross, *cbCdRoot;
+    QRadioButton *rbCdRoot, *rbProject, *rbVelmora, *rbCurrentDir;
+    QPlainTextEdit *mAbout;
+
+signals:
+    void HelpRequested();
+    void AboutRequested();
+    void AddFolderRequested();
+
+public slots:
+    void AFileOpenExecute();
+    void AFileSaveExecute();
+    void AFileSaveAsExecute();
+    void AFileResetExecute();
+    void AFileExitExecute();
+    void ALoadDesignExecute();
+    void ASaveDesignExecute();
+    void ADiscFolderExecute();
+    void APreviewExecute();
+    void bAddClick(TItemKind kind);
+    void bDeleteClick();
+
+protected:
+    // Help and the about box belong to their own windows; these only announce.
+    virtual void AHelpExecute() { emit HelpRequested(); }
+    virtual void AAboutExecute() { emit AboutRequested(); }
+    virtual void bAddFolderClick() { emit AddFolderRequested(); }
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateCommandsPage();
+    void CreateOptionsPage();
+    void ReadSettings();
+    void WriteSettings();
+    void RebuildRecentMenu();
+    void OnRecentClick(const QString &path);
+    void TreeViewChange(TBaseItem *item);
+    void FillOptions();
+    void OptionsFromControls();
+    void UpdateTitle();
+    void ShowError(const QString &message);
+    void leCustomBrowse();
+
+    TProject m_project;
+    std::unique_ptr<UserPrompt> m_ownPrompt;
+    UserPrompt *m_prompt;
+    QString m_settingsPath;
+    TRecentFiles m_recent;
+    QString m_dialogFolder;
+    int m_splitterPos = kDesignSplitterPos;
+    bool m_filling = false;
+};

@@ -1,0 +1,77 @@
+#include "app/TRecentFiles.h"
+
+#include <QSettings>
+
+const char *const TRecentFiles::kPlaceholder = "(пусто)";
+const char *const TRecentFiles::kSection = "recent files";
+
+namespace {
+const int kCaptionPrefixLength = 3;   // "&", the digit, the blank
+const int kHexBase = 16;
+} // namespace
+
+QString TRecentFiles::Caption(int position, const QString &path)
+{
+    return QLatin1Char('&') + QString::number(position, kHexBase).toUpper() + QLatin1Char(' ') + path;
+}
+
+QString TRecentFiles::PathOfCaption(const QString &caption)
+{
+    return caption.mid(kCaptionPrefixLength);
+}
+
+QString TRecentFiles::Key(int position)
+{
+    return QStringLiteral("file") + QString::number(position, kHexBase).toUpper();
+}
+
+QStringList TRecentFiles::Captions() const
+{
+    if (m_paths.isEmpty())
+        return {QString::fromUtf8(kPlaceholder)};
+    QStringList captions;
+    for (int i = 0; i < m_paths.size(); ++i)
+        captions << Caption(i + 1, m_paths[i]);
+    return captions;
+}
+
+void TRecentFiles::AddFirst(const QString &path)
+{
+    // The placeholder's path is empty, so an empty path never enters an empty list.
+    if (path == (m_paths.isEmpty() ? QString() : m_paths.constFirst()))
+        return;
+    m_paths.removeAll(path);
+    if (m_paths.size() >= kMaxEntries)
+        m_paths.removeLast();
+    m_paths.prepend(path);
+}
+
+void TRecentFiles::Append(const QString &path)
+{
+    if (path == (m_paths.isEmpty() ? QString() : m_paths.constFirst()))
+        return;
+    if (m_paths.size() >= kMaxEntries)
+        m_paths.removeFirst();
+    m_paths.append(path);
+}
+
+void TRecentFiles::Read(QSettings &settings)
+{
+    settings.beginGroup(QString::fromUtf8(kSection));
+    const int count = int(settings.childKeys().size());
+    for (int i = 1; i <= count; ++i) {
+        // A key the count reaches but the file lacks holds no path.
+        if (settings.contains(Key(i)))
+            Append(settings.value(Key(i)).toString());
+    }
+    settings.endGroup();
+}
+
+void TRecentFiles::Write(QSettings &settings) const
+{
+    settings.beginGroup(QString::fromUtf8(kSection));
+    settings.remove(QString());   // keys of an older, longer list must not come back
+    for (int i = 0; i < m_paths.size(); ++i)
+        settings.setValue(Key(i + 1), m_paths[i]);
+    settings.endGroup();
+}

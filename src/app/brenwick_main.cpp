@@ -1,0 +1,15 @@
+#include "app/TMainForm.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brenwick"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(TMainForm::kTitle));
+    QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
+
+    TMainForm mainForm(TMainForm::DefaultSettingsPath());
+    mainForm.show();
+    return app.exec();
+}

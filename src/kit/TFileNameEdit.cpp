@@ -1,0 +1,76 @@
+#include "kit/TFileNameEdit.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+
+TFileNameEdit::TFileNameEdit(QWidget *parent) : QLineEdit(parent), m_browse(new QToolButton(this))
+{
+    setAcceptDrops(true);
+    m_browse->setText(QStringLiteral("..."));
+    m_browse->setCursor(Qt::ArrowCursor);
+    m_browse->setFocusPolicy(Qt::NoFocus);
+    m_browse->setToolTip(QStringLiteral("Выбрать файл"));
+    m_browse->hide();
+    connect(m_browse, &QToolButton::clicked, this, &TFileNameEdit::BrowseClicked);
+}
+
+void TFileNameEdit::SetBrowseVisible(bool visible)
+{
+    m_browseVisible = visible;
+    m_browse->setVisible(visible);
+    setTextMargins(0, 0, visible ? m_browse->sizeHint().width() : 0, 0);
+    PlaceButton();
+}
+
+QString TFileNameEdit::DroppedPath(const QList<QUrl> &urls)
+{
+    for (const QUrl &url : urls)
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+void TFileNameEdit::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls() && !DroppedPath(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QLineEdit::dragEnterEvent(event);
+}
+
+void TFileNameEdit::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        QLineEdit::dragMoveEvent(event);
+}
+
+void TFileNameEdit::dropEvent(QDropEvent *event)
+{
+    const QString path = event->mimeData()->hasUrls() ? DroppedPath(event->mimeData()->urls()) : QString();
+    if (path.isEmpty()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    setText(path);
+    emit textEdited(path);
+    emit FileDropped(path);
+}
+
+void TFileNameEdit::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    PlaceButton();
+}
+
+void TFileNameEdit::PlaceButton()
+{
+    const QSize hint = m_browse->sizeHint();
+    const int h = height() - 2;
+    m_browse->setGeometry(width() - hint.width() - 1, 1, hint.width(), std::max(h, 0));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLineEdit>
+
+class QToolButton;
+
+// A one-line edit for a file name with an optional browse button at its right
+// end; files dragged from a file manager can be dropped onto it, and the first
+// one's local path replaces the text.
+class TFileNameEdit : public QLineEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(bool BrowseVisible READ BrowseVisible WRITE SetBrowseVisible)
+
+public:
+    explicit TFileNameEdit(QWidget *parent = nullptr);
+
+    bool BrowseVisible() const { return m_browseVisible; }
+    void SetBrowseVisible(bool visible);
+    QToolButton *BrowseButton() const { return m_browse; }
+
+    // The path a drop of these URLs gives, or an empty string.
+    static QString DroppedPath(const QList<QUrl> &urls);
+
+signals:
+    // The browse button was clicked; the owner asks for a file.
+    void BrowseClicked();
+    // A file was dropped and its path put into the field.
+    void FileDropped(const QString &path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void PlaceButton();
+
+    QToolButton *m_browse;
+    bool m_browseVisible = false;
+};

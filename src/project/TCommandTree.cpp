@@ -1,0 +1,556 @@
+#include "project/TCommandTree.h"
+
+#include "kit/UserPrompt.h"
+
+#include <QFont>
+#include <QIcon>
+#include <limits>
+
+namespace {
+const char *const kAutoExitName = "Выход";
+const char *const kGroupQuestionCaption = "Удаление группы";
+const char *const kGroupQuestionText = "Поместить всё содержимое на один уровень вверх?";
+constexpr qint32 kLowestNumber = 1;
+} // namespace
+
+TCommandTree::TCommandTree(QObject *parent)
+    : QAbstractItemModel(parent), m_root(new TBaseItem(QString(), ikGroup))
+{
+}
+
+TCommandTree::~TCommandTree()
+{
+    delete m_root;
+}
+
+const QList<TBaseItem *> &TCommandTree::TopLevel() const
+{
+    return m_root->m_children;
+}
+
+void TCommandTree::ForEach(const std::function<void(TBaseItem *, int)> &visit) const
+{
+    // Iterative, so that deep files cannot exhaust the stack.
+    struct Frame { TBaseItem *parent; int next; };
+    QList<Frame> stack{{m_root, 0}};
+    while (!stack.isEmpty()) {
+        Frame &f = stack.last();
+        if (f.next >= f.parent->ChildCount()) {
+            stack.removeLast();
+            continue;
+        }
+        TBaseItem *item = f.parent->m_children[f.next++];
+        visit(item, int(stack.size()) - 1);
+        if (!item->m_children.isEmpty())
+            stack.append({item, 0});
+    }
+}
+
+TBaseItem *TCommandTree::FindById(qint32 id) const
+{
+    const int count = m_used.value(id, 0);
+    if (count == 0)
+        return nullptr;
+    if (count == 1) {
+        if (TBaseItem *item = m_anyWithId.value(id, nullptr))
+            return item;
+    }
+    // Several entries hold the number (files may carry duplicates): the first
+    // in depth-first order wins.
+    TBaseItem *found = nullptr;
+    struct Frame { TBaseItem *parent; int next; };
+    QList<Frame> stack{{m_root, 0}};
+    while (!stack.isEmpty() && !found) {
+        Frame &f = stack.last();
+        if (f.next >= f.parent->ChildCount()) {
+            stack.removeLast();
+            continue;
+        }
+        TBaseItem *item = f.parent->m_children[f.next++];
+        if (item->m_id == id)
+            found = item;
+        else if (!item->m_children.isEmpty())
+            stack.append({item, 0});
+    }
+    return found;
+}
+
+// ---------------------------------------------------------------------------
+// Numbering
+
+void TCommandTree::IndexAdd(qint32 id, TBaseItem *item)
+{
+    int &count = m_used[id];
+    ++count;
+    if (count == 1)
+        m_anyWithId.insert(id, item);
+}
+
+void TCommandTree::IndexRemove(qint32 id)
+{
+    auto it = m_used.find(id);
+    if (it == m_used.end())
+        return;
+    if (--it.value() <= 0) {
+        m_used.erase(it);
+        m_anyWithId.remove(id);
+    } else {
+        // The remembered holder may be the one leaving; FindById searches then.
+        m_anyWithId.remove(id);
+    }
+}
+
+void TCommandTree::TakeNumber(TBaseItem *item)
+{
+    while (m_used.contains(m_nextNumber)) {
+        if (m_nextNumber == std::numeric_limits<qint32>::max())
+            m_nextNumber = kLowestNumber;   // the top is taken: look for a gap from the bottom
+        else
+            ++m_nextNumber;
+    }
+    item->m_id = m_nextNumber;
+    IndexAdd(item->m_id, item);
+    if (m_nextNumber != std::numeric_limits<qint32>::max())
+        ++m_nextNumber;
+}
+
+// ---------------------------------------------------------------------------
+// Structure
+
+QModelIndex TCommandTree::IndexOfParent(TBaseItem *parentOrRoot) const
+{
+    return parentOrRoot == m_root ? QModelIndex() : createIndex(parentOrRoot->m_row, 0, parentOrRoot);
+}
+
+QModelIndex TCommandTree::IndexOf(const TBaseItem *item) const
+{
+    if (!item || item == m_root)
+        return {};
+    return createIndex(item->m_row, 0, const_cast<TBaseItem *>(item));
+}
+
+TBaseItem *TCommandTree::ItemAt(const QModelIndex &index)
+{
+    return index.isValid() ? static_cast<TBaseItem *>(index.internalPointer()) : nullptr;
+}
+
+void TCommandTree::RenumberRows(TBaseItem *parentOrRoot, int from)
+{
+    QList<TBaseItem *> &list = parentOrRoot->m_children;
+    for (int i = std::max(from, 0); i < list.size(); ++i)
+        list[i]->m_row = i;
+}
+
+void TCommandTree::Insert(TBaseItem *item, TBaseItem *parentOrRoot, int row)
+{
+    ++m_changing;
+    beginInsertRows(IndexOfParent(parentOrRoot), row, row);
+    item->m_parent = parentOrRoot;
+    parentOrRoot->m_children.insert(row, item);
+    RenumberRows(parentOrRoot, row);
+    ++m_count;
+    endInsertRows();
+    --m_changing;
+}
+
+TBaseItem *TCommandTree::AddItem(const QString &name, TItemKind kind, TPlace place, bool withAutoExit)
+{
+    if (kind >= kItemKindCount)
+        kind = ikGroup;
+    TBaseItem *parentOrRoot;
+    if (place.byChoice) {
+        if (m_whereAdd == waInside)
+            parentOrRoot = ParentOrRoot(m_currentGroup);
+        else
+            parentOrRoot = m_currentItem ? m_currentItem->m_parent : m_root;
+    } else {
+        parentOrRoot = ParentOrRoot(place.parent);
+    }
+    auto *item = new TBaseItem(name, kind);
+    TakeNumber(item);
+    Insert(item, parentOrRoot, parentOrRoot->ChildCount());
+    if (item->IsGroup() && m_autoExit && withAutoExit)
+        AddItem(QString::fromUtf8(kAutoExitName), ikExit, TPlace::LastChildOf(item), false);
+    Select(item);
+    Notify(tcMenu, item);
+    return item;
+}
+
+void TCommandTree::RemoveSubtree(TBaseItem *item)
+{
+    TBaseItem *parentOrRoot = item->m_parent;
+    const int row = item->m_row;
+    ++m_changing;
+    beginRemoveRows(IndexOfParent(parentOrRoot), row, row);
+    parentOrRoot->m_children.removeAt(row);
+    RenumberRows(parentOrRoot, row);
+    int removed = 0;
+    IndexRemove(item->m_id);
+    ++removed;
+    struct Frame { TBaseItem *parent; int next; };
+    QList<Frame> stack{{item, 0}};
+    while (!stack.isEmpty()) {
+        Frame &f = stack.last();
+        if (f.next >= f.parent->ChildCount()) {
+            stack.removeLast();
+            continue;
+        }
+        TBaseItem *child = f.parent->m_children[f.next++];
+        IndexRemove(child->m_id);
+        ++removed;
+        if (!child->m_children.isEmpty())
+            stack.append({child, 0});
+    }
+    m_count -= removed;
+    endRemoveRows();
+    --m_changing;
+    m_pendingItem = nullptr;
+    EnsureCurrentValid(parentOrRoot, row, item);
+    delete item;
+}
+
+void TCommandTree::EnsureCurrentValid(TBaseItem *parentOrRoot, int row, TBaseItem *removed)
+{
+    if (m_currentGroup && removed->Contains(m_currentGroup))
+        m_currentGroup = nullptr;
+    if (!m_currentItem || !removed->Contains(m_currentItem))
+        return;
+    // The selection moves to the next entry at the removed one's place, else
+    // the one before it, else its group.
+    m_currentItem = nullptr;
+    const QList<TBaseItem *> &siblings = parentOrRoot->m_children;
+    TBaseItem *next = nullptr;
+    if (row < siblings.size())
+        next = siblings[row];
+    else if (row > 0)
+        next = siblings[row - 1];
+    else if (parentOrRoot != m_root)
+        next = parentOrRoot;
+    if (next)
+        Select(next);
+    else
+        m_currentGroup = nullptr;
+}
+
+bool TCommandTree::DeleteItem(TBaseItem *item, bool ask)
+{
+    if (!item)
+        return false;
+    if (!item->IsGroup()) {
+        if (item->m_id < m_nextNumber)
+            m_nextNumber = item->m_id;
+        RemoveSubtree(item);
+        Notify(tcMenu, nullptr);
+        return true;
+    }
+    if (ask && item->ChildCount() > 0) {
+        const UserPrompt::Answer answer = m_prompt
+            ? m_prompt->ask(QString::fromUtf8(kGroupQuestionCaption), QString::fromUtf8(kGroupQuestionText),
+                            UserPrompt::Buttons::YesNoCancel, UserPrompt::Icon::Question)
+            : UserPrompt::Answer::Cancel;
+        if (answer != UserPrompt::Answer::Yes && answer != UserPrompt::Answer::No)
+            return false;
+        if (answer == UserPrompt::Answer::Yes) {
+            // Each child in turn goes directly before the group, so that the
+            // children take the group's place in their order.
+            while (!item->m_children.isEmpty())
+                MoveItem(item->m_children.constFirst(), item->Parent(), item->m_row);
+        }
+    }
+    // Deleting the children one by one ends with the same numbering as
+    // removing the whole subtree: a deleted group sends the next number to 1.
+    m_nextNumber = kLowestNumber;
+    RemoveSubtree(item);
+    Notify(tcMenu, nullptr);
+    return true;
+}
+
+void TCommandTree::Clear()
+{
+    if (IsEmpty()) {
+        m_currentItem = nullptr;
+        m_currentGroup = nullptr;
+        return;
+    }
+    // The same next number as deleting the top-level entries one by one: any
+    // group sends it to 1, every other entry lowers it to its own number.
+    bool anyGroup = false;
+    qint32 lowest = m_nextNumber;
+    ForEach([&](TBaseItem *item, int) {
+        anyGroup = anyGroup || item->IsGroup();
+        lowest = std::min(lowest, item->m_id);
+    });
+    m_nextNumber = anyGroup ? kLowestNumber : lowest;
+
+    ++m_changing;
+    beginResetModel();
+    for (TBaseItem *item : m_root->m_children)
+        delete item;
+    m_root->m_children.clear();
+    m_used.clear();
+    m_anyWithId.clear();
+    m_count = 0;
+    m_currentItem = nullptr;
+    m_currentGroup = nullptr;
+    m_pendingItem = nullptr;
+    endResetModel();
+    --m_changing;
+    Notify(tcMenu, nullptr);
+}
+
+bool TCommandTree::MoveItem(TBaseItem *item, TBaseItem *newParent, int row)
+{
+    if (!item)
+        return false;
+    TBaseItem *dst = ParentOrRoot(newParent);
+    if (item->Contains(dst))
+        return false;
+    TBaseItem *src = item->m_parent;
+    const int from = item->m_row;
+    row = std::clamp(row, 0, dst->ChildCount());
+    if (src == dst && (row == from || row == from + 1))
+        return true;   // already there
+    ++m_changing;
+    beginMoveRows(IndexOfParent(src), from, from, IndexOfParent(dst), row);
+    src->m_children.removeAt(from);
+    const int insertAt = (src == dst && row > from) ? row - 1 : row;
+    dst->m_children.insert(insertAt, item);
+    item->m_parent = dst;
+    if (src == dst) {
+        RenumberRows(src, std::min(from, insertAt));
+    } else {
+        RenumberRows(src, from);
+        RenumberRows(dst, insertAt);
+    }
+    endMoveRows();
+    --m_changing;
+    Notify(tcMenu, item);
+    return true;
+}
+
+bool TCommandTree::DropOnto(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)
+{
+    if (!dragged || !target || dragged == target)
+        return false;
+    TBaseItem *newParent;
+    int row;
+    if (target->IsGroup() && !ctrl) {
+        newParent = target;
+        row = shift ? 0 : target->ChildCount();
+    } else {
+        newParent = target->Parent();
+        row = shift ? target->m_row : target->m_row + 1;
+    }
+    if (dragged->Contains(ParentOrRoot(newParent)))
+        return false;   // a group cannot go into itself or its descendants
+    const TBaseItem *oldParent = dragged->m_parent;
+    const int oldRow = dragged->m_row;
+    if (!MoveItem(dragged, newParent, row))
+        return false;
+    if (!dragged->IsGroup())
+        m_currentGroup = dragged->Parent();
+    return dragged->m_parent != oldParent || dragged->m_row != oldRow;
+}
+
+// ---------------------------------------------------------------------------
+// Selection and fields
+
+void TCommandTree::Select(TBaseItem *item)
+{
+    if (!item)
+        return;
+    m_currentGroup = item->IsGroup() ? item : item->Parent();
+    m_currentItem = item;
+    NotifyCurrent();
+}
+
+void TCommandTree::NotifyCurrent()
+{
+    if (m_updating > 0) {
+        m_pendingCurrent = true;
+        return;
+    }
+    emit CurrentChanged(m_currentItem);
+}
+
+void TCommandTree::Notify(TChanges what, TBaseItem *item)
+{
+    if (m_updating > 0) {
+        m_pendingItem = m_pendingChanges ? nullptr : item;
+        m_pendingChanges |= what;
+        return;
+    }
+    emit Edited(what, item);
+}
+
+void TCommandTree::SetName(TBaseItem *item, const QString &name)
+{
+    if (!item || item->m_name == name)
+        return;
+    item->m_name = name;
+    const QModelIndex index = IndexOf(item);
+    emit dataChanged(index, index, {Qt::DisplayRole});
+    Notify(tcMenu, item);
+}
+
+void TCommandTree::SetComment(TBaseItem *item, const QString &comment)
+{
+    if (!item || item->m_comment == comment)
+        return;
+    item->m_comment = comment;
+    Notify(tcComment, item);
+}
+
+void TCommandTree::SetCustom(TBaseItem *item, const QString &custom)
+{
+    if (!item || item->m_custom == custom)
+        return;
+    item->m_custom = custom;
+    Notify(tcData, item);
+}
+
+void TCommandTree::SetParams(TBaseItem *item, const QString &params)
+{
+    if (!item || item->m_params == params)
+        return;
+    item->m_params = params;
+    Notify(tcData, item);
+}
+
+void TCommandTree::SetHidden(TBaseItem *item, bool hidden)
+{
+    if (!item || item->m_hidden == hidden)
+        return;
+    item->m_hidden = hidden;
+    Notify(tcMenu, item);
+}
+
+void TCommandTree::SetId(TBaseItem *item, qint32 id)
+{
+    if (!item || item->m_id == id)
+        return;
+    IndexRemove(item->m_id);
+    item->m_id = id;
+    IndexAdd(id, item);
+    Notify(tcData, item);
+}
+
+void TCommandTree::BeginUpdate()
+{
+    ++m_updating;
+}
+
+void TCommandTree::EndUpdate()
+{
+    if (m_updating == 0 || --m_updating > 0)
+        return;
+    if (m_pendingCurrent) {
+        m_pendingCurrent = false;
+        if (m_currentItem)
+            emit CurrentChanged(m_currentItem);
+    }
+    if (m_pendingChanges) {
+        const TChanges what = m_pendingChanges;
+        TBaseItem *item = m_pendingItem;
+        m_pendingChanges = {};
+        m_pendingItem = nullptr;
+        emit Edited(what, item);
+    }
+}
+
+TMenuSource::Level TCommandTree::currentLevel() const
+{
+    Level level;
+    const TBaseItem *levelParent = m_currentItem ? m_currentItem->m_parent : m_root;
+    level.hasGroup = levelParent != m_root;
+    if (level.hasGroup)
+        level.groupCaption = levelParent->m_name;
+    level.entries.reserve(levelParent->ChildCount());
+    for (const TBaseItem *item : levelParent->m_children)
+        level.entries.append({item->m_name, item->m_hidden});
+    level.current = m_currentItem ? m_currentItem->m_row : -1;
+    return level;
+}
+
+// ---------------------------------------------------------------------------
+// Item model
+
+QModelIndex TCommandTree::index(int row, int column, const QModelIndex &parent) const
+{
+    if (column != 0 || row < 0)
+        return {};
+    const TBaseItem *p = parent.isValid() ? ItemAt(parent) : m_root;
+    if (row >= p->ChildCount())
+        return {};
+    return createIndex(row, 0, p->m_children[row]);
+}
+
+QModelIndex TCommandTree::parent(const QModelIndex &child) const
+{
+    const TBaseItem *item = ItemAt(child);
+    if (!item || item->m_parent == m_root || !item->m_parent)
+        return {};
+    return createIndex(item->m_parent->m_row, 0, item->m_parent);
+}
+
+int TCommandTree::rowCount(const QModelIndex &parent) const
+{
+    if (parent.column() > 0)
+        return 0;
+    const TBaseItem *p = parent.isValid() ? ItemAt(parent) : m_root;
+    return p->ChildCount();
+}
+
+int TCommandTree::columnCount(const QModelIndex &) const
+{
+    return 1;
+}
+
+QVariant TCommandTree::data(const QModelIndex &index, int role) const
+{
+    const TBaseItem *item = ItemAt(index);
+    if (!item)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return item->m_name;
+    case Qt::DecorationRole: {
+        static QIcon icons[kItemKindCount];
+        static bool loaded = false;
+        if (!loaded) {
+            for (int k = 0; k < kItemKindCount; ++k)
+                icons[k] = QIcon(ItemKindIconPath(TItemKind(k)));
+            loaded = true;
+        }
+        return icons[item->m_kind];
+    }
+    case Qt::FontRole:
+        if (item->IsGroup()) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case ItemRole:
+        return QVariant::fromValue(static_cast<void *>(const_cast<TBaseItem *>(item)));
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags TCommandTree::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+}
+
+Qt::DropActions TCommandTree::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+Qt::DropActions TCommandTree::supportedDragActions() const
+{
+    return Qt::MoveAction;
+}

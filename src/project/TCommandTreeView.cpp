@@ -1,0 +1,94 @@
+#include "project/TCommandTreeView.h"
+
+#include "project/TCommandTree.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+
+TCommandTreeView::TCommandTreeView(TCommandTree &tree, QWidget *parent) : QTreeView(parent), m_tree(tree)
+{
+    setModel(&tree);
+    setHeaderHidden(true);
+    setIndentation(kIndent);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setAutoExpandDelay(kAutoExpandDelayMs);
+    setUniformRowHeights(true);
+    connect(&tree, &TCommandTree::CurrentChanged, this, &TCommandTreeView::FollowCurrent);
+}
+
+void TCommandTreeView::FollowCurrent(TBaseItem *item)
+{
+    const QModelIndex index = m_tree.IndexOf(item);
+    m_following = true;
+    setCurrentIndex(index);
+    m_following = false;
+    if (index.isValid())
+        scrollTo(index);
+}
+
+void TCommandTreeView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTreeView::currentChanged(current, previous);
+    // The tree decides itself where the selection goes when entries are
+    // removed; only the user's own choices are passed on.
+    if (m_following || !current.isValid() || m_tree.IsChangingStructure())
+        return;
+    TBaseItem *item = TCommandTree::ItemAt(current);
+    if (item != m_tree.CurrentItem())
+        m_tree.Select(item);
+}
+
+bool TCommandTreeView::DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers)
+{
+    TBaseItem *target = TCommandTree::ItemAt(indexAt(pos));
+    TBaseItem *dragged = m_tree.CurrentItem();
+    if (!target || !dragged || target == dragged)
+        return false;
+    if (!m_tree.DropOnto(dragged, target, modifiers.testFlag(Qt::ControlModifier),
+                         modifiers.testFlag(Qt::ShiftModifier)))
+        return false;
+    FollowCurrent(dragged);
+    emit Moved(dragged);
+    return true;
+}
+
+void TCommandTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void TCommandTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    QTreeView::dragMoveEvent(event);   // auto-expand and scrolling
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void TCommandTreeView::dropEvent(QDropEvent *event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    DropAt(event->position().toPoint(), event->modifiers());
+    // The move is done; the drag must not remove anything afterwards.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+}

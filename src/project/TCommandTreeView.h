@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QTreeView>
+
+class TBaseItem;
+class TCommandTree;
+
+// The tree view of the page "Команды": shows a TCommandTree, follows its
+// current item, makes the user's clicks the tree's selection and turns drops
+// of its own entries into the tree's moves (Ctrl and Shift choose the place).
+class TCommandTreeView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kIndent = 20;
+    static constexpr int kAutoExpandDelayMs = 100;
+
+    explicit TCommandTreeView(TCommandTree &tree, QWidget *parent = nullptr);
+
+    // A drop of the selected entry at pos (viewport coordinates) with these
+    // keys held; the drag-and-drop handler calls it.
+    bool DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers);
+
+signals:
+    // An entry was moved by a drop.
+    void Moved(TBaseItem *item);
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void FollowCurrent(TBaseItem *item);
+
+    TCommandTree &m_tree;
+    bool m_following = false;
+};

@@ -1,0 +1,39 @@
+#include "project/TFolderImport.h"
+
+#include "project/TAddFolderForm.h"
+#include "project/TFolderScan.h"
+#include "project/TProgressForm.h"
+
+namespace {
+
+// Hides the progress dialog and gives the editor its windows back however the
+// scan ends.
+struct ImportWindows
+{
+    TImportTarget &target;
+    TProgressForm &progress;
+    ~ImportWindows()
+    {
+        progress.hide();
+        target.end();
+    }
+};
+
+} // namespace
+
+bool TFolderImport::Execute(TImportTarget &target, QWidget *mainWindow)
+{
+    if (!m_form.Execute())
+        return false;
+    const TImportOptions options = m_form.Options();
+    if (options.dirName.isEmpty())
+        return false;
+
+    target.begin();
+    m_progress.PopUp(mainWindow);
+    ImportWindows restore{target, m_progress};
+    TFolderScan scan(options, target);
+    scan.setProgress([this](const QString &path) { m_progress.ShowFolder(path); });
+    scan.Run();
+    return true;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "layout/TDesignView.h"
+#include "project/TCommandTree.h"
+#include "project/TDesignParts.h"
+#include "project/TProjectOptions.h"
+
+#include <QObject>
+#include <memory>
+
+class TXDocument;
+class UserPrompt;
+
+// The open menu project: the command tree, the project options, the link to
+// the design window and the modified flag. Every change of the project comes
+// through Changed, the one place that sets the modified flag and refreshes the
+// design window; the tree's and the options' own signals are routed there.
+class TProject : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool Modified READ Modified WRITE SetModified NOTIFY ModifiedChanged)
+
+public:
+    // What a save, load or clear touches.
+    enum TPart { ppOptionsAndDesign = 1, ppButtons = 2, ppCommands = 4 };
+    Q_DECLARE_FLAGS(TParts, TPart)
+    Q_FLAG(TParts)
+    static constexpr TParts WholeProject() { return TParts(ppOptionsAndDesign | ppButtons | ppCommands); }
+    static constexpr TParts DesignFile() { return TParts(ppOptionsAndDesign | ppButtons); }
+
+    explicit TProject(QObject *parent = nullptr);
+    ~TProject() override;
+
+    TCommandTree &Tree() { return m_tree; }
+    const TCommandTree &Tree() const { return m_tree; }
+    TProjectOptions &Options() { return m_options; }
+    const TProjectOptions &Options() const { return m_options; }
+
+    // The design window; nullptr puts back the stand-in that does nothing.
+    void SetDesignView(TDesignView *view) { m_designView = view ? view : &m_nullView; }
+    TDesignView &DesignView() { return *m_designView; }
+    // The design's part of the project file; nullptr puts back the stand-in.
+    void SetDesignParts(TDesignParts *parts) { m_designParts = parts ? parts : &m_nullParts; }
+    TDesignParts &DesignParts() { return *m_designParts; }
+    // Asks the questions of the tree (deleting a group).
+    void SetPrompt(UserPrompt *prompt) { m_tree.SetPrompt(prompt); }
+
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified);
+
+    // The one editing path: marks the project modified and brings the design
+    // window up to date with what changed.
+    void Changed(TCommandTree::TChanges what);
+    // Refills the design window's menu and comment area from the selection.
+    void RefreshDesign();
+
+    // --- the project file ---------------------------------------------------
+    // A file read completely and checked, ready to replace parts of the project.
+    struct TLoaded;
+    struct TLoadedDeleter { void operator()(TLoaded *loaded) const; };
+    using TLoadedPtr = std::unique_ptr<TLoaded, TLoadedDeleter>;
+    static const char *const kProlog;   // the 75 bytes before the document element
+    static const char *const kRootName; // "Velmora"
+
+    // The document's file name: the current project file, empty until the
+    // first whole-project save or open.
+    QString FileName() const;
+    // Writes the chosen parts into the file. Throws BrenwickError when the file
+    // cannot be written; the file name then stays what it was.
+    void SaveProject(const QString &fileName, TParts parts);
+    // Reads and checks the file completely without changing the project.
+    // Throws BrenwickError for bad content; returns nullptr when the file
+    // cannot be opened (LastOpenError says why).
+    TLoadedPtr ReadProject(const QString &fileName, TParts parts);
+    // Replaces the chosen parts of the project by what was read, selects the
+    // first command and clears the modified flag. Cannot fail.
+    void ApplyProject(TLoadedPtr loaded);
+    // ReadProject and ApplyProject in one; throws as ReadProject does, also
+    // when the file cannot be opened.
+    void LoadProject(const QString &fileName, TParts parts);
+    // Removes all commands and/or all stand-alone buttons; clears the modified flag.
+    void ClearProject(TParts parts);
+    const QString &LastOpenError() const { return m_lastOpenError; }
+
+signals:
+    void ModifiedChanged(bool modified);
+    // The current command changed (sent after the design window has followed).
+    void CurrentChanged(TBaseItem *item);
+
+private:
+    void OnCurrentChanged(TBaseItem *item);
+
+    TCommandTree m_tree;
+    TProjectOptions m_options;
+    TNullDesignView m_nullView;
+    TDesignView *m_designView = &m_nullView;
+    TNullDesignParts m_nullParts;
+    TDesignParts *m_designParts = &m_nullParts;
+    bool m_modified = false;
+    std::unique_ptr<TXDocument> m_document;
+    QString m_lastOpenError;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TProject::TParts)

@@ -1,0 +1,131 @@
+#include "window/TFont.h"
+
+#include <QFontMetrics>
+#include <cmath>
+#include <limits>
+
+namespace {
+// Windows-style MulDiv: a * b / c rounded half away from zero.
+int mulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    return int(std::lround(double(a) * double(b) / double(c)));
+}
+}
+
+TFont::TFont(QObject *parent) : QObject(parent), m_name(QString::fromLatin1(kDefaultName))
+{
+    TColor::registerMetaType();
+}
+
+void TFont::touch()
+{
+    m_qfontValid = false;
+    emit changed();
+}
+
+void TFont::setName(const QString &name)
+{
+    if (m_name == name)
+        return;
+    m_name = name;
+    touch();
+}
+
+void TFont::setCharset(int charset)
+{
+    charset &= 0xFF;
+    if (m_charset == charset)
+        return;
+    m_charset = charset;
+    touch();
+}
+
+void TFont::setHeight(int height)
+{
+    if (m_height == height)
+        return;
+    m_height = height;
+    touch();
+}
+
+int TFont::Size() const
+{
+    return -mulDiv(m_height, kPointsPerInch, kPixelsPerInch);
+}
+
+void TFont::setSize(int points)
+{
+    setHeight(-mulDiv(points, kPixelsPerInch, kPointsPerInch));
+}
+
+void TFont::setColor(TColor color)
+{
+    if (m_color.value() == color.value())
+        return;
+    m_color = color;
+    touch();
+}
+
+void TFont::setStyle(TFontStyles style)
+{
+    if (m_style == style)
+        return;
+    m_style = style;
+    touch();
+}
+
+void TFont::assign(const TFont &other)
+{
+    if (&other == this || sameAs(other))
+        return;
+    m_name = other.m_name;
+    m_charset = other.m_charset;
+    m_height = other.m_height;
+    m_color = other.m_color;
+    m_style = other.m_style;
+    touch();
+}
+
+bool TFont::sameAs(const TFont &other) const
+{
+    return m_name == other.m_name && m_charset == other.m_charset && m_height == other.m_height
+        && m_color.value() == other.m_color.value() && m_style == other.m_style;
+}
+
+int TFont::charHeight() const
+{
+    if (m_height < 0)
+        return m_height == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -m_height;
+    return toQFont().pixelSize();
+}
+
+const QFont &TFont::toQFont() const
+{
+    if (m_qfontValid)
+        return m_qfont;
+    QFont font(m_name);
+    font.setKerning(false);
+    font.setBold(m_style.testFlag(fsBold));
+    font.setItalic(m_style.testFlag(fsItalic));
+    font.setUnderline(m_style.testFlag(fsUnderline));
+    font.setStrikeOut(m_style.testFlag(fsStrikeOut));
+    int pixels = kDefaultPixelHeight;
+    if (m_height < 0) {
+        pixels = m_height < -kMaxPixelHeight ? kMaxPixelHeight : -m_height;
+    } else if (m_height > kMaxPixelHeight) {
+        pixels = kMaxPixelHeight;
+    } else if (m_height > 0) {
+        // A positive height is the cell height: find the character height whose
+        // cell (ascent + descent) is that tall.
+        font.setPixelSize(m_height);
+        const QFontMetrics metrics(font);
+        const int cell = metrics.ascent() + metrics.descent();
+        pixels = cell > 0 ? std::max(1, mulDiv(m_height, m_height, cell)) : m_height;
+    }
+    font.setPixelSize(pixels);
+    m_qfont = font;
+    m_qfontValid = true;
+    return m_qfont;
+}

@@ -1,0 +1,216 @@
+#include "app/TAboutForm.h"
+
+#include <QEnterEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the fade timer by hand until it stops; returns the number of ticks.
+int driveFade(TAboutForm &form)
+{
+    int ticks = 0;
+    while (form.Timer()->isActive() && ticks < 1000) {
+        form.TimerTimer();
+        ++ticks;
+    }
+    return ticks;
+}
+
+QColor textColor(const QLabel *label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+struct RecordingForm
+{
+    TAboutForm form;
+    QList<QUrl> opened;
+    RecordingForm()
+    {
+        form.setLinkOpener([this](const QUrl &url) {
+            opened << url;
+            return false;  // the desktop fails: nothing may be reported
+        });
+    }
+};
+
+void click(QLabel *label)
+{
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+} // namespace
+
+TEST(AboutForm, TextsAndGeometry)
+{
+    TAboutForm form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("О Программе"));
+    EXPECT_EQ(form.size(), QSize(298, 247));
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(224, 223, 227));
+    EXPECT_EQ(form.Version()->text(), QStringLiteral("Версия 1.1.2"));
+    EXPECT_EQ(form.Version()->geometry(), QRect(100, 52, 120, 18));
+    EXPECT_EQ(form.InetLink()->text(), QStringLiteral("https://brenwick.example.org"));
+    EXPECT_EQ(form.MailLink()->text(), QStringLiteral("brenwick@example.org"));
+    EXPECT_EQ(form.AuthorName()->text(), QStringLiteral("Команда Brenwick"));
+    EXPECT_EQ(form.Label4()->text(), QStringLiteral("Этот продукт распространяется"));
+    EXPECT_EQ(form.Freeware()->text(), QStringLiteral("НАХАЛЯВУ (FREEWARE) !!!"));
+    EXPECT_TRUE(form.Freeware()->font().bold());
+    EXPECT_EQ(form.Freeware()->font().pixelSize(), 16);
+    EXPECT_EQ(textColor(form.Freeware()), QColor(Qt::black));
+    EXPECT_EQ(form.OKButton()->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(form.OKButton()->isDefault());
+    EXPECT_EQ(form.OKButton()->geometry(), QRect(111, 214, 75, 25));
+    for (const char *name : {"Label1", "Comments", "Label2"})
+        EXPECT_NE(form.findChild<QLabel *>(QLatin1String(name)), nullptr) << name;
+    EXPECT_EQ(form.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Интернет:"));
+    EXPECT_EQ(form.findChild<QLabel *>(QStringLiteral("Comments"))->text(), QStringLiteral("E-mail:"));
+    EXPECT_EQ(form.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Автор:"));
+    // the links are blue and show the hand
+    EXPECT_EQ(textColor(form.InetLink()), QColor(0, 0, 255));
+    EXPECT_EQ(form.MailLink()->cursor().shape(), Qt::PointingHandCursor);
+    // the program icon fills its 64 x 64 place inside the white panel
+    auto *icon = form.findChild<QLabel *>(QStringLiteral("ProgramIcon"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_FALSE(icon->pixmap().isNull());
+    EXPECT_EQ(icon->geometry(), QRect(4, 4, 64, 64));
+    EXPECT_EQ(icon->parentWidget()->geometry(), QRect(12, 12, 73, 73));
+}
+
+TEST(AboutForm, HiddenAndOpaqueUntilShown)
+{
+    TAboutForm form;
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.Timer()->isActive());
+    EXPECT_EQ(form.Timer()->interval(), 1);
+    EXPECT_FALSE(form.alphaBlend());
+}
+
+TEST(AboutForm, FadesInOnEveryShowing)
+{
+    TAboutForm form;
+    for (int showing = 0; showing < 2; ++showing) {
+        form.show();
+        EXPECT_TRUE(form.alphaBlend());
+        EXPECT_EQ(form.alphaBlendValue(), 0);
+        EXPECT_DOUBLE_EQ(form.windowOpacity(), 0.0);
+        ASSERT_TRUE(form.Timer()->isActive());
+
+        form.TimerTimer();
+        EXPECT_EQ(form.alphaBlendValue(), 3);
+        EXPECT_TRUE(form.alphaBlend());
+
+        // 255 is reached after 85 ticks from 0; then the timer stops and the
+        // window is fully opaque with translucency off.
+        EXPECT_EQ(1 + driveFade(form), 85);
+        EXPECT_EQ(form.alphaBlendValue(), 255);
+        EXPECT_FALSE(form.alphaBlend());
+        EXPECT_FALSE(form.Timer()->isActive());
+        EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
+        form.OKButton()->click();
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
+TEST(AboutForm, ReopeningMidFadeRestartsFromZero)
+{
+    TAboutForm form;
+    form.show();
+    for (int i = 0; i < 10; ++i)
+        form.TimerTimer();
+    EXPECT_EQ(form.alphaBlendValue(), 30);
+    form.hide();
+    form.show();
+    EXPECT_EQ(form.alphaBlendValue(), 0);
+    EXPECT_TRUE(form.Timer()->isActive());
+    EXPECT_EQ(driveFade(form), 85);
+}
+
+TEST(AboutForm, FadeRunsOnTheRealTimer)
+{
+    TAboutForm form;
+    form.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.Timer()->isActive(); }, 5000));
+    EXPECT_EQ(form.alphaBlendValue(), 255);
+    EXPECT_FALSE(form.alphaBlend());
+}
+
+TEST(AboutForm, OpacityNeverPassesTheLimit)
+{
+    // a value that does not land on 255 in steps of 3 is clipped, not exceeded
+    TAboutForm form;
+    form.show();
+    for (int i = 0; i < 84; ++i)
+        form.TimerTimer();
+    EXPECT_EQ(form.alphaBlendValue(), 252);
+    form.TimerTimer();
+    EXPECT_EQ(form.alphaBlendValue(), 255);
+    form.TimerTimer();  // a tick that was already queued
+    EXPECT_EQ(form.alphaBlendValue(), 255);
+    EXPECT_FALSE(form.alphaBlend());
+}
+
+TEST(AboutForm, FreewareLineTurnsRedUnderThePointer)
+{
+    TAboutForm form;
+    form.show();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(form.Freeware(), &enter);
+    EXPECT_EQ(textColor(form.Freeware()), QColor(255, 0, 0));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form.Freeware(), &leave);
+    EXPECT_EQ(textColor(form.Freeware()), QColor(0, 0, 0));
+    // again, and the other labels are not affected
+    QCoreApplication::sendEvent(form.Freeware(), &enter);
+    EXPECT_EQ(textColor(form.Freeware()), QColor(255, 0, 0));
+    EXPECT_NE(textColor(form.Label4()), QColor(255, 0, 0));
+    QCoreApplication::sendEvent(form.Freeware(), &leave);
+    EXPECT_EQ(textColor(form.Freeware()), QColor(0, 0, 0));
+}
+
+TEST(AboutForm, LinksOpenTheirExactTargets)
+{
+    RecordingForm r;
+    r.form.show();
+    click(r.form.InetLink());
+    click(r.form.MailLink());
+    ASSERT_EQ(r.opened.size(), 2);
+    EXPECT_EQ(r.opened[0].toString(), QStringLiteral("https://brenwick.example.org"));
+    EXPECT_EQ(r.opened[1].toString(), QStringLiteral("mailto:brenwick@example.org"));
+    // a failed open is ignored: the window stays, nothing else happens
+    EXPECT_TRUE(r.form.isVisible());
+}
+
+TEST(AboutForm, LinksFollowTheLabelsOwnText)
+{
+    RecordingForm r;
+    r.form.InetLink()->setText(QStringLiteral("https://other.example.org/page"));
+    r.form.MailLink()->setText(QStringLiteral("someone@example.org"));
+    r.form.InetLinkClick();
+    r.form.MailLinkClick();
+    ASSERT_EQ(r.opened.size(), 2);
+    EXPECT_EQ(r.opened[0].toString(), QStringLiteral("https://other.example.org/page"));
+    EXPECT_EQ(r.opened[1].toString(), QStringLiteral("mailto:someone@example.org"));
+}
+
+TEST(AboutForm, OnlyAFullLeftClickOnALinkOpensIt)
+{
+    RecordingForm r;
+    r.form.show();
+    QTest::mouseClick(r.form.InetLink(), Qt::RightButton, {}, QPoint(2, 2));
+    // released outside the label: no click
+    QTest::mouseRelease(r.form.MailLink(), Qt::LeftButton, {}, QPoint(-20, -20));
+    click(r.form.AuthorName());
+    EXPECT_TRUE(r.opened.isEmpty());
+}
+
+TEST(AboutForm, ExecReturnsWhenOKIsPressed)
+{
+    TAboutForm form;
+    QTimer::singleShot(0, &form, [&] { form.OKButton()->click(); });
+    EXPECT_EQ(form.exec(), QDialog::Accepted);
+    EXPECT_FALSE(form.isVisible());
+}

@@ -1,0 +1,332 @@
+#include "app/TMainForm.h"
+#include "kit/TFileNameEdit.h"
+#include "project/TCommandTreeView.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records what the main window tells the design window.
+class RecordingDesignView : public TDesignView
+{
+public:
+    explicit RecordingDesignView(const TMenuSource &source) : m_source(source) {}
+    void RefreshMenu() override
+    {
+        ++refreshes;
+        lastLevel = m_source.currentLevel();
+    }
+    void SetCommentText(const QString &text) override { comments << text; }
+    void ShowPreview() override { ++shows; }
+
+    int refreshes = 0;
+    int shows = 0;
+    QStringList comments;
+    TMenuSource::Level lastLevel;
+
+private:
+    const TMenuSource &m_source;
+};
+
+struct MainFormFixture : ::testing::Test
+{
+    QTemporaryDir dir;
+    ScriptedPrompt prompt;
+    std::unique_ptr<TMainForm> form;
+
+    QString SettingsPath() const { return dir.filePath(QStringLiteral("brenwick.ini")); }
+    void Create() { form = std::make_unique<TMainForm>(SettingsPath(), &prompt); }
+    void SetUp() override { Create(); }
+    TCommandTree &Tree() { return form->Tree(); }
+    void Click(TItemKind kind) { QTest::mouseClick(form->bAdd[kind], Qt::LeftButton); }
+};
+
+} // namespace
+
+TEST_F(MainFormFixture, FirstStartUsesTheDesignPlaceAndAnEmptyRecentList)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Velmora Brenwick"));
+    EXPECT_EQ(form->pos(), QPoint(359, 238));
+    EXPECT_EQ(form->size(), QSize(502, 378));
+    EXPECT_EQ(form->minimumSize(), QSize(502, 378));
+    EXPECT_FALSE(form->Project().Modified());
+    ASSERT_EQ(form->MRecentFiles->actions().size(), 1);
+    EXPECT_EQ(form->MRecentFiles->actions()[0]->text(), QStringLiteral("(пусто)"));
+    EXPECT_EQ(form->PageControl->tabText(0), QStringLiteral("Команды"));
+    EXPECT_EQ(form->PageControl->tabText(1), QStringLiteral("Внешний вид"));
+    EXPECT_EQ(form->PageControl->tabText(2), QStringLiteral("Опции проекта"));
+
+    form->show();
+    EXPECT_TRUE(form->close());
+    QSettings s(SettingsPath(), QSettings::IniFormat);
+    EXPECT_EQ(s.value(QStringLiteral("window/width")).toInt(), 502);
+    EXPECT_EQ(s.value(QStringLiteral("window/splitterpos")).toInt(), 221);
+    s.beginGroup(QStringLiteral("recent files"));
+    EXPECT_TRUE(s.childKeys().isEmpty());
+}
+
+TEST_F(MainFormFixture, SettingsBringBackThePlaceAndTheRecentList)
+{
+    {
+        QSettings s(SettingsPath(), QSettings::IniFormat);
+        s.setValue(QStringLiteral("window/left"), 20);
+        s.setValue(QStringLiteral("window/top"), 30);
+        s.setValue(QStringLiteral("window/width"), 640);
+        s.setValue(QStringLiteral("window/height"), 480);
+        s.setValue(QStringLiteral("window/splitterpos"), 150);
+        s.setValue(QStringLiteral("recent files/file1"), QStringLiteral("/x/Tom & Jerry.xml"));
+        s.setValue(QStringLiteral("recent files/file2"), QStringLiteral("/x/b.xml"));
+    }
+    Create();
+    EXPECT_EQ(form->pos(), QPoint(20, 30));
+    EXPECT_EQ(form->size(), QSize(640, 480));
+    EXPECT_EQ(form->SplitterPos(), 150);
+    const QList<QAction *> entries = form->MRecentFiles->actions();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("&1 /x/Tom && Jerry.xml"));
+    EXPECT_EQ(entries[1]->data().toString(), QStringLiteral("/x/b.xml"));
+}
+
+TEST_F(MainFormFixture, MenusHoldTheActionsWithTheirShortcutsAndChecks)
+{
+    EXPECT_EQ(form->AFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(form->AFileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(form->AFileExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(form->APreview->shortcut(), QKeySequence(QStringLiteral("F12")));
+    EXPECT_TRUE(form->ADoubleBuffer->isChecked());
+    EXPECT_TRUE(form->AEnableSelect->isChecked());
+    EXPECT_TRUE(form->AShowSelection->isChecked());
+    EXPECT_FALSE(form->ANoSelectText->isChecked());
+    EXPECT_FALSE(form->AAutoExit->isChecked());
+    EXPECT_FALSE(form->AEnglishInspector->isVisible());
+    EXPECT_FALSE(form->ADeleteButton->isEnabled());
+    EXPECT_EQ(form->AFileReset->property("category").toString(), QStringLiteral("File"));
+    form->AAutoExit->trigger();   // check actions toggle themselves
+    EXPECT_TRUE(Tree().AutoExit());
+}
+
+TEST_F(MainFormFixture, AddButtonsCreateSelectAndMarkModified)
+{
+    RecordingDesignView view(Tree());
+    form->SetDesignView(&view);
+    form->show();
+    Click(ikGroup);
+    ASSERT_EQ(Tree().Count(), 1);
+    EXPECT_TRUE(form->Project().Modified());
+    EXPECT_EQ(form->leName->text(), QStringLiteral("Группа"));
+    EXPECT_EQ(form->stNumber->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->focusWidget(), form->leName);
+    EXPECT_GT(view.refreshes, 0);
+    Click(ikProgram);
+    EXPECT_EQ(Tree().CurrentItem()->Parent(), Tree().TopLevel()[0]);
+    EXPECT_EQ(form->TreeView->currentIndex(), Tree().IndexOf(Tree().CurrentItem()));
+    EXPECT_EQ(view.lastLevel.groupCaption, QStringLiteral("Группа"));
+
+    QTest::mouseClick(form->rbBeside, Qt::LeftButton);
+    Click(ikUrl);
+    EXPECT_EQ(Tree().CurrentItem()->Parent(), Tree().TopLevel()[0]);   // beside the program
+}
+
+TEST_F(MainFormFixture, FieldsPanelFollowsTheKindAndFillingIsNoEdit)
+{
+    form->show();
+    Click(ikProgram);
+    EXPECT_TRUE(form->pParams->isVisible());
+    EXPECT_TRUE(form->pCustom->isVisible());
+    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Путь"));
+    EXPECT_TRUE(form->leCustom->BrowseVisible());
+    Click(ikUrl);
+    EXPECT_FALSE(form->pParams->isVisible());
+    EXPECT_TRUE(form->pCustom->isVisible());
+    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Адрес"));
+    EXPECT_FALSE(form->leCustom->BrowseVisible());
+    Click(ikComment);
+    EXPECT_FALSE(form->pParams->isVisible());
+    EXPECT_FALSE(form->pCustom->isVisible());
+    Click(ikExit);
+    EXPECT_FALSE(form->pCustom->isVisible());
+
+    form->Project().SetModified(false);
+    Tree().Select(Tree().TopLevel()[0]);
+    Tree().Select(Tree().TopLevel()[1]);
+    EXPECT_FALSE(form->Project().Modified());
+    EXPECT_EQ(form->leName->text(), QStringLiteral("URL"));
+}
+
+TEST_F(MainFormFixture, EditingFieldsWritesTheCurrentEntry)
+{
+    RecordingDesignView view(Tree());
+    form->SetDesignView(&view);
+    form->show();
+    Click(ikProgram);
+    form->Project().SetModified(false);
+    form->leName->setText(QStringLiteral("Установка"));
+    EXPECT_EQ(Tree().CurrentItem()->Name(), QStringLiteral("Установка"));
+    EXPECT_EQ(view.lastLevel.entries[0].caption, QStringLiteral("Установка"));
+    EXPECT_TRUE(form->Project().Modified());
+    form->mComment->setPlainText(QStringLiteral("строка 1\nстрока 2"));
+    EXPECT_EQ(Tree().CurrentItem()->Comment(), QStringLiteral("строка 1\r\nстрока 2"));
+    EXPECT_EQ(view.comments.constLast(), QStringLiteral("строка 1\r\nстрока 2"));
+    form->leCustom->setText(QStringLiteral("setup.exe"));
+    form->leParams->setText(QStringLiteral("/S"));
+    form->cbHidden->setChecked(true);
+    const TBaseItem *item = Tree().CurrentItem();
+    EXPECT_EQ(item->Custom(), QStringLiteral("setup.exe"));
+    EXPECT_EQ(item->Params(), QStringLiteral("/S"));
+    EXPECT_TRUE(item->Hidden());
+    EXPECT_TRUE(view.lastLevel.entries[0].hidden);
+
+    prompt.openNames = {QStringLiteral("/media/disc/run.exe")};
+    emit form->leCustom->BrowseClicked();
+    EXPECT_EQ(item->Custom(), QStringLiteral("/media/disc/run.exe"));
+
+    // After the last entry is gone, the fields keep its values and edit nothing.
+    form->bDelete->click();
+    EXPECT_TRUE(Tree().IsEmpty());
+    EXPECT_EQ(form->leName->text(), QStringLiteral("Установка"));
+    form->leName->setText(QStringLiteral("nothing"));
+    EXPECT_TRUE(Tree().IsEmpty());
+}
+
+TEST_F(MainFormFixture, DeleteButtonAsksForGroupsAndMarksModified)
+{
+    form->show();
+    Click(ikGroup);
+    Click(ikProgram);
+    Tree().Select(Tree().TopLevel()[0]);
+    form->Project().SetModified(false);
+    prompt.answers = {UserPrompt::Answer::Cancel};
+    form->bDelete->click();
+    EXPECT_EQ(Tree().Count(), 2);
+    EXPECT_EQ(prompt.asked.size(), 1);
+    // The group stops being the current group even though it stays.
+    EXPECT_EQ(Tree().CurrentGroup(), nullptr);
+    Click(ikUrl);
+    EXPECT_EQ(Tree().CurrentItem()->Parent(), nullptr);
+
+    Tree().Select(Tree().TopLevel()[0]);
+    prompt.answers = {UserPrompt::Answer::Yes};
+    form->bDelete->click();
+    EXPECT_EQ(Tree().Count(), 2);
+    EXPECT_EQ(Tree().TopLevel()[0]->Name(), QStringLiteral("Программа"));
+    // The selection goes to the entry that follows at the group's place.
+    EXPECT_EQ(Tree().CurrentItem(), Tree().TopLevel()[1]);
+    EXPECT_EQ(form->leName->text(), QStringLiteral("URL"));
+}
+
+TEST_F(MainFormFixture, DroppingAnEntryMovesItAndMarksModified)
+{
+    form->show();
+    Click(ikGroup);
+    QTest::mouseClick(form->rbBeside, Qt::LeftButton);
+    Click(ikProgram);
+    TBaseItem *group = Tree().TopLevel()[0];
+    TBaseItem *program = Tree().TopLevel()[1];
+    form->Project().SetModified(false);
+    const QRect groupRect = form->TreeView->visualRect(Tree().IndexOf(group));
+    EXPECT_TRUE(form->TreeView->DropAt(groupRect.center(), Qt::ShiftModifier));
+    EXPECT_EQ(program->Parent(), group);
+    EXPECT_EQ(Tree().CurrentGroup(), group);
+    EXPECT_TRUE(form->Project().Modified());
+    EXPECT_EQ(form->TreeView->currentIndex(), Tree().IndexOf(program));
+    // Empty space under the entries: nothing happens.
+    EXPECT_FALSE(form->TreeView->DropAt(QPoint(5, form->TreeView->viewport()->height() - 2), {}));
+}
+
+TEST_F(MainFormFixture, CtrlXCutsInATextFieldAndExitsElsewhere)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Click(ikProgram);
+    form->activateWindow();
+    form->leName->setFocus();
+    form->leName->selectAll();
+    QTest::keyClick(form->leName, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->leName->text(), QString());
+
+    form->Project().SetModified(false);
+    form->TreeView->setFocus();
+    QTest::keyClick(form->TreeView, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainFormFixture, CloseQuestionNeverLosesWork)
+{
+    form->show();
+    Click(ikProgram);
+    prompt.answers = {UserPrompt::Answer::Cancel};
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].caption, QStringLiteral("Закрытие"));
+    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("Сохранить изменения?"));
+
+    // Yes, then the save dialog is cancelled: nothing closes.
+    prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(prompt.dialogsShown.size(), 1);
+    EXPECT_TRUE(form->Project().Modified());
+
+    prompt.answers = {UserPrompt::Answer::No};
+    EXPECT_TRUE(form->close());
+}
+
+TEST_F(MainFormFixture, OptionsPageEditsTheProjectOptions)
+{
+    form->show();
+    const TProjectOptions &o = form->Project().Options();
+    EXPECT_TRUE(form->rbVelmora->isChecked());
+    EXPECT_TRUE(form->cbCdRoot->isChecked());
+    EXPECT_FALSE(form->cbExitCross->isChecked());
+    EXPECT_TRUE(form->cbExitLevelUp->toolTip().contains(QLatin1Char('\n')));
+    form->cbExitCross->click();
+    EXPECT_TRUE(o.ExitCross());
+    EXPECT_TRUE(form->Project().Modified());
+    form->rbProject->click();
+    EXPECT_EQ(o.PathOption(), TProjectOptions::poProject);
+    EXPECT_FALSE(form->rbVelmora->isChecked());
+    form->mAbout->setPlainText(QStringLiteral("Диск\nверсия 2"));
+    EXPECT_EQ(o.About(), QStringLiteral("Диск\nверсия 2"));
+
+    // A project whose option names no button shows all four off.
+    form->Project().Options().SetPathOption(TProjectOptions::poNone);
+    for (QRadioButton *rb : {form->rbCdRoot, form->rbProject, form->rbVelmora, form->rbCurrentDir})
+        EXPECT_FALSE(rb->isChecked());
+}
+
+TEST_F(MainFormFixture, DiscFolderBecomesTheRootDirAndTheDialogsFolder)
+{
+    prompt.folders = {QString()};
+    form->ADiscFolder->trigger();
+    EXPECT_FALSE(form->Project().Modified());
+    prompt.folders = {QStringLiteral("/media/disc")};
+    form->ADiscFolder->trigger();
+    EXPECT_EQ(prompt.dialogsShown.constLast(),
+              QStringLiteral("Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске"));
+    EXPECT_EQ(form->Project().Options().RootDir(), QStringLiteral("/media/disc"));
+    EXPECT_EQ(form->DialogFolder(), QStringLiteral("/media/disc"));
+    EXPECT_TRUE(form->Project().Modified());
+}
+
+TEST_F(MainFormFixture, HelpAndAboutOnlyAnnounceThemselves)
+{
+    int help = 0, about = 0;
+    QObject::connect(form.get(), &TMainForm::HelpRequested, [&] { ++help; });
+    QObject::connect(form.get(), &TMainForm::AboutRequested, [&] { ++about; });
+    form->AHelp->trigger();
+    form->AAbout->trigger();
+    EXPECT_EQ(help, 1);
+    EXPECT_EQ(about, 1);
+}
