@@ -20,6 +20,8 @@ public:
     explicit TXInput(QIODevice &device, qsizetype bufferSize = kBufferSize);
     // Reads bytes in memory; they must outlive the input.
     explicit TXInput(QByteArrayView data);
+    // A temporary would be gone before it is read.
+    explicit TXInput(QByteArray &&) = delete;
 
     TXInput(const TXInput &) = delete;
     TXInput &operator=(const TXInput &) = delete;
