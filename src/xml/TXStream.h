@@ -79,7 +79,9 @@ private:
 
 // The output stream the XML writer writes to: a device (through a buffer; a
 // failed write throws BrenwickError("Stream write error")) or bytes in memory.
-// It holds the writer's depth counter, 0 when a save starts.
+// It holds the writer's depth counter, 0 when a save starts. Writing to a
+// device, call Flush at the end: bytes still buffered when the output is
+// destroyed are dropped (a failed save must not write half a file).
 class TXOutput
 {
 public:
