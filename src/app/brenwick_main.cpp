@@ -1,4 +1,7 @@
+#include "app/TFolderImportLink.h"
 #include "app/TMainForm.h"
+#include "project/TAddFolderForm.h"
+#include "project/TProgressForm.h"
 
 #include <QApplication>
 
@@ -10,6 +13,10 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
 
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
+    // The folder import's dialogs live until the program ends, keeping their choices.
+    TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
+    TProgressForm progressForm(&mainForm);
+    TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
     mainForm.show();
     return app.exec();
 }
