@@ -1,4 +1,6 @@
 #include "app/TMainForm.h"
+#include "layout/TDesignWindowLink.h"
+#include "layout/TPreviewForm.h"
 
 #include <QApplication>
 
@@ -10,6 +12,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
 
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
+    TPreviewForm preview;
+    linkDesignWindow(mainForm, preview);
     mainForm.show();
+    preview.show();
     return app.exec();
 }
