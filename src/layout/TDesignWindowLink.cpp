@@ -24,4 +24,6 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
                      [&preview](bool on) { preview.setNoSelectText(on); });
 
     mainForm.SetDesignView(&preview);
+    // Whichever goes first, the project never calls a design window that is gone.
+    QObject::connect(&preview, &QObject::destroyed, &project, [&project] { project.SetDesignView(nullptr); });
 }

@@ -493,10 +493,23 @@ QImage TPreviewForm::renderClient(bool withSelectionFrame)
 
 QRegion TPreviewForm::shapeRegion()
 {
-    const bool old = m_computingShape;
-    m_computingShape = true;
-    const QImage image = renderClient(false);
-    m_computingShape = old;
+    // Composed from the same paint steps as the screen, but not through
+    // QWidget::render, which would leave out what the current mask hides.
+    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        FormPaint(painter, rect());
+        for (QObject *child : children()) {
+            auto *surface = qobject_cast<TSurface *>(child);
+            if (!surface || surface->isHidden())
+                continue;
+            painter.save();
+            painter.translate(surface->pos());
+            painter.setClipRect(0, 0, surface->width(), surface->height(), Qt::IntersectClip);
+            surface->paintContent(painter);
+            painter.restore();
+        }
+    }
     return solidRegion(image, m_transparentColorValue.toQColor(palette()).rgb());
 }
 
@@ -522,7 +535,9 @@ void TPreviewForm::updateShape()
 {
     if (!m_transparentColor)
         return;
+    m_computingShape = true;
     QRegion solid = shapeRegion();
+    m_computingShape = false;
     // An empty mask would show the whole window: keep a region that shows nothing.
     if (solid.isEmpty())
         solid = QRegion(-1, -1, 1, 1);

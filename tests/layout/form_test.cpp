@@ -382,6 +382,16 @@ TEST_F(Form, TransparentColourMakesHoles)
     EXPECT_TRUE(solid.contains(QPoint(112, 140)));    // theme picture stays
     QTest::qWait(1);
     EXPECT_FALSE(form.mask().isEmpty());
+    EXPECT_FALSE(form.mask().contains(QPoint(509, 300)));
+    // Once the mask is set, the holes stay holes (the mask does not feed back).
+    form.update();
+    QTest::qWait(20);
+    EXPECT_FALSE(form.shapeRegion().contains(QPoint(509, 300)));
+    EXPECT_FALSE(form.mask().contains(QPoint(509, 300)));
+    // A colour change fills the holes again.
+    form.setColorTop(0x00804020);
+    QTest::qWait(20);
+    EXPECT_TRUE(form.mask().contains(QPoint(509, 300)));
     form.setTransparentColor(false);
     EXPECT_TRUE(form.mask().isEmpty());
 }
