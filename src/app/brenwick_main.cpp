@@ -1,6 +1,9 @@
+#include "app/TFolderImportLink.h"
 #include "app/TMainForm.h"
 #include "layout/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
+#include "project/TAddFolderForm.h"
+#include "project/TProgressForm.h"
 
 #include <QApplication>
 
@@ -14,6 +17,10 @@ int main(int argc, char **argv)
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
     TPreviewForm preview;
     linkDesignWindow(mainForm, preview);
+    // The folder import's dialogs live until the program ends, keeping their choices.
+    TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
+    TProgressForm progressForm(&mainForm);
+    TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
     mainForm.show();
     preview.show();
     return app.exec();
