@@ -4,6 +4,7 @@
 #include "project/TProject.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
+#include "window/TPicButton.h"
 #include "window/TPaintSurface.h"
 #include "window/TTextBox.h"
 
@@ -418,4 +419,53 @@ TEST_F(Form, FollowsTheCommandTreeLive)
     tree.SetHidden(games, true);
     EXPECT_EQ(form.MenuArea()->Text(), QStringList{QStringLiteral("Сайт")});
     project.SetDesignView(nullptr);
+}
+
+namespace {
+
+// The object tree as it will plug in: its own nodes, its own selection.
+struct FakeObjectTree : TDesignObjects
+{
+    QList<QObject *> nodes;
+    QList<int> selected;
+    bool noText = false;
+    QList<QObject *> designObjects() const override { return nodes; }
+    void selectDesignObject(int index) override { selected << index; }
+    bool noSelectText() const override { return noText; }
+};
+
+} // namespace
+
+TEST_F(Form, ClickSelectionGoesThroughTheObjectTree)
+{
+    auto owned = std::make_unique<TImageEx>();   // outlives the button, as DeletePicButton's order has it
+    TImageEx *image = owned.get();
+    TPicButton button(image, QStringLiteral("Выход"));
+    image->setGeometry(440, 248, 64, 64);
+    form.placePictureControl(image);
+
+    FakeObjectTree tree;
+    tree.nodes = {&form, nullptr, form.BackImage(), form.ThemeImage(), nullptr, form.Heading(), form.CommentArea(),
+                  nullptr, form.MenuArea(), form.MenuArea()->ButtonStyle(), nullptr, &button};
+    form.setDesignObjects(&tree);
+    form.SetSelection(nullptr);
+
+    click({450, 300});                      // the button, below the menu area
+    ASSERT_EQ(tree.selected.size(), 1);
+    EXPECT_EQ(tree.selected.last(), 11);
+    EXPECT_EQ(form.SelectedControl(), nullptr);   // the tree decides; it has not called SetSelection
+
+    click({300, 100});                      // the menu area
+    EXPECT_EQ(tree.selected.last(), 8);
+    tree.noText = true;
+    click({300, 100});                      // passed over: nothing picked
+    EXPECT_EQ(tree.selected.size(), 2);
+
+    // The tree selects the button: the button's picture control is outlined.
+    form.SetSelection(&button);
+    EXPECT_EQ(form.SelectedControl(), image);
+    button.setVisible(false);
+    click({450, 300});
+    EXPECT_EQ(tree.selected.size(), 2);     // hidden: not picked by a click
+    form.setDesignObjects(nullptr);
 }
