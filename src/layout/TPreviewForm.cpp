@@ -243,7 +243,7 @@ void TPreviewForm::RefreshMenu()
 
 void TPreviewForm::fillMenu()
 {
-    static const EmptyMenuSource emptyTree;
+    const EmptyMenuSource emptyTree;
     const TMenuContents menu = menuContents(m_menuSource ? *m_menuSource : emptyTree);
     m_menuArea->setUpdating(true);
     m_menuArea->setText(menu.lines);
