@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QtEndian>
+#include <cstring>
 #include <random>
 #include <zlib.h>
 
@@ -134,6 +135,39 @@ TEST(PictureText, PalettesOfOneAndEightBitBitmapsAreKept)
         TextToPicture(back, PictureToText(picture));
         EXPECT_EQ(back.image().depth(), bits);
         EXPECT_TRUE(samePixels(back.image(), image)) << bits;
+    }
+}
+
+// Row padding and the spare bits of a 1-bit row are memory the image never
+// set: the same pixels must give the same bytes whatever that memory holds.
+TEST(PictureText, SamePixelsGiveTheSameBytesWhateverTheRowPaddingHolds)
+{
+    QList<QRgb> table;
+    for (int i = 0; i < 40; ++i)
+        table << qRgb(i, 2 * i, 3 * i);
+    for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8}) {
+        QImage clean(3, 2, format);
+        clean.setColorTable(format == QImage::Format_Mono ? QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)} : table);
+        clean.fill(0);
+        QImage dirty = clean.copy();
+        for (int y = 0; y < 2; ++y) {
+            std::memset(clean.scanLine(y), 0, size_t(clean.bytesPerLine()));
+            std::memset(dirty.scanLine(y), 0xA5, size_t(dirty.bytesPerLine()));
+            for (int x = 0; x < 3; ++x) {
+                clean.setPixel(x, y, uint(x % 2));
+                dirty.setPixel(x, y, uint(x % 2));
+            }
+        }
+        const QByteArray bytes = BitmapBytes(dirty);
+        EXPECT_EQ(bytes, BitmapBytes(clean)) << format;
+        // Every row: the pixels, then zeros up to the next 4-byte boundary.
+        const int offBits = int(qFromLittleEndian<quint32>(bytes.constData() + 10));
+        const QByteArray row = bytes.mid(offBits, 4);
+        EXPECT_EQ(row, format == QImage::Format_Mono ? QByteArray("\x40\0\0\0", 4) : QByteArray("\0\1\0\0", 4))
+            << format;
+        TPicture back;
+        TextToPicture(back, BytesToPictureText(bytes));
+        EXPECT_TRUE(samePixels(back.image(), clean)) << format;
     }
 }
 
