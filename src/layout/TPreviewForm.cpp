@@ -169,7 +169,7 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
     for (TSurface *surface : {static_cast<TSurface *>(m_backImage), static_cast<TSurface *>(m_themeImage),
                               static_cast<TSurface *>(m_menuBox), static_cast<TSurface *>(m_commentBox),
                               static_cast<TSurface *>(m_topLabel)})
-        connect(surface, &TSurface::painted, this, &TPreviewForm::scheduleShapeUpdate);
+        connect(surface, &TSurface::painted, this, [this, surface] { markShapeDirty(surface->geometry()); });
 
     m_fixedOrder = std::make_unique<FixedOrder>(this);
     move(kInitialLeft, kInitialTop);
@@ -219,8 +219,8 @@ void TPreviewForm::placePictureControl(TImageEx *control)
     m_frontBox->raise();
     m_pictureControls.removeAll(nullptr);
     m_pictureControls << control;
-    connect(control, &TSurface::painted, this, &TPreviewForm::scheduleShapeUpdate);
-    scheduleShapeUpdate();
+    connect(control, &TSurface::painted, this, [this, control] { markShapeDirty(control->geometry()); });
+    markShapeDirty(control->geometry());
 }
 
 QList<TImageEx *> TPreviewForm::pictureControls() const
@@ -454,8 +454,14 @@ void TPreviewForm::setHeight(int value)
 
 void TPreviewForm::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    FormPaint(painter, event->rect());
+    {
+        QPainter painter(this);
+        FormPaint(painter, event->rect());
+    }
+    // What was repainted may have changed the window's shape (a moved object
+    // uncovers the background; a see-through child repaints its parent).
+    if (m_transparentColor)
+        markShapeDirty(event->rect());
 }
 
 void TPreviewForm::FormPaint(QPainter &painter, const QRect &dirty)
@@ -491,17 +497,22 @@ QImage TPreviewForm::renderClient(bool withSelectionFrame)
 
 // ---- the window's shape --------------------------------------------------
 
-QRegion TPreviewForm::shapeRegion()
+QRegion TPreviewForm::shapeRegion(const QRect &wanted)
 {
     // Composed from the same paint steps as the screen, but not through
     // QWidget::render, which would leave out what the current mask hides.
-    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const QRect area = wanted.isValid() ? wanted & rect() : rect();
+    if (area.isEmpty())
+        return {};
+    QImage image(area.size(), QImage::Format_RGB32);
     {
         QPainter painter(&image);
-        FormPaint(painter, rect());
+        painter.translate(-area.topLeft());
+        painter.setClipRect(area);
+        FormPaint(painter, area);
         for (QObject *child : children()) {
             auto *surface = qobject_cast<TSurface *>(child);
-            if (!surface || surface->isHidden())
+            if (!surface || surface->isHidden() || !surface->geometry().intersects(area))
                 continue;
             painter.save();
             painter.translate(surface->pos());
@@ -510,18 +521,27 @@ QRegion TPreviewForm::shapeRegion()
             painter.restore();
         }
     }
-    return solidRegion(image, m_transparentColorValue.toQColor(palette()).rgb());
+    return solidRegion(image, m_transparentColorValue.toQColor(palette()).rgb()).translated(area.topLeft());
 }
 
 void TPreviewForm::scheduleShapeUpdate()
 {
+    m_shapeKnown = false;
+    markShapeDirty(rect());
+}
+
+void TPreviewForm::markShapeDirty(const QRect &area)
+{
     if (m_computingShape)
         return;
     if (!m_transparentColor) {
+        m_shapeKnown = false;
+        m_shapeDirty = QRegion();
         if (!mask().isEmpty())
             clearMask();
         return;
     }
+    m_shapeDirty |= area;
     if (m_shapePending)
         return;
     m_shapePending = true;
@@ -535,12 +555,18 @@ void TPreviewForm::updateShape()
 {
     if (!m_transparentColor)
         return;
+    const QRect area = m_shapeDirty.boundingRect() & rect();
+    m_shapeDirty = QRegion();
     m_computingShape = true;
-    QRegion solid = shapeRegion();
+    if (!m_shapeKnown || area == rect()) {
+        m_shape = shapeRegion();
+        m_shapeKnown = true;
+    } else if (!area.isEmpty()) {
+        m_shape = (m_shape - area) | shapeRegion(area);
+    }
     m_computingShape = false;
     // An empty mask would show the whole window: keep a region that shows nothing.
-    if (solid.isEmpty())
-        solid = QRegion(-1, -1, 1, 1);
+    const QRegion solid = m_shape.isEmpty() ? QRegion(-1, -1, 1, 1) : m_shape;
     if (mask() != solid)
         setMask(solid);
 }

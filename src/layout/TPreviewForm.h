@@ -154,8 +154,9 @@ public:
     // selection frame: the same paint code as the screen.
     QImage renderClient(bool withSelectionFrame = false);
 
-    // The region of the window that stays solid under TransparentColor.
-    QRegion shapeRegion();
+    // The part of area (the whole client area by default) that stays solid
+    // under TransparentColor.
+    QRegion shapeRegion(const QRect &area = QRect());
 
     // Paint steps, called from the paint events.
     void FormPaint(QPainter &painter, const QRect &dirty);
@@ -192,7 +193,10 @@ private:
     // controls) when it differs from the size they were laid out for; also
     // while the window is hidden, when Qt holds its resize events back.
     void layoutChildren();
+    // The window's shape is brought up to date after the current event: the
+    // whole of it, or only the areas that were repainted.
     void scheduleShapeUpdate();
+    void markShapeDirty(const QRect &area);
     void updateShape();
 
     class FixedOrder;
@@ -233,5 +237,8 @@ private:
 
     QSize m_laidOutSize;
     bool m_shapePending = false;
+    QRegion m_shapeDirty;    // client areas repainted since the last shape update
+    QRegion m_shape;         // the solid part last computed
+    bool m_shapeKnown = false;
     bool m_computingShape = false;
 };

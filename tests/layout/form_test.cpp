@@ -389,6 +389,15 @@ TEST_F(Form, TransparentColourMakesHoles)
     QTest::qWait(20);
     EXPECT_FALSE(form.shapeRegion().contains(QPoint(509, 300)));
     EXPECT_FALSE(form.mask().contains(QPoint(509, 300)));
+    // Moving an object over the holes: its new place is solid, its old place a hole.
+    EXPECT_TRUE(form.mask().contains(QPoint(20, 60)));
+    form.SetSelection(form.ThemeImage());
+    drag({100, 100}, {400, 100});
+    QTest::qWait(20);
+    EXPECT_EQ(form.ThemeImage()->x(), 312);
+    EXPECT_FALSE(form.mask().contains(QPoint(20, 60)));
+    EXPECT_TRUE(form.mask().contains(QPoint(320, 60)));
+    EXPECT_EQ(form.mask(), form.shapeRegion());
     // A colour change fills the holes again.
     form.setColorTop(0x00804020);
     QTest::qWait(20);
