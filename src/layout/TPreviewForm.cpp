@@ -12,6 +12,7 @@
 #include "window/TTextBox.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -262,13 +263,17 @@ void TPreviewForm::SetCommentText(const QString &text)
 
 void TPreviewForm::ShowPreview()
 {
-    const bool wasHidden = !isVisible();
     show();
     raise();
     activateWindow();
-    // What changed while the window was hidden shows at once.
-    if (wasHidden)
-        RefreshMenu();
+}
+
+void TPreviewForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // What changed in the command tree while the window was hidden shows at once.
+    if (!event->spontaneous())
+        fillMenu();
 }
 
 // ---- selection ---------------------------------------------------------
