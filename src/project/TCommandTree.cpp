@@ -144,12 +144,14 @@ void TCommandTree::RenumberRows(TBaseItem *parentOrRoot, int from)
 void TCommandTree::Insert(TBaseItem *item, TBaseItem *parentOrRoot, int row)
 {
     ++m_changing;
-    beginInsertRows(IndexOfParent(parentOrRoot), row, row);
+    if (!m_rebuilding)
+        beginInsertRows(IndexOfParent(parentOrRoot), row, row);
     item->m_parent = parentOrRoot;
     parentOrRoot->m_children.insert(row, item);
     RenumberRows(parentOrRoot, row);
     ++m_count;
-    endInsertRows();
+    if (!m_rebuilding)
+        endInsertRows();
     --m_changing;
 }
 
@@ -181,7 +183,8 @@ void TCommandTree::RemoveSubtree(TBaseItem *item)
     TBaseItem *parentOrRoot = item->m_parent;
     const int row = item->m_row;
     ++m_changing;
-    beginRemoveRows(IndexOfParent(parentOrRoot), row, row);
+    if (!m_rebuilding)
+        beginRemoveRows(IndexOfParent(parentOrRoot), row, row);
     parentOrRoot->m_children.removeAt(row);
     RenumberRows(parentOrRoot, row);
     int removed = 0;
@@ -202,7 +205,8 @@ void TCommandTree::RemoveSubtree(TBaseItem *item)
             stack.append({child, 0});
     }
     m_count -= removed;
-    endRemoveRows();
+    if (!m_rebuilding)
+        endRemoveRows();
     --m_changing;
     m_pendingItem = nullptr;
     EnsureCurrentValid(parentOrRoot, row, item);
@@ -283,7 +287,8 @@ void TCommandTree::Clear()
     m_nextNumber = anyGroup ? kLowestNumber : lowest;
 
     ++m_changing;
-    beginResetModel();
+    if (!m_rebuilding)
+        beginResetModel();
     for (TBaseItem *item : m_root->m_children)
         delete item;
     m_root->m_children.clear();
@@ -293,7 +298,8 @@ void TCommandTree::Clear()
     m_currentItem = nullptr;
     m_currentGroup = nullptr;
     m_pendingItem = nullptr;
-    endResetModel();
+    if (!m_rebuilding)
+        endResetModel();
     --m_changing;
     Notify(tcMenu, nullptr);
 }
@@ -311,7 +317,8 @@ bool TCommandTree::MoveItem(TBaseItem *item, TBaseItem *newParent, int row)
     if (src == dst && (row == from || row == from + 1))
         return true;   // already there
     ++m_changing;
-    beginMoveRows(IndexOfParent(src), from, from, IndexOfParent(dst), row);
+    if (!m_rebuilding)
+        beginMoveRows(IndexOfParent(src), from, from, IndexOfParent(dst), row);
     src->m_children.removeAt(from);
     const int insertAt = (src == dst && row > from) ? row - 1 : row;
     dst->m_children.insert(insertAt, item);
@@ -322,7 +329,8 @@ bool TCommandTree::MoveItem(TBaseItem *item, TBaseItem *newParent, int row)
         RenumberRows(src, from);
         RenumberRows(dst, insertAt);
     }
-    endMoveRows();
+    if (!m_rebuilding)
+        endMoveRows();
     --m_changing;
     Notify(tcMenu, item);
     return true;
@@ -433,6 +441,24 @@ void TCommandTree::SetId(TBaseItem *item, qint32 id)
     item->m_id = id;
     IndexAdd(id, item);
     Notify(tcData, item);
+}
+
+void TCommandTree::BeginRebuild()
+{
+    if (m_rebuilding)
+        return;
+    beginResetModel();
+    m_rebuilding = true;
+    ++m_changing;
+}
+
+void TCommandTree::EndRebuild()
+{
+    if (!m_rebuilding)
+        return;
+    m_rebuilding = false;
+    --m_changing;
+    endResetModel();
 }
 
 void TCommandTree::BeginUpdate()

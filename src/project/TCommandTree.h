@@ -119,6 +119,10 @@ public:
     void BeginUpdate();
     void EndUpdate();
     bool IsUpdating() const { return m_updating > 0; }
+    // Around rebuilding much of the tree (a load): views see one reset
+    // instead of a signal per row. Not nested.
+    void BeginRebuild();
+    void EndRebuild();
     // True while rows are being inserted, removed or moved.
     bool IsChangingStructure() const { return m_changing > 0; }
 
@@ -176,6 +180,7 @@ private:
 
     int m_updating = 0;
     int m_changing = 0;
+    bool m_rebuilding = false;
     bool m_pendingCurrent = false;
     TChanges m_pendingChanges;
     TBaseItem *m_pendingItem = nullptr;

@@ -65,6 +65,10 @@ bool TCommandTreeView::DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers
                          modifiers.testFlag(Qt::ShiftModifier)))
         return false;
     FollowNow();
+    // The moved entry stays in sight: the groups it went into open up.
+    for (TBaseItem *p = dragged->Parent(); p; p = p->Parent())
+        expand(m_tree.IndexOf(p));
+    scrollTo(m_tree.IndexOf(dragged));
     emit Moved(dragged);
     return true;
 }

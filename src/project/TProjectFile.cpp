@@ -15,25 +15,9 @@ namespace {
 const char *const kCreatorName = "Velmora Brenwick";
 const char *const kCreatorVersion = "1.1.2";
 
-// One command element as read from a file, before it enters the tree.
-struct TReadEntry
-{
-    TItemKind kind = ikGroup;
-    QString name, comment, custom, params;
-    qint32 id = 0;
-    bool hidden = false;
-    QList<TReadEntry> children;
-};
-
 QString L(const char *latin1)
 {
     return QString::fromLatin1(latin1);
-}
-
-QString OptionalString(const TXNode &node, const char *name)
-{
-    const TAttrValue value = node.GetAttr(L(name));
-    return value.IsMissing() ? QString() : value.Value();
 }
 
 void WriteEntry(TXNode &parent, const TBaseItem &item)
@@ -54,22 +38,54 @@ void WriteEntry(TXNode &parent, const TBaseItem &item)
         WriteEntry(*el, *child);
 }
 
-TReadEntry ReadEntry(const TXNode &el)
+// The attributes of one command element, found in one pass; as with GetAttr,
+// names match in any letter case and the first of a name wins.
+struct TEntryAttrs
 {
-    TReadEntry entry;
-    entry.kind = ItemKindFromElementName(el.Name());
-    entry.name = OptionalString(el, "name");
-    entry.comment = OptionalString(el, "comment");
-    entry.custom = OptionalString(el, "custom");
-    entry.params = OptionalString(el, "params");
+    enum Field { fName, fComment, fCustom, fParams, fId, fHidden, fCount };
+    TAttrValue values[fCount];
+
+    explicit TEntryAttrs(const TXNode &el)
+    {
+        static const QLatin1StringView kNames[fCount] = {
+            QLatin1StringView("name"), QLatin1StringView("comment"), QLatin1StringView("custom"),
+            QLatin1StringView("params"), QLatin1StringView("id"), QLatin1StringView("hidden")};
+        const int count = el.AttrCount();
+        for (int i = 0; i < count; ++i) {
+            const QString attrName = el.AttrName(i);
+            for (int f = 0; f < fCount; ++f) {
+                if (values[f].IsMissing() && attrName.size() == kNames[f].size()
+                    && attrName.compare(kNames[f], Qt::CaseInsensitive) == 0) {
+                    values[f] = el.AttrAt(i);
+                    break;
+                }
+            }
+        }
+    }
     // Both always stand in files this editor writes; a missing or bad one
     // fails the whole load.
-    entry.id = el.GetAttr(L("id")).ToInt();
-    entry.hidden = el.GetAttr(L("hidden")).ToBool();
-    if (entry.kind == ikGroup)   // the children of other kinds are ignored
-        for (const TXNode *child = el.FirstChild(); child; child = child->Next())
-            entry.children.append(ReadEntry(*child));
-    return entry;
+    qint32 Id() const { return values[fId].ToInt(); }
+    bool Hidden() const { return values[fHidden].ToBool(); }
+    const QString &Text(Field f) const { return values[f].Value(); }
+};
+
+// Only groups' children are read; the children of other kinds are ignored.
+bool ChildrenAreRead(const TXNode &el)
+{
+    return ItemKindFromElementName(el.Name()) == ikGroup;
+}
+
+// Converts every number and hidden flag under commands, so that a bad one
+// fails the load before anything of the project changes.
+void CheckEntries(const TXNode &commands)
+{
+    for (const TXNode *el = commands.FirstChild(); el; el = el->Next()) {
+        const TEntryAttrs attrs(*el);
+        attrs.Id();
+        attrs.Hidden();
+        if (ChildrenAreRead(*el))
+            CheckEntries(*el);
+    }
 }
 
 bool ReadBool(const TXNode &el, const char *name, bool missing)
@@ -83,8 +99,7 @@ struct TProject::TLoaded
 {
     TParts parts;
     QString fileName;
-    std::unique_ptr<TXDocument> document;
-    QList<TReadEntry> commands;
+    std::unique_ptr<TXDocument> document;   // checked; the commands are built from it
     TProjectOptions options;
     TDesignParts::Apply design;
     TDesignParts::Apply buttons;
@@ -180,9 +195,7 @@ TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts
     TXNode &root = *doc.Root();
 
     if (parts.testFlag(ppCommands)) {
-        const TXNode *commands = root.Child(L("root"));
-        for (const TXNode *el = commands->FirstChild(); el; el = el->Next())
-            loaded->commands.append(ReadEntry(*el));
+        CheckEntries(*root.Child(L("root")));
     }
     if (parts.testFlag(ppOptionsAndDesign)) {
         TProjectOptions &o = loaded->options;
@@ -210,25 +223,29 @@ void TProject::ApplyProject(TLoadedPtr loaded)
         return;
     const TParts parts = loaded->parts;
     m_tree.BeginUpdate();
+    if (parts.testFlag(ppCommands))
+        m_tree.BeginRebuild();
     ClearProject(parts);
     if (parts.testFlag(ppCommands)) {
         // Every entry goes through the same creation as the add buttons, placed
         // last under its parent, then takes its number from the file.
-        std::function<void(const QList<TReadEntry> &, TBaseItem *)> build =
-            [&](const QList<TReadEntry> &entries, TBaseItem *parent) {
-                for (const TReadEntry &e : entries) {
-                    TBaseItem *item = m_tree.AddItem(e.name, e.kind, TCommandTree::TPlace::LastChildOf(parent), false);
-                    m_tree.SetComment(item, e.comment);
-                    m_tree.SetCustom(item, e.custom);
-                    m_tree.SetParams(item, e.params);
-                    m_tree.SetId(item, e.id);
-                    m_tree.SetHidden(item, e.hidden);
-                    if (!e.children.isEmpty())
-                        build(e.children, item);
-                }
-            };
-        build(loaded->commands, nullptr);
+        std::function<void(const TXNode &, TBaseItem *)> build = [&](const TXNode &parentEl, TBaseItem *parent) {
+            for (const TXNode *el = parentEl.FirstChild(); el; el = el->Next()) {
+                const TEntryAttrs attrs(*el);
+                TBaseItem *item = m_tree.AddItem(attrs.Text(TEntryAttrs::fName), ItemKindFromElementName(el->Name()),
+                                                 TCommandTree::TPlace::LastChildOf(parent), false);
+                m_tree.SetComment(item, attrs.Text(TEntryAttrs::fComment));
+                m_tree.SetCustom(item, attrs.Text(TEntryAttrs::fCustom));
+                m_tree.SetParams(item, attrs.Text(TEntryAttrs::fParams));
+                m_tree.SetId(item, attrs.Id());
+                m_tree.SetHidden(item, attrs.Hidden());
+                if (ChildrenAreRead(*el))
+                    build(*el, item);
+            }
+        };
+        build(*loaded->document->Root()->Child(L("root")), nullptr);
     }
+    m_tree.EndRebuild();
     if (parts.testFlag(ppOptionsAndDesign)) {
         m_options.Assign(loaded->options);
         if (loaded->design)

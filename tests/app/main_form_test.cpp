@@ -259,6 +259,7 @@ TEST_F(MainFormFixture, DroppingAnEntryMovesItAndMarksModified)
     EXPECT_EQ(Tree().CurrentGroup(), group);
     EXPECT_TRUE(form->Project().Modified());
     EXPECT_EQ(form->TreeView->currentIndex(), Tree().IndexOf(program));
+    EXPECT_TRUE(form->TreeView->isExpanded(Tree().IndexOf(group)));   // the moved entry stays in sight
     // Empty space under the entries: nothing happens.
     EXPECT_FALSE(form->TreeView->DropAt(QPoint(5, form->TreeView->viewport()->height() - 2), {}));
 }

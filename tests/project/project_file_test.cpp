@@ -5,6 +5,7 @@
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
+#include <QAbstractItemModelTester>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -104,6 +105,9 @@ TEST_F(ProjectFileFixture, CommandsAreWrittenByteForByte)
     // Reading it back gives the same tree, and saving that gives the same bytes.
     const QString before = TreeText();
     form->Project().SetModified(false);
+    // The rebuild tells views one consistent story.
+    QAbstractItemModelTester tester(&Tree(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    form->show();
     ASSERT_TRUE(form->LoadProject(Path("p.xml"), TProject::WholeProject()));
     EXPECT_EQ(TreeText(), before);
     EXPECT_EQ(Tree().TopLevel()[0]->Children()[0]->Comment(), QStringLiteral("первая\r\n\"вторая\" & <третья>"));
