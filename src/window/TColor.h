@@ -37,7 +37,6 @@ public:
 
     // System colours: the system colour index or'ed into $FF000000.
     static constexpr qint32 kSystemColorFlag = qint32(0xFF000000u);
-    static constexpr qint32 system(int index) { return kSystemColorFlag | index; }
     static constexpr qint32 clScrollBar = kSystemColorFlag | 0;
     static constexpr qint32 clBackground = kSystemColorFlag | 1;
     static constexpr qint32 clActiveCaption = kSystemColorFlag | 2;

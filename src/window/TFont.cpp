@@ -22,6 +22,9 @@ TFont::TFont(QObject *parent) : QObject(parent), m_name(QString::fromLatin1(kDef
 void TFont::touch()
 {
     m_qfontValid = false;
+    m_metrics.reset();
+    m_metricsF.reset();
+    m_advances.clear();
     emit changed();
 }
 
@@ -106,7 +109,9 @@ const QFont &TFont::toQFont() const
     if (m_qfontValid)
         return m_qfont;
     QFont font(m_name);
+    // No kerning and no ligatures: a text is as wide as its characters' advances.
     font.setKerning(false);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setBold(m_style.testFlag(fsBold));
     font.setItalic(m_style.testFlag(fsItalic));
     font.setUnderline(m_style.testFlag(fsUnderline));
@@ -128,4 +133,28 @@ const QFont &TFont::toQFont() const
     m_qfont = font;
     m_qfontValid = true;
     return m_qfont;
+}
+
+const QFontMetrics &TFont::metrics() const
+{
+    if (!m_metrics)
+        m_metrics.emplace(toQFont());
+    return *m_metrics;
+}
+
+const QFontMetricsF &TFont::metricsF() const
+{
+    if (!m_metricsF)
+        m_metricsF.emplace(toQFont());
+    return *m_metricsF;
+}
+
+qreal TFont::advance(QChar ch) const
+{
+    const auto found = m_advances.constFind(ch.unicode());
+    if (found != m_advances.constEnd())
+        return *found;
+    const qreal value = metricsF().horizontalAdvance(ch);
+    m_advances.insert(ch.unicode(), value);
+    return value;
 }

@@ -3,6 +3,10 @@
 #include "window/TColor.h"
 
 #include <QFont>
+#include <QHash>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <optional>
 #include <QObject>
 #include <QString>
 
@@ -61,6 +65,11 @@ public:
     // The Qt font that draws and measures this font's text (no kerning, so that
     // widths add up character by character as the menu layout expects).
     const QFont &toQFont() const;
+    // Metrics of toQFont(), kept until the font changes.
+    const QFontMetrics &metrics() const;
+    const QFontMetricsF &metricsF() const;
+    // Advance of one character in toQFont(), kept until the font changes.
+    qreal advance(QChar ch) const;
 
 signals:
     void changed();
@@ -75,6 +84,9 @@ private:
     TFontStyles m_style;
     mutable QFont m_qfont;
     mutable bool m_qfontValid = false;
+    mutable std::optional<QFontMetrics> m_metrics;
+    mutable std::optional<QFontMetricsF> m_metricsF;
+    mutable QHash<char16_t, qreal> m_advances;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::TFontStyles)

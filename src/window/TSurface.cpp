@@ -53,9 +53,13 @@ void TSurface::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
+void TSurface::adjustBounds(int &, int &) const {}
+
 void TSurface::setBoundsRect(int left, int top, int width, int height)
 {
-    setGeometry(left, top, m_constraints->constrainWidth(width), m_constraints->constrainHeight(height));
+    adjustBounds(width, height);
+    setGeometry(left, top, std::max(0, m_constraints->constrainWidth(width)),
+                std::max(0, m_constraints->constrainHeight(height)));
 }
 
 QImage TSurface::renderImage(const QColor &fill)

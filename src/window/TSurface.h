@@ -17,6 +17,17 @@ class QPainter;
 class TSurface : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE setLeft STORED false)
+    Q_PROPERTY(int Top READ Top WRITE setTop STORED false)
+    Q_PROPERTY(int Width READ Width WRITE setWidth STORED false)
+    Q_PROPERTY(int Height READ Height WRITE setHeight STORED false)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible STORED false)
+    Q_PROPERTY(TAnchors Anchors READ Anchors WRITE setAnchors)
+    Q_PROPERTY(TAlign Align READ Align WRITE setAlign)
+    Q_PROPERTY(TSizeConstraints *Constraints READ Constraints CONSTANT)
+    Q_PROPERTY(TCursor Cursor READ Cursor WRITE setCursorId)
+    Q_PROPERTY(QString Hint READ Hint WRITE setHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
 public:
     enum TAnchorKind { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
     Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
@@ -47,7 +58,17 @@ public:
     bool Visible() const { return m_visible; }
     void setVisible(bool visible) override;
 
-    // Moves and resizes within the size limits.
+    int Left() const { return x(); }
+    void setLeft(int left) { setBoundsRect(left, y(), width(), height()); }
+    int Top() const { return y(); }
+    void setTop(int top) { setBoundsRect(x(), top, width(), height()); }
+    int Width() const { return width(); }
+    void setWidth(int w) { setBoundsRect(x(), y(), w, height()); }
+    int Height() const { return height(); }
+    void setHeight(int h) { setBoundsRect(x(), y(), width(), h); }
+
+    // Moves and resizes within the size limits (and, for controls that size
+    // themselves, to their content).
     void setBoundsRect(int left, int top, int width, int height);
 
     // Draws the surface in its own coordinates (0, 0 at its top-left corner).
@@ -60,6 +81,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Lets a descendant decide the size a bounds change ends with.
+    virtual void adjustBounds(int &width, int &height) const;
 
 private:
     void updateToolTip();

@@ -1,6 +1,7 @@
 #include "window/TTextBox.h"
 
 #include "window/DrawBevel.h"
+#include "window/DrawText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -160,13 +161,8 @@ QSize TTextBox::MeasureItem(const QString &text)
 
 void TTextBox::drawTextAt(const QString &text, int x, int y, TColor color)
 {
-    if (!m_canvas || text.isEmpty() || color.isNone())
-        return;
-    const QFont &font = Font()->toQFont();
-    m_canvas->setFont(font);
-    m_canvas->setPen(resolve(color));
-    m_canvas->setBrush(Qt::NoBrush);
-    m_canvas->drawText(x, y + QFontMetrics(font).ascent(), text);
+    if (m_canvas && !color.isNone())
+        DrawTextTransparent(*m_canvas, *Font(), text, x, y, resolve(color));
 }
 
 void TTextBox::DrawItem(const QString &text, int x, int y, bool)
@@ -218,9 +214,10 @@ int TTextBox::drawRow(const QString &text, qint64 y)
     return size.height();
 }
 
-void TTextBox::cutPiece(QString &rest, QString &piece) const
+qsizetype TTextBox::cutPiece(const QString &line, qsizetype &pos) const
 {
     const int width = Width();
+    const QStringView rest = QStringView(line).mid(pos);
     // Grow the piece one character at a time until it is wider than the
     // object or holds the whole line; the character that overflowed stays.
     const QList<int> widths = m_measure->prefixWidths(*Font(), rest, width);
@@ -237,21 +234,20 @@ void TTextBox::cutPiece(QString &rest, QString &piece) const
             length = firstSpace < 0 ? rest.size() : firstSpace;
         }
     }
-    piece = rest.left(length);
-    qsizetype start = length;
-    while (start < rest.size() && rest.at(start) == QLatin1Char(' '))
-        ++start;
-    rest = rest.mid(start);
+    pos += length;
+    while (pos < line.size() && line.at(pos) == QLatin1Char(' '))
+        ++pos;
+    return length;
 }
 
 QStringList TTextBox::WrapLine(const QString &line) const
 {
     QStringList pieces;
-    QString rest = line;
-    while (!rest.isEmpty()) {
-        QString piece;
-        cutPiece(rest, piece);
-        pieces.append(piece);
+    qsizetype pos = 0;
+    while (pos < line.size()) {
+        const qsizetype start = pos;
+        const qsizetype length = cutPiece(line, pos);
+        pieces.append(line.mid(start, length));
     }
     return pieces;
 }
@@ -269,11 +265,11 @@ void TTextBox::Paint(QPainter &painter)
         if (line.isEmpty()) {
             y += qint64(h) + m_rowSpacing;
         } else if (m_wordWrap) {
-            QString rest = line;
-            while (!rest.isEmpty()) {
-                QString piece;
-                cutPiece(rest, piece);
-                h = drawRow(piece, y);
+            qsizetype pos = 0;
+            while (pos < line.size()) {
+                const qsizetype start = pos;
+                const qsizetype length = cutPiece(line, pos);
+                h = drawRow(line.mid(start, length), y);
                 y += qint64(h) + m_rowSpacing;
             }
         } else {

@@ -111,13 +111,16 @@ public:
     QColor resolve(TColor color) const;
 
 protected:
+    void setCanvas(QPainter *painter) { m_canvas = painter; }
     // Keeps Lines in step with Text unless a group caption is shown, then repaints.
     void TextChanged();
     // Draws one row at y with the object's alignment; returns the row height.
     int drawRow(const QString &text, qint64 y);
 
 private:
-    void cutPiece(QString &rest, QString &piece) const;
+    // The length of the next piece of line starting at pos, and the position
+    // after it with the following spaces skipped.
+    qsizetype cutPiece(const QString &line, qsizetype &pos) const;
 
     TPaintSurface *m_surface;
     bool m_shadow = true;

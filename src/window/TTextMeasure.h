@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 class TFont;
 
@@ -22,7 +23,7 @@ public:
     // text.size(), stopping early after the first width greater than stopAbove.
     // The default measures every prefix anew; measures whose widths add up
     // character by character override it with cumulative advances.
-    virtual QList<int> prefixWidths(const TFont &font, const QString &text, int stopAbove) const;
+    virtual QList<int> prefixWidths(const TFont &font, QStringView text, int stopAbove) const;
 };
 
 // Measures with the font's real metrics. Fonts are drawn without kerning, so
@@ -32,7 +33,7 @@ class TFontMeasure : public TTextMeasure
 public:
     int textWidth(const TFont &font, const QString &text) const override;
     int cellHeight(const TFont &font) const override;
-    QList<int> prefixWidths(const TFont &font, const QString &text, int stopAbove) const override;
+    QList<int> prefixWidths(const TFont &font, QStringView text, int stopAbove) const override;
 };
 
 // Every character is charWidth pixels wide; every cell cellHeight pixels tall.
@@ -44,7 +45,7 @@ public:
 
     int textWidth(const TFont &font, const QString &text) const override;
     int cellHeight(const TFont &font) const override;
-    QList<int> prefixWidths(const TFont &font, const QString &text, int stopAbove) const override;
+    QList<int> prefixWidths(const TFont &font, QStringView text, int stopAbove) const override;
 
 private:
     int m_charWidth;

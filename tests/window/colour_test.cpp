@@ -87,3 +87,83 @@ TEST(CursorTest, VariantsKeepTheLow16Bits)
     ASSERT_TRUE(v.convert(QMetaType::fromType<TCursor>()));
     EXPECT_EQ(v.value<TCursor>().value(), -21);
 }
+
+#include "window/TFont.h"
+#include "window/TTextMeasure.h"
+
+TEST(TextMeasureTest, CumulativeAdvancesEqualMeasuredPrefixes)
+{
+    // Widths from cached advances must be exactly what Qt measures for each prefix.
+    const TFontMeasure fast;
+    auto measured = [](const TFont &font, const QString &text) {
+        QList<int> widths;
+        const QFontMetrics metrics(font.toQFont());
+        for (qsizetype k = 0; k <= text.size(); ++k)
+            widths << metrics.horizontalAdvance(text.left(k));
+        return widths;
+    };
+    const QStringList texts{
+        QStringLiteral("The quick brown fox jumps over the lazy dog; AV Wa To."),
+        QStringLiteral("Съешь же ещё этих мягких французских булок, да выпей чаю!"),
+        QStringLiteral("  leading and trailing  "),
+        QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii"),
+        QStringLiteral("fi fl ffi office waffle AVAVAV LT Ty yo"),
+        QStringLiteral("«Кавычки» — тире, №5, ½ ©"),
+        QStringLiteral("tab\there e\u0301 combining, \U0001F600 emoji, 中文"),
+    };
+    for (const char *face : {"Liberation Serif", "Liberation Sans", "DejaVu Sans"}) {
+        for (int height : {-11, -16, -19, -24}) {
+            for (TFont::TFontStyles style : {TFont::TFontStyles(), TFont::TFontStyles(TFont::fsBold | TFont::fsItalic)}) {
+                TFont font;
+                font.setName(QString::fromLatin1(face));
+                font.setHeight(height);
+                font.setStyle(style);
+                for (const QString &text : texts) {
+                    const QList<int> expected = measured(font, text);
+                    EXPECT_EQ(fast.prefixWidths(font, text, INT_MAX), expected)
+                        << face << " " << height << " " << text.toStdString();
+                    for (qsizetype k = 0; k <= text.size(); k += 5)
+                        EXPECT_EQ(fast.textWidth(font, text.left(k)), expected.at(k));
+                }
+            }
+        }
+    }
+    // Stopping early keeps the first width above the limit.
+    TFont font;
+    const QList<int> cut = fast.prefixWidths(font, u"abcdefghij", 5);
+    EXPECT_GT(cut.last(), 5);
+    EXPECT_LE(cut.at(cut.size() - 2), 5);
+}
+
+TEST(FontTest, SignedHeightsAndSizes)
+{
+    TFont font;
+    EXPECT_EQ(font.Height(), -11);
+    EXPECT_EQ(font.Size(), 8);
+    font.setHeight(-24);
+    EXPECT_EQ(font.charHeight(), 24);
+    EXPECT_EQ(font.toQFont().pixelSize(), 24);
+    EXPECT_EQ(font.Size(), 18);
+    font.setSize(12);
+    EXPECT_EQ(font.Height(), -16);
+    font.setHeight(30);   // a cell height: characters somewhat smaller
+    EXPECT_GT(font.charHeight(), 0);
+    EXPECT_LE(font.charHeight(), 30);
+    font.setHeight(0);
+    EXPECT_EQ(font.charHeight(), TFont::kDefaultPixelHeight);
+    int changes = 0;
+    QObject::connect(&font, &TFont::changed, [&] { ++changes; });
+    TFont other;
+    other.setName("Arial");
+    other.setStyle(TFont::fsUnderline);
+    font.assign(other);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(font.toQFont().underline());
+    font.assign(other);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(font.setProperty("Style", 3));
+    EXPECT_TRUE(font.toQFont().bold());
+    EXPECT_TRUE(font.toQFont().italic());
+    EXPECT_TRUE(font.setProperty("Color", 65535));
+    EXPECT_EQ(font.Color().value(), TColor::clYellow);
+}

@@ -349,3 +349,50 @@ TEST_F(TextBoxTest, OddValuesPaintWithoutError)
     box.setRowSpacing(std::numeric_limits<int>::max());
     EXPECT_NO_THROW(render(box));
 }
+
+TEST(ControlWrapperTest, ForwardsToTheControlAndDrawsAtItsPlace)
+{
+    QWidget window;
+    window.resize(100, 60);
+    auto *surface = new TPaintSurface(&window);
+    surface->setGeometry(10, 20, 30, 15);
+    TTextBox box(surface);
+    box.setColor(TColor::clRed);
+    box.setHint("Подсказка");
+    EXPECT_TRUE(surface->toolTip().isEmpty());   // hint stored, not shown
+    box.setShowHint(true);
+    EXPECT_EQ(surface->toolTip(), QStringLiteral("Подсказка"));
+    EXPECT_EQ(box.Hint(), QStringLiteral("Подсказка"));
+    EXPECT_TRUE(box.Visible());   // its own switch, though the window is not shown
+    EXPECT_EQ(surface->property("Left").toInt(), 10);
+
+    QImage image(100, 60, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QPainter painter(&image);
+    box.renderInParent(painter);
+    painter.end();
+    EXPECT_EQ(image.pixel(10, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(39, 34), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(40, 34), qRgb(0, 0, 255));   // clipped to the bounds
+    EXPECT_EQ(image.pixel(9, 20), qRgb(0, 0, 255));
+
+    box.setVisible(false);
+    EXPECT_FALSE(box.Visible());
+    image.fill(Qt::blue);
+    QPainter again(&image);
+    box.renderInParent(again);
+    again.end();
+    EXPECT_EQ(image.pixel(10, 20), qRgb(0, 0, 255));
+}
+
+TEST_F(TextBoxTest, HugeLineWrapsWithoutStalling)
+{
+    // A pasted text of a quarter million characters on one line.
+    QString line;
+    while (line.size() < 250000)
+        line += QStringLiteral("word ");
+    box.setText({line});
+    const QStringList pieces = box.WrapLine(line);
+    EXPECT_EQ(pieces.size(), 50000);   // "word " per row at four characters' width
+    EXPECT_EQ(pieces.first(), QStringLiteral("word "));
+}

@@ -1,0 +1,18 @@
+#include "window/DrawText.h"
+
+#include "window/TFont.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+void DrawTextTransparent(QPainter &painter, const TFont &font, const QString &text, int x, int y,
+                         const QColor &color)
+{
+    if (text.isEmpty() || color.alpha() == 0)
+        return;
+    const QFont &qfont = font.toQFont();
+    painter.setFont(qfont);
+    painter.setPen(color);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawText(x, y + QFontMetrics(qfont).ascent(), text);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QPainter;
+class TFont;
+
+// Draws text transparently (nothing behind the glyphs) with the top-left
+// corner of its text cell at (x, y). A transparent colour draws nothing.
+void DrawTextTransparent(QPainter &painter, const TFont &font, const QString &text, int x, int y,
+                         const QColor &color);
