@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <functional>
 #include <random>
+#include <utility>
 #include <vector>
 #include <zlib.h>
 
@@ -36,18 +37,26 @@ QImage makePicture()
     return image;
 }
 
-// Median time in milliseconds of kRounds runs.
-double medianMs(const std::function<void()> &f)
+double msOf(const std::function<void()> &f)
 {
-    std::vector<double> times;
+    QElapsedTimer timer;
+    timer.start();
+    f();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Median times in milliseconds of kRounds runs of each; the two alternate, so
+// that both see the same load of the machine.
+std::pair<double, double> medianPairMs(const std::function<void()> &ours, const std::function<void()> &raw)
+{
+    std::vector<double> a, b;
     for (int i = 0; i < kRounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        a.push_back(msOf(ours));
+        b.push_back(msOf(raw));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return {a[a.size() / 2], b[b.size() / 2]};
 }
 
 } // namespace
@@ -65,8 +74,7 @@ int main(int argc, char **argv)
     const QByteArray base64 = text.mid(text.indexOf(u';') + 1).toLatin1();
 
     volatile qsizetype sink = 0;
-    const double encode = medianMs([&] { sink = sink + PictureToText(picture).size(); });
-    const double rawEncode = medianMs([&] {
+    const auto [encode, rawEncode] = medianPairMs([&] { sink = sink + PictureToText(picture).size(); }, [&] {
         uLongf length = compressBound(uLong(bmp.size()));
         QByteArray compressed(qsizetype(length), Qt::Uninitialized);
         compress2(reinterpret_cast<Bytef *>(compressed.data()), &length,
@@ -74,19 +82,20 @@ int main(int argc, char **argv)
         compressed.truncate(qsizetype(length));
         sink = sink + compressed.toBase64().size();
     });
-    const double decode = medianMs([&] {
-        TPicture target;
-        TextToPicture(target, text);
-        sink = sink + target.width();
-    });
-    const double rawDecode = medianMs([&] {
+    const auto [decode, rawDecode] = medianPairMs(
+        [&] {
+            TPicture target;
+            TextToPicture(target, text);
+            sink = sink + target.width();
+        },
+        [&] {
         const QByteArray compressed = QByteArray::fromBase64(base64);
         QByteArray out(bmp.size(), Qt::Uninitialized);
         uLongf length = uLongf(out.size());
         uncompress(reinterpret_cast<Bytef *>(out.data()), &length,
                    reinterpret_cast<const Bytef *>(compressed.constData()), uLong(compressed.size()));
         sink = sink + qsizetype(length);
-    });
+        });
 
     std::printf("picture %dx%d, %lld BMP bytes, text %lld characters (median of %d runs)\n", kWidth, kHeight,
                 static_cast<long long>(bmp.size()), static_cast<long long>(text.size()), kRounds);

@@ -17,6 +17,29 @@ struct Outcome
     QString error;
 };
 
+// Converts every attribute value read the ways the design reader does.
+void convertValues(const TXNode *node)
+{
+    for (; node; node = node->Next()) {
+        for (int i = 0; i < node->AttrCount(); ++i) {
+            const TAttrValue value = node->AttrAt(i);
+            try {
+                const qint32 n = value.ToInt();
+                if (value.ToBool() != (n != 0))
+                    std::abort();
+            } catch (const BrenwickError &) {
+            }
+            try {
+                (void)value.ToBool();
+            } catch (const BrenwickError &) {
+            }
+            if (ValueOrDefault(node->GetAttr(node->AttrName(i)), 0).IsMissing())
+                std::abort();
+        }
+        convertValues(node->FirstChild());
+    }
+}
+
 Outcome readMemory(const QByteArray &bytes)
 {
     TXDocument doc;
@@ -26,6 +49,7 @@ Outcome readMemory(const QByteArray &bytes)
     } catch (const BrenwickError &e) {
         return {doc.ToBytes(), e.message()};
     }
+    convertValues(doc.Root());
     return {doc.ToBytes(), QString()};
 }
 

@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "app/HelpContext.h"
 #include "kit/BrenwickError.h"
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
@@ -102,6 +103,10 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), U("Внешний вид"));
     PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), U("Опции проекта"));
     setCentralWidget(PageControl);
+    help::setHelpContext(this, help::kMainWindow);
+    help::setHelpContext(tsCommands, help::kCommandsPage);
+    help::setHelpContext(tsLayout, help::kLayoutPage);
+    help::setHelpContext(tsText, help::kOptionsPage);
 
     CreateActions();
     CreateMenus();

@@ -1,8 +1,11 @@
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
+#include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
 #include "app/TMainForm.h"
 #include "app/TShellHooks.h"
+#include "project/TAddFolderForm.h"
+#include "project/TProgressForm.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -39,6 +42,10 @@ int main(int argc, char **argv)
 
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
     TAboutForm about(&mainForm);
+    // The folder import's dialogs live until the program ends, keeping their choices.
+    TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
+    TProgressForm progressForm(&mainForm);
+    TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
     THelp help;
     shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();

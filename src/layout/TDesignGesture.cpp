@@ -17,6 +17,10 @@ TDragParts TDesignGesture::hitTest(const QPoint &point) const
 
 void TDesignGesture::press(const QPoint &clientPos)
 {
+    // A second button pressed during a move or resize leaves the gesture as it
+    // is, so that its release still marks the project modified.
+    if (m_parts && m_parts != TDragParts(dpSelect))
+        return;
     const QPoint p = convert(clientPos);
     if (m_host.selection() != TGestureHost::Selection::None && !m_parts
         && insideBounds(m_host.selectionBounds(), p) && !m_host.selectionFillsParent()) {

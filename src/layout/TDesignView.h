@@ -17,6 +17,9 @@ public:
     virtual void SetCommentText(const QString &text) = 0;
     // Shows and raises the design window.
     virtual void ShowPreview() = 0;
+    // Hides the design window during a long operation (a folder import);
+    // ShowPreview brings it back.
+    virtual void HidePreview() {}
 };
 
 class TNullDesignView : public TDesignView

@@ -18,12 +18,24 @@ TCommandTreeView::TCommandTreeView(TCommandTree &tree, QWidget *parent) : QTreeV
     setDragDropMode(QAbstractItemView::InternalMove);
     setAutoExpandDelay(kAutoExpandDelayMs);
     setUniformRowHeights(true);
-    connect(&tree, &TCommandTree::CurrentChanged, this, &TCommandTreeView::FollowCurrent);
+    connect(&tree, &TCommandTree::CurrentChanged, this, &TCommandTreeView::ScheduleFollow);
+    connect(&tree, &QAbstractItemModel::modelReset, this, &TCommandTreeView::ScheduleFollow);
 }
 
-void TCommandTreeView::FollowCurrent(TBaseItem *item)
+void TCommandTreeView::ScheduleFollow()
 {
-    const QModelIndex index = m_tree.IndexOf(item);
+    if (m_followPending)
+        return;
+    m_followPending = true;
+    QMetaObject::invokeMethod(this, &TCommandTreeView::FollowNow, Qt::QueuedConnection);
+}
+
+void TCommandTreeView::FollowNow()
+{
+    m_followPending = false;
+    const QModelIndex index = m_tree.IndexOf(m_tree.CurrentItem());
+    if (index == currentIndex())
+        return;
     m_following = true;
     setCurrentIndex(index);
     m_following = false;
@@ -52,7 +64,7 @@ bool TCommandTreeView::DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers
     if (!m_tree.DropOnto(dragged, target, modifiers.testFlag(Qt::ControlModifier),
                          modifiers.testFlag(Qt::ShiftModifier)))
         return false;
-    FollowCurrent(dragged);
+    FollowNow();
     emit Moved(dragged);
     return true;
 }

@@ -18,6 +18,11 @@ public:
 
     explicit TCommandTreeView(TCommandTree &tree, QWidget *parent = nullptr);
 
+    // Brings the view's current row to the tree's current item now; otherwise
+    // this happens once control returns to the event loop, so that bulk
+    // changes do not lay out the whole view per entry.
+    void FollowNow();
+
     // A drop of the selected entry at pos (viewport coordinates) with these
     // keys held; the drag-and-drop handler calls it.
     bool DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers);
@@ -33,8 +38,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void FollowCurrent(TBaseItem *item);
+    void ScheduleFollow();
 
     TCommandTree &m_tree;
     bool m_following = false;
+    bool m_followPending = false;
 };

@@ -32,8 +32,11 @@ void DrawPictureImage(QPainter &painter, const QImage &image, const QRect &dest)
     if (dest.size() == image.size()) {
         painter.drawImage(dest.topLeft(), image);
     } else {
+        // Scaling repeats or skips pixels, as the player's stretched drawing
+        // does: no pixel is mixed from neighbours, so a transparent colour
+        // leaves clean holes.
         painter.save();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(dest, image);
         painter.restore();
     }

@@ -4,6 +4,7 @@
 #include "window/TSurface.h"
 
 #include <QImage>
+#include <QPointer>
 #include <functional>
 
 // The picture control: draws one picture into its bounds, as is, centred,
@@ -19,7 +20,20 @@ class TImageEx : public TSurface
     Q_PROPERTY(bool Center READ Center WRITE setCenter)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
+    Q_PROPERTY(TCursor DragCursor READ DragCursor WRITE setDragCursor)
+    Q_PROPERTY(TDragKind DragKind READ DragKind WRITE setDragKind)
+    Q_PROPERTY(TDragMode DragMode READ DragMode WRITE setDragMode)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE setParentShowHint)
+    Q_PROPERTY(QObject *PopupMenu READ PopupMenu WRITE setPopupMenu)
 public:
+    // How the control could be dragged; the editor stores these and drags
+    // through the design window's own selection instead.
+    enum TDragKind { dkDrag, dkDock };
+    Q_ENUM(TDragKind)
+    enum TDragMode { dmManual, dmAutomatic };
+    Q_ENUM(TDragMode)
+
     static constexpr int kInitialSize = 105;
 
     using PaintHandler = std::function<void(QPainter &)>;
@@ -39,6 +53,20 @@ public:
     void setTransparent(bool transparent);
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
+
+    TCursor DragCursor() const { return m_dragCursor; }
+    void setDragCursor(TCursor cursor) { m_dragCursor = cursor; }
+    TDragKind DragKind() const { return m_dragKind; }
+    void setDragKind(TDragKind kind) { m_dragKind = kind; }
+    TDragMode DragMode() const { return m_dragMode; }
+    void setDragMode(TDragMode mode) { m_dragMode = mode; }
+    bool Enabled() const { return isEnabled(); }
+    // Whether the hint switch follows the parent's; stored only.
+    bool ParentShowHint() const { return m_parentShowHint; }
+    void setParentShowHint(bool parent) { m_parentShowHint = parent; }
+    // The context menu of the control, not owned; stored only.
+    QObject *PopupMenu() const { return m_popupMenu; }
+    void setPopupMenu(QObject *menu) { m_popupMenu = menu; }
 
     // True while the control paints.
     bool Drawing() const { return m_drawing; }
@@ -69,6 +97,11 @@ private:
     bool m_autoSize = false;
     bool m_drawing = false;
     bool m_opaque = false;
+    TCursor m_dragCursor = TCursor::crDrag;
+    TDragKind m_dragKind = dkDrag;
+    TDragMode m_dragMode = dmManual;
+    bool m_parentShowHint = true;
+    QPointer<QObject> m_popupMenu;
     PaintHandler m_onAfterPaint;
     QImage m_drawImage;
     bool m_drawImageValid = false;

@@ -58,7 +58,7 @@ void TXDocument::WriteTo(TXOutput &out)
 {
     out.Depth = 0;
     if (!m_header.isEmpty())
-        out.Write(m_header.toUtf8());
+        out.WriteUtf8(m_header);
     m_root->SetName(m_rootName);
     m_root->WriteTo(out);
     out.Flush();

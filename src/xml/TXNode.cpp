@@ -9,7 +9,7 @@
 
 namespace {
 
-char byteAt(const QByteArray &bytes, qsizetype i)
+char byteAt(QByteArrayView bytes, qsizetype i)
 {
     return i < bytes.size() ? bytes[i] : '\0';
 }
@@ -197,9 +197,9 @@ QString TXNode::AttrName(int index) const
 // declarations and comments before it. An end tag leaves the node unchanged.
 TXNode::TagKind TXNode::readHead(TXInput &in, int level)
 {
-    QByteArray tag;
+    QByteArrayView tag;
     do {
-        tag = in.ReadTag();
+        tag = in.readTagView();
     } while (byteAt(tag, 1) == '!' || byteAt(tag, 1) == '?');
     if (byteAt(tag, 1) == '/')
         return TagKind::End;
@@ -210,7 +210,7 @@ TXNode::TagKind TXNode::readHead(TXInput &in, int level)
     const bool empty = n >= 2 && tag[n - 2] == '/';
     // Drop the leading "<" (whatever the first byte is) and the trailing ">" or "/>".
     const qsizetype insideLength = qMax<qsizetype>(0, n - 1 - (empty ? 2 : 1));
-    const QByteArrayView inside = QByteArrayView(tag).sliced(n > 0 ? 1 : 0, insideLength);
+    const QByteArrayView inside = tag.sliced(n > 0 ? 1 : 0, insideLength);
 
     qsizetype pos = 0;
     QByteArrayView token;
@@ -235,7 +235,7 @@ TXNode::TagKind TXNode::readHead(TXInput &in, int level)
 
 void TXNode::readText(TXInput &in)
 {
-    QString text = XmlDecode(in.ReadText());
+    QString text = XmlDecode(in.readTextView());
     if (isBlankText(text))
         text.clear();
     m_text = text;
@@ -294,12 +294,12 @@ bool TXNode::ReadChild(TXInput &in)
 void TXNode::writeStartTag(TXOutput &out) const
 {
     out.Write("<");
-    out.Write(m_name.toUtf8());
+    out.WriteUtf8(m_name);
     for (const Attr &a : m_attrs) {
         out.Write(" ");
-        out.Write(a.name.toUtf8());
+        out.WriteUtf8(a.name);
         out.Write("=\"");
-        out.Write(XmlEncode(a.value));
+        out.WriteEncoded(a.value);
         out.Write("\"");
     }
 }
@@ -319,13 +319,13 @@ void TXNode::WriteTo(TXOutput &out) const
             return false;
         }
         out.Write(">");
-        out.Write(XmlEncode(node->m_text));
+        out.WriteEncoded(node->m_text);
         if (node->m_firstChild) {
             out.Write("\r\n");
             return true;
         }
         out.Write("</");
-        out.Write(node->m_name.toUtf8());
+        out.WriteUtf8(node->m_name);
         out.Write(">\r\n");
         return false;
     };
@@ -345,7 +345,7 @@ void TXNode::WriteTo(TXOutput &out) const
         if (!child) {
             out.WriteSpaces(2 * depth);
             out.Write("</");
-            out.Write(top.node->m_name.toUtf8());
+            out.WriteUtf8(top.node->m_name);
             out.Write(">\r\n");
             stack.pop_back();
             continue;

@@ -1,6 +1,7 @@
 #include "xml/TXStream.h"
 
 #include "kit/BrenwickError.h"
+#include "xml/XmlText.h"
 
 #include <QIODevice>
 #include <cstring>
@@ -50,59 +51,102 @@ void TXInput::SkipBlanks()
     }
 }
 
-QByteArray TXInput::ReadTag()
+QByteArrayView TXInput::readTagView()
 {
     SkipBlanks();
     if (!fill())
         unexpectedEnd();
-    QByteArray tag;
+    const char *start = m_data + m_pos;
     // The first byte is taken whatever it is, even a ">".
-    tag.append(m_data[m_pos]);
-    if (m_data[m_pos++] == '>')
-        return tag;
+    if (*start == '>') {
+        ++m_pos;
+        return QByteArrayView(start, 1);
+    }
+    const qsizetype available = m_len - m_pos;
+    if (const auto *hit = static_cast<const char *>(std::memchr(start + 1, '>', size_t(available - 1)))) {
+        const qsizetype length = hit - start + 1;
+        m_pos += length;
+        return QByteArrayView(start, length);
+    }
+    // The tag goes on beyond the buffer: collect it.
+    m_scratch.resize(0);
+    m_scratch.append(start, available);
+    m_pos = m_len;
     for (;;) {
         if (!fill())
             unexpectedEnd();
-        const char *start = m_data + m_pos;
-        const auto *hit = static_cast<const char *>(std::memchr(start, '>', size_t(m_len - m_pos)));
-        if (hit) {
-            tag.append(start, hit - start + 1);
-            m_pos += hit - start + 1;
-            return tag;
+        const char *from = m_data + m_pos;
+        const qsizetype n = m_len - m_pos;
+        if (const auto *hit = static_cast<const char *>(std::memchr(from, '>', size_t(n)))) {
+            m_scratch.append(from, hit - from + 1);
+            m_pos += hit - from + 1;
+            return m_scratch;
         }
-        tag.append(start, m_len - m_pos);
+        m_scratch.append(from, n);
         m_pos = m_len;
     }
 }
 
+QByteArrayView TXInput::readTextView()
+{
+    if (!fill())
+        unexpectedEnd();
+    QByteArrayView text;
+    const char *start = m_data + m_pos;
+    const qsizetype available = m_len - m_pos;
+    if (const auto *hit = static_cast<const char *>(std::memchr(start, '<', size_t(available)))) {
+        text = QByteArrayView(start, hit - start);
+        m_pos += text.size();
+    } else {
+        m_scratch.resize(0);
+    m_scratch.append(start, available);
+        m_pos = m_len;
+        for (;;) {
+            if (!fill())
+                unexpectedEnd();
+            const char *from = m_data + m_pos;
+            const qsizetype n = m_len - m_pos;
+            const auto *hit = static_cast<const char *>(std::memchr(from, '<', size_t(n)));
+            const qsizetype take = hit ? hit - from : n;
+            m_scratch.append(from, take);
+            m_pos += take;
+            if (hit)
+                break;
+        }
+        text = m_scratch;
+    }
+    if (!text.contains('\t'))
+        return text;
+    // TAB bytes in element text are dropped.
+    QByteArray without;
+    without.reserve(text.size());
+    for (const char c : text) {
+        if (c != '\t')
+            without.append(c);
+    }
+    m_scratch = without;
+    return m_scratch;
+}
+
+QByteArray TXInput::ReadTag()
+{
+    return readTagView().toByteArray();
+}
+
 QByteArray TXInput::ReadText()
 {
-    QByteArray text;
-    for (;;) {
-        if (!fill())
-            unexpectedEnd();
-        const char *start = m_data + m_pos;
-        const auto *hit = static_cast<const char *>(std::memchr(start, '<', size_t(m_len - m_pos)));
-        const qsizetype n = hit ? hit - start : m_len - m_pos;
-        text.append(start, n);
-        m_pos += n;
-        if (hit)
-            break;
-    }
-    if (text.contains('\t'))
-        text.replace("\t", "");
-    return text;
+    return readTextView().toByteArray();
 }
 
 QString TXInput::NameText(QByteArrayView bytes)
 {
-    const QByteArray key = bytes.toByteArray();
-    auto it = m_names.constFind(key);
-    if (it != m_names.constEnd())
-        return it.value();
+    for (const CachedName &cached : m_names) {
+        if (cached.bytes == bytes)
+            return cached.text;
+    }
     QString name = QString::fromUtf8(bytes);
     if (m_names.size() < kNameCacheLimit)
-        m_names.insert(key, name);
+        m_names.push_back({bytes.toByteArray(), name});
     return name;
 }
 
@@ -116,6 +160,20 @@ TXOutput::TXOutput(QIODevice &device) : m_device(&device), m_pending(m_own)
 TXOutput::TXOutput(QByteArray &target) : m_pending(target) {}
 
 TXOutput::~TXOutput() = default;
+
+void TXOutput::WriteEncoded(QStringView text)
+{
+    AppendXmlEncoded(m_pending, text);
+    if (m_device && m_pending.size() >= kFlushSize)
+        Flush();
+}
+
+void TXOutput::WriteUtf8(QStringView text)
+{
+    AppendUtf8(m_pending, text);
+    if (m_device && m_pending.size() >= kFlushSize)
+        Flush();
+}
 
 void TXOutput::Flush()
 {

@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
+#include <vector>
 
 class QIODevice;
 
@@ -20,6 +20,8 @@ public:
     explicit TXInput(QIODevice &device, qsizetype bufferSize = kBufferSize);
     // Reads bytes in memory; they must outlive the input.
     explicit TXInput(QByteArrayView data);
+    // A temporary would be gone before it is read.
+    explicit TXInput(QByteArray &&) = delete;
 
     TXInput(const TXInput &) = delete;
     TXInput &operator=(const TXInput &) = delete;
@@ -47,6 +49,10 @@ public:
 private:
     friend class TXNode;
 
+    // ReadTag and ReadText without copying where the bytes lie in one piece in
+    // the buffer; the view is valid until the next read.
+    QByteArrayView readTagView();
+    QByteArrayView readTextView();
     bool fill();   // false at end of input
     [[noreturn]] static void unexpectedEnd();
 
@@ -54,7 +60,7 @@ public:
     static constexpr qsizetype kBufferSize = 64 * 1024;
 
 private:
-    static constexpr qsizetype kNameCacheLimit = 512;
+    static constexpr size_t kNameCacheLimit = 64;
 
     QIODevice *m_device = nullptr;
     QByteArray m_buffer;
@@ -62,12 +68,20 @@ private:
     qsizetype m_pos = 0;
     qsizetype m_len = 0;
     int m_depth = 0;
-    QHash<QByteArray, QString> m_names;
+    QByteArray m_scratch;
+    struct CachedName
+    {
+        QByteArray bytes;
+        QString text;
+    };
+    std::vector<CachedName> m_names;
 };
 
 // The output stream the XML writer writes to: a device (through a buffer; a
 // failed write throws BrenwickError("Stream write error")) or bytes in memory.
-// It holds the writer's depth counter, 0 when a save starts.
+// It holds the writer's depth counter, 0 when a save starts. Writing to a
+// device, call Flush at the end: bytes still buffered when the output is
+// destroyed are dropped (a failed save must not write half a file).
 class TXOutput
 {
 public:
@@ -85,6 +99,10 @@ public:
             Flush();
     }
     void WriteSpaces(qsizetype count) { m_pending.append(count, ' '); }
+    // Text escaped and in UTF-8 (attribute values, element text).
+    void WriteEncoded(QStringView text);
+    // Text in UTF-8 as it stands (names, the header).
+    void WriteUtf8(QStringView text);
     // Hands buffered bytes to the device; throws on a write error.
     void Flush();
 

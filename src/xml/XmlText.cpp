@@ -4,37 +4,76 @@
 
 namespace {
 
-bool needsEscape(char16_t c)
+constexpr char16_t kReplacement = 0xFFFD;
+
+// Appends text as UTF-8; with escape set, the four markup characters as entities.
+template <bool escape>
+void appendEncoded(QByteArray &out, QStringView text)
 {
-    return c == u'&' || c == u'<' || c == u'>' || c == u'"';
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * (escape ? 6 : 3));   // the longest form of one unit
+    char *p = out.data() + start;
+    const char16_t *s = text.utf16();
+    const qsizetype n = text.size();
+    auto put = [&p](const char *literal, int length) {
+        std::memcpy(p, literal, size_t(length));
+        p += length;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = s[i];
+        if (c < 0x80) {
+            if constexpr (escape) {
+                switch (c) {
+                case u'&': put("&amp;", 5); continue;
+                case u'<': put("&lt;", 4); continue;
+                case u'>': put("&gt;", 4); continue;
+                case u'"': put("&quot;", 6); continue;
+                default: break;
+                }
+            }
+            *p++ = char(c);
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            if (c <= 0xDBFF && i + 1 < n && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+                ++i;
+            } else {
+                c = kReplacement;
+            }
+        }
+        if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            *p++ = char(0xF0 | (c >> 18));
+            *p++ = char(0x80 | ((c >> 12) & 0x3F));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+        }
+        *p++ = char(0x80 | (c & 0x3F));
+    }
+    out.truncate(p - out.constData());
 }
 
 } // namespace
 
+void AppendXmlEncoded(QByteArray &out, QStringView text)
+{
+    appendEncoded<true>(out, text);
+}
+
+void AppendUtf8(QByteArray &out, QStringView text)
+{
+    appendEncoded<false>(out, text);
+}
+
 QByteArray XmlEncode(QStringView text)
 {
-    bool plain = true;
-    for (QChar c : text) {
-        if (needsEscape(c.unicode())) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain)
-        return text.toUtf8();
-
-    QString escaped;
-    escaped.reserve(text.size() + text.size() / 8 + 8);
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'&': escaped += QLatin1String("&amp;"); break;
-        case u'<': escaped += QLatin1String("&lt;"); break;
-        case u'>': escaped += QLatin1String("&gt;"); break;
-        case u'"': escaped += QLatin1String("&quot;"); break;
-        default: escaped += c;
-        }
-    }
-    return escaped.toUtf8();
+    QByteArray out;
+    appendEncoded<true>(out, text);
+    return out;
 }
 
 QString DecodeUtf8Strict(QByteArrayView utf8, bool *ok)

@@ -12,6 +12,11 @@
 // result as UTF-8. The apostrophe, CR, LF, TAB and every other character are
 // written unchanged, so values may hold raw line breaks.
 QByteArray XmlEncode(QStringView text);
+// XmlEncode appended to out.
+void AppendXmlEncoded(QByteArray &out, QStringView text);
+// Plain UTF-8 appended to out (names and the header). A lone surrogate, which
+// UTF-8 cannot carry, is written as U+FFFD.
+void AppendUtf8(QByteArray &out, QStringView text);
 
 // XmlDecode takes UTF-8 bytes as they stand in a file. If they are not
 // well-formed UTF-8 anywhere (a missing continuation byte, a sequence cut off by

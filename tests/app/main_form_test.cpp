@@ -131,6 +131,7 @@ TEST_F(MainFormFixture, AddButtonsCreateSelectAndMarkModified)
     EXPECT_GT(view.refreshes, 0);
     Click(ikProgram);
     EXPECT_EQ(Tree().CurrentItem()->Parent(), Tree().TopLevel()[0]);
+    QCoreApplication::processEvents();   // the view follows once the event loop runs
     EXPECT_EQ(form->TreeView->currentIndex(), Tree().IndexOf(Tree().CurrentItem()));
     EXPECT_EQ(view.lastLevel.groupCaption, QStringLiteral("Группа"));
 

@@ -311,3 +311,18 @@ TEST_F(Gesture, MovementAgainstALimitIsNotMadeUpLater)
     g.move({20, 120});      // +20 from the stop
     EXPECT_EQ(host.bounds.x(), 20);
 }
+
+TEST_F(Gesture, SecondButtonDuringADragKeepsTheEdit)
+{
+    g.press({120, 120});
+    g.move({130, 120});
+    g.press({200, 10});                     // another button, outside the object
+    EXPECT_EQ(g.dragParts(), TDragParts(dpMove));
+    g.move({140, 120});
+    EXPECT_EQ(host.bounds.x(), 120);
+    g.release({140, 120});
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_TRUE(host.clicks.isEmpty());
+    g.release({140, 120});                  // the other button's release: nothing more
+    EXPECT_EQ(host.modified, 1);
+}

@@ -1,3 +1,4 @@
+#include "command_tree_dump.h"
 #include "import_fixture.h"
 #include "project/TCommandTree.h"
 #include "project/TCommandTreeTarget.h"
@@ -9,20 +10,9 @@
 
 namespace {
 
-// The same lines as TImportTree::dump, read from the command tree.
 QString dump(const TCommandTree &tree)
 {
-    QString out;
-    tree.ForEach([&out](TBaseItem *item, int depth) {
-        out += QString(depth * 2, QLatin1Char(' ')) + ItemKindElementName(item->Kind());
-        out += QStringLiteral(" #%1 \"%2\"").arg(item->Id()).arg(item->Name());
-        if (item->Kind() == ikProgram)
-            out += QStringLiteral(" -> ") + item->Custom();
-        if (!item->Comment().isEmpty())
-            out += QStringLiteral(" // ") + item->Comment();
-        out += QLatin1Char('\n');
-    });
-    return out;
+    return DumpCommandTree(tree);
 }
 
 QString importInto(TCommandTree &tree, const TImportOptions &options)

@@ -111,6 +111,20 @@ TEST_F(ImageExTest, TransparentBitmapLeavesItsBottomLeftColourUndrawn)
     EXPECT_EQ(out.pixel(1, 1), qRgb(0, 128, 0));
 }
 
+TEST_F(ImageExTest, StretchedTransparentBitmapHasNoBlendedEdges)
+{
+    // Scaling repeats picture pixels; no pixel mixes the picture with what lies beneath.
+    QImage bitmap = solid(2, 1, qRgb(255, 0, 0));   // bottom-left red is the transparent colour
+    bitmap.setPixel(1, 0, qRgb(255, 255, 255));
+    image.Picture()->setBitmap(bitmap);
+    image.setTransparent(true);
+    image.setStretch(true);
+    const QImage out = image.renderImage(Qt::blue);
+    for (int y = 0; y < 100; y += 7)
+        for (int x = 0; x < 100; ++x)
+            ASSERT_EQ(out.pixel(x, y), x < 50 ? qRgb(0, 0, 255) : qRgb(255, 255, 255)) << x << "," << y;
+}
+
 TEST_F(ImageExTest, AutoSizeFollowsThePicture)
 {
     image.move(5, 6);

@@ -133,6 +133,12 @@ TEST(XmlReader, RootNameComesFromTheFileAndEndTagsAreNotCompared)
     // Nothing after the root's end tag is read.
     readDocument(doc, "<r/>garbage <<<");
     EXPECT_EQ(doc.RootName(), QStringLiteral("r"));
+    // An end tag where the root should start: the children go, the root's
+    // name stays.
+    doc.Root()->AddChild(QStringLiteral("c"))->SetText(QStringLiteral("x"));
+    readDocument(doc, "<?xml?></Velmora>");
+    EXPECT_EQ(doc.Root()->ChildCount(), 0);
+    EXPECT_EQ(doc.RootName(), QStringLiteral("r"));
 }
 
 TEST(XmlReader, AByteOrderMarkIsNotSkipped)

@@ -1,0 +1,145 @@
+// Timing of the command tree: creating entries through the add operation at
+// three sizes (the growth must stay linear), and opening a 20,000-entry
+// project against parsing the same file with the document model alone.
+
+#include "app/TMainForm.h"
+#include "project/TProject.h"
+#include "kit/UserPrompt.h"
+#include "xml/TXDocument.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+constexpr int kDepth = 5;            // groups nested five deep
+constexpr int kSubgroups = 3;
+constexpr int kProgramsPerGroup = 16;
+constexpr int kRuns = 5;
+
+// Answers No to every question and cancels every dialog.
+class NoPrompt : public UserPrompt
+{
+public:
+    Answer ask(const QString &, const QString &, Buttons, Icon) override { return Answer::No; }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    QString folder(const QString &, const QString &) override { return {}; }
+};
+
+// A design window stand-in that reads the menu level as the real one does.
+class LevelReadingView : public TDesignView
+{
+public:
+    explicit LevelReadingView(const TMenuSource &source) : m_source(source) {}
+    void RefreshMenu() override { m_entries += m_source.currentLevel().entries.size(); }
+    void SetCommentText(const QString &) override {}
+    void ShowPreview() override {}
+    qint64 m_entries = 0;
+
+private:
+    const TMenuSource &m_source;
+};
+
+// Fills the tree through the add operation ("Внутрь" into the selected group)
+// until it holds count entries.
+void Fill(TCommandTree &tree, int count)
+{
+    tree.SetWhereAdd(TCommandTree::waInside);
+    std::function<void(TBaseItem *, int)> fill = [&](TBaseItem *group, int depth) {
+        for (int p = 0; p < kProgramsPerGroup && tree.Count() < count; ++p) {
+            if (group)
+                tree.Select(group);
+            tree.AddItem(QStringLiteral("Программа %1").arg(tree.Count()), ikProgram, TCommandTree::TPlace::ByChoice());
+        }
+        for (int g = 0; depth < kDepth && g < kSubgroups && tree.Count() < count; ++g) {
+            if (group)
+                tree.Select(group);
+            TBaseItem *sub = tree.AddItem(QStringLiteral("Группа %1").arg(tree.Count()), ikGroup,
+                                          TCommandTree::TPlace::ByChoice());
+            fill(sub, depth + 1);
+        }
+    };
+    while (tree.Count() < count) {
+        if (tree.CurrentItem())
+            tree.SetCurrentGroup(nullptr);   // the next top-level group
+        TBaseItem *top = tree.AddItem(QStringLiteral("Раздел %1").arg(tree.Count()), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr));
+        fill(top, 1);
+    }
+}
+
+double Best(const std::function<void()> &run)
+{
+    double best = 1e300;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer t;
+        t.start();
+        run();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    std::printf("Creating entries through the add operation (best of %d):\n", kRuns);
+    double perEntry5k = 0;
+    for (int count : {5000, 10000, 20000}) {
+        const double project = Best([&] {
+            TProject p;
+            LevelReadingView view(p.Tree());
+            p.SetDesignView(&view);
+            Fill(p.Tree(), count);
+        });
+        NoPrompt prompt;
+        const double window = Best([&] {
+            TMainForm form(QString(), &prompt);
+            Fill(form.Tree(), count);
+            form.Project().SetModified(false);
+        });
+        if (count == 5000)
+            perEntry5k = project / count;
+        std::printf("  %6d entries: %8.1f ms headless (%.2f us/entry, x%.2f of the 5,000 rate), %8.1f ms in the main window\n",
+                    count, project, project * 1000 / count, (project / count) / perEntry5k, window);
+    }
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velmora.XML"));
+    {
+        TProject p;
+        Fill(p.Tree(), 20000);
+        p.SaveProject(file, TProject::WholeProject());
+    }
+    const double parse = Best([&] {
+        TXDocument doc;
+        doc.LoadFromFile(file);
+    });
+    const double open = Best([&] {
+        TProject p;
+        p.LoadProject(file, TProject::WholeProject());
+    });
+    NoPrompt prompt;
+    const double openWindow = Best([&] {
+        TMainForm form(QString(), &prompt);
+        form.LoadProject(file, TProject::WholeProject());
+    });
+    const double save = Best([&] {
+        TProject p;
+        p.LoadProject(file, TProject::WholeProject());
+        p.SaveProject(dir.filePath(QStringLiteral("again.xml")), TProject::WholeProject());
+    });
+    std::printf("Opening a project of 20,000 entries (%lld bytes):\n", (long long)QFileInfo(file).size());
+    std::printf("  parse with the document model alone: %8.1f ms\n", parse);
+    std::printf("  open as a project (headless):        %8.1f ms  ratio x%.2f (target within x3)\n", open, open / parse);
+    std::printf("  open in the main window:             %8.1f ms  ratio x%.2f\n", openWindow, openWindow / parse);
+    std::printf("  open and save again:                 %8.1f ms\n", save);
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class TAddFolderForm;
+class TMainForm;
+class TProgressForm;
+
+// The button "Каталог..." of the main window: asks with the dialog "Добавить
+// каталог...", then imports the folder into the command tree's current group.
+// While the folders are searched the main window and the design window are
+// hidden and the progress dialog shows each folder; afterwards the last entry
+// made is selected, the design window's menu is refreshed once, the project is
+// marked modified, and both windows are shown again.
+class TFolderImportLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, TProgressForm &progress);
+
+public slots:
+    void bAddFolderClick();
+
+private:
+    TMainForm &m_main;
+    TAddFolderForm &m_form;
+    TProgressForm &m_progress;
+};

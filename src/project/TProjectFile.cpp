@@ -1,0 +1,265 @@
+#include "project/TProject.h"
+
+#include "kit/BrenwickError.h"
+#include "xml/TXDocument.h"
+
+// The project file: the prolog, the document element Velmora with creator,
+// the command tree under root, the option elements and the design's elements.
+
+const char *const TProject::kProlog =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r<!DOCTYPE Velmora>\r";
+const char *const TProject::kRootName = "Velmora";
+
+namespace {
+
+const char *const kCreatorName = "Velmora Brenwick";
+const char *const kCreatorVersion = "1.1.2";
+
+// One command element as read from a file, before it enters the tree.
+struct TReadEntry
+{
+    TItemKind kind = ikGroup;
+    QString name, comment, custom, params;
+    qint32 id = 0;
+    bool hidden = false;
+    QList<TReadEntry> children;
+};
+
+QString L(const char *latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+QString OptionalString(const TXNode &node, const char *name)
+{
+    const TAttrValue value = node.GetAttr(L(name));
+    return value.IsMissing() ? QString() : value.Value();
+}
+
+void WriteEntry(TXNode &parent, const TBaseItem &item)
+{
+    TXNode *el = parent.AddChild(ItemKindElementName(item.Kind()));
+    // Empty strings are left out; the number and the hidden flag always stand.
+    if (!item.Name().isEmpty())
+        el->SetAttr(L("name"), item.Name());
+    if (!item.Comment().isEmpty())
+        el->SetAttr(L("comment"), item.Comment());
+    if (!item.Custom().isEmpty())
+        el->SetAttr(L("custom"), item.Custom());
+    if (!item.Params().isEmpty())
+        el->SetAttr(L("params"), item.Params());
+    el->SetAttr(L("id"), item.Id());
+    el->SetAttr(L("hidden"), item.Hidden());
+    for (const TBaseItem *child : item.Children())
+        WriteEntry(*el, *child);
+}
+
+TReadEntry ReadEntry(const TXNode &el)
+{
+    TReadEntry entry;
+    entry.kind = ItemKindFromElementName(el.Name());
+    entry.name = OptionalString(el, "name");
+    entry.comment = OptionalString(el, "comment");
+    entry.custom = OptionalString(el, "custom");
+    entry.params = OptionalString(el, "params");
+    // Both always stand in files this editor writes; a missing or bad one
+    // fails the whole load.
+    entry.id = el.GetAttr(L("id")).ToInt();
+    entry.hidden = el.GetAttr(L("hidden")).ToBool();
+    if (entry.kind == ikGroup)   // the children of other kinds are ignored
+        for (const TXNode *child = el.FirstChild(); child; child = child->Next())
+            entry.children.append(ReadEntry(*child));
+    return entry;
+}
+
+bool ReadBool(const TXNode &el, const char *name, bool missing)
+{
+    return ValueOrDefault(el.GetAttr(L(name)), TAttrValue(missing)).ToBool();
+}
+
+} // namespace
+
+struct TProject::TLoaded
+{
+    TParts parts;
+    QString fileName;
+    std::unique_ptr<TXDocument> document;
+    QList<TReadEntry> commands;
+    TProjectOptions options;
+    TDesignParts::Apply design;
+    TDesignParts::Apply buttons;
+};
+
+void TProject::TLoadedDeleter::operator()(TLoaded *loaded) const
+{
+    delete loaded;
+}
+
+TProject::TProject(QObject *parent) : QObject(parent), m_document(std::make_unique<TXDocument>())
+{
+    connect(&m_tree, &TCommandTree::Edited, this,
+            [this](TCommandTree::TChanges what, TBaseItem *) { Changed(what); });
+    connect(&m_tree, &TCommandTree::CurrentChanged, this, &TProject::OnCurrentChanged);
+    connect(&m_options, &TProjectOptions::Changed, this, [this] { Changed(TCommandTree::tcData); });
+}
+
+TProject::~TProject()
+{
+    // The tree's signals must not reach a half-destroyed project.
+    m_tree.disconnect(this);
+    m_options.disconnect(this);
+}
+
+QString TProject::FileName() const
+{
+    return m_document->FileName();
+}
+
+void TProject::SaveProject(const QString &fileName, TParts parts)
+{
+    TXDocument &doc = *m_document;
+    const QString previous = doc.FileName();
+    doc.SetRootName(QString::fromLatin1(kRootName));
+    doc.SetHeader(QString::fromLatin1(kProlog));
+    doc.SetFileName(fileName);
+    doc.Clear();
+    TXNode &root = *doc.Root();
+
+    TXNode *creator = root.AddChild(L("creator"));
+    creator->SetAttr(L("name"), L(kCreatorName));
+    creator->SetAttr(L("version"), L(kCreatorVersion));
+
+    if (parts.testFlag(ppCommands)) {
+        TXNode *commands = root.AddChild(L("root"));
+        for (const TBaseItem *item : m_tree.TopLevel())
+            WriteEntry(*commands, *item);
+    }
+    if (parts.testFlag(ppOptionsAndDesign)) {
+        root.AddChild(L("rootdir"))->SetText(m_options.RootDir());
+        root.AddChild(L("about"))->SetText(TProjectOptions::AboutToFileText(m_options.About()));
+        TXNode *exit = root.AddChild(L("exitoptions"));
+        exit->SetAttr(L("levelup"), m_options.ExitLevelUp());
+        exit->SetAttr(L("anycom"), m_options.ExitAnyCommand());
+        exit->SetAttr(L("cross"), m_options.ExitCross());
+        exit->SetAttr(L("question"), m_options.ExitQuestion());
+        TXNode *path = root.AddChild(L("pathoptions"));
+        if (m_options.PathOption() != TProjectOptions::poNone)
+            path->SetAttr(L("option"), TProjectOptions::PathOptionWord(m_options.PathOption()));
+        path->SetAttr(L("cdroot"), m_options.CdRoot());
+        m_designParts->WriteDesign(root);
+    }
+    if (parts.testFlag(ppButtons))
+        m_designParts->WriteButtons(root);
+
+    try {
+        doc.SaveToFile(fileName);
+    } catch (...) {
+        // A failed save leaves the project where it was.
+        doc.SetFileName(previous);
+        doc.Clear();
+        throw;
+    }
+    if (parts != WholeProject()) {
+        doc.SetFileName(previous);
+        doc.Clear();
+    }
+}
+
+TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts)
+{
+    TLoadedPtr loaded(new TLoaded);
+    loaded->parts = parts;
+    loaded->fileName = fileName;
+    loaded->document = std::make_unique<TXDocument>();
+    TXDocument &doc = *loaded->document;
+    if (!doc.LoadFromFile(fileName)) {
+        m_lastOpenError = doc.LastError();
+        return nullptr;
+    }
+    m_lastOpenError.clear();
+    TXNode &root = *doc.Root();
+
+    if (parts.testFlag(ppCommands)) {
+        const TXNode *commands = root.Child(L("root"));
+        for (const TXNode *el = commands->FirstChild(); el; el = el->Next())
+            loaded->commands.append(ReadEntry(*el));
+    }
+    if (parts.testFlag(ppOptionsAndDesign)) {
+        TProjectOptions &o = loaded->options;
+        o.SetRootDir(root.Child(L("rootdir"))->Text());
+        o.SetAbout(TProjectOptions::AboutFromFileText(root.Child(L("about"))->Text()));
+        const TXNode &exit = *root.Child(L("exitoptions"));
+        o.SetExitLevelUp(ReadBool(exit, "levelup", false));
+        o.SetExitAnyCommand(ReadBool(exit, "anycom", false));
+        o.SetExitCross(ReadBool(exit, "cross", false));
+        o.SetExitQuestion(ReadBool(exit, "question", false));
+        const TXNode &path = *root.Child(L("pathoptions"));
+        const TAttrValue option = path.GetAttr(L("option"));
+        o.SetPathOption(TProjectOptions::PathOptionFromWord(option.Value(), option.IsMissing()));
+        o.SetCdRoot(ReadBool(path, "cdroot", true));
+        loaded->design = m_designParts->ReadDesign(root);
+    }
+    if (parts.testFlag(ppButtons))
+        loaded->buttons = m_designParts->ReadButtons(root);
+    return loaded;
+}
+
+void TProject::ApplyProject(TLoadedPtr loaded)
+{
+    if (!loaded)
+        return;
+    const TParts parts = loaded->parts;
+    m_tree.BeginUpdate();
+    ClearProject(parts);
+    if (parts.testFlag(ppCommands)) {
+        // Every entry goes through the same creation as the add buttons, placed
+        // last under its parent, then takes its number from the file.
+        std::function<void(const QList<TReadEntry> &, TBaseItem *)> build =
+            [&](const QList<TReadEntry> &entries, TBaseItem *parent) {
+                for (const TReadEntry &e : entries) {
+                    TBaseItem *item = m_tree.AddItem(e.name, e.kind, TCommandTree::TPlace::LastChildOf(parent), false);
+                    m_tree.SetComment(item, e.comment);
+                    m_tree.SetCustom(item, e.custom);
+                    m_tree.SetParams(item, e.params);
+                    m_tree.SetId(item, e.id);
+                    m_tree.SetHidden(item, e.hidden);
+                    if (!e.children.isEmpty())
+                        build(e.children, item);
+                }
+            };
+        build(loaded->commands, nullptr);
+    }
+    if (parts.testFlag(ppOptionsAndDesign)) {
+        m_options.Assign(loaded->options);
+        if (loaded->design)
+            loaded->design();
+    }
+    if (parts.testFlag(ppButtons) && loaded->buttons)
+        loaded->buttons();
+    if (TBaseItem *first = m_tree.FirstItem())
+        m_tree.Select(first);
+    if (parts == WholeProject())
+        m_document = std::move(loaded->document);   // the project's file from now on
+    m_tree.EndUpdate();
+    SetModified(false);
+    RefreshDesign();
+}
+
+void TProject::LoadProject(const QString &fileName, TParts parts)
+{
+    TLoadedPtr loaded = ReadProject(fileName, parts);
+    if (!loaded)
+        throw BrenwickError(m_lastOpenError);
+    ApplyProject(std::move(loaded));
+}
+
+void TProject::ClearProject(TParts parts)
+{
+    if (parts.testFlag(ppCommands)) {
+        m_tree.Clear();
+        m_designView->RefreshMenu();
+    }
+    if (parts.testFlag(ppButtons))
+        m_designParts->ClearButtons();
+    SetModified(false);
+}
