@@ -24,5 +24,11 @@ void TFolderImportLink::bAddFolderClick()
         if (mainWasVisible)
             m_main.show();
     };
+    const int countBefore = m_main.Tree().Count();
+    const bool wasModified = m_main.Project().Modified();
     TFolderImport(m_form, m_progress).Execute(target, &m_main);
+    // An import that added nothing (an empty folder, masks that match
+    // nothing) leaves the project as it was, so it is not marked modified.
+    if (m_main.Tree().Count() == countBefore)
+        m_main.Project().SetModified(wasModified);
 }

@@ -11,7 +11,8 @@ class TProgressForm;
 // While the folders are searched the main window and the design window are
 // hidden and the progress dialog shows each folder; afterwards the last entry
 // made is selected, the design window's menu is refreshed once, the project is
-// marked modified, and both windows are shown again.
+// marked modified (unless nothing was imported), and both windows are shown
+// again.
 class TFolderImportLink : public QObject
 {
     Q_OBJECT

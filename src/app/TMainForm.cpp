@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "app/HelpContext.h"
+#include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
@@ -42,6 +43,8 @@ const char *const kProgramFilter = "Программы|*.exe;*.com;*.bat;*.cmd|�
 const char *const kFileCategory = "File";
 const char *const kHelpCategory = "Help";
 const char *const kSaveSuffix = "xml";
+const int kFieldSpacing = 6;
+const int kLabelPadding = 8;
 
 QString U(const char *utf8)
 {
@@ -325,9 +328,20 @@ void TMainForm::CreateCommandsPage()
     auto *form = new QFormLayout(gbProps);
     form->setContentsMargins(6, 4, 6, 6);
     form->setVerticalSpacing(3);
+    form->setHorizontalSpacing(kFieldSpacing);
+    // One label width for the form's rows and the kind's panels, so the fields line up.
+    int labelWidth = 0;
+    for (const char *caption : {"Заголовок", "Номер", "Путь", "Адрес", "Параметры"})
+        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(U(caption)));
+    labelWidth += kLabelPadding;
+    auto label = [&](const char *caption, QWidget *parent) {
+        auto *l = new QLabel(U(caption), parent);
+        l->setFixedWidth(labelWidth);
+        return l;
+    };
     leName = new QLineEdit(gbProps);
     leName->setObjectName(QStringLiteral("leName"));
-    form->addRow(U("Заголовок"), leName);
+    form->addRow(label("Заголовок", gbProps), leName);
 
     auto *numberRow = new QHBoxLayout;
     stNumber = new QLabel(gbProps);
@@ -338,13 +352,13 @@ void TMainForm::CreateCommandsPage()
     numberRow->addWidget(stNumber);
     numberRow->addStretch();
     numberRow->addWidget(cbHidden);
-    form->addRow(U("Номер"), numberRow);
+    form->addRow(label("Номер", gbProps), numberRow);
 
     pCustom = new QWidget(gbProps);
     auto *customLayout = new QHBoxLayout(pCustom);
     customLayout->setContentsMargins(0, 0, 0, 0);
-    LCustom = new QLabel(pCustom);
-    LCustom->setMinimumWidth(60);
+    customLayout->setSpacing(kFieldSpacing);
+    LCustom = label("", pCustom);
     leCustom = new TFileNameEdit(pCustom);
     leCustom->setObjectName(QStringLiteral("leCustom"));
     LCustom->setBuddy(leCustom);
@@ -355,8 +369,8 @@ void TMainForm::CreateCommandsPage()
     pParams = new QWidget(gbProps);
     auto *paramsLayout = new QHBoxLayout(pParams);
     paramsLayout->setContentsMargins(0, 0, 0, 0);
-    auto *LParams = new QLabel(U("Параметры"), pParams);
-    LParams->setMinimumWidth(60);
+    paramsLayout->setSpacing(kFieldSpacing);
+    QLabel *LParams = label("Параметры", pParams);
     leParams = new QLineEdit(pParams);
     leParams->setObjectName(QStringLiteral("leParams"));
     paramsLayout->addWidget(LParams);
@@ -505,10 +519,16 @@ void TMainForm::CreateOptionsPage()
 
     auto *page = new QGridLayout(tsText);
     page->setContentsMargins(4, 4, 4, 4);
+    page->setSpacing(4);
     page->addWidget(gbExit, 0, 0);
-    page->addWidget(gbPath, 1, 0);
-    page->addWidget(gbAbout, 2, 0);
-    page->setRowStretch(2, 1);
+    page->addWidget(gbAbout, 0, 1);
+    page->addWidget(gbPath, 1, 0, 1, 2);
+    page->setRowStretch(0, 1);
+    page->setColumnStretch(1, 1);
+    for (QBoxLayout *l : {exitLayout, pathLayout, aboutLayout}) {
+        l->setContentsMargins(6, 2, 6, 4);
+        l->setSpacing(2);
+    }
 
     // cbOptionClick: every box and button writes the options at once.
     for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross, cbCdRoot})
@@ -532,7 +552,7 @@ void TMainForm::OptionsFromControls()
     if (m_filling)
         return;
     TProjectOptions &o = m_project.Options();
-    const QSignalBlocker refill(this);
+    m_filling = true;   // the options' own change signal must not refill the page midway
     o.SetExitLevelUp(cbExitLevelUp->isChecked());
     o.SetExitAnyCommand(cbExitAnyCommand->isChecked());
     o.SetExitQuestion(cbExitQuestion->isChecked());
@@ -550,6 +570,7 @@ void TMainForm::OptionsFromControls()
     o.SetPathOption(path);
     if (mAbout->toPlainText() != o.About())
         o.SetAbout(mAbout->toPlainText());
+    m_filling = false;
 }
 
 void TMainForm::FillOptions()
@@ -577,7 +598,7 @@ void TMainForm::FillOptions()
 
 void TMainForm::ReadSettings()
 {
-    QSettings settings(m_settingsPath, QSettings::IniFormat);
+    QSettings settings(m_settingsPath, settings_file::Format());
     settings.beginGroup(U(kWindowSection));
     const int left = settings.value(QStringLiteral("left"), x()).toInt();
     const int top = settings.value(QStringLiteral("top"), y()).toInt();
@@ -594,7 +615,7 @@ void TMainForm::ReadSettings()
 void TMainForm::WriteSettings()
 {
     // A settings file that cannot be written is no reason to keep the window open.
-    QSettings settings(m_settingsPath, QSettings::IniFormat);
+    QSettings settings(m_settingsPath, settings_file::Format());
     settings.beginGroup(U(kWindowSection));
     settings.setValue(QStringLiteral("left"), x());
     settings.setValue(QStringLiteral("top"), y());

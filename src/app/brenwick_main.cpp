@@ -3,7 +3,12 @@
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
 #include "app/TMainForm.h"
+<<<<<<< HEAD
 #include "app/TShellHooks.h"
+=======
+#include "layout/TDesignWindowLink.h"
+#include "layout/TPreviewForm.h"
+>>>>>>> main
 #include "project/TAddFolderForm.h"
 #include "project/TProgressForm.h"
 
@@ -41,6 +46,8 @@ int main(int argc, char **argv)
         return printAndExit(options);
 
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
+    TPreviewForm preview;
+    linkDesignWindow(mainForm, preview);
     TAboutForm about(&mainForm);
     // The folder import's dialogs live until the program ends, keeping their choices.
     TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
@@ -49,6 +56,7 @@ int main(int argc, char **argv)
     THelp help;
     shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();
+    preview.show();
     shell::SetHelpContexts(mainForm);
     shell::OpenAtStart(mainForm, options.projectFile);
     return app.exec();

@@ -1,5 +1,6 @@
 #include "project/TAddFolderForm.h"
 
+#include "app/HelpContext.h"
 #include "kit/THistoryEdit.h"
 #include "kit/UserPrompt.h"
 
@@ -41,7 +42,7 @@ TAddFolderForm::TAddFolderForm(UserPrompt &prompt, QWidget *parent)
 {
     setObjectName(QStringLiteral("AddFolderForm"));
     setWindowTitle(QStringLiteral("Добавить каталог..."));
-    setProperty("HelpContext", kHelpContext);
+    help::setHelpContext(this, help::kFolderImport);
 
     LDirName = named(new QLabel(QStringLiteral("Каталог:"), this), "LDirName");
     leDirName = named(new QLineEdit(this), "leDirName");

@@ -25,7 +25,6 @@ public:
     // where the system's font needs more room.
     static constexpr int kClientWidth = 309;
     static constexpr int kClientHeight = 404;
-    static constexpr int kHelpContext = 44;
 
     explicit TAddFolderForm(UserPrompt &prompt, QWidget *parent = nullptr);
 

@@ -514,16 +514,11 @@ QVariant TCommandTree::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return item->m_name;
-    case Qt::DecorationRole: {
-        static QIcon icons[kItemKindCount];
-        static bool loaded = false;
-        if (!loaded) {
+    case Qt::DecorationRole:
+        if (m_icons.isEmpty())
             for (int k = 0; k < kItemKindCount; ++k)
-                icons[k] = QIcon(ItemKindIconPath(TItemKind(k)));
-            loaded = true;
-        }
-        return icons[item->m_kind];
-    }
+                m_icons.append(QIcon(ItemKindIconPath(TItemKind(k))));
+        return m_icons[item->m_kind];
     case Qt::FontRole:
         if (item->IsGroup()) {
             QFont bold;

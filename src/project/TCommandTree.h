@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 #include <QFlags>
 #include <QHash>
+#include <QIcon>
 #include <functional>
 
 class UserPrompt;
@@ -170,6 +171,8 @@ private:
 
     TBaseItem *m_currentItem = nullptr;
     TBaseItem *m_currentGroup = nullptr;
+
+    mutable QList<QIcon> m_icons;   // the kinds' pictures, loaded when first shown
 
     int m_updating = 0;
     int m_changing = 0;

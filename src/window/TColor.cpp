@@ -1,6 +1,7 @@
 #include "window/TColor.h"
 
 #include <QGuiApplication>
+#include <limits>
 #include <mutex>
 
 namespace {
@@ -131,5 +132,25 @@ void TColor::registerMetaType()
         QMetaType::registerConverter<int, TColor>([](int v) { return TColor(qint32(v)); });
         QMetaType::registerConverter<TColor, qlonglong>([](TColor c) { return qlonglong(c.value()); });
         QMetaType::registerConverter<qlonglong, TColor>([](qlonglong v) { return TColor(qint32(v)); });
+        // Unsigned values carry the same 32 bits: $FF00000F is the button face.
+        QMetaType::registerConverter<TColor, uint>([](TColor c) { return uint(c.value()); });
+        QMetaType::registerConverter<uint, TColor>([](uint v) { return TColor(qint32(v)); });
+        // Text is a stock name ("clRed") or a number; anything else does not convert.
+        QMetaType::registerConverterFunction(
+            [](const void *from, void *to) {
+                const QString text = static_cast<const QString *>(from)->trimmed();
+                TColor color;
+                if (!fromName(text, &color)) {
+                    bool ok = false;
+                    const qlonglong number = text.toLongLong(&ok);
+                    if (!ok || number < std::numeric_limits<qint32>::min()
+                        || number > std::numeric_limits<quint32>::max())
+                        return false;
+                    color = TColor(qint32(number));
+                }
+                *static_cast<TColor *>(to) = color;
+                return true;
+            },
+            QMetaType::fromType<QString>(), QMetaType::fromType<TColor>());
     });
 }

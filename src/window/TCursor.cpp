@@ -83,5 +83,12 @@ void TCursor::registerMetaType()
         QMetaType::registerConverter<int, TCursor>([](int v) { return TCursor(qint16(v)); });
         QMetaType::registerConverter<TCursor, qlonglong>([](TCursor c) { return qlonglong(c.value()); });
         QMetaType::registerConverter<qlonglong, TCursor>([](qlonglong v) { return TCursor(qint16(v)); });
+        QMetaType::registerConverter<uint, TCursor>([](uint v) { return TCursor(qint16(v)); });
+        // Text is a stock name ("crHandPoint") or a number that fits 16 bits.
+        QMetaType::registerConverterFunction(
+            [](const void *from, void *to) {
+                return fromName(*static_cast<const QString *>(from), static_cast<TCursor *>(to));
+            },
+            QMetaType::fromType<QString>(), QMetaType::fromType<TCursor>());
     });
 }

@@ -25,6 +25,33 @@ struct CanvasScope
     CanvasScope(QPainter *&s, QPainter *p) : slot(s), previous(s) { slot = p; }
     ~CanvasScope() { slot = previous; }
 };
+// The lines a text becomes when it is joined with line breaks and split
+// again: a string holding CR LF, CR or LF counts as several lines, so a
+// multi-line comment put in as one string still paints row by row.
+QStringList splitLines(const QStringList &text)
+{
+    QStringList lines;
+    lines.reserve(text.size());
+    for (const QString &line : text) {
+        if (!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n'))) {
+            lines.append(line);
+            continue;
+        }
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line.at(i);
+            if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+                continue;
+            lines.append(line.mid(start, i - start));
+            if (c == QLatin1Char('\r') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+        lines.append(line.mid(start));   // the line's own end follows its last piece
+    }
+    return lines;
+}
+
 } // namespace
 
 TTextBox::TTextBox(TPaintSurface *surface, QObject *parent)
@@ -123,8 +150,11 @@ void TTextBox::setAllowChange(bool allow)
 
 void TTextBox::TextChanged()
 {
-    if (!m_groupCaptionShown && m_lines != m_text)
-        m_lines = m_text;
+    if (!m_groupCaptionShown) {
+        QStringList lines = splitLines(m_text);
+        if (m_lines != lines)
+            m_lines = std::move(lines);
+    }
     Repaint();
 }
 
@@ -133,11 +163,11 @@ void TTextBox::ShowGroupCaption(const QString &caption)
     m_lastCaption = caption;
     if (m_allowChange) {
         m_groupCaptionShown = !caption.isEmpty();
-        m_lines = m_groupCaptionShown ? QStringList{caption} : m_text;
+        m_lines = splitLines(m_groupCaptionShown ? QStringList{caption} : m_text);
         Repaint();
     } else {
         m_groupCaptionShown = false;
-        m_lines = m_text;
+        m_lines = splitLines(m_text);
         Repaint();
     }
 }

@@ -8,6 +8,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
+#include <cstring>
 #include <limits>
 #include <zlib.h>
 
@@ -254,6 +255,25 @@ QByteArray prepareBitmap(const QByteArray &bytes)
     return plain;
 }
 
+// Qt's BMP writer copies the rows of 1- and 8-bit images as they lie in memory,
+// with the row padding that QImage leaves unset and, for 1 bit, the spare bits
+// of a row's last byte. Clears both, so that the same picture always gives the
+// same bytes and no stray memory reaches the file.
+QImage withClearRowEnds(QImage image)
+{
+    const int bits = image.depth();
+    const qsizetype used = bits == 1 ? (qsizetype(image.width()) + 7) / 8 : image.width();
+    const int spareBits = bits == 1 ? (8 - image.width() % 8) % 8 : 0;
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = 0; y < image.height(); ++y) {
+        uchar *row = image.scanLine(y);
+        if (spareBits)
+            row[used - 1] &= uchar(0xFF << spareBits);
+        std::memset(row + used, 0, size_t(stride - used));
+    }
+    return image;
+}
+
 // The image as Qt's BMP writer should see it: 1-bit and 8-bit images with their
 // palettes, everything else as 32-bit RGB (written as 24-bit pixels); pixels
 // with transparency are put over white, as the user sees them.
@@ -262,15 +282,15 @@ QImage writableBitmap(const QImage &image)
     switch (image.format()) {
     case QImage::Format_Mono:
         if (image.colorCount() == 2)
-            return image;
+            return withClearRowEnds(image);
         break;
     case QImage::Format_MonoLSB:
         if (image.colorCount() == 2)
-            return image.convertToFormat(QImage::Format_Mono);
+            return withClearRowEnds(image.convertToFormat(QImage::Format_Mono));
         break;
     case QImage::Format_Indexed8:
         if (image.colorCount() > 0)
-            return image;
+            return withClearRowEnds(image);
         break;
     case QImage::Format_RGB32:
         return image;

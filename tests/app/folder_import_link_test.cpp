@@ -128,6 +128,8 @@ TEST_F(FolderImportFixture, AutoExitAndCancel)
 
     Import(fx.path(QStringLiteral("Empty")));   // an empty folder leaves no trace
     EXPECT_TRUE(main->Tree().IsEmpty());
+    EXPECT_FALSE(main->Project().Modified());
+    EXPECT_EQ(design->shows, 1);   // the windows came back all the same
 
     Import(fx.path(QStringLiteral("Soft")));
     ASSERT_EQ(main->Tree().TopLevel().size(), 1);

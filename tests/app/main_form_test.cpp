@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -97,6 +98,22 @@ TEST_F(MainFormFixture, SettingsBringBackThePlaceAndTheRecentList)
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0]->text(), QStringLiteral("&1 /x/Tom && Jerry.xml"));
     EXPECT_EQ(entries[1]->data().toString(), QStringLiteral("/x/b.xml"));
+}
+
+TEST_F(MainFormFixture, SettingsFileUsesThePlainSectionNames)
+{
+    form->AddRecentFile(QStringLiteral("/disc/Velmora.XML"));
+    form->AddRecentFile(QStringLiteral("/disc/b.xml"));
+    form->show();
+    ASSERT_TRUE(form->close());
+    QFile f(SettingsPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_TRUE(text.contains("[recent files]\nfile1=/disc/b.xml\nfile2=/disc/Velmora.XML\n")) << text.constData();
+    EXPECT_TRUE(text.contains("[window]\nheight=378\nleft=359\n")) << text.constData();
+    // And the next start reads it back.
+    Create();
+    EXPECT_EQ(form->RecentFiles().Paths(), (QStringList{QStringLiteral("/disc/b.xml"), QStringLiteral("/disc/Velmora.XML")}));
 }
 
 TEST_F(MainFormFixture, MenusHoldTheActionsWithTheirShortcutsAndChecks)
@@ -330,4 +347,40 @@ TEST_F(MainFormFixture, HelpAndAboutOnlyAnnounceThemselves)
     form->AAbout->trigger();
     EXPECT_EQ(help, 1);
     EXPECT_EQ(about, 1);
+}
+
+TEST_F(MainFormFixture, ClickingAnEntrySelectsItAndFillsTheFields)
+{
+    form->show();
+    Click(ikGroup);
+    Click(ikProgram);
+    QCoreApplication::processEvents();
+    const QRect rect = form->TreeView->visualRect(Tree().IndexOf(Tree().TopLevel()[0]));
+    QTest::mouseClick(form->TreeView->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(Tree().CurrentItem(), Tree().TopLevel()[0]);
+    EXPECT_EQ(form->leName->text(), QStringLiteral("Группа"));
+    EXPECT_FALSE(form->pCustom->isVisible());
+}
+
+TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
+{
+    form->show();
+    Click(ikProgram);
+    QMimeData mime;
+    mime.setUrls({QUrl(QStringLiteral("https://example.org/x")), QUrl::fromLocalFile(QStringLiteral("/media/disc/setup.exe"))});
+    const QPoint at = form->leCustom->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->leCustom, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->leCustom, &drop);
+    EXPECT_EQ(Tree().CurrentItem()->Custom(), QStringLiteral("/media/disc/setup.exe"));
+    EXPECT_TRUE(form->Project().Modified());
+
+    // Something that is not a local file is refused.
+    QMimeData text;
+    text.setUrls({QUrl(QStringLiteral("https://example.org/x"))});
+    QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->leCustom, &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }

@@ -1,4 +1,5 @@
 #include "import_fixture.h"
+#include "app/HelpContext.h"
 #include "kit/THistoryEdit.h"
 #include "project/TAddFolderForm.h"
 #include "project/TFolderImport.h"
@@ -53,6 +54,9 @@ TEST(AddFolderForm, CaptionsAndDefaults)
     EXPECT_GE(form.height(), 404);
     EXPECT_EQ(form.minimumSize(), form.maximumSize());   // a fixed dialog border
     EXPECT_EQ(form.property("HelpContext").toInt(), 44);
+    // F1 in any of its fields opens the folder import's help page.
+    EXPECT_FALSE(help::pageForContext(44).isEmpty());
+    EXPECT_EQ(help::pageForWidget(form.heFileMask), help::pageForContext(44));
     EXPECT_EQ(form.LDirName->text(), QStringLiteral("Каталог:"));
     EXPECT_EQ(form.bBrowse->text(), QStringLiteral("Пролистать"));
     EXPECT_EQ(form.gbSearch->title(), QStringLiteral("Настройки поиска"));

@@ -1,5 +1,7 @@
 #include "app/TMainForm.h"
 #include "app/cli/Cli.h"
+#include "kit/BrenwickError.h"
+#include "xml/TXNode.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
@@ -404,4 +406,82 @@ TEST_F(ProjectFileFixture, CliResaveWritesWhatSaveAsWrites)
     EXPECT_EQ(bad.err, QStringLiteral("brenwick-cli: Invalid variant type conversion\n"));
     EXPECT_EQ(Bytes(Path("out.xml")), Bytes(Path("in.xml")));   // untouched
     EXPECT_EQ(RunCli({QStringLiteral("resave"), Path("in.xml")}).status, 2);
+}
+
+// --- the design's plug-in point ------------------------------------------------
+
+namespace {
+
+// Writes one window element and one button per "button"; reading fails on a
+// window whose width is "bad", as a design reader meets a bad picture.
+class FakeDesignParts : public TDesignParts
+{
+public:
+    int buttons = 0;
+    QString width = QStringLiteral("512");
+    QStringList calls;
+
+    void WriteDesign(TXNode &root) override
+    {
+        calls << QStringLiteral("WriteDesign");
+        root.AddChild(QStringLiteral("window"))->SetAttr(QStringLiteral("width"), width);
+    }
+    void WriteButtons(TXNode &root) override
+    {
+        calls << QStringLiteral("WriteButtons");
+        for (int i = 0; i < buttons; ++i)
+            root.AddChild(QStringLiteral("button"))->SetAttr(QStringLiteral("n"), i);
+    }
+    Apply ReadDesign(TXNode &root) override
+    {
+        calls << QStringLiteral("ReadDesign");
+        const QString w = root.Child(QStringLiteral("window"))->GetAttr(QStringLiteral("width")).ToString();
+        if (w == QStringLiteral("bad"))
+            throw BrenwickError(QStringLiteral("Bitmap image is not valid"));
+        return [this, w] { width = w; };
+    }
+    Apply ReadButtons(TXNode &root) override
+    {
+        calls << QStringLiteral("ReadButtons");
+        int n = 0;
+        for (TXNode *c = root.FirstChild(); c; c = c->Next())
+            n += c->Name() == QStringLiteral("button");
+        return [this, n] { buttons = n; };
+    }
+    void ClearButtons() override
+    {
+        calls << QStringLiteral("ClearButtons");
+        buttons = 0;
+    }
+};
+
+} // namespace
+
+TEST_F(ProjectFileFixture, DesignPartsPlugInAfterTheOptionsAndLoadAllOrNothing)
+{
+    FakeDesignParts design;
+    design.buttons = 2;
+    form->Project().SetDesignParts(&design);
+    ASSERT_TRUE(form->SaveProject(Path("d.xml"), TProject::WholeProject()));
+    EXPECT_EQ(Bytes(Path("d.xml")), Project(kDefaultOptions + "  <window width=\"512\"/>\r\n  <button n=\"0\"/>\r\n  <button n=\"1\"/>\r\n"));
+
+    design.calls.clear();
+    design.buttons = 0;
+    design.width.clear();
+    ASSERT_TRUE(form->LoadProject(Path("d.xml"), TProject::WholeProject()));
+    EXPECT_EQ(design.calls, (QStringList{QStringLiteral("ReadDesign"), QStringLiteral("ReadButtons"), QStringLiteral("ClearButtons")}));
+    EXPECT_EQ(design.buttons, 2);
+    EXPECT_EQ(design.width, QStringLiteral("512"));
+
+    // A design that does not read leaves the commands, the options and the buttons.
+    Add(ikProgram, QStringLiteral("stays"));
+    form->Project().Options().SetAbout(QStringLiteral("stays"));
+    Write(Path("bad.xml"), Project("  <about>new</about>\r\n  <window width=\"bad\"/>\r\n  <button/>\r\n"));
+    prompt.answers = {UserPrompt::Answer::No};
+    EXPECT_FALSE(form->LoadProject(Path("bad.xml"), TProject::WholeProject()));
+    EXPECT_EQ(prompt.asked.constLast().text, QStringLiteral("Bitmap image is not valid"));
+    EXPECT_EQ(design.buttons, 2);
+    EXPECT_EQ(Tree().Count(), 1);
+    EXPECT_EQ(form->Project().Options().About(), QStringLiteral("stays"));
+    form->Project().SetDesignParts(nullptr);
 }

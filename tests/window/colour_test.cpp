@@ -53,6 +53,16 @@ TEST(ColourTest, ConvertsThroughVariants)
     QVariant i(255);
     ASSERT_TRUE(i.convert(QMetaType::fromType<TColor>()));
     EXPECT_EQ(i.value<TColor>().value(), 255);
+    QVariant u(uint(0xFF00000Fu));   // unsigned form of the button face
+    ASSERT_TRUE(u.convert(QMetaType::fromType<TColor>()));
+    EXPECT_EQ(u.value<TColor>().value(), TColor::clBtnFace);
+    QVariant named(QStringLiteral("clBlue"));
+    ASSERT_TRUE(named.convert(QMetaType::fromType<TColor>()));
+    EXPECT_EQ(named.value<TColor>().value(), TColor::clBlue);
+    QVariant number(QStringLiteral("-16777200"));
+    ASSERT_TRUE(number.convert(QMetaType::fromType<TColor>()));
+    EXPECT_EQ(number.value<TColor>().value(), TColor::clBtnShadow);
+    EXPECT_FALSE(QVariant(QStringLiteral("reddish")).convert(QMetaType::fromType<TColor>()));
 }
 
 TEST(CursorTest, IdentifiersMapToQtCursors)
@@ -86,6 +96,13 @@ TEST(CursorTest, VariantsKeepTheLow16Bits)
     QVariant v(65535 + 1 - 21);   // the file form keeps the low 16 bits
     ASSERT_TRUE(v.convert(QMetaType::fromType<TCursor>()));
     EXPECT_EQ(v.value<TCursor>().value(), -21);
+    QVariant u(uint(65535 - 1));
+    ASSERT_TRUE(u.convert(QMetaType::fromType<TCursor>()));
+    EXPECT_EQ(u.value<TCursor>().value(), -2);
+    QVariant named(QStringLiteral("crHandPoint"));
+    ASSERT_TRUE(named.convert(QMetaType::fromType<TCursor>()));
+    EXPECT_EQ(named.value<TCursor>().value(), TCursor::crHandPoint);
+    EXPECT_FALSE(QVariant(QStringLiteral("pointer")).convert(QMetaType::fromType<TCursor>()));
 }
 
 #include "window/TFont.h"

@@ -110,6 +110,23 @@ TEST_F(TextBoxTest, EmptyLinesTakeOneRow)
     EXPECT_EQ(rows[1].y, 69);
 }
 
+TEST_F(TextBoxTest, LineBreaksInsideAStringPaintAsSeparateLines)
+{
+    // A multi-line comment handed over as one string paints row by row, as
+    // joining the text with line breaks and splitting it again gives.
+    surface.resize(200, 200);
+    box.setText({"one\r\ntwo", "three\nfour\rfive", "six\r\n"});
+    EXPECT_EQ(box.Text().size(), 3);   // what is saved stays as given
+    EXPECT_EQ(box.Lines(), (QStringList{"one", "two", "three", "four", "five", "six", ""}));
+    const QList<Row> rows = paint();
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[1].text, "two");
+    EXPECT_EQ(rows[1].y, 23);
+    box.setAllowChange(true);
+    box.ShowGroupCaption("");
+    EXPECT_EQ(box.Lines().size(), 7);
+}
+
 TEST_F(TextBoxTest, NegativeRowSpacing)
 {
     box.setRowSpacing(-5);

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QtEndian>
+#include <cstring>
 #include <random>
 #include <zlib.h>
 
@@ -134,6 +135,47 @@ TEST(PictureText, PalettesOfOneAndEightBitBitmapsAreKept)
         TextToPicture(back, PictureToText(picture));
         EXPECT_EQ(back.image().depth(), bits);
         EXPECT_TRUE(samePixels(back.image(), image)) << bits;
+    }
+}
+
+// Row padding and the spare bits of a 1-bit row are memory the image never
+// set: the same pixels must give the same bytes whatever that memory holds.
+TEST(PictureText, SamePixelsGiveTheSameBytesWhateverTheRowPaddingHolds)
+{
+    // 1 bit; 8 bits; 8 bits with few colours, which Qt writes as 4-bit pixels
+    // and packs reading one byte beyond an odd row's last pixel.
+    struct Case
+    {
+        QImage::Format format;
+        int colours;
+        QByteArray firstRow;
+    };
+    const Case cases[] = {{QImage::Format_Mono, 2, QByteArray("\x40\0\0\0", 4)},
+                          {QImage::Format_Indexed8, 40, QByteArray("\0\1\0\0", 4)},
+                          {QImage::Format_Indexed8, 3, QByteArray("\x01\0\0\0", 4)}};
+    for (const Case &c : cases) {
+        QList<QRgb> table;
+        for (int i = 0; i < c.colours; ++i)
+            table << qRgb(i, 2 * i, 3 * i);
+        QImage clean(3, 2, c.format);
+        clean.setColorTable(table);
+        QImage dirty = clean.copy();
+        for (int y = 0; y < 2; ++y) {
+            std::memset(clean.scanLine(y), 0, size_t(clean.bytesPerLine()));
+            std::memset(dirty.scanLine(y), 0xA5, size_t(dirty.bytesPerLine()));
+            for (int x = 0; x < 3; ++x) {
+                clean.setPixel(x, y, uint(x % 2));
+                dirty.setPixel(x, y, uint(x % 2));
+            }
+        }
+        const QByteArray bytes = BitmapBytes(dirty);
+        EXPECT_EQ(bytes, BitmapBytes(clean)) << c.colours;
+        // Every row: the pixels, then zeros up to the next 4-byte boundary.
+        const int offBits = int(qFromLittleEndian<quint32>(bytes.constData() + 10));
+        EXPECT_EQ(bytes.mid(offBits, 4), c.firstRow) << c.colours;
+        TPicture back;
+        TextToPicture(back, BytesToPictureText(bytes));
+        EXPECT_TRUE(samePixels(back.image(), clean)) << c.colours;
     }
 }
 

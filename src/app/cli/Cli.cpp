@@ -13,6 +13,7 @@ const CommandInfo kCommands[] = {
     {"picture", "encode an image as picture text, or decode picture text to BMP", pictureCommand},
     {"tree", "print the command tree of a project", treeCommand},
     {"resave", "open a project and save it again as the editor does", resaveCommand},
+    {"render", "draw the menu window of a project (or of a new one) as a PNG", renderCommand},
     {"import", "turn a folder into menu commands, in a new project or added to one", importCommand},
 };
 

@@ -49,6 +49,7 @@ int treeCommand(const QStringList &args, Context &ctx);
 // The lines "brenwick-cli tree" prints for a command tree.
 QString FormatCommandTree(const TCommandTree &tree);
 int resaveCommand(const QStringList &args, Context &ctx);
+int renderCommand(const QStringList &args, Context &ctx);
 int importCommand(const QStringList &args, Context &ctx);
 
 } // namespace cli

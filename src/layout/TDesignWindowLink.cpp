@@ -1,0 +1,29 @@
+#include "layout/TDesignWindowLink.h"
+
+#include "app/TMainForm.h"
+#include "layout/TPreviewForm.h"
+
+#include <QAction>
+
+void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
+{
+    TProject &project = mainForm.Project();
+    preview.setMenuSource(&project.Tree());
+    preview.setOnModified([&project] { project.SetModified(true); });
+    // The design window never keeps the program running on its own.
+    preview.setAttribute(Qt::WA_QuitOnClose, false);
+
+    preview.setDoubleBuffered(mainForm.ADoubleBuffer->isChecked());
+    preview.setEnableSelect(mainForm.AEnableSelect->isChecked());
+    preview.setShowSelection(mainForm.AShowSelection->isChecked());
+    preview.setNoSelectText(mainForm.ANoSelectText->isChecked());
+    QObject::connect(mainForm.ADoubleBuffer, &QAction::toggled, &preview, &TPreviewForm::setDoubleBuffered);
+    QObject::connect(mainForm.AEnableSelect, &QAction::toggled, &preview, &TPreviewForm::setEnableSelect);
+    QObject::connect(mainForm.AShowSelection, &QAction::toggled, &preview, &TPreviewForm::setShowSelection);
+    QObject::connect(mainForm.ANoSelectText, &QAction::toggled, &preview,
+                     [&preview](bool on) { preview.setNoSelectText(on); });
+
+    mainForm.SetDesignView(&preview);
+    // Whichever goes first, the project never calls a design window that is gone.
+    QObject::connect(&preview, &QObject::destroyed, &project, [&project] { project.SetDesignView(nullptr); });
+}

@@ -1,0 +1,77 @@
+#include "app/cli/Cli.h"
+#include "layout/TPreviewForm.h"
+#include "project/TProject.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult
+{
+    int status = 0;
+    QString err;
+};
+
+CliResult render(const QStringList &args)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    QBuffer in;
+    in.open(QIODevice::ReadOnly);
+    cli::Context ctx{o, e, in};
+    CliResult r;
+    r.status = cli::run(QStringList{QStringLiteral("brenwick-cli"), QStringLiteral("render")} + args, ctx);
+    e.flush();
+    r.err = err;
+    return r;
+}
+
+} // namespace
+
+TEST(RenderCommand, ProjectAndItsCommandsChooseTheMenuShown)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velmora.XML"));
+    {
+        TProject project;
+        TCommandTree &tree = project.Tree();
+        TBaseItem *group = tree.AddItem(QStringLiteral("Игры"), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        tree.AddItem(QStringLiteral("Шахматы"), ikProgram, TCommandTree::TPlace::LastChildOf(group), false);
+        tree.AddItem(QStringLiteral("Сайт"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        project.SaveProject(file, TProject::WholeProject());
+    }
+    const QString first = dir.filePath(QStringLiteral("first.png"));
+    const QString inner = dir.filePath(QStringLiteral("inner.png"));
+    const QString fresh = dir.filePath(QStringLiteral("fresh.png"));
+    ASSERT_EQ(render({file, QStringLiteral("-o"), first}).status, 0);
+    ASSERT_EQ(render({file, QStringLiteral("-o"), inner, QStringLiteral("--item"), QStringLiteral("2")}).status, 0);
+    ASSERT_EQ(render({QStringLiteral("-o"), fresh}).status, 0);
+    const QImage a(first), b(inner), c(fresh);
+    EXPECT_NE(a, b);
+    EXPECT_NE(a, c);
+
+    const CliResult missing = render({file, QStringLiteral("-o"), inner, QStringLiteral("--item"), QStringLiteral("99")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("99")));
+}
+
+TEST(RenderCommand, ProjectThatCannotBeReadWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("x.png"));
+    EXPECT_EQ(render({dir.filePath(QStringLiteral("none.xml")), QStringLiteral("-o"), png}).status, 1);
+    EXPECT_FALSE(QFile::exists(png));
+
+    // Not a project: the error, and no picture.
+    const QString junk = dir.filePath(QStringLiteral("junk.xml"));
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<?xml version=\"1.0\"?><Velmora><root><item");
+    f.close();
+    EXPECT_EQ(render({junk, QStringLiteral("-o"), png}).status, 1);
+    EXPECT_FALSE(QFile::exists(png));
+
+}
