@@ -1,27 +1,63 @@
+#include "app/StartupOptions.h"
+#include "app/TAboutForm.h"
 #include "app/TFolderImportLink.h"
+#include "app/THelpWindow.h"
 #include "app/TMainForm.h"
+<<<<<<< HEAD
+#include "app/TShellHooks.h"
+=======
 #include "layout/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
+>>>>>>> main
 #include "project/TAddFolderForm.h"
 #include "project/TProgressForm.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+int printAndExit(const StartupOptions &options)
+{
+    std::fputs(options.message.toLocal8Bit().constData(), options.exitCode == 0 ? stdout : stderr);
+    return options.exitCode;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const StartupOptions info = StartupOptions::parseInfoRequest(rawArguments);
+    if (info.outcome == StartupOptions::Outcome::Exit)
+        return printAndExit(info);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brenwick"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(TMainForm::kTitle));
     QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("brenwick"));
+
+    const StartupOptions options = StartupOptions::parse(QApplication::arguments());
+    if (options.outcome == StartupOptions::Outcome::Exit)
+        return printAndExit(options);
 
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
     TPreviewForm preview;
     linkDesignWindow(mainForm, preview);
+    TAboutForm about(&mainForm);
     // The folder import's dialogs live until the program ends, keeping their choices.
     TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
     TProgressForm progressForm(&mainForm);
     TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
+    THelp help;
+    shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();
     preview.show();
+    shell::SetHelpContexts(mainForm);
+    shell::OpenAtStart(mainForm, options.projectFile);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -213,4 +214,17 @@ TEST(AboutForm, ExecReturnsWhenOKIsPressed)
     QTimer::singleShot(0, &form, [&] { form.OKButton()->click(); });
     EXPECT_EQ(form.exec(), QDialog::Accepted);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(AboutForm, ShowsCentredOnTheScreen)
+{
+    QWidget owner;
+    owner.setGeometry(0, 0, 200, 100);  // in a corner: the box still centres on the screen
+    TAboutForm form(&owner);
+    form.show();
+    const QRect screen = form.screen()->availableGeometry();
+    const QPoint offset = form.frameGeometry().center() - screen.center();
+    EXPECT_LE(std::abs(offset.x()), 1);
+    EXPECT_LE(std::abs(offset.y()), 1);
+    EXPECT_EQ(form.size(), QSize(298, 247));  // the frame is outside the client area
 }
