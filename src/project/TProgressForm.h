@@ -27,6 +27,10 @@ public:
     // The folder last shown.
     QString folder() const { return m_folder; }
 
+    // The search cannot be cancelled: Escape and a close request leave the
+    // dialog up; the import hides it when it is done.
+    void reject() override {}
+
     QLabel *LSearching;
     QLabel *LFolder;
 

@@ -281,3 +281,16 @@ TEST(FolderImport, DialogThenScanWithProgress)
         "    program #3 \"b\" -> Soft\\Sub\\b.exe\n"
         "  program #4 \"a\" -> Soft\\a.exe\n"));
 }
+
+TEST(FolderImport, ProgressCannotBeClosedByTheUser)
+{
+    TProgressForm progress;
+    progress.PopUp(nullptr);
+    ASSERT_TRUE(progress.isVisible());
+    QTest::keyClick(&progress, Qt::Key_Escape);
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_FALSE(progress.close());
+    EXPECT_TRUE(progress.isVisible());
+    progress.hide();
+    EXPECT_FALSE(progress.isVisible());
+}
