@@ -24,11 +24,8 @@ void TFolderImportLink::bAddFolderClick()
         if (mainWasVisible)
             m_main.show();
     };
-    const int countBefore = m_main.Tree().Count();
-    const bool wasModified = m_main.Project().Modified();
-    TFolderImport(m_form, m_progress).Execute(target, &m_main);
-    // An import that added nothing (an empty folder, masks that match
-    // nothing) leaves the project as it was, so it is not marked modified.
-    if (m_main.Tree().Count() == countBefore)
-        m_main.Project().SetModified(wasModified);
+    // Every import that ran marks the project modified, even one that found
+    // nothing to add: the user is asked before closing either way.
+    if (TFolderImport(m_form, m_progress).Execute(target, &m_main))
+        m_main.Project().SetModified(true);
 }
