@@ -5,6 +5,44 @@
 
 namespace settings_file {
 
+namespace {
+
+// Qt's own INI writer escapes names: "%20" for a blank, "%U0416" for other
+// characters. Files written that way must read the same as plain ones.
+QString UnescapeName(const QString &name)
+{
+    const int kByteDigits = 2;
+    const int kUnicodeDigits = 4;
+    const int kHexBase = 16;
+    QString out;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == QLatin1Char('%')) {
+            const bool wide = i + 1 < name.size() && name[i + 1] == QLatin1Char('U');
+            const int digits = wide ? kUnicodeDigits : kByteDigits;
+            const qsizetype from = i + 1 + (wide ? 1 : 0);
+            bool ok = false;
+            const uint code = name.mid(from, digits).toUInt(&ok, kHexBase);
+            if (ok && from + digits <= name.size()) {
+                out += QChar(char16_t(code));
+                i = from + digits - 1;
+                continue;
+            }
+        }
+        out += name[i];
+    }
+    return out;
+}
+
+// A value in double quotes stands for the text between them.
+QString Unquote(const QString &value)
+{
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
 QSettings::SettingsMap Parse(const QByteArray &text)
 {
     QSettings::SettingsMap map;
@@ -14,13 +52,14 @@ QSettings::SettingsMap Parse(const QByteArray &text)
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            section = line.mid(1, line.size() - 2).trimmed();
+            section = UnescapeName(line.mid(1, line.size() - 2).trimmed());
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq <= 0 || section.isEmpty())
             continue;
-        map.insert(section + QLatin1Char('/') + line.left(eq).trimmed(), line.mid(eq + 1).trimmed());
+        map.insert(section + QLatin1Char('/') + UnescapeName(line.left(eq).trimmed()),
+                   Unquote(line.mid(eq + 1).trimmed()));
     }
     return map;
 }

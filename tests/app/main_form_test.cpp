@@ -116,6 +116,25 @@ TEST_F(MainFormFixture, SettingsFileUsesThePlainSectionNames)
     EXPECT_EQ(form->RecentFiles().Paths(), (QStringList{QStringLiteral("/disc/b.xml"), QStringLiteral("/disc/Velmora.XML")}));
 }
 
+TEST_F(MainFormFixture, SettingsWrittenInQtsEscapedIniFormReadAsPlainOnes)
+{
+    // Another program may write the section names escaped and values quoted.
+    {
+        QFile f(SettingsPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[recent%20files]\nfile1=\"/d/a, b.xml\"\nfile2=/d/c.xml\n\n"
+                "[window]\nleft=40\ntop=50\nwidth=600\nheight=400\nsplitterpos=180\n");
+    }
+    Create();
+    EXPECT_EQ(form->pos(), QPoint(40, 50));
+    EXPECT_EQ(form->size(), QSize(600, 400));
+    EXPECT_EQ(form->SplitterPos(), 180);
+    EXPECT_EQ(form->RecentFiles().Paths(), (QStringList{QStringLiteral("/d/a, b.xml"), QStringLiteral("/d/c.xml")}));
+    const QList<QAction *> entries = form->MRecentFiles->actions();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("&2 /d/c.xml"));
+}
+
 TEST_F(MainFormFixture, MenusHoldTheActionsWithTheirShortcutsAndChecks)
 {
     EXPECT_EQ(form->AFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
