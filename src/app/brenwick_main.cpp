@@ -3,12 +3,9 @@
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
 #include "app/TMainForm.h"
-<<<<<<< HEAD
 #include "app/TShellHooks.h"
-=======
 #include "layout/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
->>>>>>> main
 #include "project/TAddFolderForm.h"
 #include "project/TProgressForm.h"
 
