@@ -33,7 +33,8 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brenwick"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(TMainForm::kTitle));
+    // No application display name: on X11 Qt would append it to every window
+    // title, and the design window must show exactly the player's caption.
     QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("brenwick"));
