@@ -600,11 +600,17 @@ void TMainForm::ReadSettings()
 {
     QSettings settings(m_settingsPath, settings_file::Format());
     settings.beginGroup(U(kWindowSection));
-    const int left = settings.value(QStringLiteral("left"), x()).toInt();
-    const int top = settings.value(QStringLiteral("top"), y()).toInt();
-    const int width = settings.value(QStringLiteral("width"), this->width()).toInt();
-    const int height = settings.value(QStringLiteral("height"), this->height()).toInt();
-    m_splitterPos = settings.value(QStringLiteral("splitterpos"), m_splitterPos).toInt();
+    // A value that is not a number counts as missing: the current one stays.
+    auto number = [&settings](const char *key, int current) {
+        bool ok = false;
+        const int value = settings.value(QString::fromLatin1(key)).toString().trimmed().toInt(&ok);
+        return ok ? value : current;
+    };
+    const int left = number("left", x());
+    const int top = number("top", y());
+    const int width = number("width", this->width());
+    const int height = number("height", this->height());
+    m_splitterPos = number("splitterpos", m_splitterPos);
     settings.endGroup();
     resize(width, height);
     move(left, top);

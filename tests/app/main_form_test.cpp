@@ -135,6 +135,19 @@ TEST_F(MainFormFixture, SettingsWrittenInQtsEscapedIniFormReadAsPlainOnes)
     EXPECT_EQ(entries[1]->text(), QStringLiteral("&2 /d/c.xml"));
 }
 
+TEST_F(MainFormFixture, WindowValuesThatAreNotNumbersKeepTheDesignPlace)
+{
+    {
+        QFile f(SettingsPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[window]\nleft=abc\ntop=\nwidth=600\nheight=4x\nsplitterpos=wide\n");
+    }
+    Create();
+    EXPECT_EQ(form->pos(), QPoint(359, 238));
+    EXPECT_EQ(form->size(), QSize(600, 378));
+    EXPECT_EQ(form->SplitterPos(), 221);
+}
+
 TEST_F(MainFormFixture, MenusHoldTheActionsWithTheirShortcutsAndChecks)
 {
     EXPECT_EQ(form->AFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
