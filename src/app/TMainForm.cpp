@@ -530,6 +530,15 @@ void TMainForm::CreateOptionsPage()
         l->setSpacing(2);
     }
 
+    // The controls answer to their own names, as the page's other widgets do.
+    const std::pair<QWidget *, const char *> named[] = {
+        {cbExitLevelUp, "cbExitLevelUp"}, {cbExitAnyCommand, "cbExitAnyCommand"},
+        {cbExitQuestion, "cbExitQuestion"}, {cbExitCross, "cbExitCross"},
+        {cbCdRoot, "cbCdRoot"}, {rbCdRoot, "rbCdRoot"}, {rbProject, "rbProject"},
+        {rbVelmora, "rbVelmora"}, {rbCurrentDir, "rbCurrentDir"}};
+    for (const auto &[widget, name] : named)
+        widget->setObjectName(QString::fromLatin1(name));
+
     // cbOptionClick: every box and button writes the options at once.
     for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross, cbCdRoot})
         connect(cb, &QCheckBox::toggled, this, &TMainForm::OptionsFromControls);

@@ -3,6 +3,7 @@
 #include "project/TCommandTreeView.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -332,6 +333,30 @@ TEST_F(MainFormFixture, CloseQuestionNeverLosesWork)
 
     prompt.answers = {UserPrompt::Answer::No};
     EXPECT_TRUE(form->close());
+}
+
+TEST_F(MainFormFixture, ControlsAreFoundByTheirNamesWithTheirCaptions)
+{
+    const std::pair<const char *, const char *> buttons[] = {
+        {"bAdd1", "Группа"}, {"bAdd2", "Программа"}, {"bAdd3", "URL"}, {"bAdd4", "Комментарий"},
+        {"bAdd5", "Выход"}, {"bDelete", "Удалить"}, {"bAddFolder", "Каталог..."},
+        {"cbHidden", "Скрытый"}, {"cbExitLevelUp", "Выход по кнопке Вверх"},
+        {"cbExitAnyCommand", "Выход после любой команды"}, {"cbExitCross", "Вопрос при выходе крестиком"},
+        {"cbExitQuestion", "Вопрос при выходе кнопкой"},
+        {"cbCdRoot", "От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"},
+        {"rbCdRoot", "От Корневого Каталога"}, {"rbProject", "От расположения файла проекта (Velmora.XML)"},
+        {"rbVelmora", "От расположения программы автозапуска (Velmora.EXE)"},
+        {"rbCurrentDir", "От теукщего каталога"}};
+    for (const auto &[name, caption] : buttons) {
+        auto *b = form->findChild<QAbstractButton *>(QString::fromLatin1(name));
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_EQ(b->text(), QString::fromUtf8(caption)) << name;
+    }
+    for (const char *name : {"leName", "leCustom", "leParams"})
+        EXPECT_NE(form->findChild<QLineEdit *>(QString::fromLatin1(name)), nullptr) << name;
+    for (const char *name : {"mComment", "mAbout"})
+        EXPECT_NE(form->findChild<QPlainTextEdit *>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_NE(form->findChild<QLabel *>(QStringLiteral("stNumber")), nullptr);
 }
 
 TEST_F(MainFormFixture, OptionsPageEditsTheProjectOptions)
