@@ -276,15 +276,15 @@ void TCommandTree::Clear()
         m_currentGroup = nullptr;
         return;
     }
-    // The same next number as deleting the top-level entries one by one: any
-    // group sends it to 1, every other entry lowers it to its own number.
-    bool anyGroup = false;
-    qint32 lowest = m_nextNumber;
-    ForEach([&](TBaseItem *item, int) {
-        anyGroup = anyGroup || item->IsGroup();
-        lowest = std::min(lowest, item->m_id);
-    });
-    m_nextNumber = anyGroup ? kLowestNumber : lowest;
+    // The same next number as deleting the top-level entries one by one, first
+    // to last: a group sends it to 1 (whatever its children did before), every
+    // other entry lowers it to its own number.
+    for (const TBaseItem *item : m_root->m_children) {
+        if (item->IsGroup())
+            m_nextNumber = kLowestNumber;
+        else if (item->m_id < m_nextNumber)
+            m_nextNumber = item->m_id;
+    }
 
     ++m_changing;
     if (!m_rebuilding)

@@ -238,6 +238,17 @@ TEST_F(TreeFixture, ClearContinuesNumberingAsIfDeletedOneByOne)
     tree.SetId(tree.TopLevel()[0], 5);
     tree.Clear();
     EXPECT_EQ(tree.NextNumber(), 2);
+
+    // The order counts: an entry after the last group still lowers the number,
+    // one before it does not.
+    Under(nullptr, QStringLiteral("g"), ikGroup);
+    tree.SetId(Under(nullptr, QStringLiteral("low")), -5);
+    tree.Clear();
+    EXPECT_EQ(tree.NextNumber(), -5);
+    tree.SetId(Under(nullptr, QStringLiteral("low")), -7);
+    Under(nullptr, QStringLiteral("g"), ikGroup);
+    tree.Clear();
+    EXPECT_EQ(tree.NextNumber(), 1);
 }
 
 TEST_F(TreeFixture, CurrentLevelListsTheLevelOfTheCurrentEntry)
