@@ -256,8 +256,13 @@ void TPreviewForm::fillMenu()
 
 void TPreviewForm::SetCommentText(const QString &text)
 {
+    // One line per line of the comment; a line break at its very end starts no
+    // further line.
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    m_commentArea->setText(text.isEmpty() ? QStringList() : text.split(lineBreak));
+    QStringList lines = text.isEmpty() ? QStringList() : text.split(lineBreak);
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    m_commentArea->setText(lines);
     m_commentBox->repaint();
 }
 
@@ -266,6 +271,11 @@ void TPreviewForm::ShowPreview()
     show();
     raise();
     activateWindow();
+}
+
+void TPreviewForm::HidePreview()
+{
+    hide();
 }
 
 void TPreviewForm::showEvent(QShowEvent *event)

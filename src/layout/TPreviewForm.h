@@ -83,6 +83,7 @@ public:
     void RefreshMenu() override;
     void SetCommentText(const QString &text) override;
     void ShowPreview() override;
+    void HidePreview() override;
 
     // Fills the menu area from the command tree whether or not the window is
     // visible (RefreshMenu does nothing while it is hidden).

@@ -478,3 +478,22 @@ TEST_F(Form, ClickSelectionGoesThroughTheObjectTree)
     EXPECT_EQ(tree.selected.size(), 2);     // hidden: not picked by a click
     form.setDesignObjects(nullptr);
 }
+
+TEST_F(Form, CommentEndingInALineBreakAddsNoEmptyLine)
+{
+    form.SetCommentText(QStringLiteral("раз\nдва\r\n"));
+    EXPECT_EQ(form.CommentArea()->Text(), (QStringList{QStringLiteral("раз"), QStringLiteral("два")}));
+    form.SetCommentText(QStringLiteral("раз\r\n\r\n"));
+    EXPECT_EQ(form.CommentArea()->Text(), (QStringList{QStringLiteral("раз"), QString()}));
+    form.SetCommentText(QStringLiteral("\n"));
+    EXPECT_EQ(form.CommentArea()->Text(), QStringList{QString()});
+}
+
+TEST_F(Form, HiddenDuringLongWorkAndShownAgain)
+{
+    TDesignView &view = form;
+    view.HidePreview();
+    EXPECT_FALSE(form.isVisible());
+    view.ShowPreview();
+    EXPECT_TRUE(form.isVisible());
+}
