@@ -720,6 +720,7 @@ void TMainForm::AFileResetExecute()
 {
     if (!FormCloseQuery())
         return;
+    m_project.DesignView().HidePreview();
     {
         HiddenWhileWorking hide(this);
         ClearProject(TProject::WholeProject());
@@ -779,6 +780,7 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         m_prompt->inform(U("Ошибка"), m_project.LastOpenError(), UserPrompt::Icon::Error);
         return false;
     }
+    m_project.DesignView().HidePreview();
     {
         HiddenWhileWorking hide(this);
         m_project.ApplyProject(std::move(loaded));
