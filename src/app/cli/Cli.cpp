@@ -31,6 +31,24 @@ QString usageText()
 
 } // namespace
 
+bool parseOrShowHelp(QCommandLineParser &parser, const QStringList &args, Context &ctx)
+{
+    if (!parser.parse(args))
+        throw UsageError(parser.errorText());
+    if (!parser.isSet(QStringLiteral("help")))
+        return false;
+    ctx.out << parser.helpText();
+    return true;
+}
+
+QStringList positionalArguments(const QCommandLineParser &parser, int min, int max, const QString &message)
+{
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() < min || positional.size() > max)
+        throw UsageError(message);
+    return positional;
+}
+
 int run(const QStringList &arguments, Context &ctx)
 {
     const QStringList args = arguments.mid(1);

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 class QIODevice;
+class QCommandLineParser;
 class TCommandTree;
 
 // The command-line companion: "brenwick-cli COMMAND ARGS...". Each command is a
@@ -42,6 +43,15 @@ enum ExitStatus { ExitOk = 0, ExitFailure = 1, ExitUsage = 2 };
 // Runs the whole tool: argv[0] is the program name. A QCoreApplication (or
 // QApplication) must exist.
 int run(const QStringList &arguments, Context &ctx);
+
+// Parses a command's arguments with its parser (which has the help option).
+// Throws UsageError for arguments the parser refuses; prints the help and
+// returns true when --help was given, so the command just returns ExitOk.
+bool parseOrShowHelp(QCommandLineParser &parser, const QStringList &args, Context &ctx);
+
+// The positional arguments, which must number between min and max; otherwise
+// UsageError(message).
+QStringList positionalArguments(const QCommandLineParser &parser, int min, int max, const QString &message);
 
 // The commands.
 int pictureCommand(const QStringList &args, Context &ctx);

@@ -84,15 +84,9 @@ int importCommand(const QStringList &args, Context &ctx)
     parser.addOptions({output, into, noSubdirs, dirMask, depth, fileMask, extension, pathComment, oneGroup, noAlone,
                        name, path, prefix, autoExit});
 
-    if (!parser.parse(args))
-        throw UsageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        ctx.out << parser.helpText();
+    if (parseOrShowHelp(parser, args, ctx))
         return ExitOk;
-    }
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
-        throw UsageError(QStringLiteral("import takes one folder (DIR)"));
+    const QStringList positional = positionalArguments(parser, 1, 1, QStringLiteral("import takes one folder (DIR)"));
     if (!parser.isSet(output) || parser.value(output).isEmpty())
         throw UsageError(QStringLiteral("import needs the output file: -o OUT"));
 

@@ -14,15 +14,9 @@ int resaveCommand(const QStringList &args, Context &ctx)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("the project to read"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("the file to write"));
-    if (!parser.parse(args))
-        throw UsageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        ctx.out << parser.helpText();
+    if (parseOrShowHelp(parser, args, ctx))
         return ExitOk;
-    }
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 2)
-        throw UsageError(QStringLiteral("resave: expected IN and OUT"));
+    const QStringList positional = positionalArguments(parser, 2, 2, QStringLiteral("resave: expected IN and OUT"));
 
     TProject project;
     project.LoadProject(positional[0], TProject::WholeProject());

@@ -31,15 +31,9 @@ int treeCommand(const QStringList &args, Context &ctx)
     parser.setApplicationDescription(QStringLiteral("Prints the command tree of a project, one entry a line."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("PROJECT"), QStringLiteral("the project file"));
-    if (!parser.parse(args))
-        throw UsageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        ctx.out << parser.helpText();
+    if (parseOrShowHelp(parser, args, ctx))
         return ExitOk;
-    }
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
-        throw UsageError(QStringLiteral("tree: expected one PROJECT"));
+    const QStringList positional = positionalArguments(parser, 1, 1, QStringLiteral("tree: expected one PROJECT"));
 
     TProject project;
     project.LoadProject(positional.constFirst(), TProject::WholeProject());
