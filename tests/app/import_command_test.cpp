@@ -6,31 +6,15 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
 CliRun runImport(const QStringList &args)
 {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    QBuffer in;
-    in.open(QIODevice::ReadOnly);
-    cli::Context ctx{outStream, errStream, in};
-    CliRun r;
-    r.status = cli::run(QStringList{QStringLiteral("brenwick-cli"), QStringLiteral("import")} + args, ctx);
-    outStream.flush();
-    errStream.flush();
-    r.out = out;
-    r.err = err;
-    return r;
+    return RunCli(QStringList{QStringLiteral("import")} + args);
 }
 
 } // namespace

@@ -5,32 +5,15 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct PictureRun
+CliRun picture(const QStringList &args, const QByteArray &stdinBytes = QByteArray())
 {
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-PictureRun picture(const QStringList &args, const QByteArray &stdinBytes = QByteArray())
-{
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    QByteArray input = stdinBytes;
-    QBuffer in(&input);
-    in.open(QIODevice::ReadOnly);
-    cli::Context ctx{outStream, errStream, in};
-    PictureRun r;
-    r.status = cli::run(QStringList{QStringLiteral("brenwick-cli"), QStringLiteral("picture")} + args, ctx);
-    outStream.flush();
-    errStream.flush();
-    r.out = out;
-    r.err = err;
-    return r;
+    return RunCli(QStringList{QStringLiteral("picture")} + args, stdinBytes);
 }
 
 QByteArray fileBytes(const QString &path)
@@ -56,7 +39,7 @@ TEST(PictureCommand, EncodeThenDecodeGivesTheSamePixels)
     for (const char *format : {"png", "bmp", "jpg"}) {
         const QString image = dir.filePath(QStringLiteral("in.") + QLatin1String(format));
         ASSERT_TRUE(sample().save(image, format));
-        PictureRun enc = picture({QStringLiteral("encode"), image});
+        CliRun enc = picture({QStringLiteral("encode"), image});
         ASSERT_EQ(enc.status, 0) << enc.err.toStdString();
         ASSERT_TRUE(enc.out.endsWith(u'\n'));
         EXPECT_EQ(enc.out.count(u'\n'), 1);
@@ -67,7 +50,7 @@ TEST(PictureCommand, EncodeThenDecodeGivesTheSamePixels)
         t.write(("  \r\n" + enc.out + "\r\n").toLatin1());   // blanks around are ignored
         t.close();
         const QString out = dir.filePath(QStringLiteral("out.bmp"));
-        PictureRun dec = picture({QStringLiteral("decode"), textFile, QStringLiteral("-o"), out});
+        CliRun dec = picture({QStringLiteral("decode"), textFile, QStringLiteral("-o"), out});
         ASSERT_EQ(dec.status, 0) << dec.err.toStdString();
 
         QImage expected(image);
@@ -82,7 +65,7 @@ TEST(PictureCommand, DecodeReadsStandardInputAndWritesEmptyPicturesAsEmptyFiles)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("empty.bmp"));
-    PictureRun r = picture({QStringLiteral("decode"), QStringLiteral("-o"), out}, "0;eJwDAAAAAAE=\n");
+    CliRun r = picture({QStringLiteral("decode"), QStringLiteral("-o"), out}, "0;eJwDAAAAAAE=\n");
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(QFile::exists(out));
     EXPECT_EQ(QFileInfo(out).size(), 0);
@@ -99,7 +82,7 @@ TEST(PictureCommand, FailuresLeaveNoFileAndUseTheExitStatus)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("out.bmp"));
-    PictureRun r = picture({QStringLiteral("decode"), QStringLiteral("-o"), out}, "12a;AAAA");
+    CliRun r = picture({QStringLiteral("decode"), QStringLiteral("-o"), out}, "12a;AAAA");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, QStringLiteral("brenwick-cli: '12a' is not a valid integer value\n"));
     EXPECT_FALSE(QFile::exists(out));

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -350,29 +352,6 @@ TEST_F(ProjectFileFixture, RootAttributesOfAFileSurviveAResave)
 
 // --- brenwick-cli tree and resave --------------------------------------------
 
-namespace {
-
-struct CliResult
-{
-    int status;
-    QString out, err;
-};
-
-CliResult RunCli(const QStringList &args)
-{
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    QBuffer in;
-    in.open(QIODevice::ReadOnly);
-    cli::Context ctx{o, e, in};
-    const int status = cli::run(QStringList{QStringLiteral("brenwick-cli")} + args, ctx);
-    o.flush();
-    e.flush();
-    return {status, out, err};
-}
-
-} // namespace
-
 TEST_F(ProjectFileFixture, CliTreePrintsEntriesDepthFirst)
 {
     Add(ikGroup, QStringLiteral("Игры"));
@@ -382,12 +361,12 @@ TEST_F(ProjectFileFixture, CliTreePrintsEntriesDepthFirst)
     Tree().SetWhereAdd(TCommandTree::waBeside);
     Add(ikExit, QStringLiteral("Выход"));
     ASSERT_TRUE(form->SaveProject(Path("t.xml"), TProject::WholeProject()));
-    const CliResult r = RunCli({QStringLiteral("tree"), Path("t.xml")});
+    const CliRun r = RunCli({QStringLiteral("tree"), Path("t.xml")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, QStringLiteral("group #1 \"Игры\"\n  program #2 hidden \"Установка\"\nexit #3 \"Выход\"\n"));
 
     EXPECT_EQ(RunCli({QStringLiteral("tree")}).status, 2);
-    const CliResult missing = RunCli({QStringLiteral("tree"), Path("missing.xml")});
+    const CliRun missing = RunCli({QStringLiteral("tree"), Path("missing.xml")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("Невозможно открыть файл")));
 }
@@ -405,7 +384,7 @@ TEST_F(ProjectFileFixture, CliResaveWritesWhatSaveAsWrites)
     EXPECT_EQ(Bytes(Path("out.xml")), Bytes(Path("in.xml")));
 
     Write(Path("bad.xml"), Project("  <root>\r\n    <group id=\"1\"/>\r\n  </root>\r\n"));
-    const CliResult bad = RunCli({QStringLiteral("resave"), Path("bad.xml"), Path("out.xml")});
+    const CliRun bad = RunCli({QStringLiteral("resave"), Path("bad.xml"), Path("out.xml")});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, QStringLiteral("brenwick-cli: Invalid variant type conversion\n"));
     EXPECT_EQ(Bytes(Path("out.xml")), Bytes(Path("in.xml")));   // untouched
