@@ -610,6 +610,7 @@ void TPreviewForm::layoutChildren()
 
 void TPreviewForm::followAnchors(const QSize &oldSize, const QSize &newSize)
 {
+    QHash<const QObject *, AnchorOrigin> origins;
     for (QObject *child : children()) {
         auto *surface = qobject_cast<TSurface *>(child);
         if (!surface)
@@ -618,9 +619,16 @@ void TPreviewForm::followAnchors(const QSize &oldSize, const QSize &newSize)
             surface->setGeometry(rect());
             continue;
         }
-        const QRect r = anchoredBounds(surface->geometry(), unsigned(surface->Anchors().toInt()), oldSize, newSize);
+        const unsigned anchors = unsigned(surface->Anchors().toInt());
+        AnchorOrigin origin = m_anchorOrigins.value(surface);
+        if (origin.applied != surface->geometry() || origin.anchors != anchors || !origin.client.isValid())
+            origin = AnchorOrigin{surface->geometry(), oldSize, anchors, QRect()};
+        const QRect r = anchoredBounds(origin.bounds, anchors, origin.client, newSize);
         surface->setBoundsRect(r.x(), r.y(), r.width(), r.height());
+        origin.applied = surface->geometry();
+        origins.insert(surface, origin);
     }
+    m_anchorOrigins = origins;
 }
 
 void TPreviewForm::closeEvent(QCloseEvent *event)

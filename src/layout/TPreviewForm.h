@@ -6,6 +6,7 @@
 #include "window/TColor.h"
 #include "window/TCursor.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -238,6 +239,17 @@ private:
     std::function<void()> m_onRefreshInspector;
 
     QSize m_laidOutSize;
+    // Where each child stood, and for which client size, when its anchors
+    // last took over: every later resize is computed from there, so a child
+    // squeezed to nothing by a small window gets its size back with the window.
+    struct AnchorOrigin
+    {
+        QRect bounds;
+        QSize client;
+        unsigned anchors = 0;
+        QRect applied;   // what the anchors made of it last; anything else restarts
+    };
+    QHash<const QObject *, AnchorOrigin> m_anchorOrigins;
     bool m_shapePending = false;
     QRegion m_shapeDirty;    // client areas repainted since the last shape update
     QRegion m_shape;         // the solid part last computed

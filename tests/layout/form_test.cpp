@@ -497,3 +497,21 @@ TEST_F(Form, HiddenDuringLongWorkAndShownAgain)
     view.ShowPreview();
     EXPECT_TRUE(form.isVisible());
 }
+
+TEST_F(Form, ChildrenSqueezedByASmallWindowGetTheirSizeBack)
+{
+    form.setClientWidth(100);
+    form.setClientHeight(100);
+    EXPECT_EQ(form.MenuBox()->width(), 0);
+    form.setClientWidth(512);
+    form.setClientHeight(316);
+    EXPECT_EQ(form.MenuBox()->geometry(), QRect(228, 40, 277, 201));
+    EXPECT_EQ(form.TopLabel()->geometry(), QRect(12, 4, 493, 33));
+    EXPECT_EQ(form.CommentBox()->geometry(), QRect(12, 248, 287, 64));
+
+    // Moved by the user in between: the anchors start again from the new place.
+    form.setClientWidth(300);
+    form.MenuArea()->setLeft(10);
+    form.setClientWidth(400);
+    EXPECT_EQ(form.MenuBox()->geometry(), QRect(10, 40, 165, 201));
+}
