@@ -640,6 +640,21 @@ void TPreviewForm::closeEvent(QCloseEvent *event)
 
 // ---- mouse -----------------------------------------------------------------
 
+void TPreviewForm::mousePressEvent(QMouseEvent *event)
+{
+    FrontBoxMouseDown(m_frontBox->mapFrom(this, event->position().toPoint()));
+}
+
+void TPreviewForm::mouseMoveEvent(QMouseEvent *event)
+{
+    FrontBoxMouseMove(m_frontBox->mapFrom(this, event->position().toPoint()));
+}
+
+void TPreviewForm::mouseReleaseEvent(QMouseEvent *event)
+{
+    FrontBoxMouseUp(m_frontBox->mapFrom(this, event->position().toPoint()));
+}
+
 void TPreviewForm::FrontBoxMouseDown(const QPoint &pos)
 {
     m_gesture.press(pos);

@@ -515,3 +515,16 @@ TEST_F(Form, ChildrenSqueezedByASmallWindowGetTheirSizeBack)
     form.setClientWidth(400);
     EXPECT_EQ(form.MenuBox()->geometry(), QRect(10, 40, 165, 201));
 }
+
+TEST_F(Form, MouseSentToTheWindowItselfActsAsOnItsTopLayer)
+{
+    form.SetSelection(form.CommentArea());   // 12, 248, 287 x 64
+    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(100, 280));
+    EXPECT_EQ(form.DragParts(), TDragParts(dpMove));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(100, 280));
+    EXPECT_EQ(modified, 1);
+    EXPECT_EQ(form.DragParts(), TDragParts());
+    form.SetSelection(nullptr);
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(form.SelectedControl(), form.ThemeImage());
+}
