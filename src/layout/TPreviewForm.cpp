@@ -178,6 +178,8 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
     m_laidOutSize = size();
     applyWindowKind();
     FormCreate();
+    // The design window is visible from its creation on.
+    show();
 }
 
 TPreviewForm::~TPreviewForm()
@@ -201,7 +203,7 @@ void TPreviewForm::FormCreate()
     m_doubleBuffered = true;
     m_gesture.setEnableSelect(true);
     m_showSelection = true;
-    // The window counts as visible from its creation on.
+    // Filled before the window first shows, as a visible window would be.
     fillMenu();
 }
 

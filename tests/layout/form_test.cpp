@@ -113,6 +113,7 @@ TEST(FormLayout, HiddenWindowLaysOutAtOnceWhenResized)
     // A design loaded while the window is hidden (and the render command,
     // which never shows it) must see the children where their anchors put them.
     TPreviewForm form;
+    form.hide();
     form.setClientWidth(612);
     EXPECT_EQ(form.MenuBox()->geometry(), QRect(228, 40, 377, 201));
     EXPECT_EQ(form.FrontBox()->geometry(), QRect(0, 0, 612, 316));
@@ -527,4 +528,18 @@ TEST_F(Form, MouseSentToTheWindowItselfActsAsOnItsTopLayer)
     form.SetSelection(nullptr);
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_EQ(form.SelectedControl(), form.ThemeImage());
+}
+
+TEST(FormLayout, VisibleFromItsCreationAndFollowsTheTreeAtOnce)
+{
+    TPreviewForm form;
+    EXPECT_TRUE(form.isVisible());
+    FakeTree tree;
+    tree.empty = false;
+    tree.level.entries = {{QStringLiteral("Игры"), false}, {QStringLiteral("Сайт"), false}};
+    tree.level.current = 0;
+    form.setMenuSource(&tree);
+    form.RefreshMenu();
+    EXPECT_EQ(form.MenuArea()->Text(), (QStringList{QStringLiteral("Игры"), QStringLiteral("Сайт")}));
+    EXPECT_EQ(form.MenuArea()->SelectedIndex(), 0);
 }
