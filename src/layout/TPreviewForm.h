@@ -102,6 +102,9 @@ public:
     bool DoubleBuffered() const { return m_doubleBuffered; }
     void setDoubleBuffered(bool value);
     TDragParts DragParts() const { return m_gesture.dragParts(); }
+    // What a press at (x, y) would drag, against SelectedControl's bounds (for
+    // the window itself, x and y are screen coordinates like its bounds).
+    TDragParts HitTest(int x, int y) const { return m_gesture.hitTest(QPoint(x, y)); }
     QPoint LastPoint() const { return m_gesture.lastPoint(); }
 
     TColor ColorTop() const { return m_colorTop; }

@@ -543,3 +543,14 @@ TEST(FormLayout, VisibleFromItsCreationAndFollowsTheTreeAtOnce)
     EXPECT_EQ(form.MenuArea()->Text(), (QStringList{QStringLiteral("Игры"), QStringLiteral("Сайт")}));
     EXPECT_EQ(form.MenuArea()->SelectedIndex(), 0);
 }
+
+TEST(FormLayout, HitTestAgainstTheSelection)
+{
+    TPreviewForm form;
+    EXPECT_EQ(form.HitTest(100, 100), TDragParts());
+    form.SetSelection(form.ThemeImage());   // 12, 40, 200 x 200
+    EXPECT_EQ(form.HitTest(18, 46), dpTop | dpLeft);
+    EXPECT_EQ(form.HitTest(19, 47), TDragParts(dpMove));
+    EXPECT_EQ(form.HitTest(205, 233), dpBottom | dpRight);
+    EXPECT_EQ(form.HitTest(212, 100), TDragParts());
+}
