@@ -178,6 +178,8 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
     m_laidOutSize = size();
     applyWindowKind();
     FormCreate();
+    // The design window is visible from its creation on.
+    show();
 }
 
 TPreviewForm::~TPreviewForm()
@@ -201,7 +203,7 @@ void TPreviewForm::FormCreate()
     m_doubleBuffered = true;
     m_gesture.setEnableSelect(true);
     m_showSelection = true;
-    // The window counts as visible from its creation on.
+    // Filled before the window first shows, as a visible window would be.
     fillMenu();
 }
 
@@ -610,6 +612,7 @@ void TPreviewForm::layoutChildren()
 
 void TPreviewForm::followAnchors(const QSize &oldSize, const QSize &newSize)
 {
+    QHash<const QObject *, AnchorOrigin> origins;
     for (QObject *child : children()) {
         auto *surface = qobject_cast<TSurface *>(child);
         if (!surface)
@@ -618,9 +621,16 @@ void TPreviewForm::followAnchors(const QSize &oldSize, const QSize &newSize)
             surface->setGeometry(rect());
             continue;
         }
-        const QRect r = anchoredBounds(surface->geometry(), unsigned(surface->Anchors().toInt()), oldSize, newSize);
+        const unsigned anchors = unsigned(surface->Anchors().toInt());
+        AnchorOrigin origin = m_anchorOrigins.value(surface);
+        if (origin.applied != surface->geometry() || origin.anchors != anchors || !origin.client.isValid())
+            origin = AnchorOrigin{surface->geometry(), oldSize, anchors, QRect()};
+        const QRect r = anchoredBounds(origin.bounds, anchors, origin.client, newSize);
         surface->setBoundsRect(r.x(), r.y(), r.width(), r.height());
+        origin.applied = surface->geometry();
+        origins.insert(surface, origin);
     }
+    m_anchorOrigins = origins;
 }
 
 void TPreviewForm::closeEvent(QCloseEvent *event)
@@ -631,6 +641,21 @@ void TPreviewForm::closeEvent(QCloseEvent *event)
 }
 
 // ---- mouse -----------------------------------------------------------------
+
+void TPreviewForm::mousePressEvent(QMouseEvent *event)
+{
+    FrontBoxMouseDown(m_frontBox->mapFrom(this, event->position().toPoint()));
+}
+
+void TPreviewForm::mouseMoveEvent(QMouseEvent *event)
+{
+    FrontBoxMouseMove(m_frontBox->mapFrom(this, event->position().toPoint()));
+}
+
+void TPreviewForm::mouseReleaseEvent(QMouseEvent *event)
+{
+    FrontBoxMouseUp(m_frontBox->mapFrom(this, event->position().toPoint()));
+}
 
 void TPreviewForm::FrontBoxMouseDown(const QPoint &pos)
 {

@@ -6,6 +6,7 @@
 #include "window/TColor.h"
 #include "window/TCursor.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -101,6 +102,9 @@ public:
     bool DoubleBuffered() const { return m_doubleBuffered; }
     void setDoubleBuffered(bool value);
     TDragParts DragParts() const { return m_gesture.dragParts(); }
+    // What a press at (x, y) would drag, against SelectedControl's bounds (for
+    // the window itself, x and y are screen coordinates like its bounds).
+    TDragParts HitTest(int x, int y) const { return m_gesture.hitTest(QPoint(x, y)); }
     QPoint LastPoint() const { return m_gesture.lastPoint(); }
 
     TColor ColorTop() const { return m_colorTop; }
@@ -171,6 +175,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // FrontBox covers the whole client area and takes every mouse event; one
+    // sent to the window itself is handled as if FrontBox had received it.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     // TGestureHost
@@ -238,6 +247,17 @@ private:
     std::function<void()> m_onRefreshInspector;
 
     QSize m_laidOutSize;
+    // Where each child stood, and for which client size, when its anchors
+    // last took over: every later resize is computed from there, so a child
+    // squeezed to nothing by a small window gets its size back with the window.
+    struct AnchorOrigin
+    {
+        QRect bounds;
+        QSize client;
+        unsigned anchors = 0;
+        QRect applied;   // what the anchors made of it last; anything else restarts
+    };
+    QHash<const QObject *, AnchorOrigin> m_anchorOrigins;
     bool m_shapePending = false;
     QRegion m_shapeDirty;    // client areas repainted since the last shape update
     QRegion m_shape;         // the solid part last computed

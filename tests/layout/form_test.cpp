@@ -113,6 +113,7 @@ TEST(FormLayout, HiddenWindowLaysOutAtOnceWhenResized)
     // A design loaded while the window is hidden (and the render command,
     // which never shows it) must see the children where their anchors put them.
     TPreviewForm form;
+    form.hide();
     form.setClientWidth(612);
     EXPECT_EQ(form.MenuBox()->geometry(), QRect(228, 40, 377, 201));
     EXPECT_EQ(form.FrontBox()->geometry(), QRect(0, 0, 612, 316));
@@ -496,4 +497,60 @@ TEST_F(Form, HiddenDuringLongWorkAndShownAgain)
     EXPECT_FALSE(form.isVisible());
     view.ShowPreview();
     EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Form, ChildrenSqueezedByASmallWindowGetTheirSizeBack)
+{
+    form.setClientWidth(100);
+    form.setClientHeight(100);
+    EXPECT_EQ(form.MenuBox()->width(), 0);
+    form.setClientWidth(512);
+    form.setClientHeight(316);
+    EXPECT_EQ(form.MenuBox()->geometry(), QRect(228, 40, 277, 201));
+    EXPECT_EQ(form.TopLabel()->geometry(), QRect(12, 4, 493, 33));
+    EXPECT_EQ(form.CommentBox()->geometry(), QRect(12, 248, 287, 64));
+
+    // Moved by the user in between: the anchors start again from the new place.
+    form.setClientWidth(300);
+    form.MenuArea()->setLeft(10);
+    form.setClientWidth(400);
+    EXPECT_EQ(form.MenuBox()->geometry(), QRect(10, 40, 165, 201));
+}
+
+TEST_F(Form, MouseSentToTheWindowItselfActsAsOnItsTopLayer)
+{
+    form.SetSelection(form.CommentArea());   // 12, 248, 287 x 64
+    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(100, 280));
+    EXPECT_EQ(form.DragParts(), TDragParts(dpMove));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(100, 280));
+    EXPECT_EQ(modified, 1);
+    EXPECT_EQ(form.DragParts(), TDragParts());
+    form.SetSelection(nullptr);
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(form.SelectedControl(), form.ThemeImage());
+}
+
+TEST(FormLayout, VisibleFromItsCreationAndFollowsTheTreeAtOnce)
+{
+    TPreviewForm form;
+    EXPECT_TRUE(form.isVisible());
+    FakeTree tree;
+    tree.empty = false;
+    tree.level.entries = {{QStringLiteral("Игры"), false}, {QStringLiteral("Сайт"), false}};
+    tree.level.current = 0;
+    form.setMenuSource(&tree);
+    form.RefreshMenu();
+    EXPECT_EQ(form.MenuArea()->Text(), (QStringList{QStringLiteral("Игры"), QStringLiteral("Сайт")}));
+    EXPECT_EQ(form.MenuArea()->SelectedIndex(), 0);
+}
+
+TEST(FormLayout, HitTestAgainstTheSelection)
+{
+    TPreviewForm form;
+    EXPECT_EQ(form.HitTest(100, 100), TDragParts());
+    form.SetSelection(form.ThemeImage());   // 12, 40, 200 x 200
+    EXPECT_EQ(form.HitTest(18, 46), dpTop | dpLeft);
+    EXPECT_EQ(form.HitTest(19, 47), TDragParts(dpMove));
+    EXPECT_EQ(form.HitTest(205, 233), dpBottom | dpRight);
+    EXPECT_EQ(form.HitTest(212, 100), TDragParts());
 }
