@@ -117,8 +117,9 @@ TEST(SelectionFrame, OutlineEndsBeforeRightAndBottom)
             const bool onOutline = (x >= 10 && x <= 39 && (y == 10 || y == 29))
                 || (y >= 10 && y <= 29 && (x == 10 || x == 39));
             const QRgb c = img.pixel(x, y);
-            if (!onOutline)
+            if (!onOutline) {
                 EXPECT_EQ(c, green) << x << "," << y;
+            }
         }
     }
     // Dots over dashes: both colours appear along the top edge.

@@ -15,7 +15,7 @@ TEST(ClickPick, FirstVisibleCandidateInTreeOrderWins)
         {C::Wrapper, QRect(12, 4, 493, 33), true, true},        // heading
         {C::Wrapper, QRect(12, 248, 287, 64), true, true},      // comment area
         {C::Wrapper, QRect(228, 40, 277, 201), true, true},     // menu area
-        {C::Skip},                                              // look of the menu buttons
+        {C::Skip, QRect()},                                     // look of the menu buttons
         {C::Wrapper, QRect(150, 150, 64, 64)},                  // button over the theme picture
         {C::Wrapper, QRect(280, 230, 64, 64)},                  // button over the comment area
     };
