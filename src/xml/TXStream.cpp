@@ -51,6 +51,35 @@ void TXInput::SkipBlanks()
     }
 }
 
+QByteArrayView TXInput::readUntil(qsizetype searchFrom, char delim, bool keepDelim)
+{
+    const char *start = m_data + m_pos;
+    const qsizetype available = m_len - m_pos;
+    const qsizetype extra = keepDelim ? 1 : 0;
+    if (const auto *hit = static_cast<const char *>(
+            std::memchr(start + searchFrom, delim, size_t(available - searchFrom)))) {
+        const qsizetype length = hit - start + extra;
+        m_pos += length;
+        return QByteArrayView(start, length);
+    }
+    // The piece goes on beyond the buffer: collect it.
+    m_scratch.resize(0);
+    m_scratch.append(start, available);
+    m_pos = m_len;
+    for (;;) {
+        if (!fill())
+            unexpectedEnd();
+        const char *from = m_data + m_pos;
+        const qsizetype n = m_len - m_pos;
+        const auto *hit = static_cast<const char *>(std::memchr(from, delim, size_t(n)));
+        const qsizetype take = hit ? hit - from + extra : n;
+        m_scratch.append(from, take);
+        m_pos += take;
+        if (hit)
+            return m_scratch;
+    }
+}
+
 QByteArrayView TXInput::readTagView()
 {
     SkipBlanks();
@@ -62,59 +91,14 @@ QByteArrayView TXInput::readTagView()
         ++m_pos;
         return QByteArrayView(start, 1);
     }
-    const qsizetype available = m_len - m_pos;
-    if (const auto *hit = static_cast<const char *>(std::memchr(start + 1, '>', size_t(available - 1)))) {
-        const qsizetype length = hit - start + 1;
-        m_pos += length;
-        return QByteArrayView(start, length);
-    }
-    // The tag goes on beyond the buffer: collect it.
-    m_scratch.resize(0);
-    m_scratch.append(start, available);
-    m_pos = m_len;
-    for (;;) {
-        if (!fill())
-            unexpectedEnd();
-        const char *from = m_data + m_pos;
-        const qsizetype n = m_len - m_pos;
-        if (const auto *hit = static_cast<const char *>(std::memchr(from, '>', size_t(n)))) {
-            m_scratch.append(from, hit - from + 1);
-            m_pos += hit - from + 1;
-            return m_scratch;
-        }
-        m_scratch.append(from, n);
-        m_pos = m_len;
-    }
+    return readUntil(1, '>', true);
 }
 
 QByteArrayView TXInput::readTextView()
 {
     if (!fill())
         unexpectedEnd();
-    QByteArrayView text;
-    const char *start = m_data + m_pos;
-    const qsizetype available = m_len - m_pos;
-    if (const auto *hit = static_cast<const char *>(std::memchr(start, '<', size_t(available)))) {
-        text = QByteArrayView(start, hit - start);
-        m_pos += text.size();
-    } else {
-        m_scratch.resize(0);
-    m_scratch.append(start, available);
-        m_pos = m_len;
-        for (;;) {
-            if (!fill())
-                unexpectedEnd();
-            const char *from = m_data + m_pos;
-            const qsizetype n = m_len - m_pos;
-            const auto *hit = static_cast<const char *>(std::memchr(from, '<', size_t(n)));
-            const qsizetype take = hit ? hit - from : n;
-            m_scratch.append(from, take);
-            m_pos += take;
-            if (hit)
-                break;
-        }
-        text = m_scratch;
-    }
+    const QByteArrayView text = readUntil(0, '<', false);
     if (!text.contains('\t'))
         return text;
     // TAB bytes in element text are dropped.

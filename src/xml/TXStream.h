@@ -53,6 +53,11 @@ private:
     // the buffer; the view is valid until the next read.
     QByteArrayView readTagView();
     QByteArrayView readTextView();
+    // Reads from the current position up to the first delim found at or after
+    // offset searchFrom, the delimiter included and consumed when keepDelim.
+    // The view points into the buffer or into m_scratch until the next read.
+    // Fails with "Unexpected end of file" when the input ends first.
+    QByteArrayView readUntil(qsizetype searchFrom, char delim, bool keepDelim);
     bool fill();   // false at end of input
     [[noreturn]] static void unexpectedEnd();
 
