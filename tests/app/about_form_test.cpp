@@ -1,5 +1,6 @@
 #include "app/TAboutForm.h"
 
+#include <QDesktopServices>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -286,3 +287,31 @@ TEST(AboutForm, PointerMovesColourTheFreewareLine)
     QCoreApplication::processEvents();
     EXPECT_EQ(textColor(form.Freeware()), QColor(0, 0, 0));
 }
+
+// Receives the links the desktop is asked to open, in place of a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+TEST(AboutForm, LinksGoToTheDesktopsOwnOpener)
+{
+    UrlCatcher catcher;
+    for (const char *scheme : {"https", "mailto"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
+    TAboutForm form;
+    form.show();
+    click(form.InetLink());
+    click(form.MailLink());
+    for (const char *scheme : {"https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    ASSERT_EQ(catcher.urls.size(), 2);
+    EXPECT_EQ(catcher.urls[0], QUrl(QStringLiteral("https://brenwick.example.org")));
+    EXPECT_EQ(catcher.urls[1], QUrl(QStringLiteral("mailto:brenwick@example.org")));
+}
+
+#include "about_form_test.moc"
