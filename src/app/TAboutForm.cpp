@@ -53,7 +53,7 @@ protected:
         const QColor light = pal.color(QPalette::Light);
         const QColor shadow = pal.color(QPalette::Dark);
         p.fillRect(rect(), Qt::white);
-        QRect r = rect().adjusted(0, 0, -1, -1);
+        QRect r = rect();  // right() and bottom() are the last pixel row and column
         bevel(p, r, shadow, light);  // outer, lowered
         r.adjust(1, 1, -1, -1);
         bevel(p, r, light, shadow);  // inner, raised

@@ -1,5 +1,6 @@
 #include "app/TAboutForm.h"
 
+#include <QDesktopServices>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -228,3 +229,89 @@ TEST(AboutForm, ShowsCentredOnTheScreen)
     EXPECT_LE(std::abs(offset.y()), 1);
     EXPECT_EQ(form.size(), QSize(298, 247));  // the frame is outside the client area
 }
+
+TEST(AboutForm, ContactLinesAndPicturesSitInTheirPlaces)
+{
+    TAboutForm form;
+    auto place = [&](const char *name) {
+        auto *w = form.findChild<QWidget *>(QLatin1String(name));
+        return w ? w->pos() : QPoint(-1, -1);
+    };
+    EXPECT_EQ(place("Label1"), QPoint(12, 96));
+    EXPECT_EQ(place("InetLink"), QPoint(96, 96));
+    EXPECT_EQ(place("Comments"), QPoint(12, 120));
+    EXPECT_EQ(place("MailLink"), QPoint(96, 120));
+    EXPECT_EQ(place("Label2"), QPoint(12, 144));
+    EXPECT_EQ(place("Label3"), QPoint(96, 144));
+    EXPECT_EQ(form.Label4()->geometry(), QRect(12, 168, 277, 16));
+    EXPECT_EQ(form.Freeware()->geometry(), QRect(12, 188, 277, 21));
+    EXPECT_TRUE(form.Label4()->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(form.Freeware()->alignment() & Qt::AlignHCenter);
+    // the title picture sizes the control to itself
+    auto *title = form.findChild<QLabel *>(QStringLiteral("Image1"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->geometry(), QRect(92, 16, 170, 30));
+    // the icon's panel is white inside its bevels
+    auto *panel = form.findChild<QWidget *>(QStringLiteral("Panel1"));
+    ASSERT_NE(panel, nullptr);
+    const QImage shot = panel->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(3, 3)), QColor(Qt::white));
+    EXPECT_EQ(QColor(shot.pixel(69, 69)), QColor(Qt::white));
+    // two one-pixel bevels on every side, reaching the panel's last row and column:
+    // lowered outside (dark above and left), raised inside (dark below and right)
+    const QRgb light = panel->palette().color(QPalette::Light).rgb();
+    const QRgb dark = panel->palette().color(QPalette::Dark).rgb();
+    for (int at : {0, 72}) {
+        EXPECT_EQ(shot.pixel(36, at), at ? light : dark) << at;
+        EXPECT_EQ(shot.pixel(at, 36), at ? light : dark) << at;
+    }
+    for (int at : {1, 71}) {
+        EXPECT_EQ(shot.pixel(36, at), at == 1 ? light : dark) << at;
+        EXPECT_EQ(shot.pixel(at, 36), at == 1 ? light : dark) << at;
+    }
+    EXPECT_EQ(form.findChild<QTimer *>(QStringLiteral("Timer")), form.Timer());
+    EXPECT_EQ(form.findChild<QPushButton *>(QStringLiteral("OKButton")), form.OKButton());
+}
+
+TEST(AboutForm, PointerMovesColourTheFreewareLine)
+{
+    TAboutForm form;
+    form.show();
+    driveFade(form);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseMove(&form, QPoint(150, 60));  // over the version line first
+    QTest::mouseMove(&form, QPoint(150, 198));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(textColor(form.Freeware()), QColor(255, 0, 0));
+    QTest::mouseMove(&form, QPoint(150, 60));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(textColor(form.Freeware()), QColor(0, 0, 0));
+}
+
+// Receives the links the desktop is asked to open, in place of a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+TEST(AboutForm, LinksGoToTheDesktopsOwnOpener)
+{
+    UrlCatcher catcher;
+    for (const char *scheme : {"https", "mailto"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
+    TAboutForm form;
+    form.show();
+    click(form.InetLink());
+    click(form.MailLink());
+    for (const char *scheme : {"https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    ASSERT_EQ(catcher.urls.size(), 2);
+    EXPECT_EQ(catcher.urls[0], QUrl(QStringLiteral("https://brenwick.example.org")));
+    EXPECT_EQ(catcher.urls[1], QUrl(QStringLiteral("mailto:brenwick@example.org")));
+}
+
+#include "about_form_test.moc"

@@ -1,5 +1,8 @@
 #include "app/HelpContext.h"
 #include "app/THelpWindow.h"
+#include "layout/TPreviewForm.h"
+#include "project/TAddFolderForm.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QDialog>
 #include <QDir>
@@ -372,4 +375,15 @@ TEST(HelpWindow, HelpTakesInputWhileAModalDialogRuns)
     EXPECT_TRUE(modalWhileShown);
     helpSystem.showContents();
     EXPECT_EQ(helpSystem.window()->windowModality(), Qt::NonModal);
+}
+
+TEST(HelpContexts, TheDesignWindowAndTheFolderImportCarryTheirOwnPages)
+{
+    TPreviewForm design;
+    EXPECT_EQ(help::pageForWidget(&design), help::pageForContext(42));
+    for (QWidget *child : design.findChildren<QWidget *>())
+        EXPECT_EQ(help::pageForWidget(child), help::pageForContext(42)) << child->objectName().toStdString();
+    ScriptedPrompt prompt;
+    TAddFolderForm folder(prompt);
+    EXPECT_EQ(help::pageForWidget(&folder), help::pageForContext(44));
 }
