@@ -222,6 +222,7 @@ void TMainForm::CreateMenus()
     file->addAction(AFileSaveAs);
     MRecentFiles = file->addMenu(U("Открыть еще раз"));
     MRecentFiles->setObjectName(QStringLiteral("MRecentFiles"));
+    MRecentFiles->menuAction()->setObjectName(QStringLiteral("MRecentFiles"));   // the item in "&Файл"
     file->addSeparator();
     file->addAction(ALoadDesign);
     file->addAction(ASaveDesign);
@@ -341,7 +342,9 @@ void TMainForm::CreateCommandsPage()
     };
     leName = new QLineEdit(gbProps);
     leName->setObjectName(QStringLiteral("leName"));
-    form->addRow(label("Заголовок", gbProps), leName);
+    QLabel *LName = label("Заголовок", gbProps);
+    LName->setBuddy(leName);
+    form->addRow(LName, leName);
 
     auto *numberRow = new QHBoxLayout;
     stNumber = new QLabel(gbProps);
@@ -373,6 +376,7 @@ void TMainForm::CreateCommandsPage()
     QLabel *LParams = label("Параметры", pParams);
     leParams = new QLineEdit(pParams);
     leParams->setObjectName(QStringLiteral("leParams"));
+    LParams->setBuddy(leParams);
     paramsLayout->addWidget(LParams);
     paramsLayout->addWidget(leParams, 1);
     form->addRow(pParams);
@@ -380,7 +384,9 @@ void TMainForm::CreateCommandsPage()
     mComment = new QPlainTextEdit(gbProps);
     mComment->setObjectName(QStringLiteral("mComment"));
     mComment->setTabChangesFocus(true);
-    form->addRow(new QLabel(U("Комментарий"), gbProps));
+    auto *LComment = new QLabel(U("Комментарий"), gbProps);
+    LComment->setBuddy(mComment);
+    form->addRow(LComment);
     form->addRow(mComment);
 
     auto *right = new QVBoxLayout;

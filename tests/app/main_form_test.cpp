@@ -442,3 +442,41 @@ TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
     QCoreApplication::sendEvent(form->leCustom, &refused);
     EXPECT_FALSE(refused.isAccepted());
 }
+
+TEST_F(MainFormFixture, RecentSubmenuIsFoundByItsNameAsMenuAndAsMenuItem)
+{
+    auto *item = form->findChild<QAction *>(QStringLiteral("MRecentFiles"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Открыть еще раз"));
+    EXPECT_EQ(item->menu(), form->MRecentFiles);
+    EXPECT_EQ(form->findChild<QMenu *>(QStringLiteral("MRecentFiles")), form->MRecentFiles);
+}
+
+TEST_F(MainFormFixture, DeletingTheLastEntryLeavesThePanelsAsTheyWere)
+{
+    form->show();
+    Click(ikProgram);
+    form->leCustom->setText(QStringLiteral("setup.exe"));
+    form->bDelete->click();
+    ASSERT_TRUE(Tree().IsEmpty());
+    // A change to no entry changes nothing on the page.
+    EXPECT_TRUE(form->pCustom->isVisible());
+    EXPECT_TRUE(form->pParams->isVisible());
+    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Путь"));
+    EXPECT_EQ(form->leCustom->text(), QStringLiteral("setup.exe"));
+}
+
+TEST_F(MainFormFixture, FieldLabelsLeadToTheirFields)
+{
+    auto buddyOf = [this](const char *caption) -> QWidget * {
+        for (QLabel *l : form->findChildren<QLabel *>())
+            if (l->text() == QString::fromUtf8(caption))
+                return l->buddy();
+        return nullptr;
+    };
+    EXPECT_EQ(buddyOf("Заголовок"), form->leName);
+    EXPECT_EQ(buddyOf("Параметры"), form->leParams);
+    EXPECT_EQ(buddyOf("Комментарий"), form->mComment);
+    Click(ikUrl);
+    EXPECT_EQ(buddyOf("Адрес"), form->leCustom);
+}
