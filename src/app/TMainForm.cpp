@@ -95,7 +95,9 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     setMinimumSize(kDesignWidth, kDesignHeight);
 
+    setObjectName(QStringLiteral("MainForm"));
     PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
     tsCommands = new QWidget;
     tsLayout = new QWidget;
     tsText = new QWidget;

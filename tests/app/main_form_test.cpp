@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -450,6 +451,8 @@ TEST_F(MainFormFixture, RecentSubmenuIsFoundByItsNameAsMenuAndAsMenuItem)
     EXPECT_EQ(item->text(), QStringLiteral("Открыть еще раз"));
     EXPECT_EQ(item->menu(), form->MRecentFiles);
     EXPECT_EQ(form->findChild<QMenu *>(QStringLiteral("MRecentFiles")), form->MRecentFiles);
+    EXPECT_EQ(form->objectName(), QStringLiteral("MainForm"));
+    EXPECT_EQ(form->findChild<QTabWidget *>(QStringLiteral("PageControl")), form->PageControl);
 }
 
 TEST_F(MainFormFixture, DeletingTheLastEntryLeavesThePanelsAsTheyWere)
