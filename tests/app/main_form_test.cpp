@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -482,4 +483,21 @@ TEST_F(MainFormFixture, FieldLabelsLeadToTheirFields)
     EXPECT_EQ(buddyOf("Комментарий"), form->mComment);
     Click(ikUrl);
     EXPECT_EQ(buddyOf("Адрес"), form->leCustom);
+}
+
+TEST_F(MainFormFixture, HiddenEnglishInspectorItemStillToggles)
+{
+    QAction *item = nullptr;
+    for (QAction *menu : form->menuBar()->actions())
+        if (menu->text() == QStringLiteral("&Вид"))
+            for (QAction *a : menu->menu()->actions())
+                if (a->text() == QStringLiteral("Просмотрщик на английском"))
+                    item = a;
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->isVisible());
+    EXPECT_EQ(item, form->AEnglishInspector);
+    EXPECT_FALSE(item->isChecked());
+    // The inspector uses the action although the menu does not offer it.
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
 }
