@@ -501,3 +501,16 @@ TEST_F(MainFormFixture, HiddenEnglishInspectorItemStillToggles)
     item->trigger();
     EXPECT_TRUE(item->isChecked());
 }
+
+TEST_F(MainFormFixture, ResetLeavesTheFieldsOfTheLastSelection)
+{
+    form->show();
+    Click(ikUrl);
+    form->leCustom->setText(QStringLiteral("https://example.org"));
+    prompt.answers = {UserPrompt::Answer::No};
+    form->AFileReset->trigger();
+    ASSERT_TRUE(Tree().IsEmpty());
+    EXPECT_TRUE(form->pCustom->isVisible());
+    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Адрес"));
+    EXPECT_EQ(form->leCustom->text(), QStringLiteral("https://example.org"));
+}
