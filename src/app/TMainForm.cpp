@@ -95,7 +95,9 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     setMinimumSize(kDesignWidth, kDesignHeight);
 
+    setObjectName(QStringLiteral("MainForm"));
     PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
     tsCommands = new QWidget;
     tsLayout = new QWidget;
     tsText = new QWidget;
@@ -222,6 +224,7 @@ void TMainForm::CreateMenus()
     file->addAction(AFileSaveAs);
     MRecentFiles = file->addMenu(U("Открыть еще раз"));
     MRecentFiles->setObjectName(QStringLiteral("MRecentFiles"));
+    MRecentFiles->menuAction()->setObjectName(QStringLiteral("MRecentFiles"));   // the item in "&Файл"
     file->addSeparator();
     file->addAction(ALoadDesign);
     file->addAction(ASaveDesign);
@@ -341,7 +344,9 @@ void TMainForm::CreateCommandsPage()
     };
     leName = new QLineEdit(gbProps);
     leName->setObjectName(QStringLiteral("leName"));
-    form->addRow(label("Заголовок", gbProps), leName);
+    QLabel *LName = label("Заголовок", gbProps);
+    LName->setBuddy(leName);
+    form->addRow(LName, leName);
 
     auto *numberRow = new QHBoxLayout;
     stNumber = new QLabel(gbProps);
@@ -373,6 +378,7 @@ void TMainForm::CreateCommandsPage()
     QLabel *LParams = label("Параметры", pParams);
     leParams = new QLineEdit(pParams);
     leParams->setObjectName(QStringLiteral("leParams"));
+    LParams->setBuddy(leParams);
     paramsLayout->addWidget(LParams);
     paramsLayout->addWidget(leParams, 1);
     form->addRow(pParams);
@@ -380,7 +386,9 @@ void TMainForm::CreateCommandsPage()
     mComment = new QPlainTextEdit(gbProps);
     mComment->setObjectName(QStringLiteral("mComment"));
     mComment->setTabChangesFocus(true);
-    form->addRow(new QLabel(U("Комментарий"), gbProps));
+    auto *LComment = new QLabel(U("Комментарий"), gbProps);
+    LComment->setBuddy(mComment);
+    form->addRow(LComment);
     form->addRow(mComment);
 
     auto *right = new QVBoxLayout;

@@ -138,7 +138,6 @@ private:
     void TreeViewChange(TBaseItem *item);
     void FillOptions();
     void OptionsFromControls();
-    void UpdateTitle();
     void ShowError(const QString &message);
     void leCustomBrowse();
 

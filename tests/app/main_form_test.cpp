@@ -10,10 +10,12 @@
 #include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -441,4 +443,74 @@ TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
     QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, {});
     QCoreApplication::sendEvent(form->leCustom, &refused);
     EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST_F(MainFormFixture, RecentSubmenuIsFoundByItsNameAsMenuAndAsMenuItem)
+{
+    auto *item = form->findChild<QAction *>(QStringLiteral("MRecentFiles"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Открыть еще раз"));
+    EXPECT_EQ(item->menu(), form->MRecentFiles);
+    EXPECT_EQ(form->findChild<QMenu *>(QStringLiteral("MRecentFiles")), form->MRecentFiles);
+    EXPECT_EQ(form->objectName(), QStringLiteral("MainForm"));
+    EXPECT_EQ(form->findChild<QTabWidget *>(QStringLiteral("PageControl")), form->PageControl);
+}
+
+TEST_F(MainFormFixture, DeletingTheLastEntryLeavesThePanelsAsTheyWere)
+{
+    form->show();
+    Click(ikProgram);
+    form->leCustom->setText(QStringLiteral("setup.exe"));
+    form->bDelete->click();
+    ASSERT_TRUE(Tree().IsEmpty());
+    // A change to no entry changes nothing on the page.
+    EXPECT_TRUE(form->pCustom->isVisible());
+    EXPECT_TRUE(form->pParams->isVisible());
+    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Путь"));
+    EXPECT_EQ(form->leCustom->text(), QStringLiteral("setup.exe"));
+}
+
+TEST_F(MainFormFixture, FieldLabelsLeadToTheirFields)
+{
+    auto buddyOf = [this](const char *caption) -> QWidget * {
+        for (QLabel *l : form->findChildren<QLabel *>())
+            if (l->text() == QString::fromUtf8(caption))
+                return l->buddy();
+        return nullptr;
+    };
+    EXPECT_EQ(buddyOf("Заголовок"), form->leName);
+    EXPECT_EQ(buddyOf("Параметры"), form->leParams);
+    EXPECT_EQ(buddyOf("Комментарий"), form->mComment);
+    Click(ikUrl);
+    EXPECT_EQ(buddyOf("Адрес"), form->leCustom);
+}
+
+TEST_F(MainFormFixture, HiddenEnglishInspectorItemStillToggles)
+{
+    QAction *item = nullptr;
+    for (QAction *menu : form->menuBar()->actions())
+        if (menu->text() == QStringLiteral("&Вид"))
+            for (QAction *a : menu->menu()->actions())
+                if (a->text() == QStringLiteral("Просмотрщик на английском"))
+                    item = a;
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->isVisible());
+    EXPECT_EQ(item, form->AEnglishInspector);
+    EXPECT_FALSE(item->isChecked());
+    // The inspector uses the action although the menu does not offer it.
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+}
+
+TEST_F(MainFormFixture, ResetLeavesTheFieldsOfTheLastSelection)
+{
+    form->show();
+    Click(ikUrl);
+    form->leCustom->setText(QStringLiteral("https://example.org"));
+    prompt.answers = {UserPrompt::Answer::No};
+    form->AFileReset->trigger();
+    ASSERT_TRUE(Tree().IsEmpty());
+    EXPECT_TRUE(form->pCustom->isVisible());
+    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Адрес"));
+    EXPECT_EQ(form->leCustom->text(), QStringLiteral("https://example.org"));
 }
