@@ -26,7 +26,7 @@ const char *const kThemePicture = ":/pictures/theme.bmp";
 const char *const kFormFontName = "MS Sans Serif";
 constexpr int kFormFontPixels = 11;
 
-struct SurfaceSpec
+struct SurfaceSetup
 {
     QRect bounds;
     TSurface::TAnchors anchors;
@@ -36,25 +36,25 @@ struct SurfaceSpec
     TFont::TFontStyles style;
 };
 
-const SurfaceSpec kMenuBox{QRect(228, 40, 277, 201),
+const SurfaceSetup kMenuBox{QRect(228, 40, 277, 201),
                            TSurface::akLeft | TSurface::akTop | TSurface::akRight | TSurface::akBottom,
                            "Times New Roman", -19, TColor::clYellow, {}};
-const SurfaceSpec kCommentBox{QRect(12, 248, 287, 64), TSurface::akLeft | TSurface::akRight | TSurface::akBottom,
+const SurfaceSetup kCommentBox{QRect(12, 248, 287, 64), TSurface::akLeft | TSurface::akRight | TSurface::akBottom,
                               "Arial", -16, TColor::clWhite, {}};
-const SurfaceSpec kTopLabel{QRect(12, 4, 493, 33), TSurface::akLeft | TSurface::akTop | TSurface::akRight,
+const SurfaceSetup kTopLabel{QRect(12, 4, 493, 33), TSurface::akLeft | TSurface::akTop | TSurface::akRight,
                             "Times New Roman", -24, TColor::clWhite, TFont::fsItalic};
 const QRect kThemeBounds(12, 40, 200, 200);
 
-void applySpec(TPaintSurface *surface, const SurfaceSpec &spec)
+void applySetup(TPaintSurface *surface, const SurfaceSetup &setup)
 {
-    surface->setGeometry(spec.bounds);
-    surface->setAnchors(spec.anchors);
+    surface->setGeometry(setup.bounds);
+    surface->setAnchors(setup.anchors);
     TFont *font = surface->Font();
     TFont wanted;
-    wanted.setName(QString::fromLatin1(spec.font));
-    wanted.setHeight(spec.height);
-    wanted.setColor(spec.color);
-    wanted.setStyle(spec.style);
+    wanted.setName(QString::fromLatin1(setup.font));
+    wanted.setHeight(setup.height);
+    wanted.setColor(setup.color);
+    wanted.setStyle(setup.style);
     wanted.setCharset(TFont::kCyrillicCharset);
     font->assign(wanted);
 }
@@ -152,13 +152,13 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
     m_themeImage->setAnchors(TSurface::akLeft | TSurface::akTop);
     m_menuBox = new TPaintSurface(this);
     m_menuBox->setObjectName(QStringLiteral("MenuBox"));
-    applySpec(m_menuBox, kMenuBox);
+    applySetup(m_menuBox, kMenuBox);
     m_commentBox = new TPaintSurface(this);
     m_commentBox->setObjectName(QStringLiteral("CommentBox"));
-    applySpec(m_commentBox, kCommentBox);
+    applySetup(m_commentBox, kCommentBox);
     m_topLabel = new TPaintSurface(this);
     m_topLabel->setObjectName(QStringLiteral("TopLabel"));
-    applySpec(m_topLabel, kTopLabel);
+    applySetup(m_topLabel, kTopLabel);
     m_frontBox = new TFrontBox(this);
     m_frontBox->setObjectName(QStringLiteral("FrontBox"));
     m_frontBox->setGeometry(0, 0, kClientWidth, kClientHeight);
