@@ -5,28 +5,15 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult
+CliRun render(const QStringList &args)
 {
-    int status = 0;
-    QString err;
-};
-
-CliResult render(const QStringList &args)
-{
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    QBuffer in;
-    in.open(QIODevice::ReadOnly);
-    cli::Context ctx{o, e, in};
-    CliResult r;
-    r.status = cli::run(QStringList{QStringLiteral("brenwick-cli"), QStringLiteral("render")} + args, ctx);
-    e.flush();
-    r.err = err;
-    return r;
+    return RunCli(QStringList{QStringLiteral("render")} + args);
 }
 
 } // namespace
@@ -53,7 +40,7 @@ TEST(RenderCommand, ProjectAndItsCommandsChooseTheMenuShown)
     EXPECT_NE(a, b);
     EXPECT_NE(a, c);
 
-    const CliResult missing = render({file, QStringLiteral("-o"), inner, QStringLiteral("--item"), QStringLiteral("99")});
+    const CliRun missing = render({file, QStringLiteral("-o"), inner, QStringLiteral("--item"), QStringLiteral("99")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("99")));
 }

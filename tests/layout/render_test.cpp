@@ -4,28 +4,15 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult
+CliRun render(const QStringList &args)
 {
-    int status = 0;
-    QString err;
-};
-
-CliResult render(const QStringList &args)
-{
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    QBuffer in;
-    in.open(QIODevice::ReadOnly);
-    cli::Context ctx{o, e, in};
-    CliResult r;
-    r.status = cli::run(QStringList{QStringLiteral("brenwick-cli"), QStringLiteral("render")} + args, ctx);
-    e.flush();
-    r.err = err;
-    return r;
+    return RunCli(QStringList{QStringLiteral("render")} + args);
 }
 
 } // namespace
@@ -57,7 +44,7 @@ TEST(RenderCommand, BadArgumentsAndFilesFailCleanly)
     EXPECT_EQ(render({QStringLiteral("a.xml"), QStringLiteral("-o"), png, QStringLiteral("--item"), QStringLiteral("x")}).status, 2);
     EXPECT_EQ(render({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("-o"), png}).status, 2);
     // An output folder that does not exist.
-    const CliResult r = render({QStringLiteral("-o"), dir.filePath(QStringLiteral("no/such/dir.png"))});
+    const CliRun r = render({QStringLiteral("-o"), dir.filePath(QStringLiteral("no/such/dir.png"))});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Cannot create file")));
 }
