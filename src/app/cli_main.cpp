@@ -3,8 +3,25 @@
 #include <QApplication>
 #include <QFile>
 
+#include <cstdio>
+
+namespace {
+
+// The tool's standard error carries only its own "brenwick-cli: ..." lines.
+// Qt's notices about the environment (no runtime folder, no window masks on
+// the offscreen platform) are dropped unless BRENWICK_QT_MESSAGES is set;
+// critical and fatal messages always get through.
+void filterQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg || qEnvironmentVariableIsSet("BRENWICK_QT_MESSAGES"))
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(filterQtMessages);
     // The tool draws without a screen (render) and never shows a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
