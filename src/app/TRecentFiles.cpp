@@ -59,11 +59,12 @@ void TRecentFiles::Read(QSettings &settings)
 {
     settings.beginGroup(QString::fromUtf8(kSection));
     const int count = int(settings.childKeys().size());
-    for (int i = 1; i <= count; ++i) {
-        // A key the count reaches but the file lacks holds no path.
-        if (settings.contains(Key(i)))
-            Append(settings.value(Key(i)).toString());
-    }
+    // Keys file1.. up to the number of keys in the section; a key the count
+    // reaches but the file lacks reads as an empty path, which enters the list
+    // unless it would stand first (other names and keys beyond the count are
+    // not read).
+    for (int i = 1; i <= count; ++i)
+        Append(settings.value(Key(i)).toString());
     settings.endGroup();
 }
 

@@ -60,10 +60,12 @@ TEST(RecentFiles, ReadingMoreThanFifteenKeysDropsTheFirstEntries)
     QSettings s(path, QSettings::IniFormat);
     TRecentFiles recent;
     recent.Read(s);
-    // 17 keys: file1..fileF, file10 and "other"; i runs to 17, file11 does not exist.
+    // 17 keys: file1..fileF, file10 and "other"; i runs to 17, so file11, which
+    // does not exist, reads as an empty path. p1 and p2 drop out at the front.
     ASSERT_EQ(recent.Paths().size(), 15);
-    EXPECT_EQ(recent.Paths().constFirst(), QStringLiteral("p2"));
-    EXPECT_EQ(recent.Paths().constLast(), QStringLiteral("p16"));
+    EXPECT_EQ(recent.Paths().constFirst(), QStringLiteral("p3"));
+    EXPECT_EQ(recent.Paths().at(13), QStringLiteral("p16"));
+    EXPECT_EQ(recent.Paths().constLast(), QString());
 }
 
 TEST(RecentFiles, ReadingAHandWrittenSectionAndWritingItBack)
@@ -92,4 +94,35 @@ TEST(RecentFiles, ReadingAHandWrittenSectionAndWritingItBack)
     TRecentFiles again;
     again.Read(s);
     EXPECT_EQ(again.Paths(), QStringList{QStringLiteral("/d/new.xml")});   // older keys are gone
+}
+
+TEST(RecentFiles, ReadingTakesKeysUpToTheirCountAndAMissingKeyReadsEmpty)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("brenwick.ini"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        // Two keys, so file1 and file2 are read: file2 is missing, fileA is beyond the count.
+        f.write("[recent files]\nfile1=/d/one.xml\nfileA=/d/ten.xml\n");
+    }
+    QSettings s(path, QSettings::IniFormat);
+    TRecentFiles recent;
+    recent.Read(s);
+    EXPECT_EQ(recent.Paths(), (QStringList{QStringLiteral("/d/one.xml"), QString()}));
+    EXPECT_EQ(recent.Captions(), (QStringList{QStringLiteral("&1 /d/one.xml"), QStringLiteral("&2 ")}));
+
+    // A missing first key is ignored while only the placeholder stands.
+    QTemporaryDir dir2;
+    const QString path2 = dir2.filePath(QStringLiteral("brenwick.ini"));
+    {
+        QFile f(path2);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[recent files]\nfile2=/d/two.xml\n");
+    }
+    QSettings s2(path2, QSettings::IniFormat);
+    TRecentFiles other;
+    other.Read(s2);
+    EXPECT_TRUE(other.Paths().isEmpty());
+    EXPECT_EQ(other.Captions(), QStringList{QStringLiteral("(пусто)")});
 }
