@@ -96,33 +96,31 @@ TEST(RecentFiles, ReadingAHandWrittenSectionAndWritingItBack)
     EXPECT_EQ(again.Paths(), QStringList{QStringLiteral("/d/new.xml")});   // older keys are gone
 }
 
-TEST(RecentFiles, ReadingTakesKeysUpToTheirCountAndAMissingKeyReadsEmpty)
+namespace {
+
+// Reads the recent list from a settings file with the given text.
+QStringList ReadRecentFrom(const QByteArray &ini)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("brenwick.ini"));
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        // Two keys, so file1 and file2 are read: file2 is missing, fileA is beyond the count.
-        f.write("[recent files]\nfile1=/d/one.xml\nfileA=/d/ten.xml\n");
-    }
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {QStringLiteral("<cannot write the settings file>")};
+    f.write(ini);
+    f.close();
     QSettings s(path, QSettings::IniFormat);
     TRecentFiles recent;
     recent.Read(s);
-    EXPECT_EQ(recent.Paths(), (QStringList{QStringLiteral("/d/one.xml"), QString()}));
-    EXPECT_EQ(recent.Captions(), (QStringList{QStringLiteral("&1 /d/one.xml"), QStringLiteral("&2 ")}));
+    return recent.Captions();
+}
 
+} // namespace
+
+TEST(RecentFiles, ReadingTakesKeysUpToTheirCountAndAMissingKeyReadsEmpty)
+{
+    // Two keys, so file1 and file2 are read: file2 is missing, fileA is beyond the count.
+    EXPECT_EQ(ReadRecentFrom("[recent files]\nfile1=/d/one.xml\nfileA=/d/ten.xml\n"),
+              (QStringList{QStringLiteral("&1 /d/one.xml"), QStringLiteral("&2 ")}));
     // A missing first key is ignored while only the placeholder stands.
-    QTemporaryDir dir2;
-    const QString path2 = dir2.filePath(QStringLiteral("brenwick.ini"));
-    {
-        QFile f(path2);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[recent files]\nfile2=/d/two.xml\n");
-    }
-    QSettings s2(path2, QSettings::IniFormat);
-    TRecentFiles other;
-    other.Read(s2);
-    EXPECT_TRUE(other.Paths().isEmpty());
-    EXPECT_EQ(other.Captions(), QStringList{QStringLiteral("(пусто)")});
+    EXPECT_EQ(ReadRecentFrom("[recent files]\nfile2=/d/two.xml\n"), QStringList{QStringLiteral("(пусто)")});
 }
