@@ -6,6 +6,7 @@
 #include "project/TProjectOptions.h"
 
 #include <QObject>
+#include <QUndoStack>
 #include <memory>
 
 class TXDocument;
@@ -42,6 +43,8 @@ public:
     // The design's part of the project file; nullptr puts back the stand-in.
     void SetDesignParts(TDesignParts *parts) { m_designParts = parts ? parts : &m_nullParts; }
     TDesignParts &DesignParts() { return *m_designParts; }
+    // Every change of the project is a command pushed here.
+    QUndoStack &UndoStack() { return m_undoStack; }
     // Asks the questions of the tree (deleting a group).
     void SetPrompt(UserPrompt *prompt) { m_tree.SetPrompt(prompt); }
 
@@ -91,6 +94,7 @@ private:
     void OnCurrentChanged(TBaseItem *item);
 
     TCommandTree m_tree;
+    QUndoStack m_undoStack;
     TProjectOptions m_options;
     TNullDesignView m_nullView;
     TDesignView *m_designView = &m_nullView;
