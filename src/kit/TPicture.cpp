@@ -46,15 +46,20 @@ void TPicture::clearExplicitTransparentColor()
     changed();
 }
 
-void TPicture::setBitmap(const QImage &image)
+void TPicture::setBitmap(const QImage &image, const TBitmapLayout &layout)
 {
-    setGraphic(image, gkBitmap);
+    m_kind = gkBitmap;
+    m_image = image;
+    m_layout = image.isNull() ? TBitmapLayout() : layout;
+    m_hasExplicitTransparentColor = false;
+    changed();
 }
 
 void TPicture::setGraphic(const QImage &image, GraphicKind kind)
 {
     m_kind = kind;
     m_image = kind == gkNone ? QImage() : image;
+    m_layout = TBitmapLayout();
     m_hasExplicitTransparentColor = false;
     changed();
 }
@@ -68,6 +73,7 @@ void TPicture::assign(const TPicture &other)
 {
     m_kind = other.m_kind;
     m_image = other.m_image;
+    m_layout = other.m_layout;
     m_transparent = other.m_transparent;
     m_hasExplicitTransparentColor = other.m_hasExplicitTransparentColor;
     m_explicitTransparentColor = other.m_explicitTransparentColor;
@@ -97,6 +103,18 @@ void TPicture::loadFromFile(const QString &fileName)
     // Windows metafiles (placeable WMF and EMF) have no reader on this platform.
     if (head.startsWith("\xD7\xCD\xC6\x9A") || (head.size() >= 44 && head.mid(40, 4) == " EMF"))
         throw BrenwickError(QStringLiteral("Метафайлы не поддерживаются: %1").arg(fileName));
+    // Bitmaps are read here: every variant, exactly, and with their layout.
+    if (head.startsWith("BM")) {
+        TBmpImage bitmap;
+        try {
+            bitmap = ReadBmp(file.readAll());
+        } catch (const BrenwickError &) {
+            throw BrenwickError(
+                QStringLiteral("Точечный рисунок повреждён или записан в неподдерживаемом виде: %1").arg(fileName));
+        }
+        setBitmap(bitmap.image, bitmap.layout);
+        return;
+    }
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format().toLower();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/BmpFile.h"
+
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -39,8 +41,12 @@ public:
     void setExplicitTransparentColor(QRgb color);
     void clearExplicitTransparentColor();
 
-    // Puts a bitmap into the picture (a null image gives an empty bitmap).
-    void setBitmap(const QImage &image);
+    // Puts a bitmap into the picture (a null image gives an empty bitmap). With
+    // a layout, the bitmap was read from BMP bytes and is written back in it.
+    void setBitmap(const QImage &image, const TBitmapLayout &layout = {});
+    // How the bitmap lay in the BMP bytes it was read from (known false for any
+    // other graphic, and for a bitmap made here).
+    const TBitmapLayout &bitmapLayout() const { return m_layout; }
     // Puts any graphic into the picture.
     void setGraphic(const QImage &image, GraphicKind kind);
     // Removes the graphic.
@@ -52,8 +58,9 @@ public:
     // kind is drawn onto a 24-bit bitmap of its own size over white.
     void makeBitmap();
 
-    // Loads a file by its content; throws BrenwickError with a clear message when
-    // the file cannot be read or is not a supported picture.
+    // Loads a file by its content (bitmaps keep their layout); throws
+    // BrenwickError with a clear message when the file cannot be read or is not
+    // a supported picture.
     void loadFromFile(const QString &fileName);
 
     void setOnChange(ChangeHandler handler) { m_onChange = std::move(handler); }
@@ -64,6 +71,7 @@ public:
 private:
     GraphicKind m_kind = gkNone;
     QImage m_image;
+    TBitmapLayout m_layout;
     bool m_transparent = false;
     bool m_hasExplicitTransparentColor = false;
     QRgb m_explicitTransparentColor = 0;

@@ -184,6 +184,13 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
 
 TPreviewForm::~TPreviewForm()
 {
+    // The window objects point at their surfaces and hook their paint: they go
+    // before the surfaces, which the widget's child deletion frees.
+    delete m_heading;
+    delete m_commentArea;
+    delete m_menuArea;
+    m_heading = m_commentArea = nullptr;
+    m_menuArea = nullptr;
     // The stand-alone buttons' controls belong to their buttons.
     for (const QPointer<TImageEx> &control : std::as_const(m_pictureControls))
         if (control)

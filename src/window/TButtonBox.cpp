@@ -1,15 +1,10 @@
 #include "window/TButtonBox.h"
 
+#include "window/PixelMath.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <limits>
-
-namespace {
-int clampToInt(qint64 value)
-{
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-} // namespace
 
 TButtonBox::TButtonBox(TPaintSurface *surface, QObject *parent) : TTextBox(surface, parent)
 {
@@ -61,7 +56,7 @@ void TButtonBox::DrawItem(const QString &text, int x, int y, bool selected)
 void TButtonBox::DrawButtonText(const QString &text, int x, int y, bool selected)
 {
     if (Shadow())
-        drawTextAt(text, x + ShadowSize(), y + ShadowSize(), ShadowColor());
+        drawTextAt(text, addClamped(x, ShadowSize()), addClamped(y, ShadowSize()), ShadowColor());
     drawTextAt(text, x, y, selected ? m_colorSelected : Font()->Color());
 }
 
@@ -114,8 +109,8 @@ void TButtonBox::Paint(QPainter &painter)
         qint64 x = 0;
         switch (Alignment()) {
         case taLeftJustify: x = qint64(col) * m_columnWidth; break;
-        case taRightJustify: x = qint64(col + 1) * m_columnWidth - size.width(); break;
-        case taCenter: x = qint64(col) * m_columnWidth + (m_columnWidth - size.width()) / 2; break;
+        case taRightJustify: x = (qint64(col) + 1) * m_columnWidth - size.width(); break;
+        case taCenter: x = qint64(col) * m_columnWidth + (qint64(m_columnWidth) - size.width()) / 2; break;
         }
         DrawItem(lines.at(i), clampToInt(x), clampToInt(y), i == m_selectedIndex);
     }

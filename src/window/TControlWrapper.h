@@ -4,12 +4,14 @@
 #include "window/TSurface.h"
 
 #include <QObject>
+#include <QPointer>
 
 // The common base of the menu window's objects. It wraps one surface control
 // and republishes the control's position, size, visibility, anchors, size
 // limits, cursor and hint, so that the property grid and the design reader
 // edit the surface through the object. It stores none of them itself, and
-// never frees the control.
+// never frees the control: the owner frees the object before its control (a
+// control freed first leaves Control() null, never dangling).
 class TControlWrapper : public QObject
 {
     Q_OBJECT
@@ -72,6 +74,6 @@ protected:
     void initWrapper(TSurface *control);
 
 private:
-    TSurface *m_control = nullptr;
+    QPointer<TSurface> m_control;
     bool m_updating = false;
 };

@@ -1,6 +1,7 @@
 #include "window/TPicButton.h"
 
 #include "window/DrawText.h"
+#include "window/PixelMath.h"
 
 #include <QPainter>
 
@@ -112,18 +113,18 @@ void TPicButton::PicturesChanged()
 QRect TPicButton::CaptionRect() const
 {
     const int s = m_shadow ? m_shadowSize : 0;
-    const int tw = m_measure->textWidth(*Font(), m_caption) + s;
-    const int th = m_measure->cellHeight(*Font()) + s;
-    const int w = m_image->width();
-    const int h = m_image->height();
-    int x = 0;
+    const int tw = addClamped(m_measure->textWidth(*Font(), m_caption), s);
+    const int th = addClamped(m_measure->cellHeight(*Font()), s);
+    const qint64 w = m_image->width();
+    const qint64 h = m_image->height();
+    qint64 x = 0;
     switch (m_alignment) {
     case taLeftJustify: x = m_padHorizontal; break;
     case taRightJustify: x = w - m_padHorizontal - tw; break;
     case taCenter: x = (w - tw) / 2; break;
     }
-    const int y = (h - th) / 2 + m_padVertical;
-    return QRect(x, y, tw, th);
+    const qint64 y = (h - th) / 2 + m_padVertical;
+    return clampedRect(x, y, tw, th);
 }
 
 void TPicButton::DrawCaption(QPainter &painter)
@@ -134,7 +135,8 @@ void TPicButton::DrawCaption(QPainter &painter)
     const QPalette palette = m_image->palette();
     painter.save();
     if (m_shadow)
-        DrawTextTransparent(painter, *Font(), m_caption, cell.x() + m_shadowSize, cell.y() + m_shadowSize,
+        DrawTextTransparent(painter, *Font(), m_caption, addClamped(cell.x(), m_shadowSize),
+                            addClamped(cell.y(), m_shadowSize),
                             m_shadowColor.toQColor(palette));
     const TColor color = m_state == TPictureSet::bsSelected && !m_colorSelected.isNone() ? m_colorSelected
                                                                                         : Font()->Color();

@@ -2,6 +2,7 @@
 
 #include "window/DrawBevel.h"
 #include "window/DrawPicture.h"
+#include "window/PixelMath.h"
 #include "window/TButtonBox.h"
 
 #include <QPainter>
@@ -79,8 +80,8 @@ QSize TStyledButton::GetSize(const QString &text, TPictureSet::TButtonState)
     const TTextMeasure &measure = m_box->textMeasure();
     int width, height;
     if (m_autoSize) {
-        width = measure.textWidth(*Font(), text) + s + m_padHorizontal;
-        height = measure.cellHeight(*Font()) + s + m_padVertical;
+        width = addClamped(measure.textWidth(*Font(), text), s, m_padHorizontal);
+        height = addClamped(measure.cellHeight(*Font()), s, m_padVertical);
         if (m_style == bssSkinned) {
             width = std::max(width, m_pictures->Default()->width());
             height = std::max(height, m_pictures->Default()->height());
@@ -97,8 +98,8 @@ QString TStyledButton::ShortenedText(const QString &text, int buttonWidth, int *
     const int s = m_box->shadowExtent();
     const TTextMeasure &measure = m_box->textMeasure();
     const TFont &font = *Font();
-    const int limit = buttonWidth - m_padHorizontal;
-    int tw = measure.textWidth(font, text) + s;
+    const int limit = addClamped(buttonWidth, -qint64(m_padHorizontal));
+    int tw = addClamped(measure.textWidth(font, text), s);
     if (tw <= limit || text.isEmpty()) {
         if (drawnWidth)
             *drawnWidth = tw;
@@ -107,7 +108,7 @@ QString TStyledButton::ShortenedText(const QString &text, int buttonWidth, int *
     // Widths of beginnings with "..." grow with their length, so the longest
     // one that fits is found by halving instead of dropping one character at
     // a time; the result is the same. With none fitting, "..." alone is drawn.
-    auto widthOf = [&](qsizetype n) { return measure.textWidth(font, text.left(n) + kEllipsis) + s; };
+    auto widthOf = [&](qsizetype n) { return addClamped(measure.textWidth(font, text.left(n) + kEllipsis), s); };
     qsizetype low = 0;                    // candidate answer
     qsizetype high = text.size() - 1;     // largest length to try
     int lowWidth = -1;
@@ -138,26 +139,26 @@ void TStyledButton::DrawButton(QPainter *canvas, int x, int y, bool selected, co
         break;
     case bssButton:
         if (!m_color.isNone())
-            canvas->fillRect(QRect(x, y, bw, bh), m_color.toQColor(m_box->Surface()->palette()));
-        DrawBevel(*canvas, QRect(x, y, bw, bh), false, m_box->Surface()->palette());
+            canvas->fillRect(clampedRect(x, y, bw, bh), m_color.toQColor(m_box->Surface()->palette()));
+        DrawBevel(*canvas, clampedRect(x, y, bw, bh), false, m_box->Surface()->palette());
         break;
     case bssSkinned: {
         const TPicture *picture =
             m_pictures->ForState(selected ? TPictureSet::bsSelected : TPictureSet::bsDefault);
-        DrawPicture(*canvas, *picture, QRect(x, y, picture->width(), picture->height()));
+        DrawPicture(*canvas, *picture, clampedRect(x, y, picture->width(), picture->height()));
         break;
     }
     }
     const int s = m_box->shadowExtent();
-    const int th = m_box->textMeasure().cellHeight(*Font()) + s;
+    const int th = addClamped(m_box->textMeasure().cellHeight(*Font()), s);
     int tw = 0;
     const QString drawn = ShortenedText(text, bw, &tw);
-    int dx = 0;
+    qint64 dx = 0;
     switch (m_alignment) {
     case TControlWrapper::taLeftJustify: dx = m_padHorizontal; break;
-    case TControlWrapper::taRightJustify: dx = bw - m_padHorizontal - tw; break;
-    case TControlWrapper::taCenter: dx = (bw - tw) / 2; break;
+    case TControlWrapper::taRightJustify: dx = qint64(bw) - m_padHorizontal - tw; break;
+    case TControlWrapper::taCenter: dx = (qint64(bw) - tw) / 2; break;
     }
-    const int ty = y + m_padVertical + (bh - th) / 2;
-    m_box->DrawButtonText(drawn, x + dx, ty, selected);
+    const int ty = addClamped(y, m_padVertical, (qint64(bh) - th) / 2);
+    m_box->DrawButtonText(drawn, addClamped(x, dx), ty, selected);
 }

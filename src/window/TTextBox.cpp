@@ -2,20 +2,13 @@
 
 #include "window/DrawBevel.h"
 #include "window/DrawText.h"
+#include "window/PixelMath.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <limits>
 
 namespace {
-int clampToInt(qint64 value)
-{
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return int(value);
-}
 
 // Restores the canvas pointer when a paint ends, also by an exception.
 struct CanvasScope
@@ -186,7 +179,7 @@ QColor TTextBox::resolve(TColor color) const
 QSize TTextBox::MeasureItem(const QString &text)
 {
     const int s = shadowExtent();
-    return QSize(m_measure->textWidth(*Font(), text) + s, Font()->charHeight() + s);
+    return QSize(addClamped(m_measure->textWidth(*Font(), text), s), addClamped(Font()->charHeight(), s));
 }
 
 void TTextBox::drawTextAt(const QString &text, int x, int y, TColor color)
@@ -198,7 +191,7 @@ void TTextBox::drawTextAt(const QString &text, int x, int y, TColor color)
 void TTextBox::DrawItem(const QString &text, int x, int y, bool)
 {
     if (m_shadow)
-        drawTextAt(text, x + m_shadowSize, y + m_shadowSize, m_shadowColor);
+        drawTextAt(text, addClamped(x, m_shadowSize), addClamped(y, m_shadowSize), m_shadowColor);
     drawTextAt(text, x, y, Font()->Color());
 }
 
@@ -234,13 +227,13 @@ int TTextBox::drawRow(const QString &text, qint64 y)
 {
     const QSize size = MeasureItem(text);
     const int right = Width();
-    int x = 0;
+    qint64 x = 0;
     switch (m_alignment) {
     case taLeftJustify: x = 0; break;
-    case taRightJustify: x = right - size.width(); break;
-    case taCenter: x = (right - size.width()) / 2; break;
+    case taRightJustify: x = qint64(right) - size.width(); break;
+    case taCenter: x = (qint64(right) - size.width()) / 2; break;
     }
-    DrawItem(text, x, clampToInt(y), false);
+    DrawItem(text, clampToInt(x), clampToInt(y), false);
     return size.height();
 }
 

@@ -122,7 +122,7 @@ private:
     // after it with the following spaces skipped.
     qsizetype cutPiece(const QString &line, qsizetype &pos) const;
 
-    TPaintSurface *m_surface;
+    QPointer<TPaintSurface> m_surface;
     bool m_shadow = true;
     TColor m_shadowColor = TColor::clBlack;
     int m_shadowSize = kDefaultShadowSize;

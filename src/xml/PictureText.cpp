@@ -3,12 +3,6 @@
 #include "kit/BrenwickError.h"
 #include "kit/TPicture.h"
 
-#include <QBuffer>
-#include <QImageReader>
-#include <QImageWriter>
-#include <QPainter>
-#include <QtEndian>
-#include <cstring>
 #include <limits>
 #include <zlib.h>
 
@@ -21,19 +15,6 @@ constexpr qint64 kInflateSlack = 1024;
 // Output is reserved up to this much at once; beyond it the buffer grows only
 // as inflated data actually arrives.
 constexpr qsizetype kReserveLimit = 64 * 1024 * 1024;
-
-// BMP layout.
-constexpr int kFileHeaderSize = 14;
-constexpr int kCoreHeaderSize = 12;
-constexpr int kInfoHeaderSize = 40;
-constexpr quint32 kBiRgb = 0;
-constexpr quint32 kBiRle8 = 1;
-constexpr quint32 kBiRle4 = 2;
-constexpr quint32 kBiBitfields = 3;
-constexpr qint64 kMaskBytes = 12;
-// Bitmaps beyond these are refused (Qt's reader refuses images above 256 MB).
-constexpr qint64 kMaxSide = 32767;
-constexpr qint64 kMaxPixelBytes = 256 * 1024 * 1024;
 
 [[noreturn]] void invalidBitmap()
 {
@@ -119,194 +100,6 @@ QByteArray inflateExactly(QByteArrayView compressed, qsizetype expected)
     }
 }
 
-quint32 le32(const QByteArray &b, int at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
-
-quint16 le16(const QByteArray &b, int at)
-{
-    return qFromLittleEndian<quint16>(b.constData() + at);
-}
-
-// Expands run-length coded pixels (4 or 8 bits a pixel, rows bottom-up) into
-// plain rows. Pixels the code skips (end of line, deltas, end of bitmap) stay
-// at colour index 0, so that no picture ever shows unset memory.
-QByteArray expandRunLength(QByteArrayView code, qint64 width, qint64 height, int bitCount, qint64 stride)
-{
-    QByteArray rows(qsizetype(stride * height), '\0');
-    auto put = [&](qint64 x, qint64 y, int index) {
-        if (x < 0 || x >= width || y < 0 || y >= height)
-            return;
-        uchar *row = reinterpret_cast<uchar *>(rows.data()) + y * stride;
-        if (bitCount == 8) {
-            row[x] = uchar(index);
-        } else if (x % 2 == 0) {
-            row[x / 2] = uchar((row[x / 2] & 0x0F) | (index << 4));
-        } else {
-            row[x / 2] = uchar((row[x / 2] & 0xF0) | (index & 0x0F));
-        }
-    };
-    const auto *p = reinterpret_cast<const uchar *>(code.data());
-    const qsizetype n = code.size();
-    qsizetype i = 0;
-    qint64 x = 0;
-    qint64 y = 0;   // counted from the bottom row, as the rows are stored
-    while (i + 1 < n && y < height) {
-        const int count = p[i];
-        const int value = p[i + 1];
-        i += 2;
-        if (count > 0) {   // a run of one colour (two alternating ones for 4 bits)
-            for (int k = 0; k < count; ++k)
-                put(x + k, y, bitCount == 8 ? value : (k % 2 == 0 ? value >> 4 : value & 0x0F));
-            x += count;
-        } else if (value == 0) {   // end of line
-            x = 0;
-            ++y;
-        } else if (value == 1) {   // end of bitmap
-            break;
-        } else if (value == 2) {   // delta
-            if (i + 1 >= n)
-                break;
-            x += p[i];
-            y += p[i + 1];
-            i += 2;
-        } else {   // absolute run of value pixels, padded to a 16-bit boundary
-            const qsizetype bytes = bitCount == 8 ? value : (value + 1) / 2;
-            for (int k = 0; k < value; ++k) {
-                const qsizetype at = i + (bitCount == 8 ? k : k / 2);
-                if (at >= n)
-                    break;
-                put(x + k, y, bitCount == 8 ? p[at] : (k % 2 == 0 ? p[at] >> 4 : p[at] & 0x0F));
-            }
-            x += value;
-            i += bytes + (bytes % 2);
-        }
-    }
-    return rows;
-}
-
-// Checks a BMP before Qt's reader sees it: uncompressed pixel data must hold
-// every row its headers announce, so that the reader never leaves rows unset;
-// run-length data is expanded here into plain rows for the same reason.
-// Returns the bytes for the reader.
-QByteArray prepareBitmap(const QByteArray &bytes)
-{
-    if (bytes.size() < kFileHeaderSize + 4 || !bytes.startsWith("BM"))
-        invalidBitmap();
-    const quint32 offBits = le32(bytes, 10);
-    const quint32 headerSize = le32(bytes, kFileHeaderSize);
-    qint64 width = 0;
-    qint64 height = 0;
-    quint32 bitCount = 0;
-    quint32 compression = kBiRgb;
-    quint32 colorsUsed = 0;
-    if (headerSize == kCoreHeaderSize) {
-        if (bytes.size() < kFileHeaderSize + kCoreHeaderSize)
-            invalidBitmap();
-        width = le16(bytes, 18);
-        height = le16(bytes, 20);
-        bitCount = le16(bytes, 24);
-    } else if (headerSize >= kInfoHeaderSize) {
-        if (bytes.size() < kFileHeaderSize + kInfoHeaderSize)
-            invalidBitmap();
-        width = qint32(le32(bytes, 18));
-        height = qint32(le32(bytes, 22));
-        bitCount = le16(bytes, 28);
-        compression = le32(bytes, 30);
-        colorsUsed = le32(bytes, 46);
-    } else {
-        invalidBitmap();
-    }
-    if (width <= 0 || height == 0 || width > kMaxSide || qAbs(height) > kMaxSide)
-        invalidBitmap();
-    const qint64 stride = ((width * bitCount + 31) / 32) * 4;
-    if (stride * qAbs(height) > kMaxPixelBytes)
-        invalidBitmap();
-
-    // Where the pixels start at the earliest: after the headers, the colour
-    // masks and the colour table.
-    qint64 tableStart = kFileHeaderSize + qint64(headerSize);
-    if (compression == kBiBitfields && headerSize == kInfoHeaderSize)
-        tableStart += kMaskBytes;
-    qint64 tableBytes = 0;
-    if (bitCount <= 8) {
-        const qint64 entries = colorsUsed ? qMin<qint64>(colorsUsed, qint64(1) << bitCount) : qint64(1) << bitCount;
-        tableBytes = entries * (headerSize == kCoreHeaderSize ? 3 : 4);
-    }
-    const qint64 pixelStart = qMax<qint64>(offBits, tableStart + tableBytes);
-
-    if (compression == kBiRgb || compression == kBiBitfields) {
-        if (pixelStart + stride * qAbs(height) > bytes.size())
-            invalidBitmap();
-        return bytes;
-    }
-    const bool rle8 = compression == kBiRle8 && bitCount == 8;
-    const bool rle4 = compression == kBiRle4 && bitCount == 4;
-    if (!(rle8 || rle4) || height < 0 || pixelStart > bytes.size())
-        invalidBitmap();
-    const QByteArray rows = expandRunLength(QByteArrayView(bytes).sliced(pixelStart), width, height, int(bitCount), stride);
-    QByteArray plain = bytes.left(pixelStart);
-    plain += rows;
-    qToLittleEndian<quint32>(quint32(plain.size()), plain.data() + 2);
-    qToLittleEndian<quint32>(quint32(pixelStart), plain.data() + 10);
-    qToLittleEndian<quint32>(kBiRgb, plain.data() + 30);
-    qToLittleEndian<quint32>(quint32(rows.size()), plain.data() + 34);
-    return plain;
-}
-
-// Qt's BMP writer copies the rows of 1- and 8-bit images as they lie in memory,
-// with the row padding that QImage leaves unset and, for 1 bit, the spare bits
-// of a row's last byte. Clears both, so that the same picture always gives the
-// same bytes and no stray memory reaches the file.
-QImage withClearRowEnds(QImage image)
-{
-    const int bits = image.depth();
-    const qsizetype used = bits == 1 ? (qsizetype(image.width()) + 7) / 8 : image.width();
-    const int spareBits = bits == 1 ? (8 - image.width() % 8) % 8 : 0;
-    const qsizetype stride = image.bytesPerLine();
-    for (int y = 0; y < image.height(); ++y) {
-        uchar *row = image.scanLine(y);
-        if (spareBits)
-            row[used - 1] &= uchar(0xFF << spareBits);
-        std::memset(row + used, 0, size_t(stride - used));
-    }
-    return image;
-}
-
-// The image as Qt's BMP writer should see it: 1-bit and 8-bit images with their
-// palettes, everything else as 32-bit RGB (written as 24-bit pixels); pixels
-// with transparency are put over white, as the user sees them.
-QImage writableBitmap(const QImage &image)
-{
-    switch (image.format()) {
-    case QImage::Format_Mono:
-        if (image.colorCount() == 2)
-            return withClearRowEnds(image);
-        break;
-    case QImage::Format_MonoLSB:
-        if (image.colorCount() == 2)
-            return withClearRowEnds(image.convertToFormat(QImage::Format_Mono));
-        break;
-    case QImage::Format_Indexed8:
-        if (image.colorCount() > 0)
-            return withClearRowEnds(image);
-        break;
-    case QImage::Format_RGB32:
-        return image;
-    default:
-        break;
-    }
-    if (image.hasAlphaChannel()) {
-        QImage flat(image.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, image);
-        return flat;
-    }
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
 int base64Value(char16_t c)
 {
     if (c >= u'A' && c <= u'Z')
@@ -329,17 +122,9 @@ int base64Value(char16_t c)
 
 } // namespace
 
-QByteArray BitmapBytes(const QImage &bitmap)
+QByteArray BitmapBytes(const QImage &bitmap, const TBitmapLayout &layout)
 {
-    if (bitmap.isNull())
-        return QByteArray();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "BMP");
-    if (!writer.write(writableBitmap(bitmap)))
-        throw BrenwickError(QStringLiteral("Stream write error"));
-    return bytes;
+    return WriteBmp(bitmap, layout);
 }
 
 QString BytesToPictureText(QByteArrayView bytes)
@@ -419,18 +204,13 @@ QByteArray PictureTextToBytes(QStringView text)
 
 QImage BitmapFromBytes(const QByteArray &bytes)
 {
-    if (bytes.isEmpty())
-        return QImage();
-    QImage image;
-    if (!image.loadFromData(prepareBitmap(bytes), "BMP") || image.isNull())
-        invalidBitmap();
-    return image;
+    return bytes.isEmpty() ? QImage() : ReadBmp(bytes).image;
 }
 
 QString PictureToText(TPicture &picture)
 {
     picture.makeBitmap();
-    return BytesToPictureText(BitmapBytes(picture.image()));
+    return BytesToPictureText(BitmapBytes(picture.image(), picture.bitmapLayout()));
 }
 
 void TextToPicture(TPicture &picture, QStringView text)
@@ -439,5 +219,11 @@ void TextToPicture(TPicture &picture, QStringView text)
         picture.setBitmap(QImage());
         return;
     }
-    picture.setBitmap(BitmapFromBytes(PictureTextToBytes(text)));
+    const QByteArray bytes = PictureTextToBytes(text);
+    if (bytes.isEmpty()) {
+        picture.setBitmap(QImage());
+        return;
+    }
+    const TBmpImage bitmap = ReadBmp(bytes);
+    picture.setBitmap(bitmap.image, bitmap.layout);
 }

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+#include "kit/BmpFile.h"
+
 class TPicture;
 
 // The text form in which pictures travel inside the XML design: the length of
@@ -34,17 +36,18 @@ void TextToPicture(TPicture &picture, QStringView text);
 
 // The steps, for callers that need the bytes themselves.
 
-// The bitmap in the BMP file layout as Qt's BMP writer lays it out (14-byte
-// file header, 40-byte information header; 24-bit pixels for true-colour
-// images, palettes kept for 1-, 4- and 8-bit ones). A null image gives no bytes.
-QByteArray BitmapBytes(const QImage &bitmap);
+// The bitmap in the BMP file layout: in the layout it was read in when that is
+// known (the 12-byte core header, the bit count, the colour masks), otherwise
+// with a 40-byte header, 24-bit pixels for true-colour images and palettes
+// kept for 1- and 8-bit ones (see WriteBmp). A null image gives no bytes.
+QByteArray BitmapBytes(const QImage &bitmap, const TBitmapLayout &layout = {});
 // Bytes to picture text.
 QString BytesToPictureText(QByteArrayView bytes);
 // Picture text to the bytes it carries (checked as described above, but not
 // read as a bitmap). A size of 0 or below gives no bytes.
 QByteArray PictureTextToBytes(QStringView text);
 // BMP bytes to an image; no bytes give a null image. Throws "Bitmap image is
-// not valid" for anything Qt's BMP reader would not read completely.
+// not valid" for anything that does not read completely and exactly (ReadBmp).
 QImage BitmapFromBytes(const QByteArray &bytes);
 
 // Standard Base64 decoding as the picture text needs it: CR and LF are
