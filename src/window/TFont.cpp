@@ -1,6 +1,7 @@
 #include "window/TFont.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,7 +11,9 @@ int mulDiv(int a, int b, int c)
 {
     if (c == 0)
         return -1;
-    return int(std::lround(double(a) * double(b) / double(c)));
+    // Saturates short of INT_MIN, so that the callers' negation cannot overflow.
+    constexpr double limit = std::numeric_limits<int>::max();
+    return int(std::lround(std::clamp(double(a) * double(b) / double(c), -limit, limit)));
 }
 }
 

@@ -377,3 +377,28 @@ TEST(PictureText, RunLengthBitmapsReadCompletelyAndDeterministically)
     // So large that no reader would hold it.
     EXPECT_EQ(errorOf([&] { BitmapFromBytes(handMadeBitmap(30000, 30000, 8, 1, palette, rle8)); }), kNotValid);
 }
+
+// The design keeps a bitmap's layout from reading to writing: an old
+// core-header bitmap and a 16-bit one with colour masks come back as they were.
+TEST(PictureText, BitmapsAreWrittenBackInTheLayoutTheyWereReadIn)
+{
+    // 2 x 1, core header, 8 bits with a two-colour palette.
+    const QByteArray core("BM\x24\0\0\0\0\0\0\0\x20\0\0\0"
+                          "\x0c\0\0\0\x02\0\x01\0\x01\0\x08\0"
+                          "\0\0\xff" "\xff\0\0"
+                          "\x01\0\0\0",
+                          36);
+    // 2 x 1, 40-byte header, 16 bits 5-6-5 with its masks.
+    QByteArray masked = handMadeBitmap(2, 1, 16, 3, {}, QByteArray("\0\xf8\x1f\0", 4));
+    masked.insert(54, QByteArray("\0\xf8\0\0\xe0\x07\0\0\x1f\0\0\0", 12));
+    qToLittleEndian<quint32>(quint32(masked.size()), masked.data() + 2);
+    qToLittleEndian<quint32>(54 + 12, masked.data() + 10);
+    for (const QByteArray &bytes : {core, masked}) {
+        const QString text = BytesToPictureText(bytes);
+        TPicture picture;
+        TextToPicture(picture, text);
+        EXPECT_EQ(picture.image().pixel(0, 0), bytes == core ? qRgb(0, 0, 255) : qRgb(255, 0, 0));
+        EXPECT_EQ(picture.image().pixel(1, 0), bytes == core ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+        EXPECT_EQ(PictureToText(picture), text);
+    }
+}
