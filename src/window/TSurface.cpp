@@ -1,5 +1,7 @@
 #include "window/TSurface.h"
 
+#include "window/PixelMath.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -58,7 +60,10 @@ void TSurface::adjustBounds(int &, int &) const {}
 void TSurface::setBoundsRect(int left, int top, int width, int height)
 {
     adjustBounds(width, height);
-    setGeometry(left, top, std::max(0, m_constraints->constrainWidth(width)),
+    // Qt bounds the size; a place beyond kFarPixel is never seen, and keeping
+    // it within that leaves room for every sum of place and size.
+    setGeometry(std::clamp(left, -kFarPixel, kFarPixel), std::clamp(top, -kFarPixel, kFarPixel),
+                std::max(0, m_constraints->constrainWidth(width)),
                 std::max(0, m_constraints->constrainHeight(height)));
 }
 

@@ -67,7 +67,8 @@ public:
     int Height() const { return height(); }
     void setHeight(int h) { setBoundsRect(x(), y(), width(), h); }
 
-    // Moves and resizes within the size limits (and, for controls that size
+    // Moves and resizes within the size limits, the place held within
+    // kFarPixel of the parent's origin (and, for controls that size
     // themselves, to their content).
     void setBoundsRect(int left, int top, int width, int height);
 

@@ -17,23 +17,27 @@ constexpr int kLowest = std::numeric_limits<int>::min();
 constexpr int kHighest = std::numeric_limits<int>::max();
 const int kExtremes[] = {kLowest, kLowest + 1, -1, kHighest - 1, kHighest};
 
-// The int properties of an object that do not place its surface in the window.
+// The writable int properties of an object: sizes, spacings, pads, font
+// heights, and a wrapper's place and size in the window.
 QList<QByteArray> intProperties(const QObject &object)
 {
-    static const QList<QByteArray> placement{"Left", "Top"};
-    const bool wrapper = qobject_cast<const TControlWrapper *>(&object) != nullptr;
     QList<QByteArray> names;
     const QMetaObject *meta = object.metaObject();
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty p = meta->property(i);
-        const QByteArray name = p.name();
-        // A wrapper's Width and Height size its surface, which Qt bounds itself.
-        if (p.metaType().id() != QMetaType::Int || !p.isWritable() || placement.contains(name)
-            || (wrapper && (name == "Width" || name == "Height")))
-            continue;
-        names << name;
+        if (p.metaType().id() == QMetaType::Int && p.isWritable())
+            names << p.name();
     }
     return names;
+}
+
+// Paints onto a canvas of its own size, whatever size the object has.
+template<typename Box>
+void paintOn(Box &box)
+{
+    QImage canvas(200, 80, QImage::Format_ARGB32);
+    QPainter painter(&canvas);
+    box.Paint(painter);
 }
 
 struct Objects
@@ -82,8 +86,8 @@ struct Objects
             button->setAlignment(a);
             for (const auto style : {TStyledButton::bssText, TStyledButton::bssButton, TStyledButton::bssSkinned}) {
                 box.ButtonStyle()->setStyle(style);
-                render(text);
-                render(box);
+                paintOn(text);
+                paintOn(box);
             }
             QImage canvas(90, 40, QImage::Format_ARGB32);
             QPainter painter(&canvas);
