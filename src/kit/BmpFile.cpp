@@ -357,9 +357,17 @@ QImage readTrueColour(const uchar *pixels, const Header &h)
     QImage image = newImage(h.width, h.rows(), format);
     const int bytesPerPixel = h.bitCount / 8;
     const qint64 stride = h.stride();
+    // The common plain 24 and 32 bits: the bytes are the channels.
+    const bool plainBytes = !h.masked() && bytesPerPixel >= 3;
     for (qint64 y = 0; y < h.rows(); ++y) {
         const uchar *src = pixels + (h.height > 0 ? h.rows() - 1 - y : y) * stride;
         uchar *line = image.scanLine(int(y));
+        if (plainBytes) {
+            auto *dst = reinterpret_cast<QRgb *>(line);
+            for (qint64 x = 0; x < h.width; ++x, src += bytesPerPixel)
+                dst[x] = qRgb(src[2], src[1], src[0]);
+            continue;
+        }
         for (qint64 x = 0; x < h.width; ++x, src += bytesPerPixel) {
             quint32 pixel = src[0] | quint32(src[1]) << 8;
             if (bytesPerPixel >= 3)
