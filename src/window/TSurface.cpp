@@ -60,11 +60,12 @@ void TSurface::adjustBounds(int &, int &) const {}
 void TSurface::setBoundsRect(int left, int top, int width, int height)
 {
     adjustBounds(width, height);
-    // Qt bounds the size; a place beyond kFarPixel is never seen, and keeping
-    // it within that leaves room for every sum of place and size.
+    // A widget is at most QWIDGETSIZE_MAX (2^24 - 1) wide and tall; a place
+    // beyond kFarPixel is never seen. Within these every sum of place and size
+    // fits an int.
     setGeometry(std::clamp(left, -kFarPixel, kFarPixel), std::clamp(top, -kFarPixel, kFarPixel),
-                std::max(0, m_constraints->constrainWidth(width)),
-                std::max(0, m_constraints->constrainHeight(height)));
+                std::clamp(m_constraints->constrainWidth(width), 0, QWIDGETSIZE_MAX),
+                std::clamp(m_constraints->constrainHeight(height), 0, QWIDGETSIZE_MAX));
 }
 
 QImage TSurface::renderImage(const QColor &fill)
