@@ -8,6 +8,7 @@
 #include "project/TMenuSource.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
+#include "window/PixelMath.h"
 #include "window/TPaintSurface.h"
 #include "window/TTextBox.h"
 
@@ -454,14 +455,16 @@ void TPreviewForm::setOuterBounds(const QRect &bounds)
     setClientSize(bounds.size() - frameExtra());
 }
 
+// A window placed beyond kFarPixel is held there, so that its place plus its
+// size stays an int.
 void TPreviewForm::setLeft(int value)
 {
-    setOuterBounds(QRect(QPoint(value, Top()), frameGeometry().size()));
+    setOuterBounds(QRect(QPoint(std::clamp(value, -kFarPixel, kFarPixel), Top()), frameGeometry().size()));
 }
 
 void TPreviewForm::setTop(int value)
 {
-    setOuterBounds(QRect(QPoint(Left(), value), frameGeometry().size()));
+    setOuterBounds(QRect(QPoint(Left(), std::clamp(value, -kFarPixel, kFarPixel)), frameGeometry().size()));
 }
 
 void TPreviewForm::setWidth(int value)
