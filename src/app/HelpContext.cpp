@@ -112,9 +112,32 @@ void setHelpKeyword(QWidget *widget, const QString &keyword)
         widget->setProperty(kKeywordProperty, keyword);
 }
 
+namespace {
+
+// The page shown by the window's page control, when the focus is outside it
+// (on the window itself, its menu bar, or nowhere after a page switch).
+QString pageInView(const QWidget *window, const QWidget *focus)
+{
+    for (const QTabWidget *tabs : window->findChildren<const QTabWidget *>()) {
+        if (!tabs->isVisibleTo(window) || (focus && tabs->isAncestorOf(focus)))
+            continue;
+        if (const QWidget *current = tabs->currentWidget())
+            return ownPage(current);
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 QString pageForWidget(const QWidget *widget)
 {
     for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (w->isWindow()) {
+            const QString page = pageInView(w, widget);
+            if (!page.isEmpty())
+                return page;
+        }
         // The tab bar of a page control is not inside any page: the page shown
         // is what the user is looking at.
         if (qobject_cast<const QTabBar *>(w)) {

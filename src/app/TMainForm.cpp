@@ -36,6 +36,11 @@ namespace {
 
 const char *const kWindowSection = "window";
 const char *const kCloseCaption = "Закрытие";
+const char *const kErrorCaption = "Ошибка";
+const char *const kOpenFailed = "Не удалось открыть файл «%1».";
+const char *const kSaveFailed = "Не удалось сохранить файл «%1».";
+// The title names the open file; Qt puts the modified mark in place of "[*]".
+const char *const kFileTitle = "%1[*] — %2";
 const char *const kCloseText = "Сохранить изменения?";
 const char *const kDiscFolderTitle =
     "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске";
@@ -121,6 +126,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     connect(&m_project, &TProject::CurrentChanged, this, &TMainForm::TreeViewChange);
     connect(&m_project.Options(), &TProjectOptions::Changed, this, &TMainForm::FillOptions);
 
+    connect(&m_project, &TProject::ModifiedChanged, this, &TMainForm::UpdateTitle);
     m_project.SetModified(false);
     resize(kDesignWidth, kDesignHeight);
     move(kDesignLeft, kDesignTop);
@@ -317,6 +323,8 @@ void TMainForm::CreateCommandsPage()
     bAddFolder = new QPushButton(U("Каталог..."), gbAdd);
     bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
     connect(bDelete, &QPushButton::clicked, this, &TMainForm::bDeleteClick);
+    // The Delete key on the tree is the button "Удалить", question included.
+    connect(TreeView, &TCommandTreeView::DeleteRequested, this, &TMainForm::bDeleteClick);
     connect(bAddFolder, &QPushButton::clicked, this, [this] { bAddFolderClick(); });
     addGrid->addWidget(bAdd[ikGroup], 0, 0);
     addGrid->addWidget(bAdd[ikProgram], 0, 1);
@@ -366,6 +374,7 @@ void TMainForm::CreateCommandsPage()
     LCustom = label("", pCustom);
     leCustom = new TFileNameEdit(pCustom);
     leCustom->setObjectName(QStringLiteral("leCustom"));
+    leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));
     LCustom->setBuddy(leCustom);
     customLayout->addWidget(LCustom);
     customLayout->addWidget(leCustom, 1);
@@ -460,7 +469,10 @@ void TMainForm::TreeViewChange(TBaseItem *item)
 
 void TMainForm::bAddClick(TItemKind kind)
 {
-    Tree().AddItem(ItemKindCaption(kind), kind, TCommandTree::TPlace::ByChoice());
+    TBaseItem *item = Tree().AddItem(ItemKindCaption(kind), kind, TCommandTree::TPlace::ByChoice());
+    // A new group opens, so that its automatic "Выход" can be seen.
+    if (item && item->IsGroup())
+        TreeView->expand(Tree().IndexOf(item));
     leName->setFocus();
     leName->selectAll();
 }
@@ -523,6 +535,8 @@ void TMainForm::CreateOptionsPage()
     mAbout->setObjectName(QStringLiteral("mAbout"));
     mAbout->setLineWrapMode(QPlainTextEdit::NoWrap);
     mAbout->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on, as in every other field: the file could not keep a TAB anyway.
+    mAbout->setTabChangesFocus(true);
     aboutLayout->addWidget(mAbout);
 
     auto *page = new QGridLayout(tsText);
@@ -681,9 +695,21 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::ShowError(const QString &message)
+void TMainForm::ShowError(const char *failed, const QString &fileName, const QString &message)
 {
-    m_prompt->inform(U(kTitle), message, UserPrompt::Icon::Error);
+    const QString text = U(failed).arg(QDir::toNativeSeparators(fileName)) + QLatin1Char('\n') + message;
+    m_prompt->inform(U(kErrorCaption), text, UserPrompt::Icon::Error);
+}
+
+void TMainForm::UpdateTitle()
+{
+    const QString fileName = m_project.FileName();
+    if (fileName.isEmpty())
+        setWindowTitle(U(kTitle));
+    else
+        setWindowTitle(U(kFileTitle).arg(QFileInfo(fileName).fileName(), U(kTitle)));
+    // Without a file there is no mark to show (and Qt would warn of its absence).
+    setWindowModified(!fileName.isEmpty() && m_project.Modified());
 }
 
 void TMainForm::AFileOpenExecute()
@@ -761,12 +787,13 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
     try {
         m_project.SaveProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(e.message());
+        ShowError(kSaveFailed, fileName, e.message());
         return false;
     }
     if (parts == TProject::WholeProject())
         AddRecentFile(fileName);
     m_project.SetModified(false);
+    UpdateTitle();
     return true;
 }
 
@@ -780,12 +807,12 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     try {
         loaded = m_project.ReadProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(e.message());
+        ShowError(kOpenFailed, fileName, e.message());
         return false;
     }
     if (!loaded) {
         // The file could not be opened.
-        m_prompt->inform(U("Ошибка"), m_project.LastOpenError(), UserPrompt::Icon::Error);
+        ShowError(kOpenFailed, fileName, m_project.LastOpenError());
         return false;
     }
     m_project.DesignView().HidePreview();
@@ -797,6 +824,7 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
             AddRecentFile(fileName);
     }
     m_project.SetModified(false);
+    UpdateTitle();
     m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
     return true;

@@ -3,7 +3,9 @@
 #include "kit/UserPrompt.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QPalette>
 #include <limits>
 
 namespace {
@@ -430,6 +432,8 @@ void TCommandTree::SetHidden(TBaseItem *item, bool hidden)
     if (!item || item->m_hidden == hidden)
         return;
     item->m_hidden = hidden;
+    const QModelIndex index = IndexOf(item);
+    emit dataChanged(index, index, {Qt::ForegroundRole});
     Notify(tcMenu, item);
 }
 
@@ -551,6 +555,11 @@ QVariant TCommandTree::data(const QModelIndex &index, int role) const
             bold.setBold(true);
             return bold;
         }
+        return {};
+    case Qt::ForegroundRole:
+        // Hidden entries stay in the tree, drawn greyed: the menu leaves them out.
+        if (item->m_hidden)
+            return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
         return {};
     case ItemRole:
         return QVariant::fromValue(static_cast<void *>(const_cast<TBaseItem *>(item)));
