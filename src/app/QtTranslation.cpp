@@ -10,14 +10,15 @@ namespace {
 const char *const kQtTranslation = "qtbase_ru";
 }
 
-bool InstallQtTranslation(QCoreApplication &app)
+QTranslator *InstallQtTranslation(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
-    if (!translator->load(QString::fromLatin1(kQtTranslation), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!translator->load(QString::fromLatin1(kQtTranslation), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator)) {
         delete translator;
-        return false;
+        return nullptr;
     }
-    return QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 } // namespace shell

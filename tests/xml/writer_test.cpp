@@ -105,3 +105,21 @@ TEST(XmlWriter, VeryDeepAndVeryWideTreesWriteAndReleaseWithoutRecursion)
         wide.AddChild(QStringLiteral("c"));
     EXPECT_EQ(wide.ChildCount(), 1000000);
 }
+
+// The writer and the reader agree on how deep elements may nest: what is
+// written is read back, and what the reader would refuse is not written.
+TEST(XmlWriter, NeverWritesDeeperThanTheReaderReads)
+{
+    TXNode root(QStringLiteral("Velmora"));
+    TXNode *node = &root;
+    for (int level = 2; level <= TXNode::kMaxNestingDepth; ++level)
+        node = node->AddChild(QStringLiteral("group"));
+    node->SetAttr(QStringLiteral("id"), 1);
+    const QByteArray bytes = writeNode(root);
+    TXDocument doc;
+    readDocument(doc, bytes);
+    EXPECT_EQ(writeNode(*doc.Root()), bytes);
+
+    node->AddChild(QStringLiteral("program"))->SetAttr(QStringLiteral("id"), 2);
+    EXPECT_EQ(errorOf([&] { writeNode(root); }), QStringLiteral("Element nesting too deep"));
+}
