@@ -114,12 +114,13 @@ void setHelpKeyword(QWidget *widget, const QString &keyword)
 
 namespace {
 
-// The page shown by the window's page control, when the focus is outside it
-// (on the window itself, its menu bar, or nowhere after a page switch).
-QString pageInView(const QWidget *window, const QWidget *focus)
+// The page shown by the window's page control: what F1 means while the focus
+// is on the window itself (as after a page switch with the mouse, which leaves
+// the focus on no control). The menu bar keeps the window's own page.
+QString pageInView(const QWidget *window)
 {
     for (const QTabWidget *tabs : window->findChildren<const QTabWidget *>()) {
-        if (!tabs->isVisibleTo(window) || (focus && tabs->isAncestorOf(focus)))
+        if (!tabs->isVisibleTo(window))
             continue;
         if (const QWidget *current = tabs->currentWidget())
             return ownPage(current);
@@ -133,8 +134,8 @@ QString pageInView(const QWidget *window, const QWidget *focus)
 QString pageForWidget(const QWidget *widget)
 {
     for (const QWidget *w = widget; w; w = w->parentWidget()) {
-        if (w->isWindow()) {
-            const QString page = pageInView(w, widget);
+        if (w == widget && w->isWindow()) {
+            const QString page = pageInView(w);
             if (!page.isEmpty())
                 return page;
         }

@@ -49,6 +49,26 @@ QString TProjectOptions::AboutFromFileText(const QString &text)
     return lines.join(QLatin1Char('\n'));
 }
 
+void TProjectOptions::SetPathOption(TPathOption option)
+{
+    if (option != poNone && m_hasOtherPathWord) {
+        m_hasOtherPathWord = false;
+        m_otherPathWord.clear();
+        if (m_pathOption == option)
+            emit Changed();
+    }
+    Set(m_pathOption, option);
+}
+
+void TProjectOptions::SetOtherPathWord(const QString &word)
+{
+    if (m_pathOption != poNone || (m_hasOtherPathWord && m_otherPathWord == word))
+        return;
+    m_hasOtherPathWord = true;
+    m_otherPathWord = word;
+    emit Changed();
+}
+
 void TProjectOptions::Assign(const TProjectOptions &other)
 {
     bool changed = false;
@@ -67,6 +87,8 @@ void TProjectOptions::Assign(const TProjectOptions &other)
         copy(m_exitCross, other.m_exitCross);
         copy(m_exitQuestion, other.m_exitQuestion);
         copy(m_pathOption, other.m_pathOption);
+        copy(m_hasOtherPathWord, other.m_hasOtherPathWord);
+        copy(m_otherPathWord, other.m_otherPathWord);
         copy(m_cdRoot, other.m_cdRoot);
     }
     if (changed)
