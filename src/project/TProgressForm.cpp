@@ -55,23 +55,25 @@ void TProgressForm::ShowFolder(const QString &path)
     constexpr qint64 kInterval = 1000 / kRepaintsPerSecond;
     if (m_sinceDrawn.isValid() && m_sinceDrawn.elapsed() < kInterval)
         return;
+    SetLabel();
+    // Pending window messages go through, the label's repaint among them.
     QApplication::processEvents();
-    Draw();
 }
 
 void TProgressForm::Flush()
 {
-    if (!m_drawn)
-        Draw();
+    if (m_drawn)
+        return;
+    SetLabel();
+    LFolder->repaint();
 }
 
-void TProgressForm::Draw()
+void TProgressForm::SetLabel()
 {
     // A long path breaks after its separators instead of running out of the label.
     QString shown = m_folder;
     shown.replace(QLatin1Char('/'), QStringLiteral("/") + kZeroWidthSpace);
     LFolder->setText(shown);
-    LFolder->repaint();
     m_drawn = true;
     ++m_repaints;
     m_sinceDrawn.start();

@@ -44,7 +44,7 @@ public:
     QLabel *LFolder;
 
 private:
-    void Draw();
+    void SetLabel();
 
     QString m_folder;
     QElapsedTimer m_sinceDrawn;
