@@ -75,18 +75,6 @@ TEST(DesktopEntry, PassesTheValidator)
 
 namespace {
 
-// Runs a tool on the arguments; empty when it ran clean, else what it printed
-// (or why it did not run).
-QString runTool(const QString &tool, const QStringList &args)
-{
-    QProcess p;
-    p.start(tool, args);
-    if (!p.waitForFinished(60000))
-        return QStringLiteral("did not finish");
-    const QString printed = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-    return p.exitCode() == 0 ? QString() : printed + QStringLiteral(" (exit %1)").arg(p.exitCode());
-}
-
 QString readText(const QString &path)
 {
     QFile file(path);
@@ -131,7 +119,10 @@ TEST(DesktopEntry, MetainfoPassesTheValidatorAndNamesTheEntry)
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
     if (validator.isEmpty())
         GTEST_SKIP() << "appstreamcli is not installed (scripts/setup.sh installs it)";
-    EXPECT_EQ(runTool(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo}), QString());
+    QProcess p;
+    p.start(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
 }
 
 TEST(InstallTree, PutsProgramsMenuEntryIconsAndHelpInTheirPlaces)
