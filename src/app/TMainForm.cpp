@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -60,6 +61,15 @@ QString U(const char *utf8)
 QString Hint(const char *utf8)
 {
     return U(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// The text of a multi-line box exactly as held: toPlainText() would turn
+// no-break spaces into plain ones, and files keep them.
+QString BoxText(const QPlainTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 // Shows a window again after a long operation if it was visible before.
@@ -417,7 +427,7 @@ void TMainForm::CreateCommandsPage()
     connect(mComment, &QPlainTextEdit::textChanged, this, [this] {
         if (m_filling)
             return;
-        QString text = mComment->toPlainText();
+        QString text = BoxText(mComment);
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         Tree().SetComment(Tree().CurrentItem(), text);
     });
@@ -458,7 +468,7 @@ void TMainForm::TreeViewChange(TBaseItem *item)
     leName->setText(item->Name());
     QString comment = item->Comment();
     comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (mComment->toPlainText() != comment)
+    if (BoxText(mComment) != comment)
         mComment->setPlainText(comment);
     leCustom->setText(item->Custom());
     leParams->setText(item->Params());
@@ -575,7 +585,10 @@ void TMainForm::CreateOptionsPage()
             OptionsFromControls();
         });
     }
-    connect(mAbout, &QPlainTextEdit::textChanged, this, &TMainForm::OptionsFromControls);
+    connect(mAbout, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_filling)
+            m_project.Options().SetAbout(BoxText(mAbout));
+    });
 }
 
 void TMainForm::OptionsFromControls()
@@ -599,8 +612,7 @@ void TMainForm::OptionsFromControls()
     else if (rbCurrentDir->isChecked())
         path = TProjectOptions::poCurrent;
     o.SetPathOption(path);
-    if (mAbout->toPlainText() != o.About())
-        o.SetAbout(mAbout->toPlainText());
+    // The about text comes from its own box only when that box is edited.
     m_filling = false;
 }
 
@@ -619,7 +631,7 @@ void TMainForm::FillOptions()
     rbProject->setChecked(o.PathOption() == TProjectOptions::poProject);
     rbVelmora->setChecked(o.PathOption() == TProjectOptions::poVelmora);
     rbCurrentDir->setChecked(o.PathOption() == TProjectOptions::poCurrent);
-    if (mAbout->toPlainText() != o.About())
+    if (BoxText(mAbout) != o.About())
         mAbout->setPlainText(o.About());
     m_filling = false;
 }

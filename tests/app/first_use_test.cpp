@@ -239,3 +239,28 @@ TEST_F(FirstUse, TabReachesEveryFieldAndTheBrowseButtons)
         next = next->nextInFocusChain();
     EXPECT_EQ(next, folder.bBrowse);
 }
+
+// Opening and saving through the editor's own boxes changes nothing: no-break
+// spaces and empty last lines stay, whatever else the user clicks.
+TEST_F(FirstUse, OpenedTextsStayAsReadThroughTheBoxes)
+{
+    const QString about = QStringLiteral("Диск\u00A01\n\n");
+    form->Project().Options().SetAbout(about);
+    EXPECT_EQ(form->mAbout->blockCount(), 3);
+    Click(ikProgram);
+    Tree().SetComment(Tree().CurrentItem(), QStringLiteral("a\u00A0b\r\nc"));
+    Tree().Select(Tree().CurrentItem());
+    ASSERT_TRUE(form->SaveProject(Path("Velmora.XML"), TProject::WholeProject()));
+    const QByteArray saved = [&] { QFile f(Path("Velmora.XML")); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    ASSERT_TRUE(form->LoadProject(Path("Velmora.XML"), TProject::WholeProject()));
+    QTest::mouseClick(form->cbExitCross, Qt::LeftButton);
+    QTest::mouseClick(form->cbExitCross, Qt::LeftButton);
+    QTest::keyClicks(form->leParams, QStringLiteral("x"));
+    QTest::keyClick(form->leParams, Qt::Key_Backspace);
+    EXPECT_EQ(form->Project().Options().About(), about);
+    EXPECT_EQ(Tree().CurrentItem()->Comment(), QStringLiteral("a\u00A0b\r\nc"));
+    ASSERT_TRUE(form->SaveProject(Path("Velmora.XML"), TProject::WholeProject()));
+    QFile again(Path("Velmora.XML"));
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), saved);
+}
