@@ -9,7 +9,7 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
 {
     TProject &project = mainForm.Project();
     preview.setMenuSource(&project.Tree());
-    preview.setOnModified([&project] { project.SetModified(true); });
+    preview.setOnModified([&project] { project.Changed(TCommandTree::tcData); });
     // The design window never keeps the program running on its own.
     preview.setAttribute(Qt::WA_QuitOnClose, false);
 

@@ -2,7 +2,7 @@
 
 #include "layout/TDesignGesture.h"
 #include "layout/TDesignObjects.h"
-#include "layout/TDesignView.h"
+#include "project/TDesignView.h"
 #include "window/TColor.h"
 #include "window/TCursor.h"
 
