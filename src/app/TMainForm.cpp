@@ -1,8 +1,8 @@
 #include "app/TMainForm.h"
 
-#include "app/HelpContext.h"
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
+#include "kit/HelpContext.h"
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
 #include "project/TCommandTreeView.h"
