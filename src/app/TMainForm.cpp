@@ -125,7 +125,6 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     connect(&m_project.Options(), &TProjectOptions::Changed, this, &TMainForm::FillOptions);
 
     qApp->installEventFilter(this);   // the text fields' own undo keys
-    m_project.SetModified(false);
     resize(kDesignWidth, kDesignHeight);
     move(kDesignLeft, kDesignTop);
     ReadSettings();
@@ -826,7 +825,7 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
     }
     if (parts == TProject::WholeProject())
         AddRecentFile(fileName);
-    m_project.SetModified(false);
+    m_project.SetModified(false);   // the state saved: undo and redo find it again
     return true;
 }
 
@@ -856,7 +855,6 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }
-    m_project.SetModified(false);
     m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
     return true;
