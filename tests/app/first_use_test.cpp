@@ -2,7 +2,7 @@
 // failure messages, Qt's own dialogs in Russian, F1 on the page in view, the
 // window title, and the keyboard on the page "Команды".
 
-#include "app/HelpContext.h"
+#include "kit/HelpContext.h"
 #include "app/QtTranslation.h"
 #include "app/THelpWindow.h"
 #include "app/TMainForm.h"
