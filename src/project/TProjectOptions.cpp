@@ -100,5 +100,6 @@ bool TProjectOptions::SameAs(const TProjectOptions &other) const
     return m_rootDir == other.m_rootDir && m_about == other.m_about && m_exitLevelUp == other.m_exitLevelUp
         && m_exitAnyCommand == other.m_exitAnyCommand && m_exitCross == other.m_exitCross
         && m_exitQuestion == other.m_exitQuestion && m_pathOption == other.m_pathOption
+        && m_hasOtherPathWord == other.m_hasOtherPathWord && m_otherPathWord == other.m_otherPathWord
         && m_cdRoot == other.m_cdRoot;
 }
