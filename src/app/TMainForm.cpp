@@ -1,13 +1,15 @@
 #include "app/TMainForm.h"
 
-#include "app/HelpContext.h"
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
+#include "kit/HelpContext.h"
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
 #include "project/TCommandTreeView.h"
+#include "project/TOptionsCommand.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,10 +20,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -36,6 +40,11 @@ namespace {
 
 const char *const kWindowSection = "window";
 const char *const kCloseCaption = "Закрытие";
+const char *const kErrorCaption = "Ошибка";
+const char *const kOpenFailed = "Не удалось открыть файл «%1».";
+const char *const kSaveFailed = "Не удалось сохранить файл «%1».";
+// The title names the open file; Qt puts the modified mark in place of "[*]".
+const char *const kFileTitle = "%1[*] — %2";
 const char *const kCloseText = "Сохранить изменения?";
 const char *const kDiscFolderTitle =
     "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске";
@@ -55,6 +64,15 @@ QString U(const char *utf8)
 QString Hint(const char *utf8)
 {
     return U(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// The text of a multi-line box exactly as held: toPlainText() would turn
+// no-break spaces into plain ones, and files keep them.
+QString BoxText(const QPlainTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 // Shows a window again after a long operation if it was visible before.
@@ -87,7 +105,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
         prompt = m_ownPrompt.get();
     }
     m_prompt = prompt;
-    m_project.SetPrompt(m_prompt);
+    m_editor.SetPrompt(m_prompt);
 
     setWindowTitle(U(kTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -121,7 +139,8 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     connect(&m_project, &TProject::CurrentChanged, this, &TMainForm::TreeViewChange);
     connect(&m_project.Options(), &TProjectOptions::Changed, this, &TMainForm::FillOptions);
 
-    m_project.SetModified(false);
+    connect(&m_project, &TProject::ModifiedChanged, this, &TMainForm::UpdateTitle);
+    qApp->installEventFilter(this);   // the text fields' own undo keys
     resize(kDesignWidth, kDesignHeight);
     move(kDesignLeft, kDesignTop);
     ReadSettings();
@@ -176,6 +195,10 @@ void TMainForm::CreateActions()
     AFileExit = make("Выход", "AFileExit", ":/icons/action-exit.png");
     // Text fields keep Ctrl+X for cutting: they claim the key before the action.
     AFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    AEditUndo = make("Отменить", "AEditUndo");
+    AEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AEditRedo = make("Повторить", "AEditRedo");
+    AEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     ALoadDesign = make("Загрузить оформление", "ALoadDesign");
     ASaveDesign = make("Сохранить оформление", "ASaveDesign");
     ADiscFolder = make("Корневой каталог", "ADiscFolder");
@@ -199,8 +222,17 @@ void TMainForm::CreateActions()
     ADeleteButton = make("Удалить кнопку", "ADeleteButton", ":/icons/action-delete.png");
     ADeleteButton->setEnabled(false);
 
-    for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, APreview, AHelp})
+    for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, AEditUndo, AEditRedo, APreview, AHelp})
         addAction(a);   // shortcuts work from every page
+
+    QUndoStack &stack = m_project.UndoStack();
+    connect(AEditUndo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(AEditRedo, &QAction::triggered, &stack, &QUndoStack::redo);
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(&stack, signal, this, &TMainForm::UpdateEditActions);
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(&stack, signal, this, &TMainForm::UpdateEditActions);
+    UpdateEditActions();
 
     connect(AFileOpen, &QAction::triggered, this, &TMainForm::AFileOpenExecute);
     connect(AFileSave, &QAction::triggered, this, &TMainForm::AFileSaveExecute);
@@ -232,6 +264,10 @@ void TMainForm::CreateMenus()
     file->addAction(ADiscFolder);
     file->addSeparator();
     file->addAction(AFileExit);
+
+    QMenu *edit = menuBar()->addMenu(U("&Правка"));
+    edit->addAction(AEditUndo);
+    edit->addAction(AEditRedo);
 
     QMenu *view = menuBar()->addMenu(U("&Вид"));
     view->addAction(APreview);
@@ -317,6 +353,8 @@ void TMainForm::CreateCommandsPage()
     bAddFolder = new QPushButton(U("Каталог..."), gbAdd);
     bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
     connect(bDelete, &QPushButton::clicked, this, &TMainForm::bDeleteClick);
+    // The Delete key on the tree is the button "Удалить", question included.
+    connect(TreeView, &TCommandTreeView::DeleteRequested, this, &TMainForm::bDeleteClick);
     connect(bAddFolder, &QPushButton::clicked, this, [this] { bAddFolderClick(); });
     addGrid->addWidget(bAdd[ikGroup], 0, 0);
     addGrid->addWidget(bAdd[ikProgram], 0, 1);
@@ -366,6 +404,7 @@ void TMainForm::CreateCommandsPage()
     LCustom = label("", pCustom);
     leCustom = new TFileNameEdit(pCustom);
     leCustom->setObjectName(QStringLiteral("leCustom"));
+    leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));
     LCustom->setBuddy(leCustom);
     customLayout->addWidget(LCustom);
     customLayout->addWidget(leCustom, 1);
@@ -400,33 +439,31 @@ void TMainForm::CreateCommandsPage()
     page->addWidget(TreeView, 1);
     page->addLayout(right, 1);
 
-    // Field edits go into the current item; filling the fields does not.
-    connect(leName, &QLineEdit::textChanged, this, [this](const QString &text) {
+    // Field edits go into the current item as undo steps; filling the fields
+    // does not.
+    auto field = [this](TSetFieldCommand::TField which, const QVariant &value) {
         if (!m_filling)
-            Tree().SetName(Tree().CurrentItem(), text);
-    });
-    connect(mComment, &QPlainTextEdit::textChanged, this, [this] {
+            m_editor.SetField(which, value);
+    };
+    connect(leName, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fName, text); });
+    connect(mComment, &QPlainTextEdit::textChanged, this, [this, field] {
         if (m_filling)
             return;
-        QString text = mComment->toPlainText();
+        QString text = BoxText(mComment);
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        Tree().SetComment(Tree().CurrentItem(), text);
+        field(TSetFieldCommand::fComment, text);
     });
-    connect(leCustom, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_filling)
-            Tree().SetCustom(Tree().CurrentItem(), text);
-    });
-    connect(leParams, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_filling)
-            Tree().SetParams(Tree().CurrentItem(), text);
-    });
-    connect(cbHidden, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_filling)
-            Tree().SetHidden(Tree().CurrentItem(), on);
-    });
+    connect(leCustom, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fCustom, text); });
+    connect(leParams, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fParams, text); });
+    connect(cbHidden, &QCheckBox::toggled, this, [field](bool on) { field(TSetFieldCommand::fHidden, on); });
     connect(leCustom, &TFileNameEdit::BrowseClicked, this, &TMainForm::leCustomBrowse);
-    // A move by dragging is a change of the project like any other.
-    connect(TreeView, &TCommandTreeView::Moved, this, [this] { m_project.Changed(TCommandTree::tcMenu); });
+    // A move by dragging is an undo step like any other edit.
+    TreeView->SetDropHandler([this](TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift) {
+        return m_editor.Drop(dragged, target, ctrl, shift);
+    });
 }
 
 void TMainForm::leCustomBrowse()
@@ -449,7 +486,7 @@ void TMainForm::TreeViewChange(TBaseItem *item)
     leName->setText(item->Name());
     QString comment = item->Comment();
     comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (mComment->toPlainText() != comment)
+    if (BoxText(mComment) != comment)
         mComment->setPlainText(comment);
     leCustom->setText(item->Custom());
     leParams->setText(item->Params());
@@ -460,20 +497,17 @@ void TMainForm::TreeViewChange(TBaseItem *item)
 
 void TMainForm::bAddClick(TItemKind kind)
 {
-    Tree().AddItem(ItemKindCaption(kind), kind, TCommandTree::TPlace::ByChoice());
+    TBaseItem *item = m_editor.Add(kind);
+    // A new group opens, so that its automatic "Выход" can be seen.
+    if (item && item->IsGroup())
+        TreeView->expand(Tree().IndexOf(item));
     leName->setFocus();
     leName->selectAll();
 }
 
 void TMainForm::bDeleteClick()
 {
-    TBaseItem *item = Tree().CurrentItem();
-    if (!item)
-        return;
-    if (item == Tree().CurrentGroup())
-        Tree().SetCurrentGroup(nullptr);
-    Tree().DeleteItem(item, true);
-    m_project.Changed(TCommandTree::tcMenu);
+    m_editor.DeleteCurrent();
 }
 
 // ---------------------------------------------------------------------------
@@ -523,6 +557,8 @@ void TMainForm::CreateOptionsPage()
     mAbout->setObjectName(QStringLiteral("mAbout"));
     mAbout->setLineWrapMode(QPlainTextEdit::NoWrap);
     mAbout->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on, as in every other field: the file could not keep a TAB anyway.
+    mAbout->setTabChangesFocus(true);
     aboutLayout->addWidget(mAbout);
 
     auto *page = new QGridLayout(tsText);
@@ -561,15 +597,25 @@ void TMainForm::CreateOptionsPage()
             OptionsFromControls();
         });
     }
-    connect(mAbout, &QPlainTextEdit::textChanged, this, &TMainForm::OptionsFromControls);
+    connect(mAbout, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_filling || BoxText(mAbout) == m_project.Options().About())
+            return;
+        TProjectOptions changed;
+        changed.Assign(m_project.Options());
+        changed.SetAbout(BoxText(mAbout));
+        auto *command = new TOptionsCommand(m_project.Options(), changed);
+        m_filling = true;   // the options' own change signal must not refill the box midway
+        m_project.UndoStack().push(command);
+        m_filling = false;
+    });
 }
 
 void TMainForm::OptionsFromControls()
 {
     if (m_filling)
         return;
-    TProjectOptions &o = m_project.Options();
-    m_filling = true;   // the options' own change signal must not refill the page midway
+    TProjectOptions o;
+    o.Assign(m_project.Options());
     o.SetExitLevelUp(cbExitLevelUp->isChecked());
     o.SetExitAnyCommand(cbExitAnyCommand->isChecked());
     o.SetExitQuestion(cbExitQuestion->isChecked());
@@ -585,8 +631,10 @@ void TMainForm::OptionsFromControls()
     else if (rbCurrentDir->isChecked())
         path = TProjectOptions::poCurrent;
     o.SetPathOption(path);
-    if (mAbout->toPlainText() != o.About())
-        o.SetAbout(mAbout->toPlainText());
+    // The about text comes from its own box only when that box is edited.
+    auto *command = new TOptionsCommand(m_project.Options(), o);
+    m_filling = true;   // the options' own change signal must not refill the page midway
+    m_project.UndoStack().push(command);
     m_filling = false;
 }
 
@@ -605,7 +653,7 @@ void TMainForm::FillOptions()
     rbProject->setChecked(o.PathOption() == TProjectOptions::poProject);
     rbVelmora->setChecked(o.PathOption() == TProjectOptions::poVelmora);
     rbCurrentDir->setChecked(o.PathOption() == TProjectOptions::poCurrent);
-    if (mAbout->toPlainText() != o.About())
+    if (BoxText(mAbout) != o.About())
         mAbout->setPlainText(o.About());
     m_filling = false;
 }
@@ -681,9 +729,21 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::ShowError(const QString &message)
+void TMainForm::ShowError(const char *failed, const QString &fileName, const QString &message)
 {
-    m_prompt->inform(U(kTitle), message, UserPrompt::Icon::Error);
+    const QString text = U(failed).arg(QDir::toNativeSeparators(fileName)) + QLatin1Char('\n') + message;
+    m_prompt->inform(U(kErrorCaption), text, UserPrompt::Icon::Error);
+}
+
+void TMainForm::UpdateTitle()
+{
+    const QString fileName = m_project.FileName();
+    if (fileName.isEmpty())
+        setWindowTitle(U(kTitle));
+    else
+        setWindowTitle(U(kFileTitle).arg(QFileInfo(fileName).fileName(), U(kTitle)));
+    // Without a file there is no mark to show (and Qt would warn of its absence).
+    setWindowModified(!fileName.isEmpty() && m_project.Modified());
 }
 
 void TMainForm::AFileOpenExecute()
@@ -736,6 +796,47 @@ void TMainForm::AFileResetExecute()
     m_project.DesignView().ShowPreview();
 }
 
+void TMainForm::UpdateEditActions()
+{
+    // "&" in a step's name is text, not a menu accelerator.
+    auto escaped = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
+    const QUndoStack &stack = m_project.UndoStack();
+    AEditUndo->setEnabled(stack.canUndo());
+    AEditUndo->setText(stack.canUndo() ? U("Отменить: ") + escaped(stack.undoText()) : U("Отменить"));
+    AEditRedo->setEnabled(stack.canRedo());
+    AEditRedo->setText(stack.canRedo() ? U("Повторить: ") + escaped(stack.redoText()) : U("Повторить"));
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // In a text field the undo and redo keys act on the field itself, as the
+    // cut key does: the field claims them before the menu's actions.
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    auto *line = qobject_cast<QLineEdit *>(watched);
+    auto *text = qobject_cast<QPlainTextEdit *>(watched);
+    if ((!line || line->isReadOnly()) && (!text || text->isReadOnly()))
+        return QMainWindow::eventFilter(watched, event);
+    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
+    const bool undo = key == QKeyCombination(Qt::CTRL | Qt::Key_Z);
+    const bool redo = key == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
+        || key == QKeyCombination(Qt::CTRL | Qt::Key_Y);
+    if (!undo && !redo)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (line)
+        undo ? line->undo() : line->redo();
+    else
+        undo ? text->undo() : text->redo();
+    return true;
+}
+
 void TMainForm::AFileExitExecute()
 {
     close();
@@ -746,9 +847,14 @@ void TMainForm::ADiscFolderExecute()
     const QString folder = m_prompt->folder(U(kDiscFolderTitle), m_project.Options().RootDir());
     if (folder.isEmpty())
         return;
-    m_project.Options().SetRootDir(folder);
+    TProjectOptions changed;
+    changed.Assign(m_project.Options());
+    changed.SetRootDir(folder);
     m_dialogFolder = folder;
-    m_project.Changed(TCommandTree::tcData);
+    if (changed.SameAs(m_project.Options()))
+        m_project.Changed(TCommandTree::tcData);   // the same folder again still counts as an edit
+    else
+        m_project.UndoStack().push(new TOptionsCommand(m_project.Options(), changed));
 }
 
 void TMainForm::APreviewExecute()
@@ -761,12 +867,13 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
     try {
         m_project.SaveProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(e.message());
+        ShowError(kSaveFailed, fileName, e.message());
         return false;
     }
     if (parts == TProject::WholeProject())
         AddRecentFile(fileName);
-    m_project.SetModified(false);
+    m_project.SetModified(false);   // the state saved: undo and redo find it again
+    UpdateTitle();
     return true;
 }
 
@@ -780,12 +887,12 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     try {
         loaded = m_project.ReadProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(e.message());
+        ShowError(kOpenFailed, fileName, e.message());
         return false;
     }
     if (!loaded) {
         // The file could not be opened.
-        m_prompt->inform(U("Ошибка"), m_project.LastOpenError(), UserPrompt::Icon::Error);
+        ShowError(kOpenFailed, fileName, m_project.LastOpenError());
         return false;
     }
     m_project.DesignView().HidePreview();
@@ -796,7 +903,7 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }
-    m_project.SetModified(false);
+    UpdateTitle();
     m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
     return true;

@@ -49,7 +49,7 @@ constexpr quint32 kRed888 = 0xFF0000, kGreen888 = 0x00FF00, kBlue888 = 0x0000FF;
 
 // Bitmaps beyond these are refused, read or decoded (Qt's own reader stops at
 // 256 MB too).
-constexpr qint64 kMaxSide = 32767;
+constexpr qint64 kMaxSide = kBmpMaxSide;
 constexpr qint64 kMaxPixelBytes = 256 * 1024 * 1024;
 
 constexpr int kMax8 = 255;
@@ -337,23 +337,46 @@ QImage readPaletted(const uchar *pixels, const Header &h, QList<QRgb> palette)
     return image;
 }
 
+// The channels of 16, 24 and 32 bits: the colour masks, or the implicit ones.
+struct Channels
+{
+    Channel r, g, b, a;
+
+    explicit Channels(const Header &h)
+    {
+        const bool b16 = h.bitCount == 16;
+        r = Channel::of(h.masked() ? h.masks[0] : b16 ? kRed555 : kRed888);
+        g = Channel::of(h.masked() ? h.masks[1] : b16 ? kGreen555 : kGreen888);
+        b = Channel::of(h.masked() ? h.masks[2] : b16 ? kBlue555 : kBlue888);
+        a = Channel::of(h.masked() ? h.masks[3] : 0);
+    }
+    bool wide() const { return qMax(qMax(r.bits(), g.bits()), qMax(b.bits(), a.bits())) > 8; }
+    QImage::Format format() const
+    {
+        const bool alpha = a.max != 0;
+        return wide() ? (alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64)
+                      : (alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    }
+};
+
+// The format the pixels are read into.
+QImage::Format imageFormat(const Header &h)
+{
+    if (h.bitCount == 1)
+        return QImage::Format_Mono;
+    if (h.bitCount <= 8)
+        return QImage::Format_Indexed8;
+    return Channels(h).format();
+}
+
 // 16, 24 and 32 bits, through the masks (implicit ones without colour masks).
 QImage readTrueColour(const uchar *pixels, const Header &h)
 {
-    quint32 masks[4] = {h.masks[0], h.masks[1], h.masks[2], h.masks[3]};
-    if (!h.masked()) {
-        const bool b16 = h.bitCount == 16;
-        masks[0] = b16 ? kRed555 : kRed888;
-        masks[1] = b16 ? kGreen555 : kGreen888;
-        masks[2] = b16 ? kBlue555 : kBlue888;
-        masks[3] = 0;
-    }
-    const Channel r = Channel::of(masks[0]), g = Channel::of(masks[1]), b = Channel::of(masks[2]),
-                  a = Channel::of(masks[3]);
-    const bool wide = qMax(qMax(r.bits(), g.bits()), qMax(b.bits(), a.bits())) > 8;
+    const Channels channels(h);
+    const Channel &r = channels.r, &g = channels.g, &b = channels.b, &a = channels.a;
+    const bool wide = channels.wide();
     const bool alpha = a.max != 0;
-    const QImage::Format format = wide ? (alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64)
-                                       : (alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const QImage::Format format = channels.format();
     QImage image = newImage(h.width, h.rows(), format);
     const int bytesPerPixel = h.bitCount / 8;
     const qint64 stride = h.stride();
@@ -644,6 +667,18 @@ TBmpImage ReadBmp(const QByteArray &bytes)
     result.image = paletted ? readPaletted(pixels, h, palette) : readTrueColour(pixels, h);
     result.layout = layoutOf(h);
     return result;
+}
+
+bool BmpWithinReadLimits(const QByteArray &bytes)
+{
+    try {
+        const Header h = readHeader(bytes);
+        checkHeader(h);
+        const qint64 bits = QImage::toPixelFormat(imageFormat(h)).bitsPerPixel();
+        return (h.width * bits + 7) / 8 * h.rows() <= kMaxPixelBytes;
+    } catch (const BrenwickError &) {
+        return false;
+    }
 }
 
 QByteArray WriteBmp(const QImage &image, const TBitmapLayout &layout)

@@ -49,6 +49,12 @@ struct TBmpImage
 // channel is wider than 8 bits).
 TBmpImage ReadBmp(const QByteArray &bytes);
 
+// Whether ReadBmp takes bytes with these headers on size grounds: at most
+// kBmpMaxSide pixels a side and 256 MB of pixels, stored or read. (The pixels
+// themselves are not looked at.)
+inline constexpr int kBmpMaxSide = 32767;
+bool BmpWithinReadLimits(const QByteArray &bytes);
+
 // Writes a bitmap as BMP bytes: with a known layout the image fits, in that
 // layout (rows bottom-up, no run-length coding; pixels with transparency put
 // over white); otherwise with a 40-byte header, 1-bit and 8-bit images with

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTreeView>
+#include <functional>
 
 class TBaseItem;
 class TCommandTree;
@@ -27,12 +28,25 @@ public:
     // keys held; the drag-and-drop handler calls it.
     bool DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers);
 
+    // Makes the move of a drop (the editor's undoable step); returns whether
+    // anything moved. Without one, the tree moves the entry itself.
+    using TDropHandler = std::function<bool(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)>;
+    void SetDropHandler(TDropHandler handler) { m_dropHandler = std::move(handler); }
+
 signals:
     // An entry was moved by a drop.
     void Moved(TBaseItem *item);
+    // The Delete key was pressed on the tree: the owner deletes the selected
+    // entry as its button "Удалить" does.
+    void DeleteRequested();
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    // The selection is always exactly the current entry: a click on empty space
+    // or a Ctrl+click on the selected row does not take the highlight away.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
+    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -41,6 +55,7 @@ private:
     void ScheduleFollow();
 
     TCommandTree &m_tree;
+    TDropHandler m_dropHandler;
     bool m_following = false;
     bool m_followPending = false;
 };

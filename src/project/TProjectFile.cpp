@@ -14,6 +14,10 @@ namespace {
 
 const char *const kCreatorName = "Velmora Brenwick";
 const char *const kCreatorVersion = "1.1.2";
+const char *const kTooDeep =
+    "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
+    "Перенесите часть команд выше.";
+constexpr int kLevelsAboveCommands = 2;
 
 QString L(const char *latin1)
 {
@@ -112,17 +116,25 @@ void TProject::TLoadedDeleter::operator()(TLoaded *loaded) const
 
 TProject::TProject(QObject *parent) : QObject(parent), m_document(std::make_unique<TXDocument>())
 {
+    m_undoStack.setUndoLimit(kUndoLimit);
+    // The tree and the options change only inside the stack's commands (or a
+    // load): their signals bring the design window up to date, the stack
+    // decides the modified flag.
     connect(&m_tree, &TCommandTree::Edited, this,
-            [this](TCommandTree::TChanges what, TBaseItem *) { Changed(what); });
+            [this](TCommandTree::TChanges what, TBaseItem *) { Refresh(what); });
     connect(&m_tree, &TCommandTree::CurrentChanged, this, &TProject::OnCurrentChanged);
-    connect(&m_options, &TProjectOptions::Changed, this, [this] { Changed(TCommandTree::tcData); });
+    connect(&m_undoStack, &QUndoStack::indexChanged, this, &TProject::FollowStack);
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this, &TProject::FollowStack);
 }
 
 TProject::~TProject()
 {
-    // The tree's signals must not reach a half-destroyed project.
+    // The tree's and the stack's signals must not reach a half-destroyed
+    // project; the steps go first, while the tree they refer to still stands.
     m_tree.disconnect(this);
     m_options.disconnect(this);
+    m_undoStack.disconnect(this);
+    m_undoStack.clear();
 }
 
 QString TProject::FileName() const
@@ -130,8 +142,21 @@ QString TProject::FileName() const
     return m_document->FileName();
 }
 
+int TProject::MaxCommandDepth()
+{
+    // The document element and root stand above the top-level entries.
+    return TXNode::kMaxNestingDepth - kLevelsAboveCommands;
+}
+
 void TProject::SaveProject(const QString &fileName, TParts parts)
 {
+    if (parts.testFlag(ppCommands)) {
+        // The reader has a nesting limit; a file it would refuse is not written.
+        int deepest = 0;
+        m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
+        if (deepest > MaxCommandDepth())
+            throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
+    }
     TXDocument &doc = *m_document;
     const QString previous = doc.FileName();
     doc.SetRootName(QString::fromLatin1(kRootName));
@@ -160,6 +185,8 @@ void TProject::SaveProject(const QString &fileName, TParts parts)
         TXNode *path = root.AddChild(L("pathoptions"));
         if (m_options.PathOption() != TProjectOptions::poNone)
             path->SetAttr(L("option"), TProjectOptions::PathOptionWord(m_options.PathOption()));
+        else if (m_options.HasOtherPathWord())
+            path->SetAttr(L("option"), m_options.OtherPathWord());
         path->SetAttr(L("cdroot"), m_options.CdRoot());
         m_designParts->WriteDesign(root);
     }
@@ -209,6 +236,8 @@ TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts
         const TXNode &path = *root.Child(L("pathoptions"));
         const TAttrValue option = path.GetAttr(L("option"));
         o.SetPathOption(TProjectOptions::PathOptionFromWord(option.Value(), option.IsMissing()));
+        if (o.PathOption() == TProjectOptions::poNone)
+            o.SetOtherPathWord(option.Value());
         o.SetCdRoot(ReadBool(path, "cdroot", true));
         loaded->design = m_designParts->ReadDesign(root);
     }
@@ -258,6 +287,8 @@ void TProject::ApplyProject(TLoadedPtr loaded)
     if (parts == WholeProject())
         m_document = std::move(loaded->document);   // the project's file from now on
     m_tree.EndUpdate();
+    // The steps before the load refer to what it replaced.
+    m_undoStack.clear();
     SetModified(false);
     RefreshDesign();
 }
@@ -278,5 +309,6 @@ void TProject::ClearProject(TParts parts)
     }
     if (parts.testFlag(ppButtons))
         m_designParts->ClearButtons();
+    m_undoStack.clear();
     SetModified(false);
 }

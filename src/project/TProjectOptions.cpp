@@ -30,9 +30,10 @@ QString TProjectOptions::AboutToFileText(const QString &about)
 {
     if (about.isEmpty())
         return {};
-    QStringList lines = about.split(QLatin1Char('\n'));
-    if (lines.constLast().isEmpty())
-        lines.removeLast();   // a final line break does not start another line
+    // Every line of the box, the last one too even when empty, is followed by
+    // CR LF: reading takes exactly one line end off, so the text comes back
+    // line for line ("Disc", "", "" stays three lines).
+    const QStringList lines = about.split(QLatin1Char('\n'));
     QString text;
     for (const QString &line : lines)
         text += line + kFileLineEnd;
@@ -46,6 +47,26 @@ QString TProjectOptions::AboutFromFileText(const QString &text)
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
     return lines.join(QLatin1Char('\n'));
+}
+
+void TProjectOptions::SetPathOption(TPathOption option)
+{
+    if (option != poNone && m_hasOtherPathWord) {
+        m_hasOtherPathWord = false;
+        m_otherPathWord.clear();
+        if (m_pathOption == option)
+            emit Changed();
+    }
+    Set(m_pathOption, option);
+}
+
+void TProjectOptions::SetOtherPathWord(const QString &word)
+{
+    if (m_pathOption != poNone || (m_hasOtherPathWord && m_otherPathWord == word))
+        return;
+    m_hasOtherPathWord = true;
+    m_otherPathWord = word;
+    emit Changed();
 }
 
 void TProjectOptions::Assign(const TProjectOptions &other)
@@ -66,8 +87,19 @@ void TProjectOptions::Assign(const TProjectOptions &other)
         copy(m_exitCross, other.m_exitCross);
         copy(m_exitQuestion, other.m_exitQuestion);
         copy(m_pathOption, other.m_pathOption);
+        copy(m_hasOtherPathWord, other.m_hasOtherPathWord);
+        copy(m_otherPathWord, other.m_otherPathWord);
         copy(m_cdRoot, other.m_cdRoot);
     }
     if (changed)
         emit Changed();
+}
+
+bool TProjectOptions::SameAs(const TProjectOptions &other) const
+{
+    return m_rootDir == other.m_rootDir && m_about == other.m_about && m_exitLevelUp == other.m_exitLevelUp
+        && m_exitAnyCommand == other.m_exitAnyCommand && m_exitCross == other.m_exitCross
+        && m_exitQuestion == other.m_exitQuestion && m_pathOption == other.m_pathOption
+        && m_hasOtherPathWord == other.m_hasOtherPathWord && m_otherPathWord == other.m_otherPathWord
+        && m_cdRoot == other.m_cdRoot;
 }

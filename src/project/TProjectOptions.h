@@ -41,7 +41,14 @@ public:
     bool ExitQuestion() const { return m_exitQuestion; }
     void SetExitQuestion(bool on) { Set(m_exitQuestion, on); }
     TPathOption PathOption() const { return m_pathOption; }
-    void SetPathOption(TPathOption option) { Set(m_pathOption, option); }
+    // Choosing a button drops the word kept from a file (below).
+    void SetPathOption(TPathOption option);
+    // A file's "option" word that names no button: kept while no button is
+    // chosen and written back unchanged, so that the player reads the same
+    // file it read before.
+    bool HasOtherPathWord() const { return m_hasOtherPathWord; }
+    const QString &OtherPathWord() const { return m_otherPathWord; }
+    void SetOtherPathWord(const QString &word);
     bool CdRoot() const { return m_cdRoot; }
     void SetCdRoot(bool on) { Set(m_cdRoot, on); }
 
@@ -58,6 +65,8 @@ public:
 
     // Copies every value from other, sending one Changed when anything differs.
     void Assign(const TProjectOptions &other);
+    // Whether every value equals other's.
+    bool SameAs(const TProjectOptions &other) const;
 
 signals:
     void Changed();
@@ -78,5 +87,7 @@ private:
     bool m_exitCross = false;
     bool m_exitQuestion = false;
     TPathOption m_pathOption = poVelmora;
+    bool m_hasOtherPathWord = false;
+    QString m_otherPathWord;
     bool m_cdRoot = true;
 };

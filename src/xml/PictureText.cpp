@@ -16,6 +16,10 @@ constexpr qint64 kInflateSlack = 1024;
 // as inflated data actually arrives.
 constexpr qsizetype kReserveLimit = 64 * 1024 * 1024;
 
+const char *const kTooLarge =
+    "Картинка %1 × %2 точек слишком велика: файл с ней нельзя было бы открыть "
+    "(не больше %3 точек по стороне и 256 МБ точек).";
+
 [[noreturn]] void invalidBitmap()
 {
     throw BrenwickError(QStringLiteral("Bitmap image is not valid"));
@@ -124,7 +128,11 @@ int base64Value(char16_t c)
 
 QByteArray BitmapBytes(const QImage &bitmap, const TBitmapLayout &layout)
 {
-    return WriteBmp(bitmap, layout);
+    const QByteArray bytes = WriteBmp(bitmap, layout);
+    // A picture the reader would refuse is not written: the file would not open again.
+    if (!bytes.isEmpty() && !BmpWithinReadLimits(bytes))
+        throw BrenwickError(QString::fromUtf8(kTooLarge).arg(bitmap.width()).arg(bitmap.height()).arg(kBmpMaxSide));
+    return bytes;
 }
 
 QString BytesToPictureText(QByteArrayView bytes)
