@@ -185,8 +185,6 @@ void TProject::SaveProject(const QString &fileName, TParts parts)
         TXNode *path = root.AddChild(L("pathoptions"));
         if (m_options.PathOption() != TProjectOptions::poNone)
             path->SetAttr(L("option"), TProjectOptions::PathOptionWord(m_options.PathOption()));
-        else if (m_options.HasOtherPathWord())
-            path->SetAttr(L("option"), m_options.OtherPathWord());
         path->SetAttr(L("cdroot"), m_options.CdRoot());
         m_designParts->WriteDesign(root);
     }
@@ -236,8 +234,6 @@ TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts
         const TXNode &path = *root.Child(L("pathoptions"));
         const TAttrValue option = path.GetAttr(L("option"));
         o.SetPathOption(TProjectOptions::PathOptionFromWord(option.Value(), option.IsMissing()));
-        if (o.PathOption() == TProjectOptions::poNone)
-            o.SetOtherPathWord(option.Value());
         o.SetCdRoot(ReadBool(path, "cdroot", true));
         loaded->design = m_designParts->ReadDesign(root);
     }

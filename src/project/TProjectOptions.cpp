@@ -49,26 +49,6 @@ QString TProjectOptions::AboutFromFileText(const QString &text)
     return lines.join(QLatin1Char('\n'));
 }
 
-void TProjectOptions::SetPathOption(TPathOption option)
-{
-    if (option != poNone && m_hasOtherPathWord) {
-        m_hasOtherPathWord = false;
-        m_otherPathWord.clear();
-        if (m_pathOption == option)
-            emit Changed();
-    }
-    Set(m_pathOption, option);
-}
-
-void TProjectOptions::SetOtherPathWord(const QString &word)
-{
-    if (m_pathOption != poNone || (m_hasOtherPathWord && m_otherPathWord == word))
-        return;
-    m_hasOtherPathWord = true;
-    m_otherPathWord = word;
-    emit Changed();
-}
-
 void TProjectOptions::Assign(const TProjectOptions &other)
 {
     bool changed = false;
@@ -87,8 +67,6 @@ void TProjectOptions::Assign(const TProjectOptions &other)
         copy(m_exitCross, other.m_exitCross);
         copy(m_exitQuestion, other.m_exitQuestion);
         copy(m_pathOption, other.m_pathOption);
-        copy(m_hasOtherPathWord, other.m_hasOtherPathWord);
-        copy(m_otherPathWord, other.m_otherPathWord);
         copy(m_cdRoot, other.m_cdRoot);
     }
     if (changed)
@@ -100,6 +78,5 @@ bool TProjectOptions::SameAs(const TProjectOptions &other) const
     return m_rootDir == other.m_rootDir && m_about == other.m_about && m_exitLevelUp == other.m_exitLevelUp
         && m_exitAnyCommand == other.m_exitAnyCommand && m_exitCross == other.m_exitCross
         && m_exitQuestion == other.m_exitQuestion && m_pathOption == other.m_pathOption
-        && m_hasOtherPathWord == other.m_hasOtherPathWord && m_otherPathWord == other.m_otherPathWord
         && m_cdRoot == other.m_cdRoot;
 }

@@ -41,14 +41,7 @@ public:
     bool ExitQuestion() const { return m_exitQuestion; }
     void SetExitQuestion(bool on) { Set(m_exitQuestion, on); }
     TPathOption PathOption() const { return m_pathOption; }
-    // Choosing a button drops the word kept from a file (below).
-    void SetPathOption(TPathOption option);
-    // A file's "option" word that names no button: kept while no button is
-    // chosen and written back unchanged, so that the player reads the same
-    // file it read before.
-    bool HasOtherPathWord() const { return m_hasOtherPathWord; }
-    const QString &OtherPathWord() const { return m_otherPathWord; }
-    void SetOtherPathWord(const QString &word);
+    void SetPathOption(TPathOption option) { Set(m_pathOption, option); }
     bool CdRoot() const { return m_cdRoot; }
     void SetCdRoot(bool on) { Set(m_cdRoot, on); }
 
@@ -87,7 +80,5 @@ private:
     bool m_exitCross = false;
     bool m_exitQuestion = false;
     TPathOption m_pathOption = poVelmora;
-    bool m_hasOtherPathWord = false;
-    QString m_otherPathWord;
     bool m_cdRoot = true;
 };

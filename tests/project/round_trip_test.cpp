@@ -39,9 +39,7 @@ public:
         o.SetExitAnyCommand(Coin());
         o.SetExitCross(Coin());
         o.SetExitQuestion(Coin());
-        o.SetPathOption(TProjectOptions::TPathOption(Below(5) - 1));
-        if (o.PathOption() == TProjectOptions::poNone)
-            o.SetOtherPathWord(Coin() ? QStringLiteral("CDROOT") : Text(true, false));   // a word from a file
+        o.SetPathOption(TProjectOptions::TPathOption(Below(4)));   // an unknown word from a file is dropped on save
         o.SetCdRoot(Coin());
     }
 
