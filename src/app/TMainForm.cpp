@@ -601,7 +601,7 @@ void TMainForm::OptionsFromControls()
         o.SetAbout(mAbout->toPlainText());
     auto *command = new TOptionsCommand(m_project.Options(), o);
     m_filling = true;   // the options' own change signal must not refill the page midway
-    m_project.UndoStack().push(command);
+    m_project.Push(command);
     m_filling = false;
 }
 
@@ -809,7 +809,7 @@ void TMainForm::ADiscFolderExecute()
     if (changed.SameAs(m_project.Options()))
         m_project.Changed(TCommandTree::tcData);   // the same folder again still counts as an edit
     else
-        m_project.UndoStack().push(new TOptionsCommand(m_project.Options(), changed));
+        m_project.Push(new TOptionsCommand(m_project.Options(), changed));
 }
 
 void TMainForm::APreviewExecute()

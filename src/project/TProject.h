@@ -60,6 +60,10 @@ public:
     TDesignParts &DesignParts() { return *m_designParts; }
     // Every change of the project is a command pushed here (see above).
     QUndoStack &UndoStack() { return m_undoStack; }
+    // Pushes a step; one already known to change nothing (obsolete) is freed
+    // instead, since pushing it would throw away the steps left to redo.
+    // Returns whether it was pushed.
+    bool Push(QUndoCommand *command);
     // The most steps the stack keeps; older ones are dropped.
     static constexpr int kUndoLimit = 200;
 
