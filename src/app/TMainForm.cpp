@@ -605,7 +605,7 @@ void TMainForm::CreateOptionsPage()
         changed.SetAbout(BoxText(mAbout));
         auto *command = new TOptionsCommand(m_project.Options(), changed);
         m_filling = true;   // the options' own change signal must not refill the box midway
-        m_project.UndoStack().push(command);
+        m_project.Push(command);
         m_filling = false;
     });
 }

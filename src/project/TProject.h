@@ -25,8 +25,10 @@ class TXDocument;
 //     selection (RestoreSelection brings the touched entry into view); other
 //     views refresh themselves from the object's own change signals;
 //   - ask any question before the command is made, never inside it; a command
-//     that finds nothing to do calls setObsolete(true) in its first redo();
-//   - push it: UndoStack().push(command). Nothing else is needed for the
+//     that already knows it changes nothing calls setObsolete(true) in its
+//     constructor (else in its first redo());
+//   - push it: Push(command), which drops an obsolete one unpushed, since a
+//     push throws away the steps left to redo. Nothing else is needed for the
 //     modified flag: it follows the stack (set by any push, undo or redo that
 //     leaves the state last saved or opened; cleared by one that returns to it).
 // Changed() is only for the few actions that change nothing but still mark
