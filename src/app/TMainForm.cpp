@@ -764,9 +764,11 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
         ShowError(e.message());
         return false;
     }
-    if (parts == TProject::WholeProject())
+    // A design file leaves the project's own file as unsaved as it was.
+    if (parts == TProject::WholeProject()) {
         AddRecentFile(fileName);
-    m_project.SetModified(false);
+        m_project.SetModified(false);
+    }
     return true;
 }
 
@@ -796,7 +798,9 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }
-    m_project.SetModified(false);
+    // A design file changes the project without its file: the flag stays set.
+    if (parts == TProject::WholeProject())
+        m_project.SetModified(false);
     m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
     return true;

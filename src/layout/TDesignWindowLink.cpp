@@ -1,6 +1,8 @@
 #include "layout/TDesignWindowLink.h"
 
 #include "app/TMainForm.h"
+#include "layout/TDesignFileParts.h"
+#include "layout/TPicButtonList.h"
 #include "layout/TPreviewForm.h"
 
 #include <QAction>
@@ -22,6 +24,18 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
     QObject::connect(mainForm.AShowSelection, &QAction::toggled, &preview, &TPreviewForm::setShowSelection);
     QObject::connect(mainForm.ANoSelectText, &QAction::toggled, &preview,
                      [&preview](bool on) { preview.setNoSelectText(on); });
+
+    // The design and the stand-alone buttons in the project file, living as
+    // long as the design window.
+    struct TFileLink : QObject
+    {
+        TFileLink(TPreviewForm &form) : QObject(&form), buttons(form), parts(form, &buttons) {}
+        TPicButtonList buttons;
+        TDesignFileParts parts;
+    };
+    auto *fileLink = new TFileLink(preview);
+    project.SetDesignParts(&fileLink->parts);
+    QObject::connect(fileLink, &QObject::destroyed, &project, [&project] { project.SetDesignParts(nullptr); });
 
     mainForm.SetDesignView(&preview);
     // Whichever goes first, the project never calls a design window that is gone.
