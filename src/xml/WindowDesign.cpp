@@ -283,6 +283,10 @@ void ReadControl(TXNode &el, bool fillsParent, TDesignValues &out)
     if (!fillsParent)
         ReadGroup(el, "position", kControlPosition, out);
     ReadGroup(el, "resize", kControlResize, out);
+    // The position once more under the new size limits: set only before them,
+    // it would be cut by the limits the control had until then.
+    if (!fillsParent)
+        ReadGroup(el, "position", kControlPosition, out);
     ReadGroup(el, "hint", kControlHint, out);
 }
 
