@@ -212,18 +212,40 @@ QWidget *TPreviewForm::FrontBox() const
     return m_frontBox;
 }
 
-void TPreviewForm::placePictureControl(TImageEx *control)
+void TPreviewForm::placePictureControl(TImageEx *control, qsizetype index)
 {
     if (!control)
         return;
+    const QList<TImageEx *> placed = pictureControls();
     control->setParent(this);
     control->show();
-    control->raise();
-    m_frontBox->raise();
     m_pictureControls.removeAll(nullptr);
-    m_pictureControls << control;
+    m_pictureControls.removeAll(control);
+    if (index >= 0 && index < placed.size()) {
+        control->stackUnder(placed.at(index));
+        m_pictureControls.insert(m_pictureControls.indexOf(placed.at(index)), control);
+    } else {
+        control->raise();
+        m_frontBox->raise();
+        m_pictureControls << control;
+    }
+    disconnect(control, &TSurface::painted, this, nullptr);
     connect(control, &TSurface::painted, this, [this, control] { markShapeDirty(control->geometry()); });
     markShapeDirty(control->geometry());
+}
+
+void TPreviewForm::removePictureControl(TImageEx *control)
+{
+    if (!control || control->parent() != this)
+        return;
+    if (m_selected == control)
+        SetSelection(nullptr);
+    markShapeDirty(control->geometry());
+    control->hide();
+    disconnect(control, &TSurface::painted, this, nullptr);
+    control->setParent(nullptr);
+    m_pictureControls.removeAll(control);
+    update();
 }
 
 QList<TImageEx *> TPreviewForm::pictureControls() const
