@@ -92,7 +92,7 @@ int main(int argc, char **argv)
     const TPictureSet *style = form.MenuArea()->ButtonStyle()->Pictures();
     pictures << style->Default() << style->Selected() << style->Pressed();
     for (int i = 0; i < 2; ++i) {
-        const TPictureSet *set = editor.buttons.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
+        const TPictureSet *set = editor.layout.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
         pictures << set->Default() << set->Selected() << set->Pressed();
     }
     pictures.resize(kPictures);

@@ -1,6 +1,6 @@
 #include "layout/TDesignFileParts.h"
 
-#include "layout/TPicButtonHost.h"
+#include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
@@ -37,7 +37,7 @@ constexpr TBoxPlace kCommentPlace{"commentbox", TTextBoxRole::Plain};
 
 } // namespace
 
-TDesignFileParts::TDesignFileParts(TPreviewForm &form, TPicButtonHost *buttons) : m_form(form), m_buttons(buttons) {}
+TDesignFileParts::TDesignFileParts(TPreviewForm &form, TLayoutEditor *buttons) : m_form(form), m_buttons(buttons) {}
 
 void TDesignFileParts::WriteDesign(TXNode &root)
 {
@@ -86,7 +86,7 @@ TDesignParts::Apply TDesignFileParts::ReadButtons(TXNode &root)
     for (TXNode *el = root.FirstChild(); el; el = el->Next())
         if (el->Name() == L("button"))
             buttons << ReadPicButton(*el, false);
-    TPicButtonHost *host = m_buttons;
+    TLayoutEditor *host = m_buttons;
     return [host, buttons] {
         if (!host)
             return;

@@ -2,7 +2,7 @@
 
 #include "project/TDesignParts.h"
 
-class TPicButtonHost;
+class TLayoutEditor;
 class TPreviewForm;
 
 // The design window's and the stand-alone buttons' part of the project file:
@@ -11,9 +11,9 @@ class TPreviewForm;
 class TDesignFileParts : public TDesignParts
 {
 public:
-    // Both must outlive this object; buttons may be null (no stand-alone
-    // buttons are written, and those read are dropped).
-    TDesignFileParts(TPreviewForm &form, TPicButtonHost *buttons);
+    // Both must outlive this object. The layout editor keeps the stand-alone
+    // buttons; without one none are written, and those read are dropped.
+    TDesignFileParts(TPreviewForm &form, TLayoutEditor *buttons);
 
     void WriteDesign(TXNode &root) override;
     void WriteButtons(TXNode &root) override;
@@ -23,5 +23,5 @@ public:
 
 private:
     TPreviewForm &m_form;
-    TPicButtonHost *m_buttons;
+    TLayoutEditor *m_buttons;
 };

@@ -1,7 +1,7 @@
 #include "xml/TDesignValues.h"
 
 #include "kit/TPicture.h"
-#include "xml/DesignProperty.h"
+#include "kit/TPropertyLayer.h"
 
 #include <QObject>
 
@@ -23,10 +23,10 @@ void TDesignValues::ApplyTo(QObject &object) const
 {
     for (const Entry &e : m_entries) {
         if (e.picture) {
-            if (auto *picture = qobject_cast<TPicture *>(DesignPropertyObject(object, e.path)))
+            if (auto *picture = qobject_cast<TPicture *>(TPropertyLayer::resolve(&object, e.path).target()))
                 picture->setBitmap(e.value.value<QImage>());
         } else {
-            WriteDesignProperty(object, e.path, e.value);
+            TPropertyLayer::write(&object, e.path, e.value);
         }
     }
 }

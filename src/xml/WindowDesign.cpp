@@ -1,7 +1,7 @@
 #include "xml/WindowDesign.h"
 
 #include "kit/TPicture.h"
-#include "xml/DesignProperty.h"
+#include "kit/TPropertyLayer.h"
 #include "xml/PictureText.h"
 #include "xml/TXNode.h"
 
@@ -40,6 +40,12 @@ using TRows = std::span<const TRow>;
 QString L(const char *latin1)
 {
     return QString::fromLatin1(latin1);
+}
+
+// The object an object-valued path holds ("ButtonStyle", "Pictures.Default"), or nullptr.
+QObject *ObjectAt(QObject &object, const char *path)
+{
+    return TPropertyLayer::resolve(&object, L(path)).target();
 }
 
 TAttrValue Encode(const QVariant &v, TKind kind)
@@ -86,10 +92,10 @@ QVariant Decode(const TAttrValue &a, TKind kind)
     return QVariant();
 }
 
-void WriteRows(TXNode &el, const QObject &object, TRows rows)
+void WriteRows(TXNode &el, QObject &object, TRows rows)
 {
     for (const TRow &row : rows)
-        el.SetAttr(L(row.attr), Encode(ReadDesignProperty(object, L(row.path)), row.kind));
+        el.SetAttr(L(row.attr), Encode(TPropertyLayer::read(&object, L(row.path)), row.kind));
 }
 
 void ReadRows(const TXNode &el, TRows rows, TDesignValues &out)
@@ -102,7 +108,7 @@ void ReadRows(const TXNode &el, TRows rows, TDesignValues &out)
     }
 }
 
-void WriteGroup(TXNode &parent, const char *element, const QObject &object, TRows rows)
+void WriteGroup(TXNode &parent, const char *element, QObject &object, TRows rows)
 {
     WriteRows(*parent.AddChild(L(element)), object, rows);
 }
@@ -115,7 +121,7 @@ void ReadGroup(TXNode &parent, const char *element, TRows rows, TDesignValues &o
 // A picture as the text of its own element.
 void WritePicture(TXNode &parent, const char *element, QObject &object, const char *path)
 {
-    auto *picture = qobject_cast<TPicture *>(DesignPropertyObject(object, L(path)));
+    auto *picture = qobject_cast<TPicture *>(ObjectAt(object, path));
     TPicture empty;
     parent.AddChild(L(element))->SetText(PictureToText(picture ? *picture : empty));
 }
@@ -251,7 +257,7 @@ QStringList TextToLines(const QString &text)
     return lines;
 }
 
-void WriteWindow(TXNode &el, const QObject &window)
+void WriteWindow(TXNode &el, QObject &window)
 {
     WriteGroup(el, "position", window, kWindowPosition);
     WriteGroup(el, "colors", window, kWindowColors);
@@ -270,7 +276,7 @@ TDesignValues ReadWindow(TXNode &el)
     return out;
 }
 
-void WriteControl(TXNode &el, const QObject &control, bool fillsParent)
+void WriteControl(TXNode &el, QObject &control, bool fillsParent)
 {
     if (!fillsParent)
         WriteGroup(el, "position", control, kControlPosition);
@@ -321,7 +327,7 @@ void WriteTextBox(TXNode &el, QObject &box, TTextBoxRole role, bool fillsParent)
     WriteGroup(el, "font", box, kBoxFont);
     if (role == TTextBoxRole::Menu) {
         WriteRows(*el.Child(L("appearance")), box, kMenuAppearance);
-        if (QObject *style = DesignPropertyObject(box, L("ButtonStyle")))
+        if (QObject *style = ObjectAt(box, "ButtonStyle"))
             WriteButtonStyle(*el.AddChild(L("buttonstyle")), *style);
     }
 }

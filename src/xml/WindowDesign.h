@@ -23,12 +23,12 @@ class TXNode;
 // area adds its columns and the look of its buttons.
 enum class TTextBoxRole { Plain, Heading, Menu };
 
-void WriteWindow(TXNode &el, const QObject &window);
+void WriteWindow(TXNode &el, QObject &window);
 TDesignValues ReadWindow(TXNode &el);
 
 // fillsParent: the control is aligned to fill its parent's client area, and
 // then has no position element (written) or ignores it (read).
-void WriteControl(TXNode &el, const QObject &control, bool fillsParent);
+void WriteControl(TXNode &el, QObject &control, bool fillsParent);
 void ReadControl(TXNode &el, bool fillsParent, TDesignValues &out);
 
 // A picture control. Writing makes its picture hold a bitmap.

@@ -160,8 +160,9 @@ void Scramble(cli::Editor &e, quint32 seed)
     for (TPicture *p : {style.Pictures()->Default(), style.Pictures()->Selected(), style.Pictures()->Pressed()})
         p->setBitmap(Pattern(pick(1, 6), pick(1, 6), rng.generate()));
 
+    e.layout.DeleteAllPicButtons();
     for (int i = 0; i < 2; ++i) {
-        TPicButton &b = *e.buttons.CreatePicButton(QStringLiteral("Кнопка %1").arg(i));
+        TPicButton &b = *e.layout.CreatePicButton(QStringLiteral("Кнопка %1").arg(i));
         for (TPicture *p : {b.Pictures()->Default(), b.Pictures()->Selected(), b.Pictures()->Pressed()})
             p->setBitmap(Pattern(pick(1, 6), pick(1, 6), rng.generate()));
         control(*b.Image());
@@ -244,10 +245,10 @@ TEST_F(DesignFileTest, SavedOpenedAndSavedAgainGivesTheSameBytes)
         EXPECT_EQ(f.ThemeImage()->Picture()->image(), first.form.ThemeImage()->Picture()->image().convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(f.Heading()->Text(), first.form.Heading()->Text());
         EXPECT_EQ(f.MenuArea()->ButtonStyle()->Width(), first.form.MenuArea()->ButtonStyle()->Width());
-        ASSERT_EQ(second.buttons.PicButtons().size(), 2);
-        EXPECT_EQ(second.buttons.PicButtons()[1]->Caption(), QStringLiteral("Кнопка 1"));
-        EXPECT_EQ(second.buttons.PicButtons()[0]->ItemID(), first.buttons.PicButtons()[0]->ItemID());
-        EXPECT_FALSE(second.buttons.PicButtons()[1]->Visible());
+        ASSERT_EQ(second.layout.PicButtons().size(), 2);
+        EXPECT_EQ(second.layout.PicButtons()[1]->Caption(), QStringLiteral("Кнопка 1"));
+        EXPECT_EQ(second.layout.PicButtons()[0]->ItemID(), first.layout.PicButtons()[0]->ItemID());
+        EXPECT_FALSE(second.layout.PicButtons()[1]->Visible());
     }
 }
 
@@ -322,7 +323,7 @@ TEST_F(DesignFileTest, AFailedReadLeavesTheProjectAsItWas)
 
         cli::Editor editor;
         editor.project.Tree().AddItem(QStringLiteral("Игры"), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
-        editor.buttons.CreatePicButton(QStringLiteral("своя"));
+        editor.layout.CreatePicButton(QStringLiteral("своя"));
         const QByteArray before = Saved(editor, "before.xml");
         for (const TProject::TParts parts : {TProject::WholeProject(), TProject::DesignFile()}) {
             try {
@@ -355,13 +356,13 @@ TEST_F(DesignFileTest, DesignFilesCarryNoCommandsAndLeaveTheTreeAlone)
     cli::Editor opened;
     opened.project.LoadProject(Path("design.xml"), TProject::WholeProject());
     EXPECT_TRUE(opened.project.Tree().TopLevel().isEmpty());
-    EXPECT_EQ(opened.buttons.PicButtons().size(), 2);
+    EXPECT_EQ(opened.layout.PicButtons().size(), 2);
 
     // A project loaded as a design: its tree, file name and own commands stay;
     // options, design and buttons are replaced; one undo step puts them back.
     cli::Editor target;
     target.project.Tree().AddItem(QStringLiteral("Свой"), ikProgram, TCommandTree::TPlace::LastChildOf(nullptr), false);
-    target.buttons.CreatePicButton(QStringLiteral("своя"));
+    target.layout.CreatePicButton(QStringLiteral("своя"));
     target.project.SaveProject(Path("target.xml"), TProject::WholeProject());
     target.project.SetModified(false);
     const QByteArray targetBefore = Bytes(Path("target.xml"));
@@ -371,7 +372,7 @@ TEST_F(DesignFileTest, DesignFilesCarryNoCommandsAndLeaveTheTreeAlone)
     ASSERT_EQ(target.project.Tree().TopLevel().size(), 1);
     EXPECT_EQ(target.project.Tree().TopLevel()[0]->Name(), QStringLiteral("Свой"));
     EXPECT_TRUE(target.project.Options().ExitCross());
-    EXPECT_EQ(target.buttons.PicButtons().size(), 2);
+    EXPECT_EQ(target.layout.PicButtons().size(), 2);
     EXPECT_EQ(target.project.UndoStack().count(), 1);
     // Saved, it is the design file's design with the target's commands.
     target.project.SaveProject(Path("applied.xml"), TProject::DesignFile());

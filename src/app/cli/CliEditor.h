@@ -1,21 +1,33 @@
 #pragma once
 
+#include "kit/UserPrompt.h"
 #include "layout/TDesignFileParts.h"
-#include "layout/TPicButtonList.h"
+#include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"
 
 namespace cli {
 
 // The editor without its main window: a project whose design lives in a
-// design window that is never shown, with its stand-alone buttons, so that
-// opening and saving carry the whole file as the editor does.
+// design window that is never shown, with the layout editor's stand-alone
+// buttons (the three default ones to begin with), so that opening and saving
+// carry the whole file as the editor does.
 struct Editor
 {
+    // Nobody is there to answer: every question is cancelled.
+    struct Silent : UserPrompt
+    {
+        Answer ask(const QString &, const QString &, Buttons, Icon) override { return Answer::Cancel; }
+        QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+        QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+        QString folder(const QString &, const QString &) override { return {}; }
+    };
+
+    Silent prompt;
     TPreviewForm form;
-    TPicButtonList buttons{form};
-    TDesignFileParts parts{form, &buttons};
     TProject project;
+    TLayoutEditor layout{form, project, prompt};
+    TDesignFileParts parts{form, &layout};
 
     Editor()
     {
@@ -23,6 +35,7 @@ struct Editor
         form.setMenuSource(&project.Tree());
         project.SetDesignParts(&parts);
         project.SetDesignView(&form);
+        layout.FormShow();
     }
     ~Editor()
     {
