@@ -1,4 +1,6 @@
+#include "app/TMainForm.h"
 #include "app/cli/CliEditor.h"
+#include "layout/TDesignWindowLink.h"
 #include "kit/BrenwickError.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
@@ -6,6 +8,7 @@
 #include "xml/PictureText.h"
 #include "xml/WindowDesign.h"
 #include "support/CliRunner.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -412,4 +415,54 @@ TEST_F(DesignFileTest, CommandLineCarriesWholeProjectsAndDesigns)
     const CliRun bad = RunCli({QStringLiteral("design"), QStringLiteral("apply"), Path("design.xml"), QStringLiteral("-o"), Path("x.xml")});
     EXPECT_EQ(bad.status, 2);
     EXPECT_FALSE(QFile::exists(Path("x.xml")));
+}
+
+TEST_F(DesignFileTest, DesignActionsKeepTheProjectsFileAndTellWhatChanged)
+{
+    ScriptedPrompt prompt;
+    TMainForm main(Path("brenwick.ini"), &prompt);
+    TPreviewForm preview;
+    linkDesignWindow(main, preview);
+    main.Tree().AddItem(QStringLiteral("Игры"), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
+    ASSERT_TRUE(main.SaveProject(Path("project.xml"), TProject::WholeProject()));
+    EXPECT_EQ(Bytes(Path("project.xml")).count("  <button>\r\n"), 3);   // the default buttons
+
+    // A design save writes no commands and leaves the flag, the file name and
+    // the recent list alone: the project file itself was not written.
+    preview.setCaption(QStringLiteral("Другое"));
+    main.Project().SetModified(true);
+    prompt.saveNames = {Path("design.xml")};
+    main.ASaveDesignExecute();
+    EXPECT_EQ(prompt.dialogsShown.constLast(), QStringLiteral("Сохранить оформление"));
+    EXPECT_TRUE(main.Project().Modified());
+    EXPECT_EQ(main.Project().FileName(), Path("project.xml"));
+    EXPECT_EQ(main.RecentFiles().Paths(), QStringList{Path("project.xml")});
+    EXPECT_FALSE(Bytes(Path("design.xml")).contains("<root>"));
+
+    // A bad design file: one message, nothing changed, nothing to undo.
+    QByteArray bad = Bytes(Path("design.xml"));
+    bad.replace("<source>", "<source>1;#");
+    Write(Path("bad.xml"), bad);
+    preview.setCaption(QStringLiteral("Своё"));
+    main.Project().SetModified(false);
+    prompt.asked.clear();
+    prompt.openNames = {Path("bad.xml")};
+    main.ALoadDesignExecute();
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("Coding table entry not found."));
+    EXPECT_EQ(preview.Caption(), QStringLiteral("Своё"));
+    EXPECT_FALSE(main.Project().Modified());
+    EXPECT_EQ(main.Project().UndoStack().count(), 0);
+
+    // A good one: no question, one undo step, the flag set, the tree kept.
+    prompt.openNames = {Path("design.xml")};
+    main.ALoadDesignExecute();
+    EXPECT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(preview.Caption(), QStringLiteral("Другое"));
+    EXPECT_TRUE(main.Project().Modified());
+    EXPECT_EQ(main.Tree().Count(), 1);
+    EXPECT_EQ(main.Project().FileName(), Path("project.xml"));
+    ASSERT_EQ(main.Project().UndoStack().count(), 1);
+    main.Project().UndoStack().undo();
+    EXPECT_EQ(preview.Caption(), QStringLiteral("Своё"));
 }
