@@ -1,6 +1,6 @@
 #include "app/TMainForm.h"
 #include "app/cli/CliEditor.h"
-#include "layout/TDesignWindowLink.h"
+#include "app/TDesignWindowLink.h"
 #include "kit/BrenwickError.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"

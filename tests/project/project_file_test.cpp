@@ -1,8 +1,9 @@
 #include "app/TMainForm.h"
 #include "app/cli/Cli.h"
-#include "layout/TDesignWindowLink.h"
+#include "app/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
 #include "kit/BrenwickError.h"
+#include "project/TTreeCommands.h"
 #include "xml/TXNode.h"
 #include "support/ScriptedPrompt.h"
 
@@ -53,8 +54,8 @@ struct ProjectFileFixture : ::testing::Test
     TCommandTree &Tree() { return form->Tree(); }
     TBaseItem *Add(TItemKind kind, const QString &name)
     {
-        TBaseItem *item = Tree().AddItem(name, kind, TCommandTree::TPlace::ByChoice());
-        return item;
+        form->Project().UndoStack().push(new TAddItemCommand(Tree(), name, kind));
+        return Tree().CurrentItem();
     }
     QString TreeText() { return cli::FormatCommandTree(Tree()); }
 };
