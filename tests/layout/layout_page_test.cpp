@@ -53,8 +53,9 @@ TEST_F(LayoutPage, TreeViewShowsHeadingsExpandedAndDrivesTheActions)
     QTreeView *tree = page->ObjectTree;
     EXPECT_EQ(tree->objectName(), QStringLiteral("ObjectTree"));
     for (QStandardItem *node : editor.Tree().AllNodes()) {
-        if (!node->parent())
+        if (!node->parent()) {
             EXPECT_EQ(tree->isExpanded(node->index()), node->hasChildren()) << node->text().toStdString();
+        }
     }
     EXPECT_EQ(page->bAddButton->accessibleName(), QStringLiteral("Добавить кнопку"));
     EXPECT_FALSE(page->bDeleteButton->isEnabled());
