@@ -230,7 +230,6 @@ void TLayoutEditor::ObjectTreeChange(QStandardItem *, QObject *object)
 void TLayoutEditor::AAddButtonExecute()
 {
     m_project.UndoStack().push(TPicButtonCommand::Add(*this, U(kNewButtonCaption)));
-    m_project.SetModified(true);
 }
 
 void TLayoutEditor::ADeleteButtonExecute()
@@ -239,9 +238,12 @@ void TLayoutEditor::ADeleteButtonExecute()
     if (auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(node))) {
         const QString text = U("Вы точно хотите удалить кнопку \"%1\" ?").arg(node->text());
         if (m_prompt.ask(U("Удаление"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
-            == UserPrompt::Answer::Yes)
+            == UserPrompt::Answer::Yes) {
             m_project.UndoStack().push(TPicButtonCommand::Delete(*this, button));
+            return;
+        }
     }
+    // Declining, or nothing to delete, still counts as an edit.
     m_project.SetModified(true);
 }
 
@@ -254,6 +256,5 @@ bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVar
     if (!m_layer.setValue(object, path, value, error))
         return false;
     m_project.UndoStack().push(new TSetPropertyCommand(m_layer, object, path, old, value, typed, true));
-    m_project.SetModified(true);
     return true;
 }
