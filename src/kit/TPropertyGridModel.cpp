@@ -18,6 +18,9 @@ struct TPropertyGridModel::Row
     int typeId = 0;
     QString className;   // of the object a sub-object row holds
     std::vector<std::unique_ptr<Row>> children;
+    // The value's text as last shown; refreshing repaints only rows whose text changed.
+    mutable QString text;
+    mutable bool textKnown = false;
 };
 
 namespace {
@@ -95,13 +98,18 @@ void TPropertyGridModel::RefreshValues()
 
 void TPropertyGridModel::refreshRows(const Row &parentRow)
 {
-    if (parentRow.children.empty())
-        return;
-    const QModelIndex parentIndex =
-        &parentRow == m_root.get() ? QModelIndex() : createIndex(parentRow.row, NameColumn, const_cast<Row *>(&parentRow));
-    emit dataChanged(index(0, ValueColumn, parentIndex), index(int(parentRow.children.size()) - 1, ValueColumn, parentIndex));
-    for (const auto &child : parentRow.children)
+    for (const auto &child : parentRow.children) {
+        if (!child->group) {
+            const QModelIndex value = createIndex(child->row, ValueColumn, child.get());
+            const QString text = ValueText(value);
+            if (!child->textKnown || text != child->text) {
+                child->text = text;
+                child->textKnown = true;
+                emit dataChanged(value, value);
+            }
+        }
         refreshRows(*child);
+    }
 }
 
 void TPropertyGridModel::layerChanged(QObject *root)
@@ -344,7 +352,11 @@ QVariant TPropertyGridModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         if (index.column() == NameColumn)
             return m_displayNames ? m_config.DisplayName(row->path, row->name) : row->name;
-        return ValueText(index);
+        if (!row->textKnown) {
+            row->text = ValueText(index);
+            row->textKnown = true;
+        }
+        return row->text;
     case Qt::EditRole:
         return index.column() == ValueColumn && m_inspected ? TPropertyLayer::read(m_inspected, row->path) : QVariant();
     case Qt::ForegroundRole:
