@@ -1,6 +1,8 @@
 #include "layout/TLayoutEditor.h"
 
+#include "kit/TSetPropertyCommand.h"
 #include "kit/UserPrompt.h"
+#include "layout/TDesignValueTypes.h"
 #include "layout/TPicButtonCommand.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"
@@ -29,8 +31,17 @@ void setButtonPictures(TPicButton *button, const QString &name)
 } // namespace
 
 TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &prompt, QObject *parent)
-    : QObject(parent), m_form(form), m_project(project), m_prompt(prompt)
+    : QObject(parent), m_form(form), m_project(project), m_prompt(prompt), m_config(&form),
+      m_inspector(m_layer, m_config)
 {
+    RegisterDesignValueTypes(m_inspector);
+    m_inspector.SetCommitHandler([this](QObject *object, const QString &path, const QVariant &value, bool typed,
+                                        QString *error) { return SetProperty(object, path, value, typed, error); });
+    m_inspector.SetErrorHandler([this](const QString &message) {
+        m_prompt.inform(U("Ошибка"), message, UserPrompt::Icon::Error);
+    });
+    connect(this, &TLayoutEditor::InspectedChanged, &m_inspector, &TPropertyGridModel::SetInspected);
+    m_form.setOnRefreshInspector([this] { m_inspector.RefreshValues(); });
     connect(&m_tree, &TObjectTree::Changed, this, &TLayoutEditor::ObjectTreeChange);
     m_form.setDesignObjects(&m_tree);
     // The design window outlives nothing it does not own: it forgets the tree first.
@@ -40,6 +51,7 @@ TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &
 TLayoutEditor::~TLayoutEditor()
 {
     if (!m_formGone) {
+        m_form.setOnRefreshInspector({});
         m_form.setDesignObjects(nullptr);
         m_form.SetSelection(nullptr);
     }
@@ -218,7 +230,6 @@ void TLayoutEditor::ObjectTreeChange(QStandardItem *, QObject *object)
 void TLayoutEditor::AAddButtonExecute()
 {
     m_project.UndoStack().push(TPicButtonCommand::Add(*this, U(kNewButtonCaption)));
-    m_project.SetModified(true);
 }
 
 void TLayoutEditor::ADeleteButtonExecute()
@@ -227,8 +238,23 @@ void TLayoutEditor::ADeleteButtonExecute()
     if (auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(node))) {
         const QString text = U("Вы точно хотите удалить кнопку \"%1\" ?").arg(node->text());
         if (m_prompt.ask(U("Удаление"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
-            == UserPrompt::Answer::Yes)
+            == UserPrompt::Answer::Yes) {
             m_project.UndoStack().push(TPicButtonCommand::Delete(*this, button));
+            return;
+        }
     }
+    // Declining, or nothing to delete, still counts as an edit.
     m_project.SetModified(true);
+}
+
+bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed,
+                                QString *error)
+{
+    if (!object)
+        return false;
+    const QVariant old = TPropertyLayer::read(object, path);
+    if (!m_layer.setValue(object, path, value, error))
+        return false;
+    m_project.UndoStack().push(new TSetPropertyCommand(m_layer, object, path, old, value, typed, true));
+    return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "kit/TPropertyGridModel.h"
 #include "kit/TPropertyLayer.h"
+#include "layout/TInspectorConfig.h"
 #include "layout/TObjectTree.h"
 
 #include <QObject>
@@ -32,6 +34,14 @@ public:
     TProject &Project() { return m_project; }
     TObjectTree &Tree() { return m_tree; }
     TPropertyLayer &Layer() { return m_layer; }
+    TInspectorConfig &Config() { return m_config; }
+    // The property grid's rows for the inspected object.
+    TPropertyGridModel &Inspector() { return m_inspector; }
+    // ObjectInspectorChangedPropValue's part: one value change as one undo
+    // step (typed changes of one row merge); false with a message when the
+    // value cannot be written.
+    bool SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed = false,
+                     QString *error = nullptr);
     QStandardItem *ButtonsNode() const { return m_buttonsNode; }
 
     // The first showing of the main window: builds the tree and the three
@@ -85,6 +95,8 @@ private:
     UserPrompt &m_prompt;
     TObjectTree m_tree;
     TPropertyLayer m_layer;
+    TInspectorConfig m_config;
+    TPropertyGridModel m_inspector;
     QStandardItem *m_buttonsNode = nullptr;
     QPointer<QObject> m_inspected;
     bool m_formGone = false;

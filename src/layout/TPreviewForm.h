@@ -223,6 +223,8 @@ private:
     void scheduleShapeUpdate();
     void markShapeDirty(const QRect &area);
     void updateShape();
+    // The pixels of the selection frame, which the shape always keeps.
+    QRegion selectionFrameRegion() const;
 
     class FixedOrder;
 

@@ -146,6 +146,10 @@ TEST_F(LayoutEditor, AddingAndDeletingButtonsAsksAndUndoes)
     EXPECT_EQ(editor.PicButtons().size(), 3);
     project.UndoStack().redo();
     EXPECT_EQ(outline().last(), QStringLiteral("  Кнопка"));
+    project.UndoStack().redo();
+    EXPECT_FALSE(project.Modified());   // back at the state marked unmodified
+    project.UndoStack().undo();
+    EXPECT_TRUE(project.Modified());
     // A new step drops the undone addition (and frees its button) without trouble.
     editor.AAddButtonExecute();
     EXPECT_EQ(editor.PicButtons().size(), 5);
