@@ -2,8 +2,6 @@
 
 #include "app/TMainForm.h"
 #include "layout/TBoundsCommand.h"
-#include "layout/TDesignFileParts.h"
-#include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 
 #include <QAction>
@@ -30,24 +28,6 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
     QObject::connect(mainForm.AShowSelection, &QAction::toggled, &preview, &TPreviewForm::setShowSelection);
     QObject::connect(mainForm.ANoSelectText, &QAction::toggled, &preview,
                      [&preview](bool on) { preview.setNoSelectText(on); });
-
-    // The stand-alone buttons and the design's part of the project file live
-    // with the main window; the layout editor copes with the design window
-    // going first.
-    struct TFileLink : QObject
-    {
-        TFileLink(TPreviewForm &form, TMainForm &main)
-            : QObject(&main), layout(form, main.Project(), main.Prompt()), parts(form, &layout)
-        {
-        }
-        TLayoutEditor layout;
-        TDesignFileParts parts;
-    };
-    auto *fileLink = new TFileLink(preview, mainForm);
-    project.SetDesignParts(&fileLink->parts);
-    QObject::connect(&preview, &QObject::destroyed, &project, [&project] { project.SetDesignParts(nullptr); });
-    // The main window shows right after: the object tree and the default buttons.
-    fileLink->layout.FormShow();
 
     mainForm.SetDesignView(&preview);
     // Whichever goes first, the project never calls a design window that is gone.

@@ -5,6 +5,7 @@
 #include "app/TLayoutPageLink.h"
 #include "app/TMainForm.h"
 #include "app/TShellHooks.h"
+#include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
 #include "project/TAddFolderForm.h"
@@ -47,7 +48,7 @@ int main(int argc, char **argv)
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
     TPreviewForm preview;
     linkDesignWindow(mainForm, preview);
-    linkLayoutPage(mainForm, preview);
+    linkDesignFile(mainForm, preview, *linkLayoutPage(mainForm, preview));
     TAboutForm about(&mainForm);
     // The folder import's dialogs live until the program ends, keeping their choices.
     TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);

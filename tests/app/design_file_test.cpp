@@ -1,6 +1,8 @@
 #include "app/TMainForm.h"
 #include "app/cli/CliEditor.h"
+#include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
+#include "app/TLayoutPageLink.h"
 #include "kit/BrenwickError.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
@@ -423,6 +425,9 @@ TEST_F(DesignFileTest, DesignActionsKeepTheProjectsFileAndTellWhatChanged)
     TMainForm main(Path("brenwick.ini"), &prompt);
     TPreviewForm preview;
     linkDesignWindow(main, preview);
+    TLayoutEditor *layout = linkLayoutPage(main, preview);
+    linkDesignFile(main, preview, *layout);
+    layout->FormShow();   // as the main window's first showing does
     main.Tree().AddItem(QStringLiteral("Игры"), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
     ASSERT_TRUE(main.SaveProject(Path("project.xml"), TProject::WholeProject()));
     EXPECT_EQ(Bytes(Path("project.xml")).count("  <button>\r\n"), 3);   // the default buttons

@@ -1,6 +1,9 @@
 #include "app/TMainForm.h"
 #include "app/cli/Cli.h"
+#include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
+#include "app/TLayoutPageLink.h"
+#include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 #include "kit/BrenwickError.h"
 #include "project/TTreeCommands.h"
@@ -380,6 +383,7 @@ TEST_F(ProjectFileFixture, CliResaveWritesWhatSaveAsWrites)
     // The whole editor: the command line carries the design too.
     TPreviewForm preview;
     linkDesignWindow(*form, preview);
+    linkDesignFile(*form, preview, *linkLayoutPage(*form, preview));
     Add(ikGroup, QStringLiteral("g"));
     Add(ikUrl, QStringLiteral("u"));
     ASSERT_TRUE(form->SaveProject(Path("in.xml"), TProject::WholeProject()));
