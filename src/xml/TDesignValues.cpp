@@ -11,14 +11,6 @@ void TDesignValues::Append(const TDesignValues &other, const QString &prefix)
         m_entries.append({prefix + e.path, e.value, e.picture});
 }
 
-QVariant TDesignValues::Value(const QString &path) const
-{
-    for (qsizetype i = m_entries.size() - 1; i >= 0; --i)
-        if (m_entries[i].path == path)
-            return m_entries[i].value;
-    return QVariant();
-}
-
 void TDesignValues::ApplyTo(QObject &object) const
 {
     for (const Entry &e : m_entries) {

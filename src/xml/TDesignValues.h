@@ -31,9 +31,6 @@ public:
     void Append(const TDesignValues &other, const QString &prefix = QString());
 
     const QList<Entry> &Entries() const { return m_entries; }
-    bool IsEmpty() const { return m_entries.isEmpty(); }
-    // The value last added for the path; an invalid QVariant when there is none.
-    QVariant Value(const QString &path) const;
 
     // Sets every value on the object, in order. A path the object does not
     // have is skipped (the readers only produce paths the objects publish).
