@@ -214,6 +214,14 @@ struct TPictureRow
 constexpr TPictureRow kButtonPictures[] = {
     {"default", "Pictures.Default"}, {"selected", "Pictures.Selected"}, {"pressed", "Pictures.Pressed"}};
 
+// Automatic sizing once more after the picture: a picture change sizes the
+// control only to a picture with pixels, so without this an empty picture
+// would leave whatever size the control's previous picture gave it.
+void FollowPicture(TXNode &el, TDesignValues &out)
+{
+    ReadGroup(el, "sizing", TRows(kSizing).first(1), out);
+}
+
 void WriteButtonPictures(TXNode &el, QObject &object)
 {
     for (const TPictureRow &p : kButtonPictures)
@@ -314,6 +322,7 @@ TDesignValues ReadImage(TXNode &el, bool fillsParent)
     // Transparent is written too, and restored with the rest.
     ReadGroup(el, "appearance", kImageAppearance, out);
     ReadPicture(el, "source", "Picture", out);
+    FollowPicture(el, out);
     return out;
 }
 
@@ -388,5 +397,6 @@ TDesignValues ReadPicButton(TXNode &el, bool fillsParent)
     ReadGroup(el, "alignment", kPadding, out);
     ReadGroup(el, "font", kButtonFont, out);
     ReadButtonPictures(el, out);
+    FollowPicture(el, out);
     return out;
 }

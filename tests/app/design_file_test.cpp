@@ -289,6 +289,18 @@ TEST_F(DesignFileTest, ReadingKeepsToTheEdgesOfTheFormat)
     EXPECT_EQ(f.ThemeImage()->Anchors(), TSurface::TAnchors(TSurface::akTop));
     EXPECT_TRUE(f.Heading()->Text().isEmpty());
     EXPECT_FALSE(f.CommentArea()->AllowChange());
+
+    // An automatically sized picture without pixels ends the same size
+    // whatever picture the control held before the load.
+    QByteArray empty = Saved(editor);
+    const qsizetype source = empty.indexOf("<source>", empty.indexOf("<theme>")) + 8;
+    empty.replace(source, empty.indexOf("</source>", source) - source, "0;eJwDAAAAAAE=");
+    Write(Path("empty.xml"), empty);
+    cli::Editor small, fresh;
+    small.form.ThemeImage()->Picture()->setBitmap(Pattern(5, 3, 1));
+    small.project.LoadProject(Path("empty.xml"), TProject::WholeProject());
+    fresh.project.LoadProject(Path("empty.xml"), TProject::WholeProject());
+    EXPECT_EQ(small.form.ThemeImage()->geometry(), fresh.form.ThemeImage()->geometry());
 }
 
 TEST(DesignLines, BreaksOfEveryKindSplitAndTheLastStartsNoLine)
