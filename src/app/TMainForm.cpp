@@ -870,9 +870,11 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
         ShowError(kSaveFailed, fileName, e.message());
         return false;
     }
-    if (parts == TProject::WholeProject())
+    // A design file leaves the project's own file as unsaved as it was.
+    if (parts == TProject::WholeProject()) {
         AddRecentFile(fileName);
-    m_project.SetModified(false);   // the state saved: undo and redo find it again
+        m_project.SetModified(false);   // the state saved: undo and redo find it again
+    }
     UpdateTitle();
     return true;
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class TXDocument;
+class TXNode;
 
 // The open menu project: the command tree, the project options, the link to
 // the design window, the undo stack and the modified flag.
@@ -102,8 +103,10 @@ public:
     // Throws BrenwickError for bad content; returns nullptr when the file
     // cannot be opened (LastOpenError says why).
     TLoadedPtr ReadProject(const QString &fileName, TParts parts);
-    // Replaces the chosen parts of the project by what was read, selects the
-    // first command and clears the modified flag. Cannot fail.
+    // Replaces the chosen parts of the project by what was read and selects the
+    // first command. Cannot fail. A whole project clears the modified flag; a
+    // load without the commands (a design file) is one step on the undo stack
+    // and sets the flag, the project keeping its file name.
     void ApplyProject(TLoadedPtr loaded);
     // ReadProject and ApplyProject in one; throws as ReadProject does, also
     // when the file cannot be opened.
@@ -118,7 +121,14 @@ signals:
     void CurrentChanged(TBaseItem *item);
 
 private:
+    class TLoadPartsCommand;
     void OnCurrentChanged(TBaseItem *item);
+    // The elements of the chosen parts under the document element.
+    void WriteParts(TXNode &root, TParts parts);
+    // Checks and collects the chosen parts of a document read completely.
+    TLoadedPtr ReadParts(std::unique_ptr<TXDocument> document, TParts parts);
+    // Sets the options, the design and the buttons of a load without commands.
+    void ApplyParts(const TLoaded &loaded);
     void Refresh(TCommandTree::TChanges what);
     void FollowStack();
     void SetModifiedFlag(bool modified);
