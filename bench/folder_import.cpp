@@ -201,14 +201,16 @@ int main(int argc, char **argv)
     // The import as one undo step of the editor's project.
     TProject &project = mainForm.Project();
     double importTime = 1e9, undoTime = 1e9, redoTime = 1e9;
-    size_t entriesBytes = 0, stackAfterImport = 0, stackAfterUndo = 0;
+    // The entries' own memory: the same import into a bare command tree.
+    const Result bare = importOnce(false, Into::CommandTree, nullptr);
+    const double entriesBytes = double(bare.bytes);
+    double afterImport = 0, afterUndo = 0;
     int entries = 0;
     for (int i = 0; i < kRounds; ++i) {
         project.ClearProject(TProject::WholeProject());
         TImportOptions o;
         o.dirName = root;
         const size_t empty = heapInUse();
-        size_t imported = 0;
         importTime = std::min(importTime, seconds([&] {
             project.UndoStack().push(new TImportCommand(project.Tree(), QStringLiteral("import"),
                                                         [&](TCommandTreeTarget &target) {
@@ -216,23 +218,22 @@ int main(int argc, char **argv)
                 target.begin();
                 scan.Run();
                 target.end();
-                imported = heapInUse();
             }));
         }));
         entries = project.Tree().Count();
-        entriesBytes = imported - empty;
-        stackAfterImport = heapInUse() - imported;
+        afterImport = double(heapInUse()) - double(empty);   // the tree's entries and the step
         undoTime = std::min(undoTime, seconds([&] { project.UndoStack().undo(); }));
-        stackAfterUndo = heapInUse() - empty;   // the tree is empty again: all of it is the stack's
+        afterUndo = double(heapInUse()) - double(empty);     // the tree is empty: all of it is the step's
         redoTime = std::min(redoTime, seconds([&] { project.UndoStack().redo(); }));
     }
     project.ClearProject(TProject::WholeProject());
     std::printf("import as one undo step, main window: %8.1f ms (%d entries)\n", importTime * 1e3, entries);
     std::printf("  undo: %8.1f ms  %5.2fx the import\n", undoTime * 1e3, undoTime / importTime);
     std::printf("  redo: %8.1f ms  %5.2fx the import\n", redoTime * 1e3, redoTime / importTime);
-    std::printf("  stack memory after the import: %zu bytes (%.3fx the entries' %zu bytes)\n", stackAfterImport,
-                double(stackAfterImport) / double(entriesBytes), entriesBytes);
-    std::printf("  stack memory after the undo:   %zu bytes (%.3fx the entries' own)\n", stackAfterUndo,
-                double(stackAfterUndo) / double(entriesBytes));
+    std::printf("  entries' own memory (bare command tree): %.0f bytes\n", entriesBytes);
+    std::printf("  after the import, tree and stack: %.0f bytes (%.3fx the entries' own; the step itself %.0f)\n",
+                afterImport, afterImport / entriesBytes, afterImport - entriesBytes);
+    std::printf("  after the undo, stack alone:      %.0f bytes (%.3fx the entries' own)\n", afterUndo,
+                afterUndo / entriesBytes);
     return 0;
 }

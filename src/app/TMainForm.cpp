@@ -9,10 +9,10 @@
 #include "project/TOptionsCommand.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -429,6 +429,8 @@ void TMainForm::CreateCommandsPage()
     connect(leName, &QLineEdit::textChanged, this,
             [field](const QString &text) { field(TSetFieldCommand::fName, text); });
     connect(mComment, &QPlainTextEdit::textChanged, this, [this, field] {
+        if (m_filling)
+            return;
         QString text = mComment->toPlainText();
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         field(TSetFieldCommand::fComment, text);
