@@ -78,6 +78,7 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     ObjectInspector->delegate().setPrompt(prompt);
     PropertyHelp = new TPropertyHelp(RightPanel);
     PropertyHelp->setObjectName(QStringLiteral("PropertyHelp"));
+    PropertyHelp->setAccessibleName(QStringLiteral("Описание свойства"));
     PropertyHelp->setFixedHeight(kHelpHeight);
     auto *right = new QVBoxLayout(RightPanel);
     right->setContentsMargins(0, 0, 0, 0);
