@@ -4,7 +4,8 @@
 set -euo pipefail
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest libgtest-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils)
+          fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils
+          qt6-translations-l10n appstream shared-mime-info)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
