@@ -208,6 +208,13 @@ QList<TPicButton *> TLayoutEditor::PicButtons() const
     return buttons;
 }
 
+void TLayoutEditor::SelectFirstNode()
+{
+    if (QStandardItem *first = m_tree.model()->item(0))
+        m_tree.Select(first);
+    m_inspector.RefreshValues();
+}
+
 void TLayoutEditor::SetInspected(QObject *object)
 {
     m_inspected = object;

@@ -67,6 +67,10 @@ public:
     // Puts a detached button back at a position among the buttons.
     void AttachPicButton(TPicButton *button, qsizetype index);
 
+    // After a project or design has been loaded: selects the first node
+    // ("Окно") and re-reads the grid, so that the inspector shows the window.
+    void SelectFirstNode();
+
     // The object shown in the property inspector, or null.
     QObject *Inspected() const { return m_inspected; }
     void SetInspected(QObject *object);

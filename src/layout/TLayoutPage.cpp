@@ -78,6 +78,7 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     ObjectInspector->delegate().setPrompt(prompt);
     PropertyHelp = new TPropertyHelp(RightPanel);
     PropertyHelp->setObjectName(QStringLiteral("PropertyHelp"));
+    PropertyHelp->setAccessibleName(QStringLiteral("Описание свойства"));
     PropertyHelp->setFixedHeight(kHelpHeight);
     auto *right = new QVBoxLayout(RightPanel);
     right->setContentsMargins(0, 0, 0, 0);
@@ -93,7 +94,11 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     SetSplitterPos(kLeftWidth);
 
     ObjectInspector->installEventFilter(this);
-    connect(Splitter, &QSplitter::splitterMoved, this, [this](int pos) { emit SplitterMoved(pos); });
+    Splitter->installEventFilter(this);
+    connect(Splitter, &QSplitter::splitterMoved, this, [this](int pos) {
+        m_splitterPos = pos;
+        emit SplitterMoved(pos);
+    });
     connect(&editor, &TLayoutEditor::ExpandNode, ObjectTree,
             [this](QStandardItem *node) { ObjectTree->expand(node->index()); });
     if (actions.deleteButton) {
@@ -129,21 +134,30 @@ void TLayoutPage::RightPanelResize()
 
 int TLayoutPage::SplitterPos() const
 {
-    return Splitter->sizes().value(0);
+    return m_splitterPos;
 }
 
 void TLayoutPage::SetSplitterPos(int pos)
 {
-    const QList<int> sizes = Splitter->sizes();
-    int total = 0;
-    for (int size : sizes)
-        total += size;
-    Splitter->setSizes({pos, qMax(total - pos, 1)});
+    m_splitterPos = qMax(pos, kLeftMinWidth);
+    applySplitterPos();
+}
+
+void TLayoutPage::applySplitterPos()
+{
+    // The left panel keeps its width; the right one takes the rest.
+    const int rest = Splitter->width() - Splitter->handleWidth() - m_splitterPos;
+    if (Splitter->width() > 0)
+        Splitter->setSizes({m_splitterPos, qMax(rest, 0)});
 }
 
 bool TLayoutPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ObjectInspector && event->type() == QEvent::Resize)
-        RightPanelResize();
+    if (event->type() == QEvent::Resize) {
+        if (watched == ObjectInspector)
+            RightPanelResize();
+        else if (watched == Splitter)
+            applySplitterPos();
+    }
     return QObject::eventFilter(watched, event);
 }

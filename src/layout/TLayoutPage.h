@@ -63,6 +63,8 @@ protected:
 
 private:
     void ShowHelp();
+    void applySplitterPos();
 
     TLayoutEditor &m_editor;
+    int m_splitterPos = kLeftWidth;
 };

@@ -10,14 +10,14 @@ TPicButtonCommand::TPicButtonCommand(TLayoutEditor &editor, Kind kind, const QSt
 
 TPicButtonCommand *TPicButtonCommand::Add(TLayoutEditor &editor, const QString &caption)
 {
-    auto *command = new TPicButtonCommand(editor, Kind::Add, QStringLiteral("Добавить кнопку"));
+    auto *command = new TPicButtonCommand(editor, Kind::Add, QStringLiteral("добавление кнопки"));
     command->m_caption = caption;
     return command;
 }
 
 TPicButtonCommand *TPicButtonCommand::Delete(TLayoutEditor &editor, TPicButton *button)
 {
-    auto *command = new TPicButtonCommand(editor, Kind::Delete, QStringLiteral("Удалить кнопку"));
+    auto *command = new TPicButtonCommand(editor, Kind::Delete, QStringLiteral("удаление кнопки"));
     command->m_button = button;
     return command;
 }

@@ -101,6 +101,10 @@ TEST_F(LayoutEditor, HeadingsAreRefusedAndSelectionFollowsTheTree)
     EXPECT_EQ(form.SelectedControl(), button(0)->Image());
     EXPECT_EQ(enabled, 1);
     EXPECT_TRUE(editor.CanDeleteButton());
+
+    editor.SelectFirstNode();   // as after loading a design
+    EXPECT_EQ(editor.Inspected(), &form);
+    EXPECT_EQ(enabled, 0);
 }
 
 TEST_F(LayoutEditor, AddingAndDeletingButtonsAsksAndUndoes)
