@@ -605,7 +605,7 @@ void TMainForm::CreateOptionsPage()
         changed.SetAbout(BoxText(mAbout));
         auto *command = new TOptionsCommand(m_project.Options(), changed);
         m_filling = true;   // the options' own change signal must not refill the box midway
-        m_project.UndoStack().push(command);
+        m_project.Push(command);
         m_filling = false;
     });
 }
@@ -634,7 +634,7 @@ void TMainForm::OptionsFromControls()
     // The about text comes from its own box only when that box is edited.
     auto *command = new TOptionsCommand(m_project.Options(), o);
     m_filling = true;   // the options' own change signal must not refill the page midway
-    m_project.UndoStack().push(command);
+    m_project.Push(command);
     m_filling = false;
 }
 
@@ -854,7 +854,7 @@ void TMainForm::ADiscFolderExecute()
     if (changed.SameAs(m_project.Options()))
         m_project.Changed(TCommandTree::tcData);   // the same folder again still counts as an edit
     else
-        m_project.UndoStack().push(new TOptionsCommand(m_project.Options(), changed));
+        m_project.Push(new TOptionsCommand(m_project.Options(), changed));
 }
 
 void TMainForm::APreviewExecute()
@@ -870,9 +870,11 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
         ShowError(kSaveFailed, fileName, e.message());
         return false;
     }
-    if (parts == TProject::WholeProject())
+    // A design file leaves the project's own file as unsaved as it was.
+    if (parts == TProject::WholeProject()) {
         AddRecentFile(fileName);
-    m_project.SetModified(false);   // the state saved: undo and redo find it again
+        m_project.SetModified(false);   // the state saved: undo and redo find it again
+    }
     UpdateTitle();
     return true;
 }

@@ -3,8 +3,10 @@
 #include "app/TAboutForm.h"
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
+#include "app/TLayoutPageLink.h"
 #include "app/TMainForm.h"
 #include "app/TShellHooks.h"
+#include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
 #include "project/TAddFolderForm.h"
@@ -48,6 +50,7 @@ int main(int argc, char **argv)
     TMainForm mainForm(TMainForm::DefaultSettingsPath());
     TPreviewForm preview;
     linkDesignWindow(mainForm, preview);
+    linkDesignFile(mainForm, preview, *linkLayoutPage(mainForm, preview));
     TAboutForm about(&mainForm);
     // The folder import's dialogs live until the program ends, keeping their choices.
     TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);

@@ -220,18 +220,40 @@ QWidget *TPreviewForm::FrontBox() const
     return m_frontBox;
 }
 
-void TPreviewForm::placePictureControl(TImageEx *control)
+void TPreviewForm::placePictureControl(TImageEx *control, qsizetype index)
 {
     if (!control)
         return;
+    const QList<TImageEx *> placed = pictureControls();
     control->setParent(this);
     control->show();
-    control->raise();
-    m_frontBox->raise();
     m_pictureControls.removeAll(nullptr);
-    m_pictureControls << control;
+    m_pictureControls.removeAll(control);
+    if (index >= 0 && index < placed.size()) {
+        control->stackUnder(placed.at(index));
+        m_pictureControls.insert(m_pictureControls.indexOf(placed.at(index)), control);
+    } else {
+        control->raise();
+        m_frontBox->raise();
+        m_pictureControls << control;
+    }
+    disconnect(control, &TSurface::painted, this, nullptr);
     connect(control, &TSurface::painted, this, [this, control] { markShapeDirty(control->geometry()); });
     markShapeDirty(control->geometry());
+}
+
+void TPreviewForm::removePictureControl(TImageEx *control)
+{
+    if (!control || control->parent() != this)
+        return;
+    if (m_selected == control)
+        SetSelection(nullptr);
+    markShapeDirty(control->geometry());
+    control->hide();
+    disconnect(control, &TSurface::painted, this, nullptr);
+    control->setParent(nullptr);
+    m_pictureControls.removeAll(control);
+    update();
 }
 
 QList<TImageEx *> TPreviewForm::pictureControls() const
@@ -308,13 +330,16 @@ void TPreviewForm::SetSelection(QObject *object)
     m_selected = control;
     update();
     m_frontBox->update();
+    markShapeDirty(QRect());   // the frame's part of the shape moves with it
 }
 
 void TPreviewForm::setShowSelection(bool value)
 {
     m_showSelection = value;
-    if (m_selected)
+    if (m_selected) {
         m_frontBox->update();
+        markShapeDirty(QRect());
+    }
 }
 
 void TPreviewForm::setDoubleBuffered(bool value)
@@ -578,6 +603,17 @@ void TPreviewForm::markShapeDirty(const QRect &area)
     });
 }
 
+QRegion TPreviewForm::selectionFrameRegion() const
+{
+    if (!m_selected || m_selected == this || !m_showSelection)
+        return {};
+    const QRect bounds = m_selected->geometry();
+    if (bounds.width() <= 0 || bounds.height() <= 0)
+        return {};
+    // The frame is the one-pixel outline just inside the control's bounds.
+    return (QRegion(bounds) - QRegion(bounds.adjusted(1, 1, -1, -1))) & QRegion(rect());
+}
+
 void TPreviewForm::updateShape()
 {
     if (!m_transparentColor)
@@ -592,8 +628,10 @@ void TPreviewForm::updateShape()
         m_shape = (m_shape - area) | shapeRegion(area);
     }
     m_computingShape = false;
+    // The selection frame lies on top of everything: the colour key never cuts it away.
+    const QRegion shown = m_shape | selectionFrameRegion();
     // An empty mask would show the whole window: keep a region that shows nothing.
-    const QRegion solid = m_shape.isEmpty() ? QRegion(-1, -1, 1, 1) : m_shape;
+    const QRegion solid = shown.isEmpty() ? QRegion(-1, -1, 1, 1) : shown;
     if (mask() != solid)
         setMask(solid);
 }

@@ -75,8 +75,12 @@ public:
     QWidget *FrontBox() const;
 
     // Places a stand-alone button's picture control above every other object
-    // and below FrontBox. The control stays owned by its button.
-    void placePictureControl(TImageEx *control);
+    // and below FrontBox, or, given an index into pictureControls, just below
+    // the control there. The control stays owned by its button.
+    void placePictureControl(TImageEx *control, qsizetype index = -1);
+    // Takes a picture control out of the window (hidden, without a parent);
+    // clears the selection when it held the control.
+    void removePictureControl(TImageEx *control);
     // The stand-alone buttons' picture controls in the order they were placed.
     QList<TImageEx *> pictureControls() const;
 
@@ -219,6 +223,8 @@ private:
     void scheduleShapeUpdate();
     void markShapeDirty(const QRect &area);
     void updateShape();
+    // The pixels of the selection frame, which the shape always keeps.
+    QRegion selectionFrameRegion() const;
 
     class FixedOrder;
 

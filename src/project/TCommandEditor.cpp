@@ -11,7 +11,7 @@ const char *const kGroupQuestionText = "Поместить всё содержи
 TBaseItem *TCommandEditor::Add(TItemKind kind)
 {
     auto *command = new TAddItemCommand(m_project.Tree(), ItemKindCaption(kind), kind);
-    m_project.UndoStack().push(command);
+    m_project.Push(command);
     return m_project.Tree().CurrentItem();
 }
 
@@ -38,17 +38,14 @@ void TCommandEditor::DeleteCurrent()
             return;
         }
     }
-    m_project.UndoStack().push(new TDeleteItemCommand(tree, item, contents));
+    m_project.Push(new TDeleteItemCommand(tree, item, contents));
 }
 
 bool TCommandEditor::Drop(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)
 {
     if (!dragged || !target)
         return false;
-    const TBaseItem *parent = dragged->Parent();
-    const int row = dragged->Row();
-    m_project.UndoStack().push(new TMoveItemCommand(m_project.Tree(), dragged, target, ctrl, shift));
-    return dragged->Parent() != parent || dragged->Row() != row;
+    return m_project.Push(new TMoveItemCommand(m_project.Tree(), dragged, target, ctrl, shift));
 }
 
 void TCommandEditor::SetField(TSetFieldCommand::TField field, const QVariant &value)
@@ -56,5 +53,5 @@ void TCommandEditor::SetField(TSetFieldCommand::TField field, const QVariant &va
     TBaseItem *item = m_project.Tree().CurrentItem();
     if (!item)
         return;
-    m_project.UndoStack().push(new TSetFieldCommand(m_project.Tree(), item, field, value));
+    m_project.Push(new TSetFieldCommand(m_project.Tree(), item, field, value));
 }

@@ -371,14 +371,13 @@ bool TCommandTree::MoveTo(TBaseItem *item, TBaseItem *newParent, int row)
     return MoveItem(item, newParent, row);
 }
 
-bool TCommandTree::DropOnto(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)
+bool TCommandTree::DropPlace(const TBaseItem *dragged, const TBaseItem *target, bool ctrl, bool shift,
+                             TBaseItem *&newParent, int &row) const
 {
-    if (!dragged || !target || dragged == target)
+    if (!dragged || !target || dragged == target || !dragged->m_parent || !target->m_parent)
         return false;
-    TBaseItem *newParent;
-    int row;
     if (target->IsGroup() && !ctrl) {
-        newParent = target;
+        newParent = const_cast<TBaseItem *>(target);
         row = shift ? 0 : target->ChildCount();
     } else {
         newParent = target->Parent();
@@ -386,13 +385,26 @@ bool TCommandTree::DropOnto(TBaseItem *dragged, TBaseItem *target, bool ctrl, bo
     }
     if (dragged->Contains(ParentOrRoot(newParent)))
         return false;   // a group cannot go into itself or its descendants
-    const TBaseItem *oldParent = dragged->m_parent;
-    const int oldRow = dragged->m_row;
-    if (!MoveItem(dragged, newParent, row))
+    // Directly before or after itself in its own place: it would stay.
+    return !(dragged->m_parent == ParentOrRoot(newParent) && (row == dragged->m_row || row == dragged->m_row + 1));
+}
+
+bool TCommandTree::DropWouldMove(const TBaseItem *dragged, const TBaseItem *target, bool ctrl, bool shift) const
+{
+    TBaseItem *newParent = nullptr;
+    int row = 0;
+    return DropPlace(dragged, target, ctrl, shift, newParent, row);
+}
+
+bool TCommandTree::DropOnto(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)
+{
+    TBaseItem *newParent = nullptr;
+    int row = 0;
+    if (!DropPlace(dragged, target, ctrl, shift, newParent, row) || !MoveItem(dragged, newParent, row))
         return false;
     if (!dragged->IsGroup())
         m_currentGroup = dragged->Parent();
-    return dragged->m_parent != oldParent || dragged->m_row != oldRow;
+    return true;
 }
 
 // ---------------------------------------------------------------------------

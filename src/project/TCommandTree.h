@@ -110,6 +110,8 @@ public:
     // with shift) unless ctrl is held, otherwise after target (before it with
     // shift). Returns false when nothing moved.
     bool DropOnto(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift);
+    // Whether that drop would move the dragged entry at all.
+    bool DropWouldMove(const TBaseItem *dragged, const TBaseItem *target, bool ctrl, bool shift) const;
 
     // --- selection ----------------------------------------------------------
     TBaseItem *CurrentItem() const { return m_currentItem; }
@@ -174,6 +176,10 @@ signals:
 
 private:
     TBaseItem *ParentOrRoot(TBaseItem *parent) const { return parent ? parent : m_root; }
+    // Where a drop puts the dragged entry (row counted before it leaves its
+    // place); false when it would not move.
+    bool DropPlace(const TBaseItem *dragged, const TBaseItem *target, bool ctrl, bool shift, TBaseItem *&newParent,
+                   int &row) const;
     QModelIndex IndexOfParent(TBaseItem *parentOrRoot) const;
     void Insert(TBaseItem *item, TBaseItem *parentOrRoot, int row);
     void Unlink(TBaseItem *item);

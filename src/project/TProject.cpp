@@ -15,6 +15,16 @@ void TProject::SetModified(bool modified)
     SetModifiedFlag(modified);
 }
 
+bool TProject::Push(QUndoCommand *command)
+{
+    if (command->isObsolete()) {
+        delete command;
+        return false;
+    }
+    m_undoStack.push(command);
+    return true;
+}
+
 void TProject::FollowStack()
 {
     // A push, an undo or a redo: modified unless it arrived at the state last

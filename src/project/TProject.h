@@ -10,6 +10,7 @@
 #include <memory>
 
 class TXDocument;
+class TXNode;
 
 // The open menu project: the command tree, the project options, the link to
 // the design window, the undo stack and the modified flag.
@@ -25,8 +26,10 @@ class TXDocument;
 //     selection (RestoreSelection brings the touched entry into view); other
 //     views refresh themselves from the object's own change signals;
 //   - ask any question before the command is made, never inside it; a command
-//     that finds nothing to do calls setObsolete(true) in its first redo();
-//   - push it: UndoStack().push(command). Nothing else is needed for the
+//     that already knows it changes nothing calls setObsolete(true) in its
+//     constructor (else in its first redo());
+//   - push it: Push(command), which drops an obsolete one unpushed, since a
+//     push throws away the steps left to redo. Nothing else is needed for the
 //     modified flag: it follows the stack (set by any push, undo or redo that
 //     leaves the state last saved or opened; cleared by one that returns to it).
 // Changed() is only for the few actions that change nothing but still mark
@@ -60,6 +63,10 @@ public:
     TDesignParts &DesignParts() { return *m_designParts; }
     // Every change of the project is a command pushed here (see above).
     QUndoStack &UndoStack() { return m_undoStack; }
+    // Pushes a step; one already known to change nothing (obsolete) is freed
+    // instead, since pushing it would throw away the steps left to redo.
+    // Returns whether it was pushed.
+    bool Push(QUndoCommand *command);
     // The most steps the stack keeps; older ones are dropped.
     static constexpr int kUndoLimit = 200;
 
@@ -96,8 +103,10 @@ public:
     // Throws BrenwickError for bad content; returns nullptr when the file
     // cannot be opened (LastOpenError says why).
     TLoadedPtr ReadProject(const QString &fileName, TParts parts);
-    // Replaces the chosen parts of the project by what was read, selects the
-    // first command and clears the modified flag. Cannot fail.
+    // Replaces the chosen parts of the project by what was read and selects the
+    // first command. Cannot fail. A whole project clears the modified flag; a
+    // load without the commands (a design file) is one step on the undo stack
+    // and sets the flag, the project keeping its file name.
     void ApplyProject(TLoadedPtr loaded);
     // ReadProject and ApplyProject in one; throws as ReadProject does, also
     // when the file cannot be opened.
@@ -112,7 +121,14 @@ signals:
     void CurrentChanged(TBaseItem *item);
 
 private:
+    class TLoadPartsCommand;
     void OnCurrentChanged(TBaseItem *item);
+    // The elements of the chosen parts under the document element.
+    void WriteParts(TXNode &root, TParts parts);
+    // Checks and collects the chosen parts of a document read completely.
+    TLoadedPtr ReadParts(std::unique_ptr<TXDocument> document, TParts parts);
+    // Sets the options, the design and the buttons of a load without commands.
+    void ApplyParts(const TLoaded &loaded);
     void Refresh(TCommandTree::TChanges what);
     void FollowStack();
     void SetModifiedFlag(bool modified);

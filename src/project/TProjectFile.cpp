@@ -107,6 +107,7 @@ struct TProject::TLoaded
     TProjectOptions options;
     TDesignParts::Apply design;
     TDesignParts::Apply buttons;
+    TLoadedPtr before;   // a load without commands: the parts as they were
 };
 
 void TProject::TLoadedDeleter::operator()(TLoaded *loaded) const
@@ -148,23 +149,8 @@ int TProject::MaxCommandDepth()
     return TXNode::kMaxNestingDepth - kLevelsAboveCommands;
 }
 
-void TProject::SaveProject(const QString &fileName, TParts parts)
+void TProject::WriteParts(TXNode &root, TParts parts)
 {
-    if (parts.testFlag(ppCommands)) {
-        // The reader has a nesting limit; a file it would refuse is not written.
-        int deepest = 0;
-        m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
-        if (deepest > MaxCommandDepth())
-            throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
-    }
-    TXDocument &doc = *m_document;
-    const QString previous = doc.FileName();
-    doc.SetRootName(QString::fromLatin1(kRootName));
-    doc.SetHeader(QString::fromLatin1(kProlog));
-    doc.SetFileName(fileName);
-    doc.Clear();
-    TXNode &root = *doc.Root();
-
     TXNode *creator = root.AddChild(L("creator"));
     creator->SetAttr(L("name"), L(kCreatorName));
     creator->SetAttr(L("version"), L(kCreatorVersion));
@@ -190,8 +176,25 @@ void TProject::SaveProject(const QString &fileName, TParts parts)
     }
     if (parts.testFlag(ppButtons))
         m_designParts->WriteButtons(root);
+}
 
+void TProject::SaveProject(const QString &fileName, TParts parts)
+{
+    if (parts.testFlag(ppCommands)) {
+        // The reader has a nesting limit; a file it would refuse is not written.
+        int deepest = 0;
+        m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
+        if (deepest > MaxCommandDepth())
+            throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
+    }
+    TXDocument &doc = *m_document;
+    const QString previous = doc.FileName();
+    doc.SetRootName(QString::fromLatin1(kRootName));
+    doc.SetHeader(QString::fromLatin1(kProlog));
+    doc.SetFileName(fileName);
+    doc.Clear();
     try {
+        WriteParts(*doc.Root(), parts);
         doc.SaveToFile(fileName);
     } catch (...) {
         // A failed save leaves the project where it was.
@@ -207,17 +210,30 @@ void TProject::SaveProject(const QString &fileName, TParts parts)
 
 TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts)
 {
-    TLoadedPtr loaded(new TLoaded);
-    loaded->parts = parts;
-    loaded->fileName = fileName;
-    loaded->document = std::make_unique<TXDocument>();
-    TXDocument &doc = *loaded->document;
-    if (!doc.LoadFromFile(fileName)) {
-        m_lastOpenError = doc.LastError();
+    auto document = std::make_unique<TXDocument>();
+    if (!document->LoadFromFile(fileName)) {
+        m_lastOpenError = document->LastError();
         return nullptr;
     }
     m_lastOpenError.clear();
-    TXNode &root = *doc.Root();
+    TLoadedPtr loaded = ReadParts(std::move(document), parts);
+    loaded->fileName = fileName;
+    if (!parts.testFlag(ppCommands)) {
+        // What undoing the load puts back, taken the way a save and a load
+        // would take it, before anything changes.
+        auto snapshot = std::make_unique<TXDocument>();
+        WriteParts(*snapshot->Root(), parts);
+        loaded->before = ReadParts(std::move(snapshot), parts);
+    }
+    return loaded;
+}
+
+TProject::TLoadedPtr TProject::ReadParts(std::unique_ptr<TXDocument> document, TParts parts)
+{
+    TLoadedPtr loaded(new TLoaded);
+    loaded->parts = parts;
+    loaded->document = std::move(document);
+    TXNode &root = *loaded->document->Root();
 
     if (parts.testFlag(ppCommands)) {
         CheckEntries(*root.Child(L("root")));
@@ -242,11 +258,59 @@ TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts
     return loaded;
 }
 
+// A load of options, design and buttons into the open project (a design
+// file): one step of the undo stack. Undo puts back what the project held,
+// kept in the same checked form as a load.
+class TProject::TLoadPartsCommand : public QUndoCommand
+{
+public:
+    TLoadPartsCommand(TProject &project, TLoadedPtr after, TLoadedPtr before)
+        : QUndoCommand(QStringLiteral("загрузка оформления")), m_project(project), m_after(std::move(after)),
+          m_before(std::move(before))
+    {
+    }
+    void redo() override { m_project.ApplyParts(*m_after); }
+    void undo() override { m_project.ApplyParts(*m_before); }
+
+private:
+    TProject &m_project;
+    TLoadedPtr m_after;
+    TLoadedPtr m_before;
+};
+
+void TProject::ApplyParts(const TLoaded &loaded)
+{
+    m_tree.BeginUpdate();
+    if (loaded.parts.testFlag(ppOptionsAndDesign)) {
+        m_options.Assign(loaded.options);
+        if (loaded.design)
+            loaded.design();
+    }
+    if (loaded.parts.testFlag(ppButtons)) {
+        if (loaded.buttons)
+            loaded.buttons();
+        else
+            m_designParts->ClearButtons();
+    }
+    m_tree.EndUpdate();
+    RefreshDesign();
+}
+
 void TProject::ApplyProject(TLoadedPtr loaded)
 {
     if (!loaded)
         return;
     const TParts parts = loaded->parts;
+    if (!parts.testFlag(ppCommands)) {
+        // The project keeps its commands and its file: the file now differs
+        // from the project, and the load can be undone.
+        TLoadedPtr before = std::move(loaded->before);
+        m_undoStack.push(new TLoadPartsCommand(*this, std::move(loaded), std::move(before)));
+        if (TBaseItem *first = m_tree.FirstItem())
+            m_tree.Select(first);
+        RefreshDesign();
+        return;
+    }
     m_tree.BeginUpdate();
     if (parts.testFlag(ppCommands))
         m_tree.BeginRebuild();

@@ -88,6 +88,7 @@ void TAddItemCommand::Undo()
 TDeleteItemCommand::TDeleteItemCommand(TCommandTree &tree, TBaseItem *item, TCommandTree::TGroupContents contents)
     : TTreeCommand(tree, Quoted("удаление", item ? item->Name() : QString())), m_item(item), m_contents(contents)
 {
+    setObsolete(!item);
 }
 
 void TDeleteItemCommand::Do()
@@ -124,6 +125,7 @@ TMoveItemCommand::TMoveItemCommand(TCommandTree &tree, TBaseItem *dragged, TBase
     : TTreeCommand(tree, Quoted("перемещение", dragged ? dragged->Name() : QString())),
       m_item(dragged), m_target(target), m_ctrl(ctrl), m_shift(shift)
 {
+    setObsolete(!tree.DropWouldMove(dragged, target, ctrl, shift));
 }
 
 void TMoveItemCommand::Do()
@@ -180,6 +182,7 @@ TSetFieldCommand::TSetFieldCommand(TCommandTree &tree, TBaseItem *item, TField f
     : TTreeCommand(tree, FieldStepText(item, field, value)), m_item(item), m_field(field), m_value(value),
       m_selection(tree.SelectionSerial())
 {
+    setObsolete(!m_item || Get() == m_value);
 }
 
 QVariant TSetFieldCommand::Get() const

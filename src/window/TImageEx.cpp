@@ -119,7 +119,10 @@ void TImageEx::PictureChanged()
         // comes back here once, finding nothing more to do.
         if (m_picture->kind() != TPicture::gkIcon)
             m_picture->setTransparent(m_transparent);
-        m_opaque = !m_picture->transparent() && m_stretch && !m_proportional;
+        // Only a picture that covers every pixel of the control with solid
+        // colour lets the window beneath skip its paint.
+        m_opaque = !m_picture->isEmpty() && !m_picture->transparent() && !m_picture->image().hasAlphaChannel()
+                   && m_stretch && !m_proportional;
     } else {
         m_opaque = false;
     }

@@ -1,6 +1,7 @@
 #include "../project/command_tree_dump.h"
 #include "../project/import_fixture.h"
 #include "app/cli/Cli.h"
+#include "app/cli/CliEditor.h"
 #include "project/TProject.h"
 
 #include <QBuffer>
@@ -98,7 +99,8 @@ TEST(ImportCommand, IntoAddsAtTheEndOfTheTopLevelAndLeavesTheSourceAlone)
     const QString in = fx.path(QStringLiteral("in.xml"));
     const QString out = fx.path(QStringLiteral("out.xml"));
     {
-        TProject project;
+        cli::Editor editor;   // a project as the editor writes it, design included
+        TProject &project = editor.project;
         TBaseItem *games = project.Tree().AddItem(QStringLiteral("Игры"), ikGroup, TCommandTree::TPlace::ByChoice());
         project.Tree().AddItem(QStringLiteral("Игра"), ikProgram, TCommandTree::TPlace::LastChildOf(games));
         project.SaveProject(in, TProject::WholeProject());

@@ -554,3 +554,20 @@ TEST(FormLayout, HitTestAgainstTheSelection)
     EXPECT_EQ(form.HitTest(205, 233), dpBottom | dpRight);
     EXPECT_EQ(form.HitTest(212, 100), TDragParts());
 }
+
+TEST_F(Form, ColourKeyNeverCutsTheSelectionFrame)
+{
+    form.setColorGradient(false);
+    form.setTransparentColorValue(form.ColorTop());
+    form.setTransparentColor(true);
+    form.Heading()->setVisible(false);
+    form.SetSelection(form.Heading());
+    QCoreApplication::processEvents();
+    const QRect bounds = form.Heading()->Control()->geometry();
+    EXPECT_TRUE(form.mask().contains(bounds.topLeft()));
+    EXPECT_TRUE(form.mask().contains(bounds.bottomRight()));
+    EXPECT_FALSE(form.mask().contains(bounds.center()));
+    form.SetSelection(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.mask().contains(bounds.topLeft()));
+}

@@ -1,4 +1,5 @@
 #include "app/cli/Cli.h"
+#include "app/cli/CliEditor.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"
 
@@ -23,7 +24,8 @@ TEST(RenderCommand, ProjectAndItsCommandsChooseTheMenuShown)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Velmora.XML"));
     {
-        TProject project;
+        cli::Editor editor;   // a project as the editor writes it, design included
+        TProject &project = editor.project;
         TCommandTree &tree = project.Tree();
         TBaseItem *group = tree.AddItem(QStringLiteral("Игры"), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
         tree.AddItem(QStringLiteral("Шахматы"), ikProgram, TCommandTree::TPlace::LastChildOf(group), false);

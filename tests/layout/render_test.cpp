@@ -1,4 +1,5 @@
 #include "app/cli/Cli.h"
+#include "app/cli/CliEditor.h"
 #include "layout/TPreviewForm.h"
 
 #include <QBuffer>
@@ -24,8 +25,10 @@ TEST(RenderCommand, NewProjectIsWhatTheWindowPaints)
     ASSERT_EQ(render({QStringLiteral("-o"), png}).status, 0);
     const QImage written(png);
     ASSERT_FALSE(written.isNull());
-    TPreviewForm form;
-    const QImage expected = form.renderClient(false);
+    // The new project as the editor starts it: its default buttons included.
+    cli::Editor editor;
+    editor.form.fillMenu();
+    const QImage expected = editor.form.renderClient(false);
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected);
     // The placeholders: the second one drawn in the selected colour (red).
     bool red = false;

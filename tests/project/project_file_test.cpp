@@ -1,5 +1,10 @@
 #include "app/TMainForm.h"
 #include "app/cli/Cli.h"
+#include "app/TDesignFileLink.h"
+#include "app/TDesignWindowLink.h"
+#include "app/TLayoutPageLink.h"
+#include "layout/TLayoutEditor.h"
+#include "layout/TPreviewForm.h"
 #include "kit/BrenwickError.h"
 #include "project/TTreeCommands.h"
 #include "xml/TXNode.h"
@@ -311,7 +316,8 @@ TEST_F(ProjectFileFixture, ADesignFileCarriesOptionsButNoCommands)
     EXPECT_EQ(other.Project().Options().About(), QStringLiteral("design about"));
     EXPECT_TRUE(other.cbExitQuestion->isChecked());
     EXPECT_EQ(other.Tree().Count(), 1);
-    EXPECT_FALSE(other.Project().Modified());
+    // The project now differs from its own file.
+    EXPECT_TRUE(other.Project().Modified());
     EXPECT_EQ(other.Project().FileName(), QString());
     EXPECT_TRUE(other.RecentFiles().IsEmpty());
 }
@@ -375,6 +381,10 @@ TEST_F(ProjectFileFixture, CliTreePrintsEntriesDepthFirst)
 
 TEST_F(ProjectFileFixture, CliResaveWritesWhatSaveAsWrites)
 {
+    // The whole editor: the command line carries the design too.
+    TPreviewForm preview;
+    linkDesignWindow(*form, preview);
+    linkDesignFile(*form, preview, *linkLayoutPage(*form, preview));
     Add(ikGroup, QStringLiteral("g"));
     Add(ikUrl, QStringLiteral("u"));
     ASSERT_TRUE(form->SaveProject(Path("in.xml"), TProject::WholeProject()));

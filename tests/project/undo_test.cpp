@@ -53,7 +53,7 @@ struct UndoFixture : ::testing::Test
         TProjectOptions changed;
         changed.Assign(project.Options());
         change(changed);
-        stack.push(new TOptionsCommand(project.Options(), changed));
+        project.Push(new TOptionsCommand(project.Options(), changed));
     }
 };
 
@@ -290,4 +290,27 @@ TEST_F(UndoFixture, TheStackKeepsTheLastTwoHundredSteps)
         stack.undo();
     EXPECT_EQ(project.Options().RootDir(), QStringLiteral("19"));
     EXPECT_TRUE(project.Modified());   // the saved state is no longer reachable
+}
+
+TEST_F(UndoFixture, AnEditThatChangesNothingKeepsTheStepsToRedo)
+{
+    TBaseItem *a = Add(ikProgram, QStringLiteral("a"));
+    TBaseItem *b = Add(ikUrl, QStringLiteral("b"));
+    editor.Add(ikComment);
+    stack.undo();
+    const int steps = stack.count();
+    tree.Select(b);
+    EXPECT_FALSE(editor.Drop(b, a, false, false));   // already right after a
+    EXPECT_FALSE(editor.Drop(b, a, true, false));
+    editor.SetField(TSetFieldCommand::fName, QStringLiteral("b"));
+    editor.SetField(TSetFieldCommand::fHidden, false);
+    SetOption([](TProjectOptions &) {});
+    EXPECT_EQ(stack.count(), steps);
+    ASSERT_TRUE(stack.canRedo());
+    stack.redo();
+    EXPECT_EQ(tree.Count(), 3);
+    // A drop that does move is still one step.
+    tree.Select(a);
+    EXPECT_TRUE(editor.Drop(a, b, false, false));
+    EXPECT_EQ(tree.TopLevel()[1], a);
 }

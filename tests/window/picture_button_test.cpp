@@ -176,6 +176,20 @@ TEST_F(ImageExTest, AfterPaintRunsAfterThePicture)
     EXPECT_EQ(out.pixel(1, 1), qRgb(1, 2, 3));
 }
 
+TEST_F(ImageExTest, OnlyASolidStretchedPictureIsOpaque)
+{
+    image.setStretch(true);
+    image.Picture()->setBitmap(QImage());   // a bitmap without pixels
+    EXPECT_FALSE(image.isOpaque());
+    setPicture(4, 4);
+    EXPECT_TRUE(image.isOpaque());
+    QImage withAlpha(4, 4, QImage::Format_ARGB32);
+    withAlpha.fill(qRgba(1, 2, 3, 128));
+    image.Picture()->setGraphic(withAlpha, TPicture::gkPng);
+    EXPECT_FALSE(image.isOpaque());
+    EXPECT_FALSE(image.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
 TEST(PictureSetTest, ForStateFallsBackToDefault)
 {
     TPictureSet set;

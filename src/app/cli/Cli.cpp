@@ -14,6 +14,7 @@ const CommandInfo kCommands[] = {
     {"tree", "print the command tree of a project", treeCommand},
     {"resave", "open a project and save it again as the editor does", resaveCommand},
     {"render", "draw the menu window of a project (or of a new one) as a PNG", renderCommand},
+    {"design", "extract a project's design file, or apply a design file to a project", designCommand},
     {"import", "turn a folder into menu commands, in a new project or added to one", importCommand},
 };
 

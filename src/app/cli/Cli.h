@@ -60,6 +60,7 @@ int treeCommand(const QStringList &args, Context &ctx);
 QString FormatCommandTree(const TCommandTree &tree);
 int resaveCommand(const QStringList &args, Context &ctx);
 int renderCommand(const QStringList &args, Context &ctx);
+int designCommand(const QStringList &args, Context &ctx);
 int importCommand(const QStringList &args, Context &ctx);
 
 } // namespace cli

@@ -3,7 +3,7 @@
 #include "kit/BrenwickError.h"
 #include "project/TCommandTreeTarget.h"
 #include "project/TFolderScan.h"
-#include "project/TProject.h"
+#include "app/cli/CliEditor.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -114,7 +114,8 @@ int importCommand(const QStringList &args, Context &ctx)
     if (options.dirName.isEmpty() || !QFileInfo(options.dirName).isDir())
         throw BrenwickError(QStringLiteral("folder not found: %1").arg(options.dirName));
 
-    TProject project;
+    Editor editor;
+    TProject &project = editor.project;
     if (parser.isSet(into))
         project.LoadProject(parser.value(into), TProject::WholeProject());
     TCommandTree &tree = project.Tree();

@@ -1,8 +1,7 @@
 #include "app/cli/Cli.h"
 
 #include "kit/BrenwickError.h"
-#include "layout/TPreviewForm.h"
-#include "project/TProject.h"
+#include "app/cli/CliEditor.h"
 
 #include <QCommandLineParser>
 #include <QSaveFile>
@@ -47,8 +46,9 @@ int renderCommand(const QStringList &args, Context &ctx)
     }
     // A new project, as the editor starts, or the file opened as Open does it
     // (which makes the first command current).
-    TPreviewForm form;
-    TProject project;
+    Editor editor;
+    TPreviewForm &form = editor.form;
+    TProject &project = editor.project;
     if (!positional.isEmpty()) {
         project.LoadProject(positional.first(), TProject::WholeProject());
         if (parser.isSet(itemOption)) {
@@ -58,13 +58,10 @@ int renderCommand(const QStringList &args, Context &ctx)
             project.Tree().Select(current);
         }
     }
-    form.setMenuSource(&project.Tree());
-    project.SetDesignView(&form);
     project.RefreshDesign();
     // The window is never shown here: fill its menu as a visible one would be.
     form.fillMenu();
     const QImage image = form.renderClient(false);
-    project.SetDesignView(nullptr);
 
     const QString outName = parser.value(outOption);
     QSaveFile file(outName);

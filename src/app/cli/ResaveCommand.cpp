@@ -1,6 +1,6 @@
 #include "app/cli/Cli.h"
 
-#include "project/TProject.h"
+#include "app/cli/CliEditor.h"
 
 #include <QCommandLineParser>
 
@@ -18,7 +18,8 @@ int resaveCommand(const QStringList &args, Context &ctx)
         return ExitOk;
     const QStringList positional = positionalArguments(parser, 2, 2, QStringLiteral("resave: expected IN and OUT"));
 
-    TProject project;
+    Editor editor;
+    TProject &project = editor.project;
     project.LoadProject(positional[0], TProject::WholeProject());
     project.SaveProject(positional[1], TProject::WholeProject());
     return ExitOk;

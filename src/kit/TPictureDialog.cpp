@@ -1,0 +1,159 @@
+#include "kit/TPictureDialog.h"
+
+#include "kit/BrenwickError.h"
+#include "kit/UserPrompt.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QImageWriter>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kCaption = "Картинка";
+const char *const kOpenFilter = "Картинки|*.bmp *.jpg *.jpeg *.png *.gif *.ico|Все файлы|*.*";
+const char *const kSaveFilter = "Точечные рисунки|*.bmp";
+constexpr int kViewSize = 256;
+
+QString U(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+TPictureDialog::TPictureDialog(const TPictureValue &value, UserPrompt *prompt, QWidget *parent)
+    : QDialog(parent), m_value(value), m_prompt(prompt), m_view(new QLabel), m_size(new QLabel)
+{
+    setObjectName(QStringLiteral("PictureDialog"));
+    setWindowTitle(U(kCaption));
+    m_view->setAlignment(Qt::AlignCenter);
+    m_view->setObjectName(QStringLiteral("PictureView"));
+    m_size->setObjectName(QStringLiteral("stSize"));
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(m_view);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumSize(kViewSize, kViewSize);
+
+    auto *tools = new QVBoxLayout;
+    auto addButton = [&](const char *text, const char *name, auto slot) {
+        auto *button = new QPushButton(U(text));
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(U(text));
+        connect(button, &QPushButton::clicked, this, slot);
+        tools->addWidget(button);
+    };
+    addButton("Загрузить...", "bLoad", [this] { loadClick(); });
+    addButton("Сохранить...", "bSave", [this] { saveClick(); });
+    addButton("Копировать", "bCopy", [this] { copy(); });
+    addButton("Вставить", "bPaste", [this] { paste(); });
+    addButton("Очистить", "bClear", [this] { clear(); });
+    tools->addStretch(1);
+    tools->addWidget(m_size);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *top = new QHBoxLayout;
+    top->addWidget(scroll, 1);
+    top->addLayout(tools);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    showPicture();
+}
+
+TPictureDialog::~TPictureDialog() = default;
+
+UserPrompt &TPictureDialog::prompt()
+{
+    if (!m_prompt) {
+        m_ownPrompt = std::make_unique<QtUserPrompt>(this);
+        m_prompt = m_ownPrompt.get();
+    }
+    return *m_prompt;
+}
+
+bool TPictureDialog::load(const QString &fileName)
+{
+    TPicture picture;
+    try {
+        picture.loadFromFile(fileName);
+    } catch (const BrenwickError &e) {
+        prompt().inform(U("Ошибка"), e.message(), UserPrompt::Icon::Error);
+        return false;
+    }
+    m_value = TPictureValue::of(picture);
+    showPicture();
+    return true;
+}
+
+bool TPictureDialog::save(const QString &fileName)
+{
+    TPicture picture;
+    m_value.applyTo(picture);
+    picture.makeBitmap();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || !picture.image().save(&file, "BMP") || !file.commit()) {
+        prompt().inform(U("Ошибка"), QStringLiteral("Cannot create file %1").arg(fileName), UserPrompt::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+void TPictureDialog::copy() const
+{
+    if (m_value.kind != TPicture::gkNone && !m_value.image.isNull())
+        QApplication::clipboard()->setImage(m_value.image);
+}
+
+bool TPictureDialog::paste()
+{
+    const QImage image = QApplication::clipboard()->image();
+    if (image.isNull())
+        return false;
+    m_value = TPictureValue{image, TPicture::gkBitmap, m_value.transparent};
+    showPicture();
+    return true;
+}
+
+void TPictureDialog::clear()
+{
+    m_value = TPictureValue{QImage(), TPicture::gkNone, m_value.transparent};
+    showPicture();
+}
+
+QString TPictureDialog::sizeText() const
+{
+    if (m_value.kind == TPicture::gkNone || m_value.image.isNull())
+        return U("Нет картинки");
+    return QStringLiteral("%1 x %2").arg(m_value.image.width()).arg(m_value.image.height());
+}
+
+void TPictureDialog::loadClick()
+{
+    const QString name = prompt().openFileName(U("Загрузить картинку"), QString(), U(kOpenFilter));
+    if (!name.isEmpty())
+        load(name);
+}
+
+void TPictureDialog::saveClick()
+{
+    if (m_value.kind == TPicture::gkNone)
+        return;
+    const QString name = prompt().saveFileName(U("Сохранить картинку"), QString(), U(kSaveFilter), QStringLiteral("bmp"));
+    if (!name.isEmpty())
+        save(name);
+}
+
+void TPictureDialog::showPicture()
+{
+    m_view->setPixmap(m_value.image.isNull() ? QPixmap() : QPixmap::fromImage(m_value.image));
+    m_size->setText(sizeText());
+}

@@ -1,0 +1,25 @@
+#include "kit/TPropertyHelp.h"
+
+TPropertyHelp::TPropertyHelp(QWidget *parent) : QLabel(parent)
+{
+    setWordWrap(true);
+    setTextFormat(Qt::RichText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+}
+
+void TPropertyHelp::showProperty(const QString &name, const QString &description)
+{
+    if (description.isEmpty()) {
+        m_name.clear();
+        m_description.clear();
+        clear();
+        setAccessibleDescription(QString());
+        return;
+    }
+    m_name = name;
+    m_description = description;
+    setText(QStringLiteral("<b>%1</b><br>%2").arg(name.toHtmlEscaped(), description.toHtmlEscaped()));
+    setAccessibleDescription(name + QLatin1Char('\n') + description);
+}

@@ -1,0 +1,35 @@
+#include "kit/TSetPropertyCommand.h"
+
+TSetPropertyCommand::TSetPropertyCommand(TPropertyLayer &layer, QObject *object, const QString &path,
+                                         const QVariant &oldValue, const QVariant &newValue, bool typed,
+                                         bool applied)
+    : QUndoCommand(QStringLiteral("изменение «%1»").arg(path)), m_layer(&layer), m_object(object), m_path(path),
+      m_old(oldValue), m_new(newValue), m_typed(typed), m_skipRedo(applied)
+{
+}
+
+void TSetPropertyCommand::redo()
+{
+    if (m_skipRedo) {
+        m_skipRedo = false;
+        return;
+    }
+    // An object that is gone (its button freed by a reset) takes nothing.
+    if (m_layer && m_object)
+        m_layer->setValue(m_object, m_path, m_new);
+}
+
+void TSetPropertyCommand::undo()
+{
+    if (m_layer && m_object)
+        m_layer->setValue(m_object, m_path, m_old);
+}
+
+bool TSetPropertyCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const TSetPropertyCommand *>(other);
+    if (!m_typed || !next->m_typed || next->m_object != m_object || next->m_path != m_path)
+        return false;
+    m_new = next->m_new;
+    return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "kit/TPropertyLayer.h"
+
+#include <QPointer>
+#include <QUndoCommand>
+#include <QVariant>
+
+// One change of one property of one object, addressed by path through the
+// property layer. Consecutive typed changes of the same row of the same object
+// merge into one step, so that undo takes back the whole typing at once.
+class TSetPropertyCommand : public QUndoCommand
+{
+public:
+    static constexpr int kId = 0x5e7;
+
+    // applied: the value has already been written (the first redo then only
+    // announces nothing and writes nothing).
+    TSetPropertyCommand(TPropertyLayer &layer, QObject *object, const QString &path, const QVariant &oldValue,
+                        const QVariant &newValue, bool typed, bool applied = false);
+
+    void redo() override;
+    void undo() override;
+    int id() const override { return kId; }
+    bool mergeWith(const QUndoCommand *other) override;
+
+    QObject *Object() const { return m_object; }
+    const QString &Path() const { return m_path; }
+
+private:
+    QPointer<TPropertyLayer> m_layer;
+    QPointer<QObject> m_object;
+    QString m_path;
+    QVariant m_old;
+    QVariant m_new;
+    bool m_typed;
+    bool m_skipRedo;
+};

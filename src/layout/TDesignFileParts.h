@@ -1,0 +1,27 @@
+#pragma once
+
+#include "project/TDesignParts.h"
+
+class TLayoutEditor;
+class TPreviewForm;
+
+// The design window's and the stand-alone buttons' part of the project file:
+// window, background, theme, toplabel, menubox and commentbox, then one button
+// element per stand-alone button.
+class TDesignFileParts : public TDesignParts
+{
+public:
+    // Both must outlive this object. The layout editor keeps the stand-alone
+    // buttons; without one none are written, and those read are dropped.
+    TDesignFileParts(TPreviewForm &form, TLayoutEditor *buttons);
+
+    void WriteDesign(TXNode &root) override;
+    void WriteButtons(TXNode &root) override;
+    Apply ReadDesign(TXNode &root) override;
+    Apply ReadButtons(TXNode &root) override;
+    void ClearButtons() override;
+
+private:
+    TPreviewForm &m_form;
+    TLayoutEditor *m_buttons;
+};

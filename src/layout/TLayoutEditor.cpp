@@ -1,0 +1,267 @@
+#include "layout/TLayoutEditor.h"
+
+#include "kit/TSetPropertyCommand.h"
+#include "kit/UserPrompt.h"
+#include "layout/TDesignValueTypes.h"
+#include "layout/TPicButtonCommand.h"
+#include "layout/TPreviewForm.h"
+#include "project/TProject.h"
+#include "window/TButtonBox.h"
+#include "window/TImageEx.h"
+#include "window/TPicButton.h"
+
+const char *const TLayoutEditor::kNewButtonCaption = "Кнопка";
+
+namespace {
+
+QString U(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The default, selected and pressed pictures of a default button.
+void setButtonPictures(TPicButton *button, const QString &name)
+{
+    const QString base = QStringLiteral(":/buttons/%1-%2.png");
+    button->Pictures()->Default()->setBitmap(QImage(base.arg(name, QStringLiteral("default"))));
+    button->Pictures()->Selected()->setBitmap(QImage(base.arg(name, QStringLiteral("selected"))));
+    button->Pictures()->Pressed()->setBitmap(QImage(base.arg(name, QStringLiteral("pressed"))));
+}
+
+} // namespace
+
+TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &prompt, QObject *parent)
+    : QObject(parent), m_form(form), m_project(project), m_prompt(prompt), m_config(&form),
+      m_inspector(m_layer, m_config)
+{
+    RegisterDesignValueTypes(m_inspector);
+    m_inspector.SetCommitHandler([this](QObject *object, const QString &path, const QVariant &value, bool typed,
+                                        QString *error) { return SetProperty(object, path, value, typed, error); });
+    m_inspector.SetErrorHandler([this](const QString &message) {
+        m_prompt.inform(U("Ошибка"), message, UserPrompt::Icon::Error);
+    });
+    connect(this, &TLayoutEditor::InspectedChanged, &m_inspector, &TPropertyGridModel::SetInspected);
+    m_form.setOnRefreshInspector([this] { m_inspector.RefreshValues(); });
+    connect(&m_tree, &TObjectTree::Changed, this, &TLayoutEditor::ObjectTreeChange);
+    m_form.setDesignObjects(&m_tree);
+    // The design window outlives nothing it does not own: it forgets the tree first.
+    connect(&m_form, &QObject::destroyed, this, [this] { m_formGone = true; });
+}
+
+TLayoutEditor::~TLayoutEditor()
+{
+    if (!m_formGone) {
+        m_form.setOnRefreshInspector({});
+        m_form.setDesignObjects(nullptr);
+        m_form.SetSelection(nullptr);
+    }
+    for (TPicButton *button : PicButtons()) {
+        delete button->Image();
+        delete button;
+    }
+}
+
+void TLayoutEditor::FormShow()
+{
+    if (!m_tree.IsEmpty())
+        return;
+    SetInspected(&m_form);
+    BuildTree();
+    CreateDefaultButtons();
+    emit ExpandNode(m_buttonsNode);
+    m_form.RefreshMenu();
+}
+
+void TLayoutEditor::BuildTree()
+{
+    m_tree.AddNode(nullptr, U("Окно"), &m_form);
+    QStandardItem *pictures = m_tree.AddNode(nullptr, U("Картинки"), nullptr, true);
+    m_tree.AddNode(pictures, U("Фоновая картинка"), m_form.BackImage());
+    m_tree.AddNode(pictures, U("Картинка в тему"), m_form.ThemeImage());
+    emit ExpandNode(pictures);
+    QStandardItem *labels = m_tree.AddNode(nullptr, U("Надписи"), nullptr, true);
+    m_tree.AddNode(labels, U("Надпись наверху"), m_form.Heading());
+    m_tree.AddNode(labels, U("Комментарий"), m_form.CommentArea());
+    emit ExpandNode(labels);
+    QStandardItem *menu = m_tree.AddNode(nullptr, U("Меню"), nullptr, true);
+    m_tree.AddNode(menu, U("Область меню"), m_form.MenuArea());
+    m_tree.AddNode(menu, U("Кнопки в меню"), m_form.MenuArea()->ButtonStyle());
+    emit ExpandNode(menu);
+    m_buttonsNode = m_tree.AddNode(nullptr, U("Кнопки"), nullptr, true);
+}
+
+void TLayoutEditor::CreateDefaultButtons()
+{
+    struct Default
+    {
+        const char *caption;
+        const char *pictures;
+        int left;
+        TPicButton::TButtonAction action;
+    };
+    static const Default kDefaults[] = {
+        {"Выход", "exit", kExitButtonLeft, TPicButton::baExit},
+        {"Проводник", "explorer", kBrowseButtonLeft, TPicButton::baBrowse},
+        {"Справка", "help", kHelpButtonLeft, TPicButton::baHelp},
+    };
+    for (const Default &d : kDefaults) {
+        TPicButton *button = CreatePicButton(U(d.caption));
+        setButtonPictures(button, QString::fromLatin1(d.pictures));
+        button->setLeft(d.left);
+        button->setTop(kDefaultButtonTop);
+        button->setAnchors(TSurface::TAnchors(TSurface::akRight | TSurface::akBottom));
+        button->setAction(d.action);
+    }
+}
+
+TPicButton *TLayoutEditor::CreatePicButton(const QString &caption)
+{
+    auto *image = new TImageEx;
+    auto *button = new TPicButton(image, caption, this);
+    button->setCursor(TCursor::crHandPoint);
+    AddButtonNode(button, -1);
+    m_form.placePictureControl(image);
+    return button;
+}
+
+QStandardItem *TLayoutEditor::AddButtonNode(TPicButton *button, qsizetype index)
+{
+    if (!m_buttonsNode)
+        m_buttonsNode = m_tree.AddNode(nullptr, U("Кнопки"), nullptr, true);
+    QStandardItem *node = m_tree.AddNode(m_buttonsNode, button->Caption(), button);
+    if (index >= 0 && index < m_buttonsNode->rowCount() - 1) {
+        QList<QStandardItem *> row = m_buttonsNode->takeRow(node->row());
+        m_buttonsNode->insertRow(int(index), row);
+    }
+    connect(button, &TPicButton::captionChanged, this, [this, button](const QString &caption) {
+        if (QStandardItem *n = m_tree.NodeOf(button)) {
+            n->setText(caption);
+            n->setAccessibleText(caption);
+        }
+    });
+    return node;
+}
+
+qsizetype TLayoutEditor::DetachPicButton(TPicButton *button)
+{
+    const qsizetype index = PicButtons().indexOf(button);
+    if (index < 0)
+        return index;
+    // Every reference goes before the button leaves.
+    m_form.SetSelection(nullptr);
+    if (m_inspected == button || m_tree.SelectedObject() == button)
+        SetInspected(nullptr);
+    disconnect(button, &TPicButton::captionChanged, this, nullptr);
+    m_tree.DeleteNode(m_tree.NodeOf(button));
+    m_form.removePictureControl(button->Image());
+    button->setParent(nullptr);
+    if (!m_tree.Selected())
+        emit DeleteButtonEnabled(false);
+    return index;
+}
+
+void TLayoutEditor::AttachPicButton(TPicButton *button, qsizetype index)
+{
+    if (!button || PicButtons().contains(button))
+        return;
+    button->setParent(this);
+    const QList<TPicButton *> buttons = PicButtons();
+    AddButtonNode(button, index);
+    m_form.placePictureControl(button->Image(), index >= 0 && index < buttons.size() ? index : -1);
+}
+
+void TLayoutEditor::DeletePicButton(TPicButton *button)
+{
+    if (!button)
+        return;
+    m_form.SetSelection(nullptr);
+    SetInspected(nullptr);
+    disconnect(button, &TPicButton::captionChanged, this, nullptr);
+    TImageEx *image = button->Image();
+    m_form.removePictureControl(image);
+    delete image;
+    m_tree.DeleteNode(m_tree.NodeOf(button));
+    delete button;
+    emit DeleteButtonEnabled(CanDeleteButton());
+}
+
+void TLayoutEditor::DeleteAllPicButtons()
+{
+    while (m_buttonsNode && m_buttonsNode->rowCount() > 0) {
+        auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(m_buttonsNode->child(0)));
+        if (!button) {
+            m_tree.DeleteNode(m_buttonsNode->child(0));
+            continue;
+        }
+        DeletePicButton(button);
+    }
+}
+
+QList<TPicButton *> TLayoutEditor::PicButtons() const
+{
+    QList<TPicButton *> buttons;
+    if (!m_buttonsNode)
+        return buttons;
+    for (int row = 0; row < m_buttonsNode->rowCount(); ++row)
+        if (auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(m_buttonsNode->child(row))))
+            buttons << button;
+    return buttons;
+}
+
+void TLayoutEditor::SelectFirstNode()
+{
+    if (QStandardItem *first = m_tree.model()->item(0))
+        m_tree.Select(first);
+    m_inspector.RefreshValues();
+}
+
+void TLayoutEditor::SetInspected(QObject *object)
+{
+    m_inspected = object;
+    emit InspectedChanged(object);
+}
+
+bool TLayoutEditor::CanDeleteButton() const
+{
+    return qobject_cast<TPicButton *>(m_tree.SelectedObject()) != nullptr;
+}
+
+void TLayoutEditor::ObjectTreeChange(QStandardItem *, QObject *object)
+{
+    SetInspected(object);
+    const bool control = qobject_cast<QWidget *>(object) || qobject_cast<TControlWrapper *>(object);
+    m_form.SetSelection(control ? object : nullptr);
+    emit DeleteButtonEnabled(CanDeleteButton());
+}
+
+void TLayoutEditor::AAddButtonExecute()
+{
+    m_project.UndoStack().push(TPicButtonCommand::Add(*this, U(kNewButtonCaption)));
+}
+
+void TLayoutEditor::ADeleteButtonExecute()
+{
+    QStandardItem *node = m_tree.Selected();
+    if (auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(node))) {
+        const QString text = U("Вы точно хотите удалить кнопку \"%1\" ?").arg(node->text());
+        if (m_prompt.ask(U("Удаление"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
+            == UserPrompt::Answer::Yes) {
+            m_project.UndoStack().push(TPicButtonCommand::Delete(*this, button));
+            return;
+        }
+    }
+    // Declining, or nothing to delete, still counts as an edit.
+    m_project.SetModified(true);
+}
+
+bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed,
+                                QString *error)
+{
+    if (!object)
+        return false;
+    const QVariant old = TPropertyLayer::read(object, path);
+    if (!m_layer.setValue(object, path, value, error))
+        return false;
+    m_project.UndoStack().push(new TSetPropertyCommand(m_layer, object, path, old, value, typed, true));
+    return true;
+}

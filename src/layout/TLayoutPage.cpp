@@ -1,0 +1,163 @@
+#include "layout/TLayoutPage.h"
+
+#include "kit/TPropertyGrid.h"
+#include "kit/TPropertyHelp.h"
+#include "layout/TLayoutEditor.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *actionButton(QAction *action, const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(action ? action->text() : QString(), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(button->text());
+    button->setFixedSize(TLayoutPage::kButtonWidth, TLayoutPage::kButtonHeight);
+    if (action) {
+        button->setIcon(action->icon());
+        button->setEnabled(action->isEnabled());
+        QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+    }
+    return button;
+}
+
+} // namespace
+
+TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &actions, UserPrompt *prompt)
+    : QObject(page), m_editor(editor)
+{
+    Splitter = new QSplitter(Qt::Horizontal, page);
+    Splitter->setObjectName(QStringLiteral("Splitter"));
+    Splitter->setHandleWidth(kSplitterWidth);
+    Splitter->setChildrenCollapsible(false);
+
+    LeftPanel = new QWidget(Splitter);
+    LeftPanel->setObjectName(QStringLiteral("LeftPanel"));
+    LeftPanel->setMinimumWidth(kLeftMinWidth);
+    ObjectTree = new QTreeView(LeftPanel);
+    ObjectTree->setObjectName(QStringLiteral("ObjectTree"));
+    ObjectTree->setAccessibleName(QStringLiteral("Объекты"));
+    ObjectTree->setModel(editor.Tree().model());
+    ObjectTree->setSelectionModel(editor.Tree().selectionModel());
+    ObjectTree->setHeaderHidden(true);
+    ObjectTree->setIndentation(kTreeIndent);
+    ObjectTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QPalette pal = ObjectTree->palette();
+    // The selection stays visible when the tree loses the focus.
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
+    ObjectTree->setPalette(pal);
+    bAddButton = actionButton(actions.addButton, "bAddButton", LeftPanel);
+    bDeleteButton = actionButton(actions.deleteButton, "bDeleteButton", LeftPanel);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(kButtonLeft, 0, 0, kButtonsBelow);
+    buttons->setSpacing(kButtonGap);
+    buttons->addWidget(bAddButton);
+    buttons->addWidget(bDeleteButton);
+    buttons->addStretch(1);
+    auto *left = new QVBoxLayout(LeftPanel);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
+    left->addWidget(ObjectTree, 1);
+    left->addLayout(buttons);
+
+    RightPanel = new QWidget(Splitter);
+    RightPanel->setObjectName(QStringLiteral("RightPanel"));
+    ObjectInspector = new TPropertyGrid(editor.Inspector(), RightPanel);
+    ObjectInspector->setObjectName(QStringLiteral("ObjectInspector"));
+    ObjectInspector->setAccessibleName(QStringLiteral("Свойства"));
+    ObjectInspector->delegate().setPrompt(prompt);
+    PropertyHelp = new TPropertyHelp(RightPanel);
+    PropertyHelp->setObjectName(QStringLiteral("PropertyHelp"));
+    PropertyHelp->setAccessibleName(QStringLiteral("Описание свойства"));
+    PropertyHelp->setFixedHeight(kHelpHeight);
+    auto *right = new QVBoxLayout(RightPanel);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    right->addWidget(ObjectInspector, 1);
+    right->addWidget(PropertyHelp);
+
+    Splitter->setStretchFactor(0, 0);
+    Splitter->setStretchFactor(1, 1);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Splitter);
+    SetSplitterPos(kLeftWidth);
+
+    ObjectInspector->installEventFilter(this);
+    Splitter->installEventFilter(this);
+    connect(Splitter, &QSplitter::splitterMoved, this, [this](int pos) {
+        m_splitterPos = pos;
+        emit SplitterMoved(pos);
+    });
+    connect(&editor, &TLayoutEditor::ExpandNode, ObjectTree,
+            [this](QStandardItem *node) { ObjectTree->expand(node->index()); });
+    if (actions.deleteButton) {
+        connect(&editor, &TLayoutEditor::DeleteButtonEnabled, actions.deleteButton, &QAction::setEnabled);
+        connect(actions.deleteButton, &QAction::triggered, &editor, &TLayoutEditor::ADeleteButtonExecute);
+    }
+    if (actions.addButton)
+        connect(actions.addButton, &QAction::triggered, &editor, &TLayoutEditor::AAddButtonExecute);
+    if (QAction *english = actions.englishInspector) {
+        editor.Inspector().SetDisplayNames(!english->isChecked());
+        connect(english, &QAction::toggled, this, [this](bool on) {
+            m_editor.Inspector().SetDisplayNames(!on);
+            ShowHelp();
+        });
+    }
+    if (QAction *noText = actions.noSelectText)
+        editor.Tree().setNoSelectText([noText] { return noText->isChecked(); });
+    connect(ObjectInspector, &TPropertyGrid::currentRowChanged, this, [this] { ShowHelp(); });
+    RightPanelResize();
+}
+
+void TLayoutPage::ShowHelp()
+{
+    const QModelIndex current = ObjectInspector->currentIndex();
+    const QString name = current.siblingAtColumn(TPropertyGridModel::NameColumn).data().toString();
+    PropertyHelp->showProperty(name, m_editor.Inspector().Description(current));
+}
+
+void TLayoutPage::RightPanelResize()
+{
+    ObjectInspector->setNamesWidth(ObjectInspector->width() / 2);
+}
+
+int TLayoutPage::SplitterPos() const
+{
+    return m_splitterPos;
+}
+
+void TLayoutPage::SetSplitterPos(int pos)
+{
+    m_splitterPos = qMax(pos, kLeftMinWidth);
+    applySplitterPos();
+}
+
+void TLayoutPage::applySplitterPos()
+{
+    // The left panel keeps its width; the right one takes the rest.
+    const int rest = Splitter->width() - Splitter->handleWidth() - m_splitterPos;
+    if (Splitter->width() > 0)
+        Splitter->setSizes({m_splitterPos, qMax(rest, 0)});
+}
+
+bool TLayoutPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == ObjectInspector)
+            RightPanelResize();
+        else if (watched == Splitter)
+            applySplitterPos();
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,217 @@
+#include "layout/TLayoutEditor.h"
+#include "layout/TPreviewForm.h"
+#include "project/TProject.h"
+#include "support/ScriptedPrompt.h"
+#include "window/TButtonBox.h"
+#include "window/TImageEx.h"
+#include "window/TPicButton.h"
+
+#include <QAbstractItemModelTester>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Inspector : ::testing::Test
+{
+    TPreviewForm form;
+    TProject project;
+    ScriptedPrompt prompt;
+    TLayoutEditor editor{form, project, prompt};
+    TPropertyGridModel &model = editor.Inspector();
+
+    void SetUp() override { editor.FormShow(); }
+
+    void inspect(const QString &caption)
+    {
+        for (QStandardItem *node : editor.Tree().AllNodes())
+            if (node->text() == caption) {
+                ASSERT_TRUE(editor.Tree().Select(node));
+                return;
+            }
+        FAIL() << "no node " << caption.toStdString();
+    }
+    // Top-level rows as "group/name", in the grid's order.
+    QStringList rows()
+    {
+        QStringList list;
+        for (int g = 0; g < model.rowCount(); ++g) {
+            const QModelIndex group = model.index(g, 0);
+            for (int r = 0; r < model.rowCount(group); ++r)
+                list << group.data().toString() + QLatin1Char('/') + model.index(r, 0, group).data().toString();
+        }
+        return list;
+    }
+    QStringList subRows(const QString &path)
+    {
+        QStringList list;
+        const QModelIndex parent = model.IndexOfPath(path);
+        for (int r = 0; r < model.rowCount(parent); ++r)
+            list << model.index(r, 0, parent).data().toString();
+        return list;
+    }
+    bool edit(const QString &path, const QVariant &value)
+    {
+        return model.setData(model.IndexOfPath(path, TPropertyGridModel::ValueColumn), value);
+    }
+    QString shown(const QString &path) { return model.IndexOfPath(path, TPropertyGridModel::ValueColumn).data().toString(); }
+    QString help(const QString &path) { return model.Description(model.IndexOfPath(path)); }
+};
+
+} // namespace
+
+TEST_F(Inspector, EachObjectShowsItsRowsInGroupOrder)
+{
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    // The window is shown before any node is selected.
+    EXPECT_EQ(rows(), QStringList({"Внешний вид/Курсор", "Внешний вид/Вид границы", "Внешний вид/Полупрозрачное",
+                                   "Внешний вид/Непрозрачность", "Внешний вид/Заголовок", "Цвета/Градиент",
+                                   "Цвета/Цвет сверху", "Цвета/Цвет снизу", "Цвета/Дыры в окне", "Цвета/Цвет дыр",
+                                   "Положение/Высота", "Положение/Ширина"}));
+    const std::pair<const char *, int> counts[] = {
+        {"Фоновая картинка", 9}, {"Картинка в тему", 16}, {"Надпись наверху", 19}, {"Комментарий", 17},
+        {"Область меню", 15},    {"Кнопки в меню", 15},  {"Справка", 30},          {"Окно", 12}};
+    for (const auto &[caption, count] : counts) {
+        inspect(QString::fromUtf8(caption));
+        EXPECT_EQ(rows().size(), count) << caption;
+    }
+
+    inspect("Справка");
+    const QStringList button = rows();
+    // Order list first within a group, then by name; "Особое" holds nothing here.
+    EXPECT_EQ(button.mid(0, 6), QStringList({"Внешний вид/Присутствует", "Внешний вид/Курсор",
+                                             "Внешний вид/Заголовок", "Внешний вид/Показывать заголовок",
+                                             "Цвета/Обычный текст", "Цвета/Выделенный текст"}));
+    EXPECT_EQ(button.filter("Положение/"), QStringList({"Положение/Отступ слева", "Положение/Отступ сверху",
+                                                        "Положение/Ширина", "Положение/Высота"}));
+    EXPECT_EQ(subRows("Font"), QStringList({"Цвет", "Размер", "Стиль"}));
+    EXPECT_EQ(subRows("Font.Style"), QStringList({"Жирный", "Курсив", "Зачеркнутый", "Подчеркнутый"}));
+    EXPECT_EQ(subRows("Anchors"), QStringList({"Снизу", "Слева", "Справа", "Сверху"}));
+    EXPECT_EQ(subRows("Pictures"), QStringList({"Обычная", "Нажатая", "Выдленная"}));
+    EXPECT_EQ(subRows("Constraints"), QStringList({"Макс. высота", "Макс. ширина", "Мин. высота", "Мин. ширина"}));
+    EXPECT_EQ(shown("Anchors"), QStringLiteral("[akRight,akBottom]"));
+    EXPECT_EQ(shown("Action"), QStringLiteral("baHelp"));
+    EXPECT_EQ(shown("Cursor"), QStringLiteral("crHandPoint"));
+
+    inspect("Область меню");
+    for (const char *hidden : {"Шрифт", "Присутствует", "Выделенный текст", "Текст", "Вид кнопок"})
+        for (const QString &row : rows())
+            EXPECT_FALSE(row.endsWith(QLatin1Char('/') + QString::fromUtf8(hidden))) << hidden;
+    inspect("Комментарий");
+    EXPECT_FALSE(model.IndexOfPath("Text").isValid());
+    EXPECT_FALSE(model.IndexOfPath("AllowChange").isValid());
+    EXPECT_TRUE(model.IndexOfPath("Font.Color").isValid());
+    EXPECT_EQ(model.IndexOfPath("Color").data().toString(), QStringLiteral("Цвет фона"));
+    EXPECT_EQ(model.IndexOfPath("Font.Color").data().toString(), QStringLiteral("Цвет"));
+}
+
+TEST_F(Inspector, EnglishNamesAndDescriptions)
+{
+    inspect("Надпись наверху");
+    model.SetDisplayNames(false);
+    EXPECT_EQ(model.IndexOfPath("Left").data().toString(), QStringLiteral("Left"));
+    EXPECT_EQ(model.IndexOfPath("Font.Color").data().toString(), QStringLiteral("Color"));
+    model.SetDisplayNames(true);
+    EXPECT_EQ(model.IndexOfPath("Left").data().toString(), QStringLiteral("Отступ слева"));
+
+    EXPECT_EQ(help("BorderStyle"), QStringLiteral("Вид рамки - нету, выдавленная, вдавленная или линия."));
+    EXPECT_EQ(help("Anchors"), QStringLiteral("Привязка объекта к краям окна при изменении его размеров. "
+                                              "Работает только в редакторе."));
+    EXPECT_EQ(help("Font.Size"), QString());
+    inspect("Область меню");
+    EXPECT_EQ(help("BorderStyle"), QStringLiteral("Вид рамки - нету, выдавленная, вдавленная или линия."));
+    EXPECT_EQ(help("Columns"), QStringLiteral("Количество колонок равного размера, в которое располагать кнопки."));
+    inspect("Окно");
+    EXPECT_EQ(help("ColorTop"), QStringLiteral("Верхний цвет или цвет всего окна, если градиент запрещён."));
+    inspect("Фоновая картинка");
+    EXPECT_EQ(help("Stretch"), QStringLiteral("Растянуть картинку до ее границ."));
+    EXPECT_EQ(help("Visible"), QStringLiteral("Видимость объекта. Если снять, то он никуда не исчезнет."));
+    inspect("Выход");
+    EXPECT_EQ(help("Stretch"), QStringLiteral("Растянуть картинку до границ кнопки."));
+    inspect("Кнопки в меню");
+    EXPECT_EQ(help("Visible"), QString());
+    EXPECT_EQ(help("Style"), QStringLiteral("Вид кнопки - просто текст, системная кнопка или кнопка с картинкой."));
+}
+
+TEST_F(Inspector, BadInputIsReportedAndChangesNothing)
+{
+    inspect("Надпись наверху");
+    const int left = form.Heading()->Left();
+    for (const char *bad : {"abc", "2147483648", "-2147483649", ""}) {
+        prompt.asked.clear();
+        EXPECT_FALSE(edit("Left", QString::fromLatin1(bad)));
+        ASSERT_EQ(prompt.asked.size(), 1) << bad;
+        EXPECT_TRUE(prompt.asked[0].text.contains(QString::fromLatin1(bad))) << prompt.asked[0].text.toStdString();
+    }
+    EXPECT_FALSE(edit("Color", QStringLiteral("clNoSuchColour")));
+    EXPECT_FALSE(edit("BorderStyle", QStringLiteral("tbsNothing")));
+    EXPECT_FALSE(edit("Shadow", QStringLiteral("maybe")));
+    EXPECT_EQ(form.Heading()->Left(), left);
+    EXPECT_EQ(project.UndoStack().count(), 0);
+    EXPECT_FALSE(project.Modified());
+    EXPECT_TRUE(edit("Left", QStringLiteral("-2147483648")));
+}
+
+TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
+{
+    inspect("Надпись наверху");
+    TTextBox *heading = form.Heading();
+    const int left = heading->Left();
+    // Typing in one row merges; undo takes the whole typing back.
+    ASSERT_TRUE(edit("Left", QStringLiteral("12")));
+    ASSERT_TRUE(edit("Left", QStringLiteral("123")));
+    EXPECT_EQ(heading->Left(), 123);
+    EXPECT_EQ(shown("Left"), QStringLiteral("123"));
+    EXPECT_EQ(project.UndoStack().count(), 1);
+    EXPECT_TRUE(project.Modified());
+
+    struct Step
+    {
+        const char *path;
+        QVariant value;
+        QString expected;
+    };
+    const Step steps[] = {
+        {"Font.Style.fsBold", QStringLiteral("True"), "True"},
+        {"BorderStyle", QStringLiteral("tbsLine"), "tbsLine"},
+        {"Color", QStringLiteral("clRed"), "clRed"},
+        {"ShadowColor", QStringLiteral("$00123456"), "$00123456"},
+        {"Cursor", QStringLiteral("crHandPoint"), "crHandPoint"},
+        {"Anchors.akRight", true, "True"},
+        {"Constraints.MaxWidth", QStringLiteral("300"), "300"},
+        {"Text", QStringList({"один", "два"}), "(TStrings)"},
+        {"Font", QVariantMap{{"Name", "Arial"}, {"Height", -20}}, "(TFont)"},
+    };
+    for (const Step &step : steps) {
+        const QString path = QString::fromLatin1(step.path);
+        const QString before = shown(path);
+        const int count = project.UndoStack().count();
+        ASSERT_TRUE(edit(path, step.value)) << step.path;
+        EXPECT_EQ(shown(path), step.expected) << step.path;
+        EXPECT_EQ(project.UndoStack().count(), count + 1) << step.path;
+        project.UndoStack().undo();
+        EXPECT_EQ(shown(path), before) << step.path;
+        project.UndoStack().redo();
+    }
+    EXPECT_EQ(heading->Text(), QStringList({"один", "два"}));
+    EXPECT_EQ(heading->Font()->Name(), QStringLiteral("Arial"));
+    EXPECT_TRUE(heading->Font()->Style().testFlag(TFont::fsBold));
+    EXPECT_EQ(heading->Color(), TColor(TColor::clRed));
+
+    while (project.UndoStack().canUndo())
+        project.UndoStack().undo();
+    EXPECT_EQ(heading->Left(), left);
+    EXPECT_EQ(heading->BorderStyle(), TTextBox::tbsNone);
+    EXPECT_FALSE(heading->Font()->Style().testFlag(TFont::fsBold));
+
+    // A picture, and renaming a button through its caption.
+    inspect("Выход");
+    TPicButton *exit = editor.PicButtons().first();
+    ASSERT_TRUE(edit("Pictures.Default", QVariant::fromValue(TPictureValue())));
+    EXPECT_TRUE(exit->Pictures()->Default()->isEmpty());
+    project.UndoStack().undo();
+    EXPECT_EQ(exit->Width(), 64);
+    ASSERT_TRUE(edit("Caption", QStringLiteral("Закрыть")));
+    EXPECT_EQ(editor.Tree().Selected()->text(), QStringLiteral("Закрыть"));
+    project.UndoStack().undo();
+    EXPECT_EQ(editor.Tree().Selected()->text(), QStringLiteral("Выход"));
+}
