@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest libgtest-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils)
+          fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils xorriso)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -76,6 +76,7 @@ public:
     // Actions of the main menu and the action list.
     QAction *AFileOpen, *AFileSave, *AFileSaveAs, *AFileReset, *AFileExit;
     QAction *ALoadDesign, *ASaveDesign, *ADiscFolder;
+    QAction *ACheckProject, *APrepareDisc, *ADiscImage;   // handled by TDiscLink
     QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,
         *ANoSelectText, *AAutoExit;
     QAction *AHelp, *AAbout, *AAddButton, *ADeleteButton;

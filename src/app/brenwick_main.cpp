@@ -1,5 +1,6 @@
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
+#include "app/TDiscLink.h"
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
 #include "app/TMainForm.h"
@@ -51,6 +52,7 @@ int main(int argc, char **argv)
     TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
     TProgressForm progressForm(&mainForm);
     TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
+    TDiscLink discLink(mainForm, preview);
     THelp help;
     shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();

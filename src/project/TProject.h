@@ -71,6 +71,9 @@ public:
     // Writes the chosen parts into the file. Throws BrenwickError when the file
     // cannot be written; the file name then stays what it was.
     void SaveProject(const QString &fileName, TParts parts);
+    // Writes the whole project into another file (a disc's copy); the project
+    // keeps its own file name. Throws as SaveProject does.
+    void SaveCopy(const QString &fileName);
     // Reads and checks the file completely without changing the project.
     // Throws BrenwickError for bad content; returns nullptr when the file
     // cannot be opened (LastOpenError says why).
@@ -92,6 +95,7 @@ signals:
 
 private:
     void OnCurrentChanged(TBaseItem *item);
+    void WriteParts(const QString &fileName, TParts parts, bool keepFileName);
 
     TCommandTree m_tree;
     QUndoStack m_undoStack;

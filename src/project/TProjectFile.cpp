@@ -132,6 +132,16 @@ QString TProject::FileName() const
 
 void TProject::SaveProject(const QString &fileName, TParts parts)
 {
+    WriteParts(fileName, parts, parts != WholeProject());
+}
+
+void TProject::SaveCopy(const QString &fileName)
+{
+    WriteParts(fileName, WholeProject(), true);
+}
+
+void TProject::WriteParts(const QString &fileName, TParts parts, bool keepFileName)
+{
     TXDocument &doc = *m_document;
     const QString previous = doc.FileName();
     doc.SetRootName(QString::fromLatin1(kRootName));
@@ -174,7 +184,7 @@ void TProject::SaveProject(const QString &fileName, TParts parts)
         doc.Clear();
         throw;
     }
-    if (parts != WholeProject()) {
+    if (keepFileName) {
         doc.SetFileName(previous);
         doc.Clear();
     }
