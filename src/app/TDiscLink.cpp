@@ -59,6 +59,16 @@ TDiscLink::TDiscLink(TMainForm &mainForm, TPreviewForm &preview)
 
 TDiscLink::~TDiscLink() = default;
 
+TCheckForm &TDiscLink::CheckForm()
+{
+    return *m_checkForm;
+}
+
+QProgressDialog *TDiscLink::ProgressDialog() const
+{
+    return m_progress;
+}
+
 QList<TFinding> TDiscLink::RunCheck(const QString &discDir)
 {
     const TDesignFacts design = ReadDesignFacts(m_preview, m_buttons());

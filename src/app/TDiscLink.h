@@ -36,9 +36,9 @@ public:
     // Selects a finding's entry in the command tree or its object in the design.
     void Choose(const TFinding &finding);
 
-    TCheckForm &CheckForm() { return *m_checkForm; }
+    TCheckForm &CheckForm();
     TDiscImage &Image() { return m_image; }
-    QProgressDialog *ProgressDialog() const { return m_progress; }
+    QProgressDialog *ProgressDialog() const;
 
 public slots:
     void ACheckProjectExecute();
