@@ -3,18 +3,37 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <algorithm>
 
 const QString TDiscFolder::kForbiddenChars = QStringLiteral("<>:\"|?*");
 
 namespace {
 
-bool HasForbiddenChar(const QString &name)
+bool HasForbiddenChar(QStringView name)
 {
     for (const QChar c : name) {
         if (TDiscFolder::kForbiddenChars.contains(c))
             return true;
     }
     return false;
+}
+
+// Appends text with its letters case-folded as QString::toCaseFolded does,
+// without a second string: ASCII directly, the rest through QChar.
+void AppendFolded(QString &out, QStringView text)
+{
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    QChar *dst = out.data() + at;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            *dst++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u);
+        else if (c.isSurrogate())
+            *dst++ = c;
+        else
+            *dst++ = QChar(char16_t(QChar::toCaseFolded(char32_t(u))));
+    }
 }
 
 } // namespace
@@ -32,12 +51,13 @@ TDiscFolder::TDiscFolder(const QString &dir) : m_dir(dir)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString relative = path.mid(prefix);
-        m_keys.insert(relative.toCaseFolded(), it.fileInfo().isDir());
-        const QString name = it.fileName();
+        QString key;
+        AppendFolded(key, QStringView(path).mid(prefix));
+        m_keys.insert(key);
+        const QStringView name = QStringView(path).mid(path.lastIndexOf(QLatin1Char('/')) + 1);
         const bool tooLong = name.size() > kMaxNameLength;
         if (tooLong || HasForbiddenChar(name))
-            m_unfit.append({QString(relative).replace(QLatin1Char('/'), QLatin1Char('\\')), tooLong});
+            m_unfit.append({path.mid(prefix).replace(QLatin1Char('/'), QLatin1Char('\\')), tooLong});
     }
 }
 
@@ -49,7 +69,10 @@ bool TDiscFolder::Contains(QStringView relativePath) const
 
 std::optional<QString> TDiscFolder::Key(QStringView relativePath)
 {
-    QList<QStringView> steps;
+    // Built in one pass: each step is appended case-folded, and ".." cuts the
+    // key back to its previous separator.
+    QString key;
+    key.reserve(relativePath.size());
     qsizetype start = 0;
     const qsizetype size = relativePath.size();
     for (qsizetype i = 0; i <= size; ++i) {
@@ -60,18 +83,14 @@ std::optional<QString> TDiscFolder::Key(QStringView relativePath)
         if (step.isEmpty() || step == QLatin1String("."))
             continue;
         if (step == QLatin1String("..")) {
-            if (steps.isEmpty())
+            if (key.isEmpty())
                 return std::nullopt;
-            steps.removeLast();
+            key.truncate(std::max<qsizetype>(key.lastIndexOf(QLatin1Char('/')), 0));
             continue;
         }
-        steps.append(step);
-    }
-    QString key;
-    for (const QStringView step : steps) {
         if (!key.isEmpty())
             key += QLatin1Char('/');
-        key += step;
+        AppendFolded(key, step);
     }
-    return key.toCaseFolded();
+    return key;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QSet>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -46,6 +46,6 @@ public:
 private:
     QString m_dir;
     bool m_exists = false;
-    QHash<QString, bool> m_keys;   // key -> is a folder
+    QSet<QString> m_keys;
     QList<TUnfitName> m_unfit;
 };
