@@ -68,6 +68,26 @@ TEST_F(DiscPreparationTest, TheDiscCopyLeavesTheProjectWithItsOwnFile)
 
 // --- the image ------------------------------------------------------------
 
+TEST_F(DiscPreparationTest, TheImagesProgressIsReadFromTheProgramsReports)
+{
+    // A stand-in for the program: reports as it does and succeeds.
+    const QString program = temp.filePath(QStringLiteral("fake-xorriso"));
+    Write(program, "#!/bin/sh\necho 'xorriso : UPDATE :  5.53% done'\n"
+                   "echo 'xorriso : UPDATE :  45.62% done, estimate finish'\necho 'other line'\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    TDiscImage image;
+    image.SetProgram(program);
+    QSignalSpy progress(&image, &TDiscImage::Progress);
+    const QString iso = temp.filePath(QStringLiteral("disc.iso"));
+    ASSERT_TRUE(image.Start(Disc(), iso, QStringLiteral("DISC")));
+    ASSERT_TRUE(image.WaitForFinished()) << qPrintable(image.LastError());
+    QList<int> percents;
+    for (const QList<QVariant> &signal : progress)
+        percents << signal.first().toInt();
+    EXPECT_EQ(percents, QList<int>({5, 45, 100}));
+    EXPECT_TRUE(QFile::exists(iso));
+}
+
 struct DiscImageTest : DiscPreparationTest
 {
     void SetUp() override
