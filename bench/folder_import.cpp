@@ -1,7 +1,9 @@
 // Folder import timing: a generated tree of 50,000 files in 5,000 folders,
 // imported headless through the scan the dialog uses, against a bare
 // recursive directory walk of the same tree in the same run. Prints times,
-// ratios and the memory each imported entry takes.
+// ratios and the memory each imported entry takes. Then the import as one undo
+// step in the main window's project: undo and redo against the import's own
+// time, and the stack's memory after the undo against the entries' own.
 
 #include "app/TMainForm.h"
 #include "project/TCommandTree.h"
@@ -9,6 +11,7 @@
 #include "project/TFolderScan.h"
 #include "project/TImportTree.h"
 #include "project/TProgressForm.h"
+#include "project/TTreeCommands.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -194,5 +197,42 @@ int main(int argc, char **argv)
         std::printf("import, %s %8.1f ms  %5.2fx std::filesystem walk  (%d entries, %.0f bytes/entry)\n",
                     label.constData(), t * 1e3, t / fsWalk, first.entries, double(first.bytes) / first.entries);
     }
+
+    // The import as one undo step of the editor's project.
+    TProject &project = mainForm.Project();
+    double importTime = 1e9, undoTime = 1e9, redoTime = 1e9;
+    size_t entriesBytes = 0, stackAfterImport = 0, stackAfterUndo = 0;
+    int entries = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        project.ClearProject(TProject::WholeProject());
+        TImportOptions o;
+        o.dirName = root;
+        const size_t empty = heapInUse();
+        size_t imported = 0;
+        importTime = std::min(importTime, seconds([&] {
+            project.UndoStack().push(new TImportCommand(project.Tree(), QStringLiteral("import"),
+                                                        [&](TCommandTreeTarget &target) {
+                TFolderScan scan(o, target);
+                target.begin();
+                scan.Run();
+                target.end();
+                imported = heapInUse();
+            }));
+        }));
+        entries = project.Tree().Count();
+        entriesBytes = imported - empty;
+        stackAfterImport = heapInUse() - imported;
+        undoTime = std::min(undoTime, seconds([&] { project.UndoStack().undo(); }));
+        stackAfterUndo = heapInUse() - empty;   // the tree is empty again: all of it is the stack's
+        redoTime = std::min(redoTime, seconds([&] { project.UndoStack().redo(); }));
+    }
+    project.ClearProject(TProject::WholeProject());
+    std::printf("import as one undo step, main window: %8.1f ms (%d entries)\n", importTime * 1e3, entries);
+    std::printf("  undo: %8.1f ms  %5.2fx the import\n", undoTime * 1e3, undoTime / importTime);
+    std::printf("  redo: %8.1f ms  %5.2fx the import\n", redoTime * 1e3, redoTime / importTime);
+    std::printf("  stack memory after the import: %zu bytes (%.3fx the entries' %zu bytes)\n", stackAfterImport,
+                double(stackAfterImport) / double(entriesBytes), entriesBytes);
+    std::printf("  stack memory after the undo:   %zu bytes (%.3fx the entries' own)\n", stackAfterUndo,
+                double(stackAfterUndo) / double(entriesBytes));
     return 0;
 }

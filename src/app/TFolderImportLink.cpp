@@ -1,8 +1,10 @@
 #include "app/TFolderImportLink.h"
 
 #include "app/TMainForm.h"
+#include "project/TAddFolderForm.h"
 #include "project/TCommandTreeTarget.h"
 #include "project/TFolderImport.h"
+#include "project/TTreeCommands.h"
 
 TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, TProgressForm &progress)
     : QObject(&mainForm), m_main(mainForm), m_form(form), m_progress(progress)
@@ -12,20 +14,32 @@ TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, 
 
 void TFolderImportLink::bAddFolderClick()
 {
-    TCommandTreeTarget target(m_main.Tree());
-    TDesignView &design = m_main.Project().DesignView();
+    TFolderImport import(m_form, m_progress);
+    if (!import.Ask())
+        return;
+    TProject &project = m_main.Project();
+    TDesignView &design = project.DesignView();
     const bool mainWasVisible = m_main.isVisible();
-    target.onBegin = [&] {
-        m_main.hide();
-        design.HidePreview();
-    };
-    target.onEnd = [&] {
-        design.ShowPreview();
-        if (mainWasVisible)
-            m_main.show();
-    };
-    // Every import that ran marks the project modified, even one that found
-    // nothing to add: the user is asked before closing either way.
-    if (TFolderImport(m_form, m_progress).Execute(target, &m_main))
-        m_main.Project().SetModified(true);
+    bool added = false;
+    auto *command = new TImportCommand(
+        project.Tree(), QString::fromUtf8("добавление каталога «%1»").arg(m_form.Options().dirName),
+        [&](TCommandTreeTarget &target) {
+            target.onBegin = [&] {
+                m_main.hide();
+                design.HidePreview();
+            };
+            target.onEnd = [&] {
+                design.ShowPreview();
+                if (mainWasVisible)
+                    m_main.show();
+            };
+            import.Run(target, &m_main);
+            added = !target.AddedRoots().isEmpty();
+        });
+    // The whole import is one step; undo takes out exactly what it added.
+    project.UndoStack().push(command);
+    // An import that ran but found nothing still counts as an edit: the user
+    // is asked before closing either way.
+    if (!added)
+        project.Changed(TCommandTree::tcData);
 }

@@ -10,9 +10,9 @@ class TProgressForm;
 // каталог...", then imports the folder into the command tree's current group.
 // While the folders are searched the main window and the design window are
 // hidden and the progress dialog shows each folder; afterwards the last entry
-// made is selected, the design window's menu is refreshed once, the project is
-// marked modified (unless nothing was imported), and both windows are shown
-// again.
+// made is selected, the design window's menu is refreshed once and both
+// windows are shown again. The whole import is one undo step; an import that
+// ran but added nothing makes no step yet still marks the project modified.
 class TFolderImportLink : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "app/THelpWindow.h"
 
-#include "app/HelpContext.h"
+#include "kit/HelpContext.h"
 
 #include <QApplication>
 #include <QDesktopServices>

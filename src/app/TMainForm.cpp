@@ -1,16 +1,18 @@
 #include "app/TMainForm.h"
 
-#include "app/HelpContext.h"
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
+#include "kit/HelpContext.h"
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
 #include "project/TCommandTreeView.h"
+#include "project/TOptionsCommand.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -87,7 +90,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
         prompt = m_ownPrompt.get();
     }
     m_prompt = prompt;
-    m_project.SetPrompt(m_prompt);
+    m_editor.SetPrompt(m_prompt);
 
     setWindowTitle(U(kTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -121,7 +124,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     connect(&m_project, &TProject::CurrentChanged, this, &TMainForm::TreeViewChange);
     connect(&m_project.Options(), &TProjectOptions::Changed, this, &TMainForm::FillOptions);
 
-    m_project.SetModified(false);
+    qApp->installEventFilter(this);   // the text fields' own undo keys
     resize(kDesignWidth, kDesignHeight);
     move(kDesignLeft, kDesignTop);
     ReadSettings();
@@ -176,6 +179,10 @@ void TMainForm::CreateActions()
     AFileExit = make("Выход", "AFileExit", ":/icons/action-exit.png");
     // Text fields keep Ctrl+X for cutting: they claim the key before the action.
     AFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    AEditUndo = make("Отменить", "AEditUndo");
+    AEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AEditRedo = make("Повторить", "AEditRedo");
+    AEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     ALoadDesign = make("Загрузить оформление", "ALoadDesign");
     ASaveDesign = make("Сохранить оформление", "ASaveDesign");
     ADiscFolder = make("Корневой каталог", "ADiscFolder");
@@ -203,8 +210,17 @@ void TMainForm::CreateActions()
     ADeleteButton = make("Удалить кнопку", "ADeleteButton", ":/icons/action-delete.png");
     ADeleteButton->setEnabled(false);
 
-    for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, APreview, AHelp})
+    for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, AEditUndo, AEditRedo, APreview, AHelp})
         addAction(a);   // shortcuts work from every page
+
+    QUndoStack &stack = m_project.UndoStack();
+    connect(AEditUndo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(AEditRedo, &QAction::triggered, &stack, &QUndoStack::redo);
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(&stack, signal, this, &TMainForm::UpdateEditActions);
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(&stack, signal, this, &TMainForm::UpdateEditActions);
+    UpdateEditActions();
 
     connect(AFileOpen, &QAction::triggered, this, &TMainForm::AFileOpenExecute);
     connect(AFileSave, &QAction::triggered, this, &TMainForm::AFileSaveExecute);
@@ -239,6 +255,10 @@ void TMainForm::CreateMenus()
     file->addAction(ADiscImage);
     file->addSeparator();
     file->addAction(AFileExit);
+
+    QMenu *edit = menuBar()->addMenu(U("&Правка"));
+    edit->addAction(AEditUndo);
+    edit->addAction(AEditRedo);
 
     QMenu *view = menuBar()->addMenu(U("&Вид"));
     view->addAction(APreview);
@@ -407,33 +427,29 @@ void TMainForm::CreateCommandsPage()
     page->addWidget(TreeView, 1);
     page->addLayout(right, 1);
 
-    // Field edits go into the current item; filling the fields does not.
-    connect(leName, &QLineEdit::textChanged, this, [this](const QString &text) {
+    // Field edits go into the current item as undo steps; filling the fields
+    // does not.
+    auto field = [this](TSetFieldCommand::TField which, const QVariant &value) {
         if (!m_filling)
-            Tree().SetName(Tree().CurrentItem(), text);
-    });
-    connect(mComment, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_filling)
-            return;
+            m_editor.SetField(which, value);
+    };
+    connect(leName, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fName, text); });
+    connect(mComment, &QPlainTextEdit::textChanged, this, [this, field] {
         QString text = mComment->toPlainText();
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        Tree().SetComment(Tree().CurrentItem(), text);
+        field(TSetFieldCommand::fComment, text);
     });
-    connect(leCustom, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_filling)
-            Tree().SetCustom(Tree().CurrentItem(), text);
-    });
-    connect(leParams, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_filling)
-            Tree().SetParams(Tree().CurrentItem(), text);
-    });
-    connect(cbHidden, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_filling)
-            Tree().SetHidden(Tree().CurrentItem(), on);
-    });
+    connect(leCustom, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fCustom, text); });
+    connect(leParams, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fParams, text); });
+    connect(cbHidden, &QCheckBox::toggled, this, [field](bool on) { field(TSetFieldCommand::fHidden, on); });
     connect(leCustom, &TFileNameEdit::BrowseClicked, this, &TMainForm::leCustomBrowse);
-    // A move by dragging is a change of the project like any other.
-    connect(TreeView, &TCommandTreeView::Moved, this, [this] { m_project.Changed(TCommandTree::tcMenu); });
+    // A move by dragging is an undo step like any other edit.
+    TreeView->SetDropHandler([this](TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift) {
+        return m_editor.Drop(dragged, target, ctrl, shift);
+    });
 }
 
 void TMainForm::leCustomBrowse()
@@ -467,20 +483,14 @@ void TMainForm::TreeViewChange(TBaseItem *item)
 
 void TMainForm::bAddClick(TItemKind kind)
 {
-    Tree().AddItem(ItemKindCaption(kind), kind, TCommandTree::TPlace::ByChoice());
+    m_editor.Add(kind);
     leName->setFocus();
     leName->selectAll();
 }
 
 void TMainForm::bDeleteClick()
 {
-    TBaseItem *item = Tree().CurrentItem();
-    if (!item)
-        return;
-    if (item == Tree().CurrentGroup())
-        Tree().SetCurrentGroup(nullptr);
-    Tree().DeleteItem(item, true);
-    m_project.Changed(TCommandTree::tcMenu);
+    m_editor.DeleteCurrent();
 }
 
 // ---------------------------------------------------------------------------
@@ -575,8 +585,8 @@ void TMainForm::OptionsFromControls()
 {
     if (m_filling)
         return;
-    TProjectOptions &o = m_project.Options();
-    m_filling = true;   // the options' own change signal must not refill the page midway
+    TProjectOptions o;
+    o.Assign(m_project.Options());
     o.SetExitLevelUp(cbExitLevelUp->isChecked());
     o.SetExitAnyCommand(cbExitAnyCommand->isChecked());
     o.SetExitQuestion(cbExitQuestion->isChecked());
@@ -594,6 +604,9 @@ void TMainForm::OptionsFromControls()
     o.SetPathOption(path);
     if (mAbout->toPlainText() != o.About())
         o.SetAbout(mAbout->toPlainText());
+    auto *command = new TOptionsCommand(m_project.Options(), o);
+    m_filling = true;   // the options' own change signal must not refill the page midway
+    m_project.UndoStack().push(command);
     m_filling = false;
 }
 
@@ -743,6 +756,47 @@ void TMainForm::AFileResetExecute()
     m_project.DesignView().ShowPreview();
 }
 
+void TMainForm::UpdateEditActions()
+{
+    // "&" in a step's name is text, not a menu accelerator.
+    auto escaped = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
+    const QUndoStack &stack = m_project.UndoStack();
+    AEditUndo->setEnabled(stack.canUndo());
+    AEditUndo->setText(stack.canUndo() ? U("Отменить: ") + escaped(stack.undoText()) : U("Отменить"));
+    AEditRedo->setEnabled(stack.canRedo());
+    AEditRedo->setText(stack.canRedo() ? U("Повторить: ") + escaped(stack.redoText()) : U("Повторить"));
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // In a text field the undo and redo keys act on the field itself, as the
+    // cut key does: the field claims them before the menu's actions.
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    auto *line = qobject_cast<QLineEdit *>(watched);
+    auto *text = qobject_cast<QPlainTextEdit *>(watched);
+    if ((!line || line->isReadOnly()) && (!text || text->isReadOnly()))
+        return QMainWindow::eventFilter(watched, event);
+    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
+    const bool undo = key == QKeyCombination(Qt::CTRL | Qt::Key_Z);
+    const bool redo = key == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
+        || key == QKeyCombination(Qt::CTRL | Qt::Key_Y);
+    if (!undo && !redo)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (line)
+        undo ? line->undo() : line->redo();
+    else
+        undo ? text->undo() : text->redo();
+    return true;
+}
+
 void TMainForm::AFileExitExecute()
 {
     close();
@@ -753,9 +807,14 @@ void TMainForm::ADiscFolderExecute()
     const QString folder = m_prompt->folder(U(kDiscFolderTitle), m_project.Options().RootDir());
     if (folder.isEmpty())
         return;
-    m_project.Options().SetRootDir(folder);
+    TProjectOptions changed;
+    changed.Assign(m_project.Options());
+    changed.SetRootDir(folder);
     m_dialogFolder = folder;
-    m_project.Changed(TCommandTree::tcData);
+    if (changed.SameAs(m_project.Options()))
+        m_project.Changed(TCommandTree::tcData);   // the same folder again still counts as an edit
+    else
+        m_project.UndoStack().push(new TOptionsCommand(m_project.Options(), changed));
 }
 
 void TMainForm::APreviewExecute()
@@ -773,7 +832,7 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
     }
     if (parts == TProject::WholeProject())
         AddRecentFile(fileName);
-    m_project.SetModified(false);
+    m_project.SetModified(false);   // the state saved: undo and redo find it again
     return true;
 }
 
@@ -803,7 +862,6 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }
-    m_project.SetModified(false);
     m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TRecentFiles.h"
+#include "project/TCommandEditor.h"
 #include "project/TProject.h"
 
 #include <QMainWindow>
@@ -52,6 +53,8 @@ public:
 
     TProject &Project() { return m_project; }
     TCommandTree &Tree() { return m_project.Tree(); }
+    // The page "Команды"'s edits as undo steps.
+    TCommandEditor &Editor() { return m_editor; }
     TRecentFiles &RecentFiles() { return m_recent; }
     UserPrompt &Prompt() { return *m_prompt; }
     // Puts the design window in place of the stand-in.
@@ -75,6 +78,8 @@ public:
 
     // Actions of the main menu and the action list.
     QAction *AFileOpen, *AFileSave, *AFileSaveAs, *AFileReset, *AFileExit;
+    // "Правка": the project's undo stack ("Отменить: <step>", "Повторить: <step>").
+    QAction *AEditUndo, *AEditRedo;
     QAction *ALoadDesign, *ASaveDesign, *ADiscFolder;
     QAction *ACheckProject, *APrepareDisc, *ADiscImage;   // handled by TDiscLink
     QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,
@@ -126,6 +131,7 @@ protected:
     virtual void bAddFolderClick() { emit AddFolderRequested(); }
 
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void CreateActions();
@@ -139,10 +145,12 @@ private:
     void TreeViewChange(TBaseItem *item);
     void FillOptions();
     void OptionsFromControls();
+    void UpdateEditActions();
     void ShowError(const QString &message);
     void leCustomBrowse();
 
     TProject m_project;
+    TCommandEditor m_editor{m_project};
     std::unique_ptr<UserPrompt> m_ownPrompt;
     UserPrompt *m_prompt;
     QString m_settingsPath;

@@ -1,9 +1,9 @@
 #include "app/TShellHooks.h"
 
-#include "app/HelpContext.h"
 #include "app/TAboutForm.h"
 #include "app/THelpWindow.h"
 #include "app/TMainForm.h"
+#include "kit/HelpContext.h"
 
 #include <QPointer>
 #include <QTimer>

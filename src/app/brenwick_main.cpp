@@ -5,7 +5,7 @@
 #include "app/THelpWindow.h"
 #include "app/TMainForm.h"
 #include "app/TShellHooks.h"
-#include "layout/TDesignWindowLink.h"
+#include "app/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
 #include "project/TAddFolderForm.h"
 #include "project/TProgressForm.h"

@@ -26,6 +26,7 @@ void TDesignGesture::press(const QPoint &clientPos)
         && insideBounds(m_host.selectionBounds(), p) && !m_host.selectionFillsParent()) {
         m_lastPoint = p;
         m_parts = hitTest(p);
+        m_startBounds = m_host.selectionBounds();
     } else if (m_enableSelect) {
         m_parts = dpSelect;
     }
@@ -123,8 +124,11 @@ void TDesignGesture::release(const QPoint &clientPos)
 {
     if (m_parts == TDragParts(dpSelect))
         m_host.clickSelect(clientPos);
+    else if (m_parts && m_host.selection() != TGestureHost::Selection::None
+             && m_host.selectionBounds() != m_startBounds)
+        m_host.boundsEdited(m_startBounds, m_host.selectionBounds());
     else if (m_parts)
-        m_host.markModified();
+        m_host.markModified();   // a press and release without a change still counts
     m_host.refreshInspectorValues();
     m_parts = {};
 }

@@ -32,6 +32,14 @@ public:
     // Click-selection at a client position (walks the object tree's order).
     virtual void clickSelect(const QPoint &clientPos) = 0;
     virtual void markModified() = 0;
+    // A move or resize ended with the bounds changed from before to after
+    // (the bounds are already applied): one edit of the design.
+    virtual void boundsEdited(const QRect &before, const QRect &after)
+    {
+        Q_UNUSED(before);
+        Q_UNUSED(after);
+        markModified();
+    }
     virtual void refreshInspectorValues() = 0;
     virtual void setFrontCursor(Qt::CursorShape shape) = 0;
 };
@@ -64,5 +72,6 @@ private:
     TGestureHost &m_host;
     TDragParts m_parts;
     QPoint m_lastPoint;
+    QRect m_startBounds;   // the selection's bounds when the move or resize began
     bool m_enableSelect = true;
 };

@@ -696,17 +696,45 @@ QRect TPreviewForm::selectionBounds() const
 
 void TPreviewForm::setSelectionBounds(const QRect &bounds)
 {
-    if (!m_selected)
+    setControlBounds(m_selected, bounds);
+}
+
+void TPreviewForm::setControlBounds(QWidget *control, const QRect &bounds)
+{
+    if (!control)
         return;
-    if (m_selected == this) {
+    if (control == this) {
         setOuterBounds(bounds);
         return;
     }
-    if (auto *surface = qobject_cast<TSurface *>(m_selected.data()))
+    if (auto *surface = qobject_cast<TSurface *>(control))
         surface->setBoundsRect(bounds.x(), bounds.y(), bounds.width(), bounds.height());
     else
-        m_selected->setGeometry(bounds);
+        control->setGeometry(bounds);
     m_frontBox->update();
+}
+
+QString TPreviewForm::controlCaption(const QWidget *control) const
+{
+    if (control == this)
+        return QString::fromUtf8("Окно");
+    static const std::pair<const char *, const char *> kCaptions[] = {
+        {"BackImage", "Фоновая картинка"}, {"ThemeImage", "Картинка в тему"},
+        {"TopLabel", "Надпись наверху"},   {"CommentBox", "Комментарий"},
+        {"MenuBox", "Область меню"}};
+    for (const auto &[name, caption] : kCaptions) {
+        if (control && control->objectName() == QLatin1StringView(name))
+            return QString::fromUtf8(caption);
+    }
+    return QString::fromUtf8("Кнопка");
+}
+
+void TPreviewForm::boundsEdited(const QRect &before, const QRect &after)
+{
+    if (m_onBoundsEdited)
+        m_onBoundsEdited(m_selected, before, after);
+    else
+        markModified();
 }
 
 QPoint TPreviewForm::windowPosition() const

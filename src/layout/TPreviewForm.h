@@ -2,7 +2,7 @@
 
 #include "layout/TDesignGesture.h"
 #include "layout/TDesignObjects.h"
-#include "layout/TDesignView.h"
+#include "project/TDesignView.h"
 #include "window/TColor.h"
 #include "window/TCursor.h"
 
@@ -150,6 +150,15 @@ public:
     // "Не выделять текст" of the window's own fixed order.
     void setNoSelectText(bool value) { m_noSelectText = value; }
     void setOnModified(std::function<void()> handler) { m_onModified = std::move(handler); }
+    // A mouse move or resize of control (the window itself included) ended
+    // with its bounds changed; without a handler it only marks modified.
+    using TBoundsHandler = std::function<void(QWidget *control, const QRect &before, const QRect &after)>;
+    void setOnBoundsEdited(TBoundsHandler handler) { m_onBoundsEdited = std::move(handler); }
+    // Sets the bounds of one of the window's controls, or of the window itself
+    // (screen position and outer size), as a mouse gesture does.
+    void setControlBounds(QWidget *control, const QRect &bounds);
+    // The object tree's caption of a control of this window ("Окно" for itself).
+    QString controlCaption(const QWidget *control) const;
     void setOnRefreshInspector(std::function<void()> handler) { m_onRefreshInspector = std::move(handler); }
 
     // Asks the property grid to re-read the inspected object's values.
@@ -191,6 +200,7 @@ private:
     QSize clientSize() const override;
     void clickSelect(const QPoint &clientPos) override;
     void markModified() override;
+    void boundsEdited(const QRect &before, const QRect &after) override;
     void refreshInspectorValues() override { RefreshInspectorValues(); }
     void setFrontCursor(Qt::CursorShape shape) override;
 
@@ -244,6 +254,7 @@ private:
     std::unique_ptr<FixedOrder> m_fixedOrder;
     TDesignObjects *m_designObjects = nullptr;
     std::function<void()> m_onModified;
+    TBoundsHandler m_onBoundsEdited;
     std::function<void()> m_onRefreshInspector;
 
     QSize m_laidOutSize;

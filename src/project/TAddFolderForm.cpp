@@ -1,6 +1,6 @@
 #include "project/TAddFolderForm.h"
 
-#include "app/HelpContext.h"
+#include "kit/HelpContext.h"
 #include "kit/THistoryEdit.h"
 #include "kit/UserPrompt.h"
 

@@ -1,15 +1,11 @@
 #include "project/TCommandTree.h"
 
-#include "kit/UserPrompt.h"
-
 #include <QFont>
 #include <QIcon>
 #include <limits>
 
 namespace {
 const char *const kAutoExitName = "Выход";
-const char *const kGroupQuestionCaption = "Удаление группы";
-const char *const kGroupQuestionText = "Поместить всё содержимое на один уровень вверх?";
 constexpr qint32 kLowestNumber = 1;
 } // namespace
 
@@ -178,7 +174,25 @@ TBaseItem *TCommandTree::AddItem(const QString &name, TItemKind kind, TPlace pla
     return item;
 }
 
-void TCommandTree::RemoveSubtree(TBaseItem *item)
+void TCommandTree::IndexSubtree(TBaseItem *item, bool add)
+{
+    // Iterative, so that deep trees cannot exhaust the stack.
+    int visited = 0;
+    QList<TBaseItem *> pending{item};
+    while (!pending.isEmpty()) {
+        TBaseItem *next = pending.takeLast();
+        if (add)
+            IndexAdd(next->m_id, next);
+        else
+            IndexRemove(next->m_id);
+        ++visited;
+        for (TBaseItem *child : next->m_children)
+            pending.append(child);
+    }
+    m_count += add ? visited : -visited;
+}
+
+void TCommandTree::Unlink(TBaseItem *item)
 {
     TBaseItem *parentOrRoot = item->m_parent;
     const int row = item->m_row;
@@ -187,30 +201,40 @@ void TCommandTree::RemoveSubtree(TBaseItem *item)
         beginRemoveRows(IndexOfParent(parentOrRoot), row, row);
     parentOrRoot->m_children.removeAt(row);
     RenumberRows(parentOrRoot, row);
-    int removed = 0;
-    IndexRemove(item->m_id);
-    ++removed;
-    struct Frame { TBaseItem *parent; int next; };
-    QList<Frame> stack{{item, 0}};
-    while (!stack.isEmpty()) {
-        Frame &f = stack.last();
-        if (f.next >= f.parent->ChildCount()) {
-            stack.removeLast();
-            continue;
-        }
-        TBaseItem *child = f.parent->m_children[f.next++];
-        IndexRemove(child->m_id);
-        ++removed;
-        if (!child->m_children.isEmpty())
-            stack.append({child, 0});
-    }
-    m_count -= removed;
+    IndexSubtree(item, false);
+    item->m_parent = nullptr;
+    item->m_row = 0;
     if (!m_rebuilding)
         endRemoveRows();
     --m_changing;
     m_pendingItem = nullptr;
     EnsureCurrentValid(parentOrRoot, row, item);
-    delete item;
+}
+
+void TCommandTree::Detach(TBaseItem *item)
+{
+    if (!item || !item->m_parent)
+        return;
+    Unlink(item);
+    Notify(tcMenu, nullptr);
+}
+
+void TCommandTree::Attach(TBaseItem *item, TBaseItem *parent, int row)
+{
+    if (!item || item->m_parent)
+        return;
+    TBaseItem *parentOrRoot = ParentOrRoot(parent);
+    row = std::clamp(row, 0, parentOrRoot->ChildCount());
+    Insert(item, parentOrRoot, row);
+    --m_count;   // Insert counted the entry; IndexSubtree counts the whole subtree
+    IndexSubtree(item, true);
+    Notify(tcMenu, item);
+}
+
+void TCommandTree::FreeDetached(TBaseItem *item)
+{
+    if (item && !item->m_parent)
+        delete item;
 }
 
 void TCommandTree::EnsureCurrentValid(TBaseItem *parentOrRoot, int row, TBaseItem *removed)
@@ -236,37 +260,36 @@ void TCommandTree::EnsureCurrentValid(TBaseItem *parentOrRoot, int row, TBaseIte
         m_currentGroup = nullptr;
 }
 
-bool TCommandTree::DeleteItem(TBaseItem *item, bool ask)
+bool TCommandTree::DeleteItem(TBaseItem *item, TGroupContents contents)
 {
-    if (!item)
-        return false;
+    TBaseItem *taken = TakeItem(item, contents);
+    FreeDetached(taken);
+    return taken != nullptr;
+}
+
+TBaseItem *TCommandTree::TakeItem(TBaseItem *item, TGroupContents contents)
+{
+    if (!item || !item->m_parent)
+        return nullptr;
     if (!item->IsGroup()) {
         if (item->m_id < m_nextNumber)
             m_nextNumber = item->m_id;
-        RemoveSubtree(item);
+        Unlink(item);
         Notify(tcMenu, nullptr);
-        return true;
+        return item;
     }
-    if (ask && item->ChildCount() > 0) {
-        const UserPrompt::Answer answer = m_prompt
-            ? m_prompt->ask(QString::fromUtf8(kGroupQuestionCaption), QString::fromUtf8(kGroupQuestionText),
-                            UserPrompt::Buttons::YesNoCancel, UserPrompt::Icon::Question)
-            : UserPrompt::Answer::Cancel;
-        if (answer != UserPrompt::Answer::Yes && answer != UserPrompt::Answer::No)
-            return false;
-        if (answer == UserPrompt::Answer::Yes) {
-            // Each child in turn goes directly before the group, so that the
-            // children take the group's place in their order.
-            while (!item->m_children.isEmpty())
-                MoveItem(item->m_children.constFirst(), item->Parent(), item->m_row);
-        }
+    if (contents == gcLiftUp) {
+        // Each child in turn goes directly before the group, so that the
+        // children take the group's place in their order.
+        while (!item->m_children.isEmpty())
+            MoveItem(item->m_children.constFirst(), item->Parent(), item->m_row);
     }
     // Deleting the children one by one ends with the same numbering as
     // removing the whole subtree: a deleted group sends the next number to 1.
     m_nextNumber = kLowestNumber;
-    RemoveSubtree(item);
+    Unlink(item);
     Notify(tcMenu, nullptr);
-    return true;
+    return item;
 }
 
 void TCommandTree::Clear()
@@ -336,6 +359,16 @@ bool TCommandTree::MoveItem(TBaseItem *item, TBaseItem *newParent, int row)
     return true;
 }
 
+bool TCommandTree::MoveTo(TBaseItem *item, TBaseItem *newParent, int row)
+{
+    if (!item || !item->m_parent)
+        return false;
+    // MoveItem counts the row before the entry leaves its place.
+    if (item->m_parent == ParentOrRoot(newParent) && row > item->m_row)
+        ++row;
+    return MoveItem(item, newParent, row);
+}
+
 bool TCommandTree::DropOnto(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)
 {
     if (!dragged || !target || dragged == target)
@@ -369,7 +402,20 @@ void TCommandTree::Select(TBaseItem *item)
         return;
     m_currentGroup = item->IsGroup() ? item : item->Parent();
     m_currentItem = item;
+    ++m_selectionSerial;
     NotifyCurrent();
+}
+
+void TCommandTree::RestoreSelection(TBaseItem *item, TBaseItem *group)
+{
+    m_currentItem = item;
+    m_currentGroup = group;
+    ++m_selectionSerial;
+    if (m_updating > 0 && item) {
+        m_pendingCurrent = true;
+        return;
+    }
+    emit CurrentChanged(item);
 }
 
 void TCommandTree::NotifyCurrent()

@@ -9,8 +9,6 @@
 #include <QIcon>
 #include <functional>
 
-class UserPrompt;
-
 // The command tree: the menu project's entries, arranged in groups, with the
 // editing state (current item, current group, next number). It is the item
 // model the command tree view shows, and the menu source the design window
@@ -49,11 +47,14 @@ public:
         TBaseItem *parent;
     };
 
+    // What deleting a group does with its children.
+    enum TGroupContents {
+        gcDelete,   // they go with the group
+        gcLiftUp,   // they take the group's place, in their order
+    };
+
     explicit TCommandTree(QObject *parent = nullptr);
     ~TCommandTree() override;
-
-    // Answers the group question of DeleteItem; without one, Cancel.
-    void SetPrompt(UserPrompt *prompt) { m_prompt = prompt; }
 
     TWhereAdd WhereAdd() const { return m_whereAdd; }
     void SetWhereAdd(TWhereAdd where) { m_whereAdd = where; }
@@ -62,6 +63,8 @@ public:
     void SetAutoExit(bool on) { m_autoExit = on; }
     // The lowest candidate for the next new entry's number.
     qint32 NextNumber() const { return m_nextNumber; }
+    // Puts the numbering back where an undone step found it.
+    void SetNextNumber(qint32 number) { m_nextNumber = number; }
 
     // --- structure --------------------------------------------------------
     const QList<TBaseItem *> &TopLevel() const;
@@ -80,16 +83,29 @@ public:
     // the next number, adds the automatic exit entry to a new group when
     // AutoExit is on and withAutoExit allows it, and selects it.
     TBaseItem *AddItem(const QString &name, TItemKind kind, TPlace place, bool withAutoExit = true);
-    // Removes an entry with its subtree. With ask, a group with children asks
-    // whether to move its contents one level up (Yes), delete them (No) or
-    // keep everything (Cancel, returns false).
-    bool DeleteItem(TBaseItem *item, bool ask);
+    // Removes an entry with its subtree; a group's children go with it or,
+    // with gcLiftUp, take its place first. Asks nothing: the editor asks
+    // before it decides. Returns false for nullptr.
+    bool DeleteItem(TBaseItem *item, TGroupContents contents = gcDelete);
+    // As DeleteItem, but the entry and its subtree are taken out of the tree
+    // instead of freed, for an undo step to keep; nullptr for nullptr.
+    TBaseItem *TakeItem(TBaseItem *item, TGroupContents contents = gcDelete);
+    // Takes an entry with its subtree out of the tree without touching the
+    // numbering; Attach puts it back. The selection moves as for a delete.
+    void Detach(TBaseItem *item);
+    // Puts a detached entry with its subtree back at row among parent's
+    // children (nullptr: top level); its numbers are taken as they stand.
+    void Attach(TBaseItem *item, TBaseItem *parent, int row);
+    // Frees an entry that is not in any tree, with its subtree.
+    static void FreeDetached(TBaseItem *item);
     // Removes every entry; the numbering continues as if they were deleted one
     // by one from the top. The current item and group become none.
     void Clear();
     // Moves item to row (0..count) among newParent's children (nullptr: top
     // level). Returns false when the move would put a group into itself.
     bool MoveItem(TBaseItem *item, TBaseItem *newParent, int row);
+    // Moves item so that it ends at row among newParent's children.
+    bool MoveTo(TBaseItem *item, TBaseItem *newParent, int row);
     // A drop of the dragged entry onto target: into a group (last, or first
     // with shift) unless ctrl is held, otherwise after target (before it with
     // shift). Returns false when nothing moved.
@@ -102,6 +118,12 @@ public:
     // the current group. nullptr does nothing.
     void Select(TBaseItem *item);
     void SetCurrentGroup(TBaseItem *group) { m_currentGroup = group; }
+    // Puts back a selection an undone or redone step left: item (or none)
+    // and group, as they were; the views follow as after any selection.
+    void RestoreSelection(TBaseItem *item, TBaseItem *group);
+    // Counts every selection, so that typing after another selection starts
+    // a new undo step.
+    quint64 SelectionSerial() const { return m_selectionSerial; }
 
     // --- fields -------------------------------------------------------------
     // Each does nothing when the value is unchanged.
@@ -154,7 +176,8 @@ private:
     TBaseItem *ParentOrRoot(TBaseItem *parent) const { return parent ? parent : m_root; }
     QModelIndex IndexOfParent(TBaseItem *parentOrRoot) const;
     void Insert(TBaseItem *item, TBaseItem *parentOrRoot, int row);
-    void RemoveSubtree(TBaseItem *item);
+    void Unlink(TBaseItem *item);
+    void IndexSubtree(TBaseItem *item, bool add);
     void RenumberRows(TBaseItem *parentOrRoot, int from);
     void TakeNumber(TBaseItem *item);
     void IndexAdd(qint32 id, TBaseItem *item);
@@ -164,7 +187,7 @@ private:
     void EnsureCurrentValid(TBaseItem *removedParentOrRoot, int removedRow, TBaseItem *removed);
 
     TBaseItem *m_root;
-    UserPrompt *m_prompt = nullptr;
+    quint64 m_selectionSerial = 0;
     TWhereAdd m_whereAdd = waInside;
     bool m_autoExit = false;
     qint32 m_nextNumber = 1;

@@ -3,6 +3,7 @@
 #include "project/TCommandTree.h"
 #include "project/TImportTarget.h"
 
+#include <QSet>
 #include <functional>
 
 // A folder import into the editor's command tree, through the tree's own
@@ -31,8 +32,19 @@ public:
     void begin() override;
     void end() override;
 
+    // From now on remembers the entries this import makes, for AddedRoots.
+    void TrackCreated() { m_tracking = true; }
+    // The entries made (and not deleted again) whose parent was there
+    // before, ordered by their row.
+    QList<TBaseItem *> AddedRoots() const;
+
 private:
+    void Track(TBaseItem *entry);
+    void Untrack(TBaseItem *entry);
+
     static TBaseItem *item(Node n) { return static_cast<TBaseItem *>(n); }
 
     TCommandTree &m_tree;
+    bool m_tracking = false;
+    QSet<TBaseItem *> m_created;
 };

@@ -61,8 +61,11 @@ bool TCommandTreeView::DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers
     TBaseItem *dragged = m_tree.CurrentItem();
     if (!target || !dragged || target == dragged)
         return false;
-    if (!m_tree.DropOnto(dragged, target, modifiers.testFlag(Qt::ControlModifier),
-                         modifiers.testFlag(Qt::ShiftModifier)))
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool moved = m_dropHandler ? m_dropHandler(dragged, target, ctrl, shift)
+                                     : m_tree.DropOnto(dragged, target, ctrl, shift);
+    if (!moved)
         return false;
     FollowNow();
     // The moved entry stays in sight: the groups it went into open up.

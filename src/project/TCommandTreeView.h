@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTreeView>
+#include <functional>
 
 class TBaseItem;
 class TCommandTree;
@@ -27,6 +28,11 @@ public:
     // keys held; the drag-and-drop handler calls it.
     bool DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers);
 
+    // Makes the move of a drop (the editor's undoable step); returns whether
+    // anything moved. Without one, the tree moves the entry itself.
+    using TDropHandler = std::function<bool(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)>;
+    void SetDropHandler(TDropHandler handler) { m_dropHandler = std::move(handler); }
+
 signals:
     // An entry was moved by a drop.
     void Moved(TBaseItem *item);
@@ -41,6 +47,7 @@ private:
     void ScheduleFollow();
 
     TCommandTree &m_tree;
+    TDropHandler m_dropHandler;
     bool m_following = false;
     bool m_followPending = false;
 };

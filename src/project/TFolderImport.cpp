@@ -23,17 +23,24 @@ struct ImportWindows
 
 bool TFolderImport::Execute(TImportTarget &target, QWidget *mainWindow)
 {
-    if (!m_form.Execute())
+    if (!Ask())
         return false;
-    const TImportOptions options = m_form.Options();
-    if (options.dirName.isEmpty())
-        return false;
+    Run(target, mainWindow);
+    return true;
+}
 
+bool TFolderImport::Ask()
+{
+    return m_form.Execute() && !m_form.Options().dirName.isEmpty();
+}
+
+void TFolderImport::Run(TImportTarget &target, QWidget *mainWindow)
+{
+    const TImportOptions options = m_form.Options();
     target.begin();
     m_progress.PopUp(mainWindow);
     ImportWindows restore{target, m_progress};
     TFolderScan scan(options, target);
     scan.setProgress([this](const QString &path) { m_progress.ShowFolder(path); });
     scan.Run();
-    return true;
 }

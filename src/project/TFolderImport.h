@@ -17,6 +17,11 @@ public:
     // (nothing changes then). mainWindow centres the progress dialog.
     bool Execute(TImportTarget &target, QWidget *mainWindow);
 
+    // The two halves of Execute, for an import made as one undo step: the
+    // question first, then the scan with the dialog's choices.
+    bool Ask();
+    void Run(TImportTarget &target, QWidget *mainWindow);
+
 private:
     TAddFolderForm &m_form;
     TProgressForm &m_progress;

@@ -1,6 +1,6 @@
 #include "project/TProject.h"
 
-void TProject::SetModified(bool modified)
+void TProject::SetModifiedFlag(bool modified)
 {
     if (m_modified == modified)
         return;
@@ -8,7 +8,21 @@ void TProject::SetModified(bool modified)
     emit ModifiedChanged(modified);
 }
 
-void TProject::Changed(TCommandTree::TChanges what)
+void TProject::SetModified(bool modified)
+{
+    if (!modified)
+        m_undoStack.setClean();
+    SetModifiedFlag(modified);
+}
+
+void TProject::FollowStack()
+{
+    // A push, an undo or a redo: modified unless it arrived at the state last
+    // saved or opened.
+    SetModifiedFlag(!m_undoStack.isClean());
+}
+
+void TProject::Refresh(TCommandTree::TChanges what)
 {
     if (what.testFlag(TCommandTree::tcComment)) {
         if (const TBaseItem *item = m_tree.CurrentItem())
@@ -16,7 +30,12 @@ void TProject::Changed(TCommandTree::TChanges what)
     }
     if (what.testFlag(TCommandTree::tcMenu))
         m_designView->RefreshMenu();
-    SetModified(true);
+}
+
+void TProject::Changed(TCommandTree::TChanges what)
+{
+    Refresh(what);
+    SetModifiedFlag(true);
 }
 
 void TProject::RefreshDesign()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout/TDesignView.h"
+#include "project/TDesignView.h"
 #include "project/TCommandTree.h"
 #include "project/TDesignParts.h"
 #include "project/TProjectOptions.h"
@@ -10,12 +10,27 @@
 #include <memory>
 
 class TXDocument;
-class UserPrompt;
 
 // The open menu project: the command tree, the project options, the link to
-// the design window and the modified flag. Every change of the project comes
-// through Changed, the one place that sets the modified flag and refreshes the
-// design window; the tree's and the options' own signals are routed there.
+// the design window, the undo stack and the modified flag.
+//
+// Every change of the project is a QUndoCommand pushed on UndoStack(); nothing
+// else changes it. To add a new kind of edit:
+//   - write a QUndoCommand whose redo() makes the change (the first redo() runs
+//     inside push()) and whose undo() takes it back exactly; give it a short
+//     Russian text ("удаление «Игры»"), which the menu "Правка" shows;
+//   - change the project through the objects' ordinary setters inside redo()
+//     and undo(): the tree's and the options' signals already refresh the
+//     design window's menu and comment area, and the fields follow the tree's
+//     selection (RestoreSelection brings the touched entry into view); other
+//     views refresh themselves from the object's own change signals;
+//   - ask any question before the command is made, never inside it; a command
+//     that finds nothing to do calls setObsolete(true) in its first redo();
+//   - push it: UndoStack().push(command). Nothing else is needed for the
+//     modified flag: it follows the stack (set by any push, undo or redo that
+//     leaves the state last saved or opened; cleared by one that returns to it).
+// Changed() is only for the few actions that change nothing but still mark
+// the project modified (a cancelled group delete, a click in the design window).
 class TProject : public QObject
 {
     Q_OBJECT
@@ -43,16 +58,18 @@ public:
     // The design's part of the project file; nullptr puts back the stand-in.
     void SetDesignParts(TDesignParts *parts) { m_designParts = parts ? parts : &m_nullParts; }
     TDesignParts &DesignParts() { return *m_designParts; }
-    // Every change of the project is a command pushed here.
+    // Every change of the project is a command pushed here (see above).
     QUndoStack &UndoStack() { return m_undoStack; }
-    // Asks the questions of the tree (deleting a group).
-    void SetPrompt(UserPrompt *prompt) { m_tree.SetPrompt(prompt); }
+    // The most steps the stack keeps; older ones are dropped.
+    static constexpr int kUndoLimit = 200;
 
     bool Modified() const { return m_modified; }
+    // false: the project as it stands is the saved state (the stack's clean
+    // state); true: marks it modified without a step.
     void SetModified(bool modified);
 
-    // The one editing path: marks the project modified and brings the design
-    // window up to date with what changed.
+    // An action that changes nothing but counts as an edit: marks the project
+    // modified and brings the design window up to date with what it names.
     void Changed(TCommandTree::TChanges what);
     // Refills the design window's menu and comment area from the selection.
     void RefreshDesign();
@@ -96,6 +113,9 @@ signals:
 private:
     void OnCurrentChanged(TBaseItem *item);
     void WriteParts(const QString &fileName, TParts parts, bool keepFileName);
+    void Refresh(TCommandTree::TChanges what);
+    void FollowStack();
+    void SetModifiedFlag(bool modified);
 
     TCommandTree m_tree;
     QUndoStack m_undoStack;

@@ -112,17 +112,25 @@ void TProject::TLoadedDeleter::operator()(TLoaded *loaded) const
 
 TProject::TProject(QObject *parent) : QObject(parent), m_document(std::make_unique<TXDocument>())
 {
+    m_undoStack.setUndoLimit(kUndoLimit);
+    // The tree and the options change only inside the stack's commands (or a
+    // load): their signals bring the design window up to date, the stack
+    // decides the modified flag.
     connect(&m_tree, &TCommandTree::Edited, this,
-            [this](TCommandTree::TChanges what, TBaseItem *) { Changed(what); });
+            [this](TCommandTree::TChanges what, TBaseItem *) { Refresh(what); });
     connect(&m_tree, &TCommandTree::CurrentChanged, this, &TProject::OnCurrentChanged);
-    connect(&m_options, &TProjectOptions::Changed, this, [this] { Changed(TCommandTree::tcData); });
+    connect(&m_undoStack, &QUndoStack::indexChanged, this, &TProject::FollowStack);
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this, &TProject::FollowStack);
 }
 
 TProject::~TProject()
 {
-    // The tree's signals must not reach a half-destroyed project.
+    // The tree's and the stack's signals must not reach a half-destroyed
+    // project; the steps go first, while the tree they refer to still stands.
     m_tree.disconnect(this);
     m_options.disconnect(this);
+    m_undoStack.disconnect(this);
+    m_undoStack.clear();
 }
 
 QString TProject::FileName() const
@@ -268,6 +276,8 @@ void TProject::ApplyProject(TLoadedPtr loaded)
     if (parts == WholeProject())
         m_document = std::move(loaded->document);   // the project's file from now on
     m_tree.EndUpdate();
+    // The steps before the load refer to what it replaced.
+    m_undoStack.clear();
     SetModified(false);
     RefreshDesign();
 }
@@ -288,5 +298,6 @@ void TProject::ClearProject(TParts parts)
     }
     if (parts.testFlag(ppButtons))
         m_designParts->ClearButtons();
+    m_undoStack.clear();
     SetModified(false);
 }

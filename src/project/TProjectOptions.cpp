@@ -71,3 +71,11 @@ void TProjectOptions::Assign(const TProjectOptions &other)
     if (changed)
         emit Changed();
 }
+
+bool TProjectOptions::SameAs(const TProjectOptions &other) const
+{
+    return m_rootDir == other.m_rootDir && m_about == other.m_about && m_exitLevelUp == other.m_exitLevelUp
+        && m_exitAnyCommand == other.m_exitAnyCommand && m_exitCross == other.m_exitCross
+        && m_exitQuestion == other.m_exitQuestion && m_pathOption == other.m_pathOption
+        && m_cdRoot == other.m_cdRoot;
+}

@@ -58,6 +58,8 @@ public:
 
     // Copies every value from other, sending one Changed when anything differs.
     void Assign(const TProjectOptions &other);
+    // Whether every value equals other's.
+    bool SameAs(const TProjectOptions &other) const;
 
 signals:
     void Changed();

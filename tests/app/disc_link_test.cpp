@@ -1,7 +1,8 @@
 #include "app/TCheckForm.h"
 #include "app/TDiscLink.h"
 #include "app/TMainForm.h"
-#include "layout/TDesignWindowLink.h"
+#include "project/TCommandEditor.h"
+#include "app/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
 #include "support/ScriptedPrompt.h"
 #include "window/TTextBox.h"
@@ -40,10 +41,13 @@ struct DiscLinkTest : ::testing::Test
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
+    // As the user adds it: each step an undo step that marks the project modified.
     TBaseItem *AddProgram(const char *custom)
     {
-        TBaseItem *item = form->Tree().AddItem(QStringLiteral("P"), ikProgram, TCommandTree::TPlace::LastChildOf(nullptr));
-        form->Tree().SetCustom(item, QString::fromUtf8(custom));
+        form->Tree().SetWhereAdd(TCommandTree::waBeside);
+        TBaseItem *item = form->Editor().Add(ikProgram);
+        form->Editor().SetField(TSetFieldCommand::fName, QStringLiteral("P"));
+        form->Editor().SetField(TSetFieldCommand::fCustom, QString::fromUtf8(custom));
         return item;
     }
     void SetUp() override
@@ -119,7 +123,7 @@ TEST_F(DiscLinkTest, ChoosingAFindingSelectsItsEntryOrObject)
     EXPECT_EQ(form->PageControl->currentWidget(), form->tsLayout);
 
     // A finding whose entry is gone since the check does nothing.
-    form->Tree().DeleteItem(missing, false);
+    form->Tree().DeleteItem(missing);
     link->CheckForm().Choose(0);
     EXPECT_NE(form->Tree().CurrentItem(), nullptr);
 }

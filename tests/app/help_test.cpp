@@ -1,5 +1,5 @@
-#include "app/HelpContext.h"
 #include "app/THelpWindow.h"
+#include "kit/HelpContext.h"
 #include "layout/TPreviewForm.h"
 #include "project/TAddFolderForm.h"
 #include "support/ScriptedPrompt.h"

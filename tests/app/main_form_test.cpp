@@ -514,3 +514,48 @@ TEST_F(MainFormFixture, ResetLeavesTheFieldsOfTheLastSelection)
     EXPECT_EQ(form->LCustom->text(), QStringLiteral("Адрес"));
     EXPECT_EQ(form->leCustom->text(), QStringLiteral("https://example.org"));
 }
+
+TEST_F(MainFormFixture, EditMenuUndoesStepsByNameWhileTextFieldsKeepTheirKeys)
+{
+    const QList<QAction *> menus = form->menuBar()->actions();
+    ASSERT_GE(menus.size(), 3);
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Правка"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Вид"));
+    EXPECT_FALSE(form->AEditUndo->isEnabled());
+    EXPECT_FALSE(form->AEditRedo->isEnabled());
+
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->activateWindow();
+    Click(ikGroup);
+    form->leName->setText(QStringLiteral("Игры"));
+    Click(ikProgram);
+    form->leName->setText(QStringLiteral("Установка"));
+    Tree().Select(Tree().TopLevel()[0]);
+    prompt.answers = {UserPrompt::Answer::No};
+    form->bDelete->click();
+    EXPECT_EQ(form->AEditUndo->text(), QStringLiteral("Отменить: удаление «Игры»"));
+
+    // Ctrl+Z outside a text field takes the step back; the fields follow.
+    form->TreeView->setFocus();
+    QTest::keyClick(form->TreeView, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(Tree().Count(), 2);
+    EXPECT_EQ(form->leName->text(), QStringLiteral("Игры"));
+    EXPECT_EQ(form->AEditRedo->text(), QStringLiteral("Повторить: удаление «Игры»"));
+    EXPECT_TRUE(form->AEditRedo->isEnabled());
+    form->AEditUndo->trigger();
+    EXPECT_EQ(Tree().CurrentItem()->Name(), QStringLiteral("Программа"));
+    EXPECT_EQ(form->leName->text(), QStringLiteral("Программа"));
+
+    // In a text field the keys act on the field: its own undo, which then
+    // reaches the entry as an edit of its own.
+    form->leName->setFocus();
+    QTest::keyClicks(form->leName, QStringLiteral("X"));
+    const int steps = form->Project().UndoStack().index();
+    QTest::keyClick(form->leName, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->leName->text(), QStringLiteral("Программа"));
+    EXPECT_EQ(Tree().Count(), 2);
+    EXPECT_EQ(form->Project().UndoStack().index(), steps - 1);   // the typed step merged back to nothing
+    QTest::keyClick(form->leName, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Tree().CurrentItem()->Name(), QStringLiteral("ПрограммаX"));
+}

@@ -1,5 +1,5 @@
 #include "import_fixture.h"
-#include "app/HelpContext.h"
+#include "kit/HelpContext.h"
 #include "kit/THistoryEdit.h"
 #include "project/TAddFolderForm.h"
 #include "project/TFolderImport.h"

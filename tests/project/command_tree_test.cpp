@@ -1,5 +1,4 @@
 #include "project/TCommandTree.h"
-#include "support/ScriptedPrompt.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -29,10 +28,7 @@ QString Shape(const TCommandTree &tree)
 struct TreeFixture : ::testing::Test
 {
     TCommandTree tree;
-    ScriptedPrompt prompt;
     QAbstractItemModelTester tester{&tree, QAbstractItemModelTester::FailureReportingMode::Fatal};
-
-    TreeFixture() { tree.SetPrompt(&prompt); }
 
     TBaseItem *Add(TItemKind kind, const QString &name = {})
     {
@@ -96,10 +92,9 @@ TEST_F(TreeFixture, NumbersReuseTheGapLeftByADeletedEntry)
     Add(ikProgram, QStringLiteral("a"));
     TBaseItem *b = Add(ikProgram, QStringLiteral("b"));
     Add(ikProgram, QStringLiteral("c"));
-    ASSERT_TRUE(tree.DeleteItem(b, true));
+    ASSERT_TRUE(tree.DeleteItem(b));
     EXPECT_EQ(Add(ikProgram, QStringLiteral("d"))->Id(), 2);
     EXPECT_EQ(Add(ikProgram, QStringLiteral("e"))->Id(), 4);
-    EXPECT_TRUE(prompt.asked.isEmpty());
 }
 
 TEST_F(TreeFixture, NumbersSkipThoseReadFromAFileAndDeletingAGroupRestartsTheSearch)
@@ -109,7 +104,7 @@ TEST_F(TreeFixture, NumbersSkipThoseReadFromAFileAndDeletingAGroupRestartsTheSea
     EXPECT_EQ(Add(ikProgram, QStringLiteral("b"))->Id(), 3);   // the next number was already 2
     TBaseItem *g = Add(ikGroup, QStringLiteral("g"));
     EXPECT_EQ(g->Id(), 4);
-    ASSERT_TRUE(tree.DeleteItem(g, true));
+    ASSERT_TRUE(tree.DeleteItem(g));
     EXPECT_EQ(tree.NextNumber(), 1);
     EXPECT_EQ(Add(ikProgram, QStringLiteral("c"))->Id(), 1);
     EXPECT_EQ(Add(ikProgram, QStringLiteral("d"))->Id(), 4);
@@ -123,13 +118,13 @@ TEST_F(TreeFixture, DuplicateNumbersAreFoundInDepthFirstOrderAndStayReserved)
     tree.SetId(top, 7);
     tree.SetId(inner, 7);
     EXPECT_EQ(tree.FindById(7), inner);
-    tree.DeleteItem(inner, false);
+    tree.DeleteItem(inner);
     EXPECT_EQ(tree.FindById(7), top);
     EXPECT_EQ(tree.FindById(99), nullptr);
     EXPECT_TRUE(tree.IsNumberUsed(7));
 }
 
-TEST_F(TreeFixture, GroupQuestionCancelKeepsYesLiftsNoDeletes)
+TEST_F(TreeFixture, DeletingAGroupLiftsOrDeletesItsChildren)
 {
     auto build = [this] {
         tree.Clear();
@@ -142,16 +137,7 @@ TEST_F(TreeFixture, GroupQuestionCancelKeepsYesLiftsNoDeletes)
         return g;
     };
     TBaseItem *g = build();
-    prompt.answers = {UserPrompt::Answer::Cancel};
-    EXPECT_FALSE(tree.DeleteItem(g, true));
-    ASSERT_EQ(prompt.asked.size(), 1);
-    EXPECT_EQ(prompt.asked[0].caption, QStringLiteral("Удаление группы"));
-    EXPECT_EQ(prompt.asked[0].text, QStringLiteral("Поместить всё содержимое на один уровень вверх?"));
-    EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::YesNoCancel);
-    EXPECT_EQ(tree.Count(), 5);
-
-    prompt.answers = {UserPrompt::Answer::Yes};
-    EXPECT_TRUE(tree.DeleteItem(g, true));
+    EXPECT_TRUE(tree.DeleteItem(g, TCommandTree::gcLiftUp));
     QStringList names;
     for (TBaseItem *i : tree.TopLevel())
         names << i->Name();
@@ -159,17 +145,10 @@ TEST_F(TreeFixture, GroupQuestionCancelKeepsYesLiftsNoDeletes)
     EXPECT_EQ(tree.CurrentItem()->Name(), QStringLiteral("after"));
 
     g = build();
-    prompt.answers = {UserPrompt::Answer::No};
-    EXPECT_TRUE(tree.DeleteItem(g, true));
+    EXPECT_TRUE(tree.DeleteItem(g, TCommandTree::gcDelete));
     EXPECT_EQ(tree.Count(), 2);
     EXPECT_EQ(tree.CurrentItem()->Name(), QStringLiteral("after"));
     EXPECT_EQ(tree.NextNumber(), 1);
-
-    // A group without children goes without a question.
-    prompt.asked.clear();
-    TBaseItem *empty = Under(nullptr, QStringLiteral("e"), ikGroup);
-    EXPECT_TRUE(tree.DeleteItem(empty, true));
-    EXPECT_TRUE(prompt.asked.isEmpty());
 }
 
 TEST_F(TreeFixture, DeletingTheSelectionSelectsANeighbourOrNothing)
@@ -177,10 +156,10 @@ TEST_F(TreeFixture, DeletingTheSelectionSelectsANeighbourOrNothing)
     TBaseItem *g = Add(ikGroup, QStringLiteral("g"));
     TBaseItem *only = Add(ikProgram, QStringLiteral("only"));
     QSignalSpy current(&tree, &TCommandTree::CurrentChanged);
-    tree.DeleteItem(only, true);
+    tree.DeleteItem(only);
     EXPECT_EQ(tree.CurrentItem(), g);   // its group, when it was the only child
     EXPECT_EQ(current.size(), 1);
-    tree.DeleteItem(g, true);
+    tree.DeleteItem(g);
     EXPECT_EQ(tree.CurrentItem(), nullptr);
     EXPECT_EQ(tree.CurrentGroup(), nullptr);
     EXPECT_TRUE(tree.IsEmpty());
@@ -296,7 +275,7 @@ TEST_F(TreeFixture, BulkUpdatesSendOneSelectionAndOneEdit)
     TBaseItem *g = Under(nullptr, QStringLiteral("g"), ikGroup);
     for (int i = 0; i < 10; ++i)
         Under(g, QString::number(i));
-    tree.DeleteItem(g->Children().constFirst(), false);
+    tree.DeleteItem(g->Children().constFirst());
     tree.EndUpdate();
     EXPECT_EQ(edits.size(), 1);
     EXPECT_EQ(current.size(), 1);
@@ -312,7 +291,6 @@ TEST_F(TreeFixture, ModelStaysConsistentUnderRandomEdits)
         items.clear();
         tree.ForEach([&](TBaseItem *i, int) { items << i; });
     };
-    prompt.answers.clear();
     for (int step = 0; step < 400; ++step) {
         all();
         const int op = int(rng() % 6);
@@ -324,8 +302,7 @@ TEST_F(TreeFixture, ModelStaysConsistentUnderRandomEdits)
             tree.SetWhereAdd(rng() % 2 ? TCommandTree::waInside : TCommandTree::waBeside);
             Add(TItemKind(rng() % kItemKindCount));
         } else if (op == 3) {
-            prompt.answers = {rng() % 2 ? UserPrompt::Answer::Yes : UserPrompt::Answer::No};
-            tree.DeleteItem(any, true);
+            tree.DeleteItem(any, rng() % 2 ? TCommandTree::gcLiftUp : TCommandTree::gcDelete);
         } else {
             tree.Select(any);
             tree.DropOnto(any, other, rng() % 2, rng() % 2);

@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 #include "app/cli/Cli.h"
 #include "kit/BrenwickError.h"
+#include "project/TTreeCommands.h"
 #include "xml/TXNode.h"
 #include "support/ScriptedPrompt.h"
 
@@ -51,8 +52,8 @@ struct ProjectFileFixture : ::testing::Test
     TCommandTree &Tree() { return form->Tree(); }
     TBaseItem *Add(TItemKind kind, const QString &name)
     {
-        TBaseItem *item = Tree().AddItem(name, kind, TCommandTree::TPlace::ByChoice());
-        return item;
+        form->Project().UndoStack().push(new TAddItemCommand(Tree(), name, kind));
+        return Tree().CurrentItem();
     }
     QString TreeText() { return cli::FormatCommandTree(Tree()); }
 };

@@ -1,6 +1,7 @@
-#include "layout/TDesignWindowLink.h"
+#include "app/TDesignWindowLink.h"
 
 #include "app/TMainForm.h"
+#include "layout/TBoundsCommand.h"
 #include "layout/TPreviewForm.h"
 
 #include <QAction>
@@ -9,7 +10,12 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
 {
     TProject &project = mainForm.Project();
     preview.setMenuSource(&project.Tree());
-    preview.setOnModified([&project] { project.SetModified(true); });
+    // A click inside the selection counts as an edit; a move or resize with
+    // the mouse is one undo step, made at the release.
+    preview.setOnModified([&project] { project.Changed(TCommandTree::tcData); });
+    preview.setOnBoundsEdited([&project, &preview](QWidget *control, const QRect &before, const QRect &after) {
+        project.UndoStack().push(new TBoundsCommand(preview, control, before, after));
+    });
     // The design window never keeps the program running on its own.
     preview.setAttribute(Qt::WA_QuitOnClose, false);
 

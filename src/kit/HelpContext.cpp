@@ -1,4 +1,4 @@
-#include "app/HelpContext.h"
+#include "kit/HelpContext.h"
 
 #include <QTabBar>
 #include <QTabWidget>

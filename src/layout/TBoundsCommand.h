@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QUndoCommand>
+
+class TPreviewForm;
+class QWidget;
+
+// A move or resize with the mouse in the design window (of an object or of
+// the window itself) as one undo step, made when the button is released: the
+// bounds before the gesture and after it. The first redo finds the bounds
+// already applied. A control that is gone by then is left alone.
+class TBoundsCommand : public QUndoCommand
+{
+public:
+    TBoundsCommand(TPreviewForm &form, QWidget *control, const QRect &before, const QRect &after);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    void Apply(const QRect &bounds);
+
+    TPreviewForm &m_form;
+    QPointer<QWidget> m_control;
+    QRect m_before;
+    QRect m_after;
+    bool m_applied = true;   // the gesture already set the bounds
+};
