@@ -7,8 +7,6 @@
 #include "layout/TDesignFactsReader.h"
 #include "layout/TPreviewForm.h"
 #include "project/TDiscPreparation.h"
-#include "window/TImageEx.h"
-#include "window/TPicButton.h"
 
 #include <QAction>
 #include <QDir>
@@ -27,25 +25,12 @@ QString U(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-QList<TPicButton *> FindButtons(TMainForm &mainForm, TPreviewForm &preview)
-{
-    QList<TPicButton *> found = mainForm.findChildren<TPicButton *>() + preview.findChildren<TPicButton *>();
-    QList<TPicButton *> ordered;
-    for (TImageEx *control : preview.pictureControls()) {
-        for (TPicButton *button : found) {
-            if (button->Image() == control && !ordered.contains(button))
-                ordered.append(button);
-        }
-    }
-    return ordered;
-}
-
 } // namespace
 
 TDiscLink::TDiscLink(TMainForm &mainForm, TPreviewForm &preview)
     : m_main(mainForm), m_preview(preview), m_checkForm(new TCheckForm(&mainForm))
 {
-    m_buttons = [this] { return FindButtons(m_main, m_preview); };
+    m_buttons = [this] { return FindPicButtons(m_preview, {&m_main, &m_main.Project()}); };
     m_checkForm->SetChooser([this](const TFinding &f) { Choose(f); });
     connect(m_main.ACheckProject, &QAction::triggered, this, &TDiscLink::ACheckProjectExecute);
     connect(m_main.APrepareDisc, &QAction::triggered, this, &TDiscLink::APrepareDiscExecute);
@@ -214,7 +199,7 @@ void TDiscLink::ADiscImageExecute()
         m_progress->setRange(0, kPercentAll);
         m_progress->setAutoClose(false);
         m_progress->setAutoReset(false);
-        m_progress->setWindowModality(Qt::WindowModal);
+        m_progress->setWindowModality(Qt::NonModal);   // the editor stays usable meanwhile
         connect(m_progress, &QProgressDialog::canceled, &m_image, &TDiscImage::Cancel);
     }
     m_progress->setValue(0);

@@ -42,6 +42,21 @@ TDesignFacts::Object WrapperFacts(TControlWrapper *wrapper, const QString &capti
 
 } // namespace
 
+QList<TPicButton *> FindPicButtons(TPreviewForm &form, const QList<QObject *> &owners)
+{
+    QList<TPicButton *> found = form.findChildren<TPicButton *>();
+    for (QObject *owner : owners)
+        found += owner->findChildren<TPicButton *>();
+    QList<TPicButton *> ordered;
+    for (TImageEx *control : form.pictureControls()) {
+        for (TPicButton *button : found) {
+            if (button->Image() == control && !ordered.contains(button))
+                ordered.append(button);
+        }
+    }
+    return ordered;
+}
+
 TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &buttons)
 {
     TDesignFacts facts;

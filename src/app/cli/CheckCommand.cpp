@@ -22,7 +22,7 @@ QList<TFinding> CheckProjectFile(TProject &project, const QString &fileName, con
         project.SetDesignView(nullptr);
         throw;
     }
-    const TDesignFacts design = ReadDesignFacts(form, {});
+    const TDesignFacts design = ReadDesignFacts(form, FindPicButtons(form, {&project}));
     const QList<TFinding> findings = TProjectCheck::Run(project, discDir, &design);
     project.SetDesignView(nullptr);
     return findings;
