@@ -27,9 +27,9 @@ public:
     virtual QString folder(const QString &caption, const QString &dir) = 0;
     // A line of text, starting from initial; an empty result means the user
     // cancelled. Without a way to ask, nobody answers.
-    virtual QString text(const QString &caption, const QString &label, const QString &initial)
+    virtual QString text([[maybe_unused]] const QString &caption, [[maybe_unused]] const QString &label,
+                         [[maybe_unused]] const QString &initial)
     {
-        (void)caption, (void)label, (void)initial;
         return {};
     }
 
