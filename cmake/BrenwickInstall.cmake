@@ -1,5 +1,7 @@
 # What "cmake --install" puts where, besides the two programs:
 #   share/applications/brenwick.desktop       the menu entry (Exec=brenwick %f)
+#   share/mime/packages/brenwick.xml          the project files' MIME type
+#   share/metainfo/org.velmora.brenwick.metainfo.xml  the software centre's entry
 #   share/icons/hicolor/NxN/apps/brenwick.png the program icon in the theme sizes
 #   share/doc/brenwick/help/*.html            the help pages (also compiled into
 #   share/doc/brenwick/icons/*.png            the program), with the pictures they show
@@ -8,6 +10,10 @@ set(BRENWICK_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/brenwick)
 
 install(FILES ${CMAKE_SOURCE_DIR}/resources/brenwick.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/brenwick-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME brenwick.xml)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/org.velmora.brenwick.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size IN LISTS BRENWICK_ICON_SIZES)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/hicolor/${size}x${size}/apps/brenwick.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

@@ -16,6 +16,9 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
     preview.setOnBoundsEdited([&project, &preview](QWidget *control, const QRect &before, const QRect &after) {
         project.UndoStack().push(new TBoundsCommand(preview, control, before, after));
     });
+    // Undo and redo work from the design window too, where the drags are made.
+    preview.addAction(mainForm.AEditUndo);
+    preview.addAction(mainForm.AEditRedo);
     // The design window never keeps the program running on its own.
     preview.setAttribute(Qt::WA_QuitOnClose, false);
 

@@ -9,10 +9,10 @@
 #include "project/TOptionsCommand.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -39,6 +40,11 @@ namespace {
 
 const char *const kWindowSection = "window";
 const char *const kCloseCaption = "Закрытие";
+const char *const kErrorCaption = "Ошибка";
+const char *const kOpenFailed = "Не удалось открыть файл «%1».";
+const char *const kSaveFailed = "Не удалось сохранить файл «%1».";
+// The title names the open file; Qt puts the modified mark in place of "[*]".
+const char *const kFileTitle = "%1[*] — %2";
 const char *const kCloseText = "Сохранить изменения?";
 const char *const kDiscFolderTitle =
     "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске";
@@ -58,6 +64,15 @@ QString U(const char *utf8)
 QString Hint(const char *utf8)
 {
     return U(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// The text of a multi-line box exactly as held: toPlainText() would turn
+// no-break spaces into plain ones, and files keep them.
+QString BoxText(const QPlainTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 // Shows a window again after a long operation if it was visible before.
@@ -124,6 +139,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     connect(&m_project, &TProject::CurrentChanged, this, &TMainForm::TreeViewChange);
     connect(&m_project.Options(), &TProjectOptions::Changed, this, &TMainForm::FillOptions);
 
+    connect(&m_project, &TProject::ModifiedChanged, this, &TMainForm::UpdateTitle);
     qApp->installEventFilter(this);   // the text fields' own undo keys
     resize(kDesignWidth, kDesignHeight);
     move(kDesignLeft, kDesignTop);
@@ -344,6 +360,8 @@ void TMainForm::CreateCommandsPage()
     bAddFolder = new QPushButton(U("Каталог..."), gbAdd);
     bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
     connect(bDelete, &QPushButton::clicked, this, &TMainForm::bDeleteClick);
+    // The Delete key on the tree is the button "Удалить", question included.
+    connect(TreeView, &TCommandTreeView::DeleteRequested, this, &TMainForm::bDeleteClick);
     connect(bAddFolder, &QPushButton::clicked, this, [this] { bAddFolderClick(); });
     addGrid->addWidget(bAdd[ikGroup], 0, 0);
     addGrid->addWidget(bAdd[ikProgram], 0, 1);
@@ -393,6 +411,7 @@ void TMainForm::CreateCommandsPage()
     LCustom = label("", pCustom);
     leCustom = new TFileNameEdit(pCustom);
     leCustom->setObjectName(QStringLiteral("leCustom"));
+    leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));
     LCustom->setBuddy(leCustom);
     customLayout->addWidget(LCustom);
     customLayout->addWidget(leCustom, 1);
@@ -436,7 +455,9 @@ void TMainForm::CreateCommandsPage()
     connect(leName, &QLineEdit::textChanged, this,
             [field](const QString &text) { field(TSetFieldCommand::fName, text); });
     connect(mComment, &QPlainTextEdit::textChanged, this, [this, field] {
-        QString text = mComment->toPlainText();
+        if (m_filling)
+            return;
+        QString text = BoxText(mComment);
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         field(TSetFieldCommand::fComment, text);
     });
@@ -472,7 +493,7 @@ void TMainForm::TreeViewChange(TBaseItem *item)
     leName->setText(item->Name());
     QString comment = item->Comment();
     comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (mComment->toPlainText() != comment)
+    if (BoxText(mComment) != comment)
         mComment->setPlainText(comment);
     leCustom->setText(item->Custom());
     leParams->setText(item->Params());
@@ -483,7 +504,10 @@ void TMainForm::TreeViewChange(TBaseItem *item)
 
 void TMainForm::bAddClick(TItemKind kind)
 {
-    m_editor.Add(kind);
+    TBaseItem *item = m_editor.Add(kind);
+    // A new group opens, so that its automatic "Выход" can be seen.
+    if (item && item->IsGroup())
+        TreeView->expand(Tree().IndexOf(item));
     leName->setFocus();
     leName->selectAll();
 }
@@ -540,6 +564,8 @@ void TMainForm::CreateOptionsPage()
     mAbout->setObjectName(QStringLiteral("mAbout"));
     mAbout->setLineWrapMode(QPlainTextEdit::NoWrap);
     mAbout->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on, as in every other field: the file could not keep a TAB anyway.
+    mAbout->setTabChangesFocus(true);
     aboutLayout->addWidget(mAbout);
 
     auto *page = new QGridLayout(tsText);
@@ -578,7 +604,17 @@ void TMainForm::CreateOptionsPage()
             OptionsFromControls();
         });
     }
-    connect(mAbout, &QPlainTextEdit::textChanged, this, &TMainForm::OptionsFromControls);
+    connect(mAbout, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_filling || BoxText(mAbout) == m_project.Options().About())
+            return;
+        TProjectOptions changed;
+        changed.Assign(m_project.Options());
+        changed.SetAbout(BoxText(mAbout));
+        auto *command = new TOptionsCommand(m_project.Options(), changed);
+        m_filling = true;   // the options' own change signal must not refill the box midway
+        m_project.UndoStack().push(command);
+        m_filling = false;
+    });
 }
 
 void TMainForm::OptionsFromControls()
@@ -602,8 +638,7 @@ void TMainForm::OptionsFromControls()
     else if (rbCurrentDir->isChecked())
         path = TProjectOptions::poCurrent;
     o.SetPathOption(path);
-    if (mAbout->toPlainText() != o.About())
-        o.SetAbout(mAbout->toPlainText());
+    // The about text comes from its own box only when that box is edited.
     auto *command = new TOptionsCommand(m_project.Options(), o);
     m_filling = true;   // the options' own change signal must not refill the page midway
     m_project.UndoStack().push(command);
@@ -625,7 +660,7 @@ void TMainForm::FillOptions()
     rbProject->setChecked(o.PathOption() == TProjectOptions::poProject);
     rbVelmora->setChecked(o.PathOption() == TProjectOptions::poVelmora);
     rbCurrentDir->setChecked(o.PathOption() == TProjectOptions::poCurrent);
-    if (mAbout->toPlainText() != o.About())
+    if (BoxText(mAbout) != o.About())
         mAbout->setPlainText(o.About());
     m_filling = false;
 }
@@ -701,9 +736,21 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::ShowError(const QString &message)
+void TMainForm::ShowError(const char *failed, const QString &fileName, const QString &message)
 {
-    m_prompt->inform(U(kTitle), message, UserPrompt::Icon::Error);
+    const QString text = U(failed).arg(QDir::toNativeSeparators(fileName)) + QLatin1Char('\n') + message;
+    m_prompt->inform(U(kErrorCaption), text, UserPrompt::Icon::Error);
+}
+
+void TMainForm::UpdateTitle()
+{
+    const QString fileName = m_project.FileName();
+    if (fileName.isEmpty())
+        setWindowTitle(U(kTitle));
+    else
+        setWindowTitle(U(kFileTitle).arg(QFileInfo(fileName).fileName(), U(kTitle)));
+    // Without a file there is no mark to show (and Qt would warn of its absence).
+    setWindowModified(!fileName.isEmpty() && m_project.Modified());
 }
 
 void TMainForm::AFileOpenExecute()
@@ -827,12 +874,13 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
     try {
         m_project.SaveProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(e.message());
+        ShowError(kSaveFailed, fileName, e.message());
         return false;
     }
     if (parts == TProject::WholeProject())
         AddRecentFile(fileName);
     m_project.SetModified(false);   // the state saved: undo and redo find it again
+    UpdateTitle();
     return true;
 }
 
@@ -846,12 +894,12 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     try {
         loaded = m_project.ReadProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(e.message());
+        ShowError(kOpenFailed, fileName, e.message());
         return false;
     }
     if (!loaded) {
         // The file could not be opened.
-        m_prompt->inform(U("Ошибка"), m_project.LastOpenError(), UserPrompt::Icon::Error);
+        ShowError(kOpenFailed, fileName, m_project.LastOpenError());
         return false;
     }
     m_project.DesignView().HidePreview();
@@ -862,6 +910,7 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }
+    UpdateTitle();
     m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
     return true;

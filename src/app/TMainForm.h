@@ -146,7 +146,10 @@ private:
     void FillOptions();
     void OptionsFromControls();
     void UpdateEditActions();
-    void ShowError(const QString &message);
+    // "Ошибка": the failed operation with the file's name, then the reason.
+    void ShowError(const char *failed, const QString &fileName, const QString &message);
+    // "Velmora.XML[*] — Velmora Brenwick", or the program's name alone.
+    void UpdateTitle();
     void leCustomBrowse();
 
     TProject m_project;

@@ -1,3 +1,4 @@
+#include "app/QtTranslation.h"
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
 #include "app/TDiscLink.h"
@@ -39,6 +40,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("brenwick"));
+    shell::InstallQtTranslation(app);   // without the file Qt's dialogs stay English
 
     const StartupOptions options = StartupOptions::parse(QApplication::arguments());
     if (options.outcome == StartupOptions::Outcome::Exit)

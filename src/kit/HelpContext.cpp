@@ -112,9 +112,33 @@ void setHelpKeyword(QWidget *widget, const QString &keyword)
         widget->setProperty(kKeywordProperty, keyword);
 }
 
+namespace {
+
+// The page shown by the window's page control: what F1 means while the focus
+// is on the window itself (as after a page switch with the mouse, which leaves
+// the focus on no control). The menu bar keeps the window's own page.
+QString pageInView(const QWidget *window)
+{
+    for (const QTabWidget *tabs : window->findChildren<const QTabWidget *>()) {
+        if (!tabs->isVisibleTo(window))
+            continue;
+        if (const QWidget *current = tabs->currentWidget())
+            return ownPage(current);
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 QString pageForWidget(const QWidget *widget)
 {
     for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (w == widget && w->isWindow()) {
+            const QString page = pageInView(w);
+            if (!page.isEmpty())
+                return page;
+        }
         // The tab bar of a page control is not inside any page: the page shown
         // is what the user is looking at.
         if (qobject_cast<const QTabBar *>(w)) {

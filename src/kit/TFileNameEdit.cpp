@@ -11,8 +11,10 @@ TFileNameEdit::TFileNameEdit(QWidget *parent) : QLineEdit(parent), m_browse(new 
     setAcceptDrops(true);
     m_browse->setText(QStringLiteral("..."));
     m_browse->setCursor(Qt::ArrowCursor);
-    m_browse->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab right after the field, so the keyboard can browse too.
+    m_browse->setFocusPolicy(Qt::StrongFocus);
     m_browse->setToolTip(QStringLiteral("Выбрать файл"));
+    m_browse->setAccessibleName(QStringLiteral("Выбрать файл"));
     m_browse->hide();
     connect(m_browse, &QToolButton::clicked, this, &TFileNameEdit::BrowseClicked);
 }

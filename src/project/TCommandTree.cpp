@@ -1,7 +1,9 @@
 #include "project/TCommandTree.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QPalette>
 #include <limits>
 
 namespace {
@@ -476,6 +478,8 @@ void TCommandTree::SetHidden(TBaseItem *item, bool hidden)
     if (!item || item->m_hidden == hidden)
         return;
     item->m_hidden = hidden;
+    const QModelIndex index = IndexOf(item);
+    emit dataChanged(index, index, {Qt::ForegroundRole});
     Notify(tcMenu, item);
 }
 
@@ -597,6 +601,11 @@ QVariant TCommandTree::data(const QModelIndex &index, int role) const
             bold.setBold(true);
             return bold;
         }
+        return {};
+    case Qt::ForegroundRole:
+        // Hidden entries stay in the tree, drawn greyed: the menu leaves them out.
+        if (item->m_hidden)
+            return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
         return {};
     case ItemRole:
         return QVariant::fromValue(static_cast<void *>(const_cast<TBaseItem *>(item)));

@@ -4,6 +4,7 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 TCommandTreeView::TCommandTreeView(TCommandTree &tree, QWidget *parent) : QTreeView(parent), m_tree(tree)
 {
@@ -18,6 +19,12 @@ TCommandTreeView::TCommandTreeView(TCommandTree &tree, QWidget *parent) : QTreeV
     setDragDropMode(QAbstractItemView::InternalMove);
     setAutoExpandDelay(kAutoExpandDelayMs);
     setUniformRowHeights(true);
+    // The selection stays visible when the focus is elsewhere (in the fields
+    // that edit the selected entry): the inactive highlight is the active one.
+    QPalette p = palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
+    setPalette(p);
     connect(&tree, &TCommandTree::CurrentChanged, this, &TCommandTreeView::ScheduleFollow);
     connect(&tree, &QAbstractItemModel::modelReset, this, &TCommandTreeView::ScheduleFollow);
 }
@@ -34,10 +41,13 @@ void TCommandTreeView::FollowNow()
 {
     m_followPending = false;
     const QModelIndex index = m_tree.IndexOf(m_tree.CurrentItem());
-    if (index == currentIndex())
+    if (index == currentIndex() && (!index.isValid() || selectionModel()->isSelected(index)))
         return;
     m_following = true;
-    setCurrentIndex(index);
+    if (index.isValid())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    else
+        setCurrentIndex(index);
     m_following = false;
     if (index.isValid())
         scrollTo(index);
@@ -53,6 +63,27 @@ void TCommandTreeView::currentChanged(const QModelIndex &current, const QModelIn
     TBaseItem *item = TCommandTree::ItemAt(current);
     if (item != m_tree.CurrentItem())
         m_tree.Select(item);
+}
+
+QItemSelectionModel::SelectionFlags TCommandTreeView::selectionCommand(const QModelIndex &index,
+                                                                     const QEvent *event) const
+{
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags flags = QTreeView::selectionCommand(index, event);
+    if (flags == QItemSelectionModel::NoUpdate)
+        return flags;
+    return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+}
+
+void TCommandTreeView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        emit DeleteRequested();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 bool TCommandTreeView::DropAt(const QPoint &pos, Qt::KeyboardModifiers modifiers)

@@ -36,9 +36,17 @@ public:
 signals:
     // An entry was moved by a drop.
     void Moved(TBaseItem *item);
+    // The Delete key was pressed on the tree: the owner deletes the selected
+    // entry as its button "Удалить" does.
+    void DeleteRequested();
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    // The selection is always exactly the current entry: a click on empty space
+    // or a Ctrl+click on the selected row does not take the highlight away.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
+    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

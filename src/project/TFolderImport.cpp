@@ -14,6 +14,7 @@ struct ImportWindows
     TProgressForm &progress;
     ~ImportWindows()
     {
+        progress.Flush();   // the last folder searched is what the dialog shows last
         progress.hide();
         target.end();
     }

@@ -44,15 +44,37 @@ void TProgressForm::PopUp(QWidget *mainWindow)
         move(area.center() - QPoint(width() / 2, height() / 2));
     show();
     raise();
+    m_repaints = 0;
+    m_sinceDrawn.invalidate();   // the first folder is drawn at once
 }
 
 void TProgressForm::ShowFolder(const QString &path)
 {
-    QApplication::processEvents();
     m_folder = path;
+    m_drawn = false;
+    constexpr qint64 kInterval = 1000 / kRepaintsPerSecond;
+    if (m_sinceDrawn.isValid() && m_sinceDrawn.elapsed() < kInterval)
+        return;
+    SetLabel();
+    // Pending window messages go through, the label's repaint among them.
+    QApplication::processEvents();
+}
+
+void TProgressForm::Flush()
+{
+    if (m_drawn)
+        return;
+    SetLabel();
+    LFolder->repaint();
+}
+
+void TProgressForm::SetLabel()
+{
     // A long path breaks after its separators instead of running out of the label.
-    QString shown = path;
+    QString shown = m_folder;
     shown.replace(QLatin1Char('/'), QStringLiteral("/") + kZeroWidthSpace);
     LFolder->setText(shown);
-    LFolder->repaint();
+    m_drawn = true;
+    ++m_repaints;
+    m_sinceDrawn.start();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class QLabel;
 
@@ -21,11 +22,19 @@ public:
 
     // Shows the dialog centred on the main window (the screen without one).
     void PopUp(QWidget *mainWindow);
-    // Lets pending window messages be processed, so the dialog repaints, and
-    // shows the folder in the second label.
+    // Takes the folder being searched. At most kRepaintsPerSecond times a
+    // second it lets pending window messages be processed and repaints the
+    // second label with it; the folders in between are not drawn.
     void ShowFolder(const QString &path);
-    // The folder last shown.
+    // Draws the last folder given, if it is not drawn yet (the import calls it
+    // before the dialog closes).
+    void Flush();
+    // The folder last given.
     QString folder() const { return m_folder; }
+    // How often the label was drawn since the dialog was last popped up.
+    int repaintCount() const { return m_repaints; }
+
+    static constexpr int kRepaintsPerSecond = 30;
 
     // The search cannot be cancelled: Escape and a close request leave the
     // dialog up; the import hides it when it is done.
@@ -35,5 +44,10 @@ public:
     QLabel *LFolder;
 
 private:
+    void SetLabel();
+
     QString m_folder;
+    QElapsedTimer m_sinceDrawn;
+    bool m_drawn = true;
+    int m_repaints = 0;
 };

@@ -85,8 +85,12 @@ public:
     // The document's file name: the current project file, empty until the
     // first whole-project save or open.
     QString FileName() const;
+    // The deepest nesting of commands a project file can hold and be read back
+    // (top-level entries count as 1).
+    static int MaxCommandDepth();
     // Writes the chosen parts into the file. Throws BrenwickError when the file
-    // cannot be written; the file name then stays what it was.
+    // cannot be written, or when the commands nest deeper than MaxCommandDepth
+    // (nothing is written then); the file name then stays what it was.
     void SaveProject(const QString &fileName, TParts parts);
     // Writes the whole project into another file (a disc's copy); the project
     // keeps its own file name. Throws as SaveProject does.

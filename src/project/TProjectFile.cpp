@@ -14,6 +14,10 @@ namespace {
 
 const char *const kCreatorName = "Velmora Brenwick";
 const char *const kCreatorVersion = "1.1.2";
+const char *const kTooDeep =
+    "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
+    "Перенесите часть команд выше.";
+constexpr int kLevelsAboveCommands = 2;
 
 QString L(const char *latin1)
 {
@@ -138,6 +142,12 @@ QString TProject::FileName() const
     return m_document->FileName();
 }
 
+int TProject::MaxCommandDepth()
+{
+    // The document element and root stand above the top-level entries.
+    return TXNode::kMaxNestingDepth - kLevelsAboveCommands;
+}
+
 void TProject::SaveProject(const QString &fileName, TParts parts)
 {
     WriteParts(fileName, parts, parts != WholeProject());
@@ -150,6 +160,13 @@ void TProject::SaveCopy(const QString &fileName)
 
 void TProject::WriteParts(const QString &fileName, TParts parts, bool keepFileName)
 {
+    if (parts.testFlag(ppCommands)) {
+        // The reader has a nesting limit; a file it would refuse is not written.
+        int deepest = 0;
+        m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
+        if (deepest > MaxCommandDepth())
+            throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
+    }
     TXDocument &doc = *m_document;
     const QString previous = doc.FileName();
     doc.SetRootName(QString::fromLatin1(kRootName));

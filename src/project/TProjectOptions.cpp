@@ -30,9 +30,10 @@ QString TProjectOptions::AboutToFileText(const QString &about)
 {
     if (about.isEmpty())
         return {};
-    QStringList lines = about.split(QLatin1Char('\n'));
-    if (lines.constLast().isEmpty())
-        lines.removeLast();   // a final line break does not start another line
+    // Every line of the box, the last one too even when empty, is followed by
+    // CR LF: reading takes exactly one line end off, so the text comes back
+    // line for line ("Disc", "", "" stays three lines).
+    const QStringList lines = about.split(QLatin1Char('\n'));
     QString text;
     for (const QString &line : lines)
         text += line + kFileLineEnd;

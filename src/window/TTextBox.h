@@ -4,6 +4,7 @@
 #include "window/TPaintSurface.h"
 #include "window/TTextMeasure.h"
 
+#include <QPointer>
 #include <QSize>
 #include <QStringList>
 #include <functional>
@@ -122,7 +123,9 @@ private:
     // after it with the following spaces skipped.
     qsizetype cutPiece(const QString &line, qsizetype &pos) const;
 
-    TPaintSurface *m_surface;
+    // The surface and the wrapper are siblings in the design window, freed in
+    // either order: a surface that went first is not touched again.
+    QPointer<TPaintSurface> m_surface;
     bool m_shadow = true;
     TColor m_shadowColor = TColor::clBlack;
     int m_shadowSize = kDefaultShadowSize;

@@ -35,6 +35,10 @@ constexpr qint64 kMaskBytes = 12;
 constexpr qint64 kMaxSide = 32767;
 constexpr qint64 kMaxPixelBytes = 256 * 1024 * 1024;
 
+const char *const kTooLarge =
+    "Картинка %1 × %2 точек слишком велика: файл с ней нельзя было бы открыть "
+    "(не больше %3 точек по стороне и 256 МБ точек).";
+
 [[noreturn]] void invalidBitmap()
 {
     throw BrenwickError(QStringLiteral("Bitmap image is not valid"));
@@ -190,6 +194,15 @@ QByteArray expandRunLength(QByteArrayView code, qint64 width, qint64 height, int
 // every row its headers announce, so that the reader never leaves rows unset;
 // run-length data is expanded here into plain rows for the same reason.
 // Returns the bytes for the reader.
+// Whether the reader takes a bitmap of this size and depth.
+bool withinReadLimits(qint64 width, qint64 height, quint32 bitCount)
+{
+    if (width <= 0 || height == 0 || width > kMaxSide || qAbs(height) > kMaxSide)
+        return false;
+    const qint64 stride = ((width * bitCount + 31) / 32) * 4;
+    return stride * qAbs(height) <= kMaxPixelBytes;
+}
+
 QByteArray prepareBitmap(const QByteArray &bytes)
 {
     if (bytes.size() < kFileHeaderSize + 4 || !bytes.startsWith("BM"))
@@ -218,11 +231,9 @@ QByteArray prepareBitmap(const QByteArray &bytes)
     } else {
         invalidBitmap();
     }
-    if (width <= 0 || height == 0 || width > kMaxSide || qAbs(height) > kMaxSide)
+    if (!withinReadLimits(width, height, bitCount))
         invalidBitmap();
     const qint64 stride = ((width * bitCount + 31) / 32) * 4;
-    if (stride * qAbs(height) > kMaxPixelBytes)
-        invalidBitmap();
 
     // Where the pixels start at the earliest: after the headers, the colour
     // masks and the colour table.
@@ -339,6 +350,10 @@ QByteArray BitmapBytes(const QImage &bitmap)
     QImageWriter writer(&buffer, "BMP");
     if (!writer.write(writableBitmap(bitmap)))
         throw BrenwickError(QStringLiteral("Stream write error"));
+    // A picture the reader would refuse is not written: the file would not open again.
+    if (bytes.size() >= kFileHeaderSize + kInfoHeaderSize
+        && !withinReadLimits(qint32(le32(bytes, 18)), qint32(le32(bytes, 22)), le16(bytes, 28)))
+        throw BrenwickError(QString::fromUtf8(kTooLarge).arg(bitmap.width()).arg(bitmap.height()).arg(kMaxSide));
     return bytes;
 }
 

@@ -353,6 +353,10 @@ void TXNode::WriteTo(TXOutput &out) const
         top.nextChild = child->m_next;
         if (child->isBlankNode())
             continue;
+        // Never write what the reader refuses: the child's level as the reader
+        // counts it (the root is level 1) must stay within its limit.
+        if (depth + 2 > kMaxNestingDepth)
+            throw BrenwickError(QStringLiteral("Element nesting too deep"));
         out.Depth = depth + 1;
         if (open(child, depth + 1))
             stack.push_back({child, child->m_firstChild});

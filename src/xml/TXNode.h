@@ -80,7 +80,8 @@ public:
     // for a node without attributes, text and children; a start tag closed by
     // "/>" for attributes only; otherwise start tag, text, children on their
     // own lines indented by two spaces a level, end tag. Every line ends with
-    // CR LF.
+    // CR LF. Throws BrenwickError "Element nesting too deep" rather than write
+    // an element deeper than ReadFrom accepts.
     void WriteTo(TXOutput &out) const;
 
     static constexpr int kMaxNestingDepth = 1000;

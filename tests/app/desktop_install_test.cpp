@@ -73,6 +73,58 @@ TEST(DesktopEntry, PassesTheValidator)
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString() << p.readAllStandardError().toStdString();
 }
 
+namespace {
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+const char kProjectType[] = "application/x-velmora-project";
+
+} // namespace
+
+// Project files are known to the desktop by their document element, with the
+// editor's icon, and the editor's entry offers to open them.
+TEST(DesktopEntry, ProjectFilesHaveAMimeTypeTheEntryOffers)
+{
+    EXPECT_TRUE(entry(desktopFile(), QStringLiteral("MimeType")).split(QLatin1Char(';')).contains(QLatin1String(kProjectType)));
+
+    const QString updater = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+    if (updater.isEmpty())
+        GTEST_SKIP() << "update-mime-database is not installed (scripts/setup.sh installs it)";
+    QTemporaryDir mime;
+    ASSERT_TRUE(QDir().mkpath(mime.filePath(QStringLiteral("packages"))));
+    ASSERT_TRUE(QFile::copy(sourceRoot() + QStringLiteral("/resources/brenwick-mime.xml"),
+                            mime.filePath(QStringLiteral("packages/brenwick.xml"))));
+    QProcess p;
+    p.start(updater, {mime.path()});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    // The database tool warns, without failing, about anything it does not understand.
+    EXPECT_FALSE(p.readAllStandardError().contains("Warning")) << "update-mime-database warned";
+    EXPECT_TRUE(readText(mime.filePath(QStringLiteral("XMLnamespaces")))
+                    .contains(QStringLiteral(" Velmora %1").arg(QLatin1String(kProjectType))));
+    EXPECT_TRUE(readText(mime.filePath(QStringLiteral("icons"))).contains(QStringLiteral("%1:brenwick").arg(QLatin1String(kProjectType))));
+    EXPECT_TRUE(readText(mime.filePath(QStringLiteral("subclasses"))).contains(QStringLiteral("%1 application/xml").arg(QLatin1String(kProjectType))));
+}
+
+TEST(DesktopEntry, MetainfoPassesTheValidatorAndNamesTheEntry)
+{
+    const QString metainfo = sourceRoot() + QStringLiteral("/resources/org.velmora.brenwick.metainfo.xml");
+    const QString text = readText(metainfo);
+    EXPECT_TRUE(text.contains(QStringLiteral("<launchable type=\"desktop-id\">brenwick.desktop</launchable>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("<mediatype>%1</mediatype>").arg(QLatin1String(kProjectType))));
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    if (validator.isEmpty())
+        GTEST_SKIP() << "appstreamcli is not installed (scripts/setup.sh installs it)";
+    QProcess p;
+    p.start(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
+}
+
 TEST(InstallTree, PutsProgramsMenuEntryIconsAndHelpInTheirPlaces)
 {
     const QString cmake = QStandardPaths::findExecutable(QStringLiteral("cmake"));
@@ -99,6 +151,8 @@ TEST(InstallTree, PutsProgramsMenuEntryIconsAndHelpInTheirPlaces)
     }
     EXPECT_EQ(entry(root.filePath(QStringLiteral("share/applications/brenwick.desktop")), QStringLiteral("Exec")),
               QStringLiteral("brenwick %f"));
+    EXPECT_TRUE(QFileInfo::exists(root.filePath(QStringLiteral("share/mime/packages/brenwick.xml"))));
+    EXPECT_TRUE(QFileInfo::exists(root.filePath(QStringLiteral("share/metainfo/org.velmora.brenwick.metainfo.xml"))));
     for (int size : kIconSizes) {
         const QImage icon(root.filePath(QStringLiteral("share/icons/hicolor/%1x%1/apps/brenwick.png").arg(size)));
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;

@@ -99,7 +99,8 @@ TEST_F(ShellFixture, F1OpensThePageOfTheControlInUse)
 
 TEST_F(ShellFixture, ContextsOfTheWindowAndItsPages)
 {
-    EXPECT_EQ(help::pageForWidget(form.get()), QStringLiteral("main-window.html"));
+    // the window itself stands for the page in view
+    EXPECT_EQ(help::pageForWidget(form.get()), QStringLiteral("commands.html"));
     EXPECT_EQ(help::pageForWidget(form->TreeView), QStringLiteral("commands.html"));
     EXPECT_EQ(help::pageForWidget(form->tsLayout), QStringLiteral("layout-page.html"));
     EXPECT_EQ(help::pageForWidget(form->mAbout), QStringLiteral("options.html"));

@@ -294,3 +294,24 @@ TEST(FolderImport, ProgressCannotBeClosedByTheUser)
     progress.hide();
     EXPECT_FALSE(progress.isVisible());
 }
+
+// A folder import through thousands of folders spends its time importing, not
+// drawing: the dialog draws a few dozen times a second at most, and the
+// folder it shows last before it closes is the last one searched.
+TEST(FolderImport, ProgressDrawsAtMostThirtyTimesASecondAndEndsOnTheLastFolder)
+{
+    TProgressForm progress;
+    progress.PopUp(nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    constexpr int kFolders = 20000;
+    for (int i = 0; i < kFolders; ++i)
+        progress.ShowFolder(QStringLiteral("/cd/folder %1/").arg(i));
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_GE(progress.repaintCount(), 1);   // the first folder shows at once
+    EXPECT_LE(progress.repaintCount(), 1 + elapsed * TProgressForm::kRepaintsPerSecond / 1000 + 1);
+    EXPECT_EQ(progress.folder(), QStringLiteral("/cd/folder %1/").arg(kFolders - 1));
+    progress.Flush();
+    EXPECT_EQ(progress.LFolder->text().remove(QChar(0x200B)), QStringLiteral("/cd/folder %1/").arg(kFolders - 1));
+    progress.hide();
+}

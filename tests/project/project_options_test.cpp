@@ -8,8 +8,10 @@ TEST(ProjectOptions, AboutTextGetsALineEndAfterEveryLine)
     EXPECT_EQ(TProjectOptions::AboutToFileText(QString()), QString());
     EXPECT_EQ(TProjectOptions::AboutToFileText(QStringLiteral("a")), QStringLiteral("a\r\n"));
     EXPECT_EQ(TProjectOptions::AboutToFileText(QStringLiteral("a\n\nb")), QStringLiteral("a\r\n\r\nb\r\n"));
-    // A final line break in the box does not add an empty line.
-    EXPECT_EQ(TProjectOptions::AboutToFileText(QStringLiteral("a\n")), QStringLiteral("a\r\n"));
+    // The box's last line counts even when empty: reading takes one line end
+    // off, so the box comes back as it was.
+    EXPECT_EQ(TProjectOptions::AboutToFileText(QStringLiteral("a\n")), QStringLiteral("a\r\n\r\n"));
+    EXPECT_EQ(TProjectOptions::AboutFromFileText(QStringLiteral("a\r\n\r\n")), QStringLiteral("a\n"));
 }
 
 TEST(ProjectOptions, AboutTextFromAFileSplitsAtAnyLineBreak)

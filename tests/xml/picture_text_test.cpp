@@ -377,3 +377,20 @@ TEST(PictureText, RunLengthBitmapsReadCompletelyAndDeterministically)
     // So large that no reader would hold it.
     EXPECT_EQ(errorOf([&] { BitmapFromBytes(handMadeBitmap(30000, 30000, 8, 1, palette, rle8)); }), kNotValid);
 }
+
+// A picture wider than the reader takes is refused when written, so that no
+// file is saved that cannot be opened again; one at the limit goes both ways.
+TEST(PictureText, NeverWritesAPictureTheReaderRefuses)
+{
+    constexpr int kWidest = 32767;
+    TPicture picture;
+    QImage wide(kWidest + 1, 1, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    picture.setBitmap(wide);
+    EXPECT_TRUE(errorOf([&] { PictureToText(picture); }).contains(QString::number(kWidest)));
+
+    picture.setBitmap(wide.copy(0, 0, kWidest, 1));
+    TPicture back;
+    TextToPicture(back, PictureToText(picture));
+    EXPECT_EQ(back.image().size(), QSize(kWidest, 1));
+}

@@ -89,7 +89,10 @@ TEST(XmlWriter, VeryDeepAndVeryWideTreesWriteAndReleaseWithoutRecursion)
 {
     // Each level indents by two more spaces, so the output grows with the
     // square of the depth.
-    constexpr int kDepth = 3000;
+    // The writer goes as deep as the reader reads; deeper trees are refused
+    // whole and still released without recursion.
+    constexpr int kDepth = TXNode::kMaxNestingDepth - 1;
+    constexpr int kTooDeep = 3000;
     auto deep = std::make_unique<TXNode>(QStringLiteral("d"));
     TXNode *n = deep.get();
     for (int i = 0; i < kDepth; ++i)
@@ -98,10 +101,32 @@ TEST(XmlWriter, VeryDeepAndVeryWideTreesWriteAndReleaseWithoutRecursion)
     const QByteArray bytes = writeNode(*deep);
     EXPECT_TRUE(bytes.endsWith("</d>\r\n"));
     EXPECT_EQ(bytes.count("<d>"), kDepth);
+    for (int i = kDepth; i < kTooDeep; ++i)
+        n = n->AddChild(QStringLiteral("d"));
+    n->SetAttr(QStringLiteral("x"), 1);
+    EXPECT_EQ(errorOf([&] { writeNode(*deep); }), QStringLiteral("Element nesting too deep"));
     deep.reset();
 
     TXNode wide(QStringLiteral("w"));
     for (int i = 0; i < 1000000; ++i)
         wide.AddChild(QStringLiteral("c"));
     EXPECT_EQ(wide.ChildCount(), 1000000);
+}
+
+// The writer and the reader agree on how deep elements may nest: what is
+// written is read back, and what the reader would refuse is not written.
+TEST(XmlWriter, NeverWritesDeeperThanTheReaderReads)
+{
+    TXNode root(QStringLiteral("Velmora"));
+    TXNode *node = &root;
+    for (int level = 2; level <= TXNode::kMaxNestingDepth; ++level)
+        node = node->AddChild(QStringLiteral("group"));
+    node->SetAttr(QStringLiteral("id"), 1);
+    const QByteArray bytes = writeNode(root);
+    TXDocument doc;
+    readDocument(doc, bytes);
+    EXPECT_EQ(writeNode(*doc.Root()), bytes);
+
+    node->AddChild(QStringLiteral("program"))->SetAttr(QStringLiteral("id"), 2);
+    EXPECT_EQ(errorOf([&] { writeNode(root); }), QStringLiteral("Element nesting too deep"));
 }
