@@ -202,7 +202,11 @@ void TMainForm::CreateActions()
     ALoadDesign = make("Загрузить оформление", "ALoadDesign");
     ASaveDesign = make("Сохранить оформление", "ASaveDesign");
     ADiscFolder = make("Корневой каталог", "ADiscFolder");
-    for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, ALoadDesign, ASaveDesign, ADiscFolder})
+    ACheckProject = make("Проверить проект...", "ACheckProject");
+    APrepareDisc = make("Подготовить диск...", "APrepareDisc");
+    ADiscImage = make("Создать образ диска...", "ADiscImage");
+    for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, ALoadDesign, ASaveDesign, ADiscFolder,
+                       ACheckProject, APrepareDisc, ADiscImage})
         a->setProperty("category", QString::fromLatin1(kFileCategory));
 
     APreview = make("Предварительный просмотр", "APreview", ":/icons/action-preview.png");
@@ -262,6 +266,9 @@ void TMainForm::CreateMenus()
     file->addAction(ASaveDesign);
     file->addSeparator();
     file->addAction(ADiscFolder);
+    file->addAction(ACheckProject);
+    file->addAction(APrepareDisc);
+    file->addAction(ADiscImage);
     file->addSeparator();
     file->addAction(AFileExit);
 

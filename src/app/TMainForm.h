@@ -81,6 +81,7 @@ public:
     // "Правка": the project's undo stack ("Отменить: <step>", "Повторить: <step>").
     QAction *AEditUndo, *AEditRedo;
     QAction *ALoadDesign, *ASaveDesign, *ADiscFolder;
+    QAction *ACheckProject, *APrepareDisc, *ADiscImage;   // handled by TDiscLink
     QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,
         *ANoSelectText, *AAutoExit;
     QAction *AHelp, *AAbout, *AAddButton, *ADeleteButton;

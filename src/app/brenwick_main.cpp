@@ -1,6 +1,7 @@
 #include "app/QtTranslation.h"
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
+#include "app/TDiscLink.h"
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
 #include "app/TLayoutPageLink.h"
@@ -56,6 +57,7 @@ int main(int argc, char **argv)
     TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
     TProgressForm progressForm(&mainForm);
     TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
+    TDiscLink discLink(mainForm, preview);
     THelp help;
     shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();

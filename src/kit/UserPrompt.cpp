@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -63,4 +65,11 @@ QString QtUserPrompt::saveFileName(const QString &caption, const QString &dir, c
 QString QtUserPrompt::folder(const QString &caption, const QString &dir)
 {
     return QFileDialog::getExistingDirectory(m_parent, caption, dir);
+}
+
+QString QtUserPrompt::text(const QString &caption, const QString &label, const QString &initial)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_parent, caption, label, QLineEdit::Normal, initial, &ok);
+    return ok ? answer : QString();
 }

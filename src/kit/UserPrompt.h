@@ -25,6 +25,13 @@ public:
     virtual QString saveFileName(const QString &caption, const QString &dir, const QString &filter,
                                  const QString &defaultSuffix) = 0;
     virtual QString folder(const QString &caption, const QString &dir) = 0;
+    // A line of text, starting from initial; an empty result means the user
+    // cancelled. Without a way to ask, nobody answers.
+    virtual QString text([[maybe_unused]] const QString &caption, [[maybe_unused]] const QString &label,
+                         [[maybe_unused]] const QString &initial)
+    {
+        return {};
+    }
 
     // Shorthand for a plain message with an OK button.
     void inform(const QString &caption, const QString &text, Icon icon = Icon::Information)
@@ -45,6 +52,7 @@ public:
     QString saveFileName(const QString &caption, const QString &dir, const QString &filter,
                          const QString &defaultSuffix) override;
     QString folder(const QString &caption, const QString &dir) override;
+    QString text(const QString &caption, const QString &label, const QString &initial) override;
 
     // "Файлы XML|*.xml|Все файлы|*.*" -> "Файлы XML (*.xml);;Все файлы (*.*)"
     static QString toQtFilter(const QString &filter);

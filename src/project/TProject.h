@@ -99,6 +99,9 @@ public:
     // cannot be written, or when the commands nest deeper than MaxCommandDepth
     // (nothing is written then); the file name then stays what it was.
     void SaveProject(const QString &fileName, TParts parts);
+    // Writes the whole project into another file (a disc's copy); the project
+    // keeps its own file name. Throws as SaveProject does.
+    void SaveCopy(const QString &fileName);
     // Reads and checks the file completely without changing the project.
     // Throws BrenwickError for bad content; returns nullptr when the file
     // cannot be opened (LastOpenError says why).
@@ -129,6 +132,9 @@ private:
     TLoadedPtr ReadParts(std::unique_ptr<TXDocument> document, TParts parts);
     // Sets the options, the design and the buttons of a load without commands.
     void ApplyParts(const TLoaded &loaded);
+    // Writes the file; the document keeps the file name only for a whole
+    // project written as the project's own file.
+    void SaveFile(const QString &fileName, TParts parts, bool keepFileName);
     void Refresh(TCommandTree::TChanges what);
     void FollowStack();
     void SetModifiedFlag(bool modified);

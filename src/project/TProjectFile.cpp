@@ -180,6 +180,16 @@ void TProject::WriteParts(TXNode &root, TParts parts)
 
 void TProject::SaveProject(const QString &fileName, TParts parts)
 {
+    SaveFile(fileName, parts, parts != WholeProject());
+}
+
+void TProject::SaveCopy(const QString &fileName)
+{
+    SaveFile(fileName, WholeProject(), true);
+}
+
+void TProject::SaveFile(const QString &fileName, TParts parts, bool keepFileName)
+{
     if (parts.testFlag(ppCommands)) {
         // The reader has a nesting limit; a file it would refuse is not written.
         int deepest = 0;
@@ -202,7 +212,7 @@ void TProject::SaveProject(const QString &fileName, TParts parts)
         doc.Clear();
         throw;
     }
-    if (parts != WholeProject()) {
+    if (keepFileName) {
         doc.SetFileName(previous);
         doc.Clear();
     }

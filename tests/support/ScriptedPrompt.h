@@ -24,6 +24,7 @@ public:
     QStringList openNames;
     QStringList saveNames;
     QStringList folders;
+    QStringList texts;
     QList<Asked> asked;
     QStringList dialogsShown;   // captions of file/folder dialogs, in order
 
@@ -48,5 +49,10 @@ public:
     {
         dialogsShown << caption;
         return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
+    QString text(const QString &caption, const QString &, const QString &) override
+    {
+        dialogsShown << caption;
+        return texts.isEmpty() ? QString() : texts.takeFirst();
     }
 };

@@ -16,6 +16,8 @@ const CommandInfo kCommands[] = {
     {"render", "draw the menu window of a project (or of a new one) as a PNG", renderCommand},
     {"design", "extract a project's design file, or apply a design file to a project", designCommand},
     {"import", "turn a folder into menu commands, in a new project or added to one", importCommand},
+    {"check", "check a project before it goes onto a disc", checkCommand},
+    {"disc", "put a project onto a disc folder, and make an ISO image of it", discCommand},
 };
 
 const QString kToolName = QStringLiteral("brenwick-cli");

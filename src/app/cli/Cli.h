@@ -6,6 +6,8 @@
 class QIODevice;
 class QCommandLineParser;
 class TCommandTree;
+class TProject;
+struct TFinding;
 
 // The command-line companion: "brenwick-cli COMMAND ARGS...". Each command is a
 // function in src/app/cli/ listed in the table of Cli.cpp. Commands print their
@@ -62,5 +64,12 @@ int resaveCommand(const QStringList &args, Context &ctx);
 int renderCommand(const QStringList &args, Context &ctx);
 int designCommand(const QStringList &args, Context &ctx);
 int importCommand(const QStringList &args, Context &ctx);
+int checkCommand(const QStringList &args, Context &ctx);
+int discCommand(const QStringList &args, Context &ctx);
+// Opens fileName into project and checks it against discDir (empty: the
+// project's own disc folder).
+QList<TFinding> CheckProjectFile(TProject &project, const QString &fileName, const QString &discDir);
+// One finding a line.
+void PrintFindings(const QList<TFinding> &findings, QTextStream &out);
 
 } // namespace cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "project/TProjectCheck.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// "Проверка проекта": the findings of the project check in a list, errors
+// and warnings marked by their icons. Choosing a finding (double click, Enter
+// or "Показать") hands it to the chooser, which selects its entry or object.
+class TCheckForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using Chooser = std::function<void(const TFinding &)>;
+
+    explicit TCheckForm(QWidget *parent = nullptr);
+
+    void SetChooser(Chooser chooser) { m_chooser = std::move(chooser); }
+    // Fills the list and the summary line above it.
+    void ShowFindings(const QList<TFinding> &findings);
+    const QList<TFinding> &Findings() const { return m_findings; }
+    // Hands the finding in row to the chooser.
+    void Choose(int row);
+
+    QLabel *stSummary;
+    QListWidget *lbFindings;
+    QPushButton *bShow, *bClose;
+
+private:
+    QList<TFinding> m_findings;
+    Chooser m_chooser;
+};

@@ -1,0 +1,218 @@
+#include "app/TDiscLink.h"
+
+#include "app/TCheckForm.h"
+#include "app/TMainForm.h"
+#include "kit/BrenwickError.h"
+#include "kit/UserPrompt.h"
+#include "layout/TDesignFactsReader.h"
+#include "layout/TPreviewForm.h"
+#include "project/TDiscPreparation.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QTabWidget>
+
+namespace {
+
+// How many error lines the question before preparing the disc quotes.
+const int kQuotedErrors = 10;
+const int kPercentAll = 100;
+
+QString U(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+TDiscLink::TDiscLink(TMainForm &mainForm, TPreviewForm &preview)
+    : m_main(mainForm), m_preview(preview), m_checkForm(new TCheckForm(&mainForm))
+{
+    m_buttons = [this] { return FindPicButtons(m_preview, {&m_main, &m_main.Project()}); };
+    m_checkForm->SetChooser([this](const TFinding &f) { Choose(f); });
+    connect(m_main.ACheckProject, &QAction::triggered, this, &TDiscLink::ACheckProjectExecute);
+    connect(m_main.APrepareDisc, &QAction::triggered, this, &TDiscLink::APrepareDiscExecute);
+    connect(m_main.ADiscImage, &QAction::triggered, this, &TDiscLink::ADiscImageExecute);
+    connect(&m_image, &TDiscImage::Progress, this, [this](int percent) {
+        if (m_progress)
+            m_progress->setValue(percent);
+    });
+    connect(&m_image, &TDiscImage::Finished, this, &TDiscLink::ImageFinished);
+}
+
+TDiscLink::~TDiscLink() = default;
+
+TCheckForm &TDiscLink::CheckForm()
+{
+    return *m_checkForm;
+}
+
+QProgressDialog *TDiscLink::ProgressDialog() const
+{
+    return m_progress;
+}
+
+QList<TFinding> TDiscLink::RunCheck(const QString &discDir)
+{
+    const TDesignFacts design = ReadDesignFacts(m_preview, m_buttons());
+    return TProjectCheck::Run(m_main.Project(), discDir, &design);
+}
+
+void TDiscLink::Choose(const TFinding &finding)
+{
+    if (finding.item) {
+        // The entry may have been deleted since the check.
+        TBaseItem *found = nullptr;
+        m_main.Tree().ForEach([&](TBaseItem *item, int) {
+            if (item == finding.item)
+                found = item;
+        });
+        if (!found)
+            return;
+        m_main.PageControl->setCurrentWidget(m_main.tsCommands);
+        m_main.Tree().Select(found);
+        return;
+    }
+    QObject *object = finding.object;
+    if (!object)
+        return;
+    m_main.PageControl->setCurrentWidget(m_main.tsLayout);
+    if (TDesignObjects *tree = m_preview.designObjects()) {
+        const int index = int(tree->designObjects().indexOf(object));
+        if (index >= 0) {
+            tree->selectDesignObject(index);
+            return;
+        }
+    }
+    m_preview.SetSelection(object);
+}
+
+void TDiscLink::ACheckProjectExecute()
+{
+    m_checkForm->ShowFindings(RunCheck(QString()));
+    m_checkForm->show();
+    m_checkForm->raise();
+}
+
+QString TDiscLink::DiscFolder()
+{
+    const QString dir = m_main.Project().Options().RootDir();
+    if (!dir.isEmpty())
+        return dir;
+    return m_main.Prompt().folder(U("Корневой каталог"), m_main.DialogFolder());
+}
+
+void TDiscLink::ShowError(const QString &message)
+{
+    m_main.Prompt().inform(QString::fromLatin1(TMainForm::kTitle), message, UserPrompt::Icon::Error);
+}
+
+bool TDiscLink::APrepareDiscExecute()
+{
+    const QString dir = DiscFolder();
+    if (dir.isEmpty())
+        return false;
+    UserPrompt &prompt = m_main.Prompt();
+    const QString caption = U("Подготовить диск");
+    const QList<TFinding> findings = RunCheck(dir);
+    if (TProjectCheck::HasErrors(findings)) {
+        QStringList lines;
+        int errors = 0;
+        for (const TFinding &f : findings) {
+            if (f.severity != TFinding::fsError)
+                continue;
+            if (++errors <= kQuotedErrors)
+                lines << f.Line();
+        }
+        if (errors > kQuotedErrors)
+            lines << U("…и ещё %1").arg(errors - kQuotedErrors);
+        const QString text = U("Проверка нашла ошибки:\n\n%1\n\nВсё равно подготовить диск?").arg(lines.join(u'\n'));
+        if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
+            != UserPrompt::Answer::Yes) {
+            m_checkForm->ShowFindings(findings);
+            m_checkForm->show();
+            return false;
+        }
+    }
+    try {
+        TProject &project = m_main.Project();
+        if (TDiscPreparation::IsOwnFile(project, dir)) {
+            // The disc's file is the project's own: this is an ordinary save.
+            if (!m_main.SaveProject(project.FileName(), TProject::WholeProject()))
+                return false;
+        } else {
+            TDiscPreparation::WriteProject(project, dir);
+        }
+        if (!TDiscPreparation::AutorunDiffers(dir)
+            || prompt.ask(caption, U("В каталоге уже есть другой autorun.inf. Заменить его?"),
+                          UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
+                   == UserPrompt::Answer::Yes)
+            TDiscPreparation::WriteAutorun(dir);
+    } catch (const BrenwickError &e) {
+        ShowError(e.message());
+        return false;
+    }
+    prompt.inform(caption, U("Диск подготовлен в каталоге %1.").arg(QDir::toNativeSeparators(dir)));
+    return true;
+}
+
+void TDiscLink::ADiscImageExecute()
+{
+    if (m_image.IsRunning())
+        return;
+    if (m_image.Program().isEmpty()) {
+        ShowError(TDiscImage::MissingMessage());
+        return;
+    }
+    const QString dir = DiscFolder();
+    if (dir.isEmpty())
+        return;
+    UserPrompt &prompt = m_main.Prompt();
+    const QString caption = U("Создать образ диска");
+    const QString label = prompt.text(caption, U("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel));
+    if (label.isEmpty())
+        return;
+    const QString problem = TDiscImage::LabelProblem(label);
+    if (!problem.isEmpty()) {
+        ShowError(problem);
+        return;
+    }
+    const QString output = prompt.saveFileName(caption, QFileInfo(dir).absolutePath(),
+                                               U("Образы дисков|*.iso"), QStringLiteral("iso"));
+    if (output.isEmpty())
+        return;
+    m_imagePath = output;
+    if (!m_image.Start(dir, output, label)) {
+        ShowError(m_image.LastError());
+        return;
+    }
+    if (!m_image.IsRunning())
+        return;   // it has already failed and reported
+    if (!m_progress) {
+        m_progress = new QProgressDialog(&m_main);
+        m_progress->setObjectName(QStringLiteral("ImageProgress"));
+        m_progress->setWindowTitle(caption);
+        m_progress->setLabelText(U("Создаётся образ диска…"));
+        m_progress->setCancelButtonText(U("Отмена"));
+        m_progress->setRange(0, kPercentAll);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        m_progress->setWindowModality(Qt::NonModal);   // the editor stays usable meanwhile
+        connect(m_progress, &QProgressDialog::canceled, &m_image, &TDiscImage::Cancel);
+    }
+    m_progress->setValue(0);
+    m_progress->show();
+}
+
+void TDiscLink::ImageFinished(bool ok)
+{
+    if (m_progress)
+        m_progress->hide();
+    if (ok)
+        m_main.Prompt().inform(U("Создать образ диска"),
+                               U("Образ диска записан в %1.").arg(QDir::toNativeSeparators(m_imagePath)));
+    else if (!m_image.Cancelled())
+        ShowError(m_image.LastError());
+}

@@ -1,0 +1,75 @@
+#include "app/cli/Cli.h"
+
+#include "kit/BrenwickError.h"
+#include "project/TDiscImage.h"
+#include "project/TDiscPreparation.h"
+#include "project/TProject.h"
+#include "project/TProjectCheck.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace cli {
+
+// brenwick-cli disc PROJECT DIR [--iso OUT.iso] [--label NAME] [--replace-autorun]
+int discCommand(const QStringList &args, Context &ctx)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks a project, writes it as Velmora.XML with an autorun.inf into the disc folder DIR, and optionally "
+        "makes an ISO image of DIR. Nothing is written when the check finds an error."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("PROJECT"), QStringLiteral("the project file"));
+    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("the disc folder"));
+    const QCommandLineOption isoOption(QStringLiteral("iso"), QStringLiteral("ISO image to make of DIR"),
+                                       QStringLiteral("OUT.iso"));
+    const QCommandLineOption labelOption(QStringLiteral("label"),
+                                         QStringLiteral("the image's volume label (default: %1)")
+                                             .arg(QString::fromLatin1(TDiscImage::kDefaultLabel)),
+                                         QStringLiteral("NAME"));
+    const QCommandLineOption replaceOption(QStringLiteral("replace-autorun"),
+                                           QStringLiteral("replace an autorun.inf that differs from ours"));
+    parser.addOption(isoOption);
+    parser.addOption(labelOption);
+    parser.addOption(replaceOption);
+    if (parseOrShowHelp(parser, args, ctx))
+        return ExitOk;
+    const QStringList positional =
+        positionalArguments(parser, 2, 2, QStringLiteral("disc: expected PROJECT and DIR"));
+    const QString dir = positional.at(1);
+    const QString label = parser.isSet(labelOption) ? parser.value(labelOption)
+                                                    : QString::fromLatin1(TDiscImage::kDefaultLabel);
+    const bool makeImage = parser.isSet(isoOption);
+    if (makeImage) {
+        if (parser.value(isoOption).isEmpty())
+            throw UsageError(QStringLiteral("disc: --iso needs a file name"));
+        const QString problem = TDiscImage::LabelProblem(label);
+        if (!problem.isEmpty())
+            throw UsageError(problem);
+    }
+    if (!QFileInfo(dir).isDir())
+        throw BrenwickError(QStringLiteral("disc: %1 is not a folder").arg(dir));
+
+    TProject project;
+    const QList<TFinding> findings = CheckProjectFile(project, positional.constFirst(), dir);
+    PrintFindings(findings, ctx.out);
+    if (TProjectCheck::HasErrors(findings))
+        throw BrenwickError(QStringLiteral("the check found errors; nothing was written"));
+
+    TDiscPreparation::WriteProject(project, dir);
+    if (!TDiscPreparation::AutorunDiffers(dir) || parser.isSet(replaceOption))
+        TDiscPreparation::WriteAutorun(dir);
+    else
+        ctx.err << "brenwick-cli: autorun.inf differs from ours and was kept (--replace-autorun replaces it)\n";
+
+    if (makeImage) {
+        TDiscImage image;
+        if (!image.Start(dir, parser.value(isoOption), label))
+            throw BrenwickError(image.LastError());
+        if (!image.WaitForFinished())
+            throw BrenwickError(image.LastError());
+    }
+    return ExitOk;
+}
+
+} // namespace cli

@@ -1,0 +1,80 @@
+#include "layout/TDesignFactsReader.h"
+
+#include "layout/TPreviewForm.h"
+#include "window/TButtonBox.h"
+#include "window/TImageEx.h"
+#include "window/TPicButton.h"
+
+namespace {
+
+QString U(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QString Quoted(const QString &text)
+{
+    return U("«") + text + U("»");
+}
+
+TDesignFacts::Object PictureFacts(TImageEx *image, const QString &caption, QObject *object)
+{
+    TDesignFacts::Object o;
+    o.object = object;
+    o.caption = caption;
+    o.bounds = image->geometry();
+    o.visible = image->Visible();
+    if (!image->Picture()->isEmpty())
+        o.picture = QSize(image->Picture()->width(), image->Picture()->height());
+    o.pictureScaled = image->Stretch();
+    return o;
+}
+
+TDesignFacts::Object WrapperFacts(TControlWrapper *wrapper, const QString &caption)
+{
+    TDesignFacts::Object o;
+    o.object = wrapper;
+    o.caption = caption;
+    o.bounds = QRect(wrapper->Left(), wrapper->Top(), wrapper->Width(), wrapper->Height());
+    o.visible = wrapper->Visible();
+    return o;
+}
+
+} // namespace
+
+QList<TPicButton *> FindPicButtons(TPreviewForm &form, const QList<QObject *> &owners)
+{
+    QList<TPicButton *> found = form.findChildren<TPicButton *>();
+    for (QObject *owner : owners)
+        found += owner->findChildren<TPicButton *>();
+    QList<TPicButton *> ordered;
+    for (TImageEx *control : form.pictureControls()) {
+        for (TPicButton *button : found) {
+            if (button->Image() == control && !ordered.contains(button))
+                ordered.append(button);
+        }
+    }
+    return ordered;
+}
+
+TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &buttons)
+{
+    TDesignFacts facts;
+    facts.client = QSize(form.ClientWidth(), form.ClientHeight());
+    // The names are the object tree's captions.
+    facts.objects.append(PictureFacts(form.BackImage(), Quoted(U("Фоновая картинка")), form.BackImage()));
+    facts.objects.append(PictureFacts(form.ThemeImage(), Quoted(U("Картинка в тему")), form.ThemeImage()));
+    facts.objects.append(WrapperFacts(form.Heading(), Quoted(U("Надпись наверху"))));
+    facts.objects.append(WrapperFacts(form.CommentArea(), Quoted(U("Комментарий"))));
+    facts.menuIndex = int(facts.objects.size());
+    facts.objects.append(WrapperFacts(form.MenuArea(), Quoted(U("Область меню"))));
+    facts.menuRowHeight = form.MenuArea()->MeasureItem(TButtonBox::kRowSample).height();
+    for (TPicButton *button : buttons) {
+        if (!button || !button->Image())
+            continue;
+        const QString caption = U("кнопка ") + Quoted(button->Caption());
+        facts.objects.append(PictureFacts(button->Image(), caption, button));
+        facts.buttons.append({button, caption, button->Action() == TPicButton::baExecute, button->ItemID()});
+    }
+    return facts;
+}

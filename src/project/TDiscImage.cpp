@@ -1,0 +1,225 @@
+#include "project/TDiscImage.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+const char *const TDiscImage::kDefaultLabel = "VELMORA";
+
+namespace {
+
+const char *const kProgramName = "xorriso";
+const int kPercentAll = 100;
+// The program's complaints kept for the message: the last few.
+const int kFailureLines = 3;
+
+QString U(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+TDiscImage::TDiscImage(QObject *parent) : QObject(parent) {}
+
+TDiscImage::~TDiscImage()
+{
+    if (IsRunning()) {
+        m_process->disconnect(this);
+        m_process->kill();
+        m_process->waitForFinished();
+        RemoveTemporary();
+    }
+}
+
+QString TDiscImage::Program() const
+{
+    return m_program.isEmpty() ? QStandardPaths::findExecutable(QString::fromLatin1(kProgramName)) : m_program;
+}
+
+QString TDiscImage::MissingMessage()
+{
+    return U("Для создания образа диска нужна программа xorriso, а она не найдена.\n"
+             "Установите её (в Debian и Ubuntu: apt-get install xorriso) и повторите.");
+}
+
+QString TDiscImage::LabelProblem(const QString &label)
+{
+    if (label.trimmed().isEmpty())
+        return U("Метка диска не задана.");
+    if (label.size() > kMaxLabelLength)
+        return U("Метка диска длиннее %1 знаков.").arg(kMaxLabelLength);
+    return QString();
+}
+
+QStringList TDiscImage::Arguments(const QString &discDir, const QString &output, const QString &label)
+{
+    // The folder goes last and absolute, so that no name reads as an option.
+    return {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-r"),
+            QStringLiteral("-J"),  QStringLiteral("-V"),      label,
+            QStringLiteral("-o"),  output,                    QFileInfo(discDir).absoluteFilePath()};
+}
+
+bool TDiscImage::Start(const QString &discDir, const QString &isoPath, const QString &label)
+{
+    m_lastError.clear();
+    m_failures.clear();
+    m_pending.clear();
+    m_cancelled = false;
+    m_done = false;
+    m_ok = false;
+    if (IsRunning()) {
+        m_lastError = U("Образ диска уже создаётся.");
+        return false;
+    }
+    const QString labelProblem = LabelProblem(label);
+    if (!labelProblem.isEmpty()) {
+        m_lastError = labelProblem;
+        return false;
+    }
+    if (!QFileInfo(discDir).isDir()) {
+        m_lastError = U("Каталог %1 не найден.").arg(QDir::toNativeSeparators(discDir));
+        return false;
+    }
+    const QString program = Program();
+    if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
+        m_lastError = MissingMessage();
+        return false;
+    }
+    // The image must not lie inside the folder it is made of.
+    const QString target = QFileInfo(isoPath).absoluteFilePath();
+    const QString disc = QFileInfo(discDir).absoluteFilePath() + QLatin1Char('/');
+    if (target.startsWith(disc)) {
+        m_lastError = U("Образ нельзя сохранить внутри Корневого Каталога.");
+        return false;
+    }
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX.part"));
+    temporary.setAutoRemove(false);
+    if (!temporary.open()) {
+        m_lastError = QStringLiteral("Cannot create file %1").arg(isoPath);
+        return false;
+    }
+    m_temporary = temporary.fileName();
+    temporary.close();
+    m_target = target;
+
+    if (m_process)
+        m_process->deleteLater();
+    m_process = new QProcess(this);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));   // names and label pass as UTF-8
+    m_process->setProcessEnvironment(env);
+    m_process->setProcessChannelMode(QProcess::MergedChannels);
+    connect(m_process, &QProcess::readyRead, this, &TDiscImage::OnOutput);
+    connect(m_process, &QProcess::finished, this, &TDiscImage::OnFinished);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            Fail(MissingMessage());
+    });
+    m_process->start(program, Arguments(QFileInfo(discDir).absoluteFilePath(), m_temporary, label));
+    return true;
+}
+
+bool TDiscImage::IsRunning() const
+{
+    return m_process && m_process->state() != QProcess::NotRunning;
+}
+
+void TDiscImage::Cancel()
+{
+    if (!IsRunning())
+        return;
+    m_cancelled = true;
+    m_process->kill();
+}
+
+bool TDiscImage::WaitForFinished()
+{
+    if (m_done)
+        return m_ok;
+    QEventLoop loop;
+    connect(this, &TDiscImage::Finished, &loop, &QEventLoop::quit);
+    if (!m_done)
+        loop.exec();
+    return m_ok;
+}
+
+void TDiscImage::OnOutput()
+{
+    static const QRegularExpression kPercent(QStringLiteral("([0-9]+(?:\\.[0-9]+)?)% done"));
+    m_pending += m_process->readAll();
+    qsizetype end;
+    while ((end = m_pending.indexOf('\n')) >= 0) {
+        const QString line = QString::fromUtf8(m_pending.left(end)).trimmed();
+        m_pending.remove(0, end + 1);
+        const QRegularExpressionMatch match = kPercent.match(line);
+        if (match.hasMatch()) {
+            emit Progress(std::clamp(int(match.captured(1).toDouble()), 0, kPercentAll));
+        } else if (line.contains(QLatin1String(": FAILURE :")) || line.contains(QLatin1String(": SORRY :"))
+                   || line.contains(QLatin1String(": FATAL :"))) {
+            m_failures.append(line);
+            if (m_failures.size() > kFailureLines)
+                m_failures.removeFirst();
+        }
+    }
+}
+
+void TDiscImage::OnFinished(int exitCode, QProcess::ExitStatus status)
+{
+    OnOutput();
+    if (m_done)
+        return;
+    if (m_cancelled) {
+        Fail(U("Создание образа отменено."));
+        return;
+    }
+    if (status != QProcess::NormalExit || exitCode != 0) {
+        QString message = U("xorriso не смог создать образ (код %1).").arg(exitCode);
+        if (!m_failures.isEmpty())
+            message += QLatin1Char('\n') + m_failures.join(QLatin1Char('\n'));
+        Fail(message);
+        return;
+    }
+    // Replaces an older image of that name in one step.
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(m_temporary).toStdString(), QFile::encodeName(m_target).toStdString(),
+                            error);
+    if (error) {
+        Fail(QStringLiteral("Cannot create file %1").arg(m_target));
+        return;
+    }
+    m_temporary.clear();
+    m_done = true;
+    m_ok = true;
+    emit Progress(kPercentAll);
+    emit Finished(true);
+}
+
+void TDiscImage::Fail(const QString &message)
+{
+    if (m_done)
+        return;
+    if (IsRunning()) {
+        m_process->disconnect(this);
+        m_process->kill();
+        m_process->waitForFinished();
+    }
+    RemoveTemporary();
+    m_lastError = message;
+    m_done = true;
+    m_ok = false;
+    emit Finished(false);
+}
+
+void TDiscImage::RemoveTemporary()
+{
+    if (!m_temporary.isEmpty())
+        QFile::remove(m_temporary);
+    m_temporary.clear();
+}

@@ -1,0 +1,284 @@
+#include "project/TProjectCheck.h"
+
+#include "project/TDiscFolder.h"
+#include "project/TProject.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace {
+
+const char *const kPlayerName = "Velmora.EXE";
+
+QString U(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QString Quoted(const QString &text)
+{
+    return U("«") + text + U("»");
+}
+
+// Hidden entries, and everything in a hidden group, never show in the menu.
+bool Reachable(const TBaseItem *item)
+{
+    for (; item; item = item->Parent()) {
+        if (item->Hidden())
+            return false;
+    }
+    return true;
+}
+
+class TChecker
+{
+public:
+    TChecker(const TProject &project, const QString &discDir, const TDesignFacts *design)
+        : m_project(project), m_discDir(discDir.isEmpty() ? project.Options().RootDir() : discDir), m_design(design)
+    {
+    }
+
+    QList<TFinding> Run()
+    {
+        CheckDiscFolder();
+        CheckEntries();
+        CheckMenuLevels();
+        if (m_design) {
+            CheckButtons();
+            CheckObjects();
+        }
+        return m_findings;
+    }
+
+private:
+    void Add(TFinding::TSeverity severity, const QString &subject, const QString &text,
+             const TBaseItem *item = nullptr, QObject *object = nullptr)
+    {
+        TFinding f;
+        f.severity = severity;
+        f.subject = subject;
+        f.text = text;
+        f.item = item;
+        f.object = object;
+        m_findings.append(f);
+    }
+    void AddFor(TFinding::TSeverity severity, const TBaseItem &item, const QString &text)
+    {
+        Add(severity, TProjectCheck::Subject(item), text, &item);
+    }
+
+    void CheckDiscFolder()
+    {
+        if (m_discDir.isEmpty()) {
+            Add(TFinding::fsWarning, QString(), U("Корневой Каталог не задан, файлы программ не проверены"));
+            return;
+        }
+        m_disc.emplace(m_discDir);
+        if (!m_disc->Exists()) {
+            Add(TFinding::fsError, QDir::toNativeSeparators(m_discDir), U("Корневой Каталог не найден"));
+            m_disc.reset();
+            return;
+        }
+        for (const TDiscFolder::TUnfitName &name : m_disc->UnfitNames()) {
+            Add(TFinding::fsError, name.path,
+                name.tooLong ? U("имя длиннее %1 знаков не поместится на диск").arg(TDiscFolder::kMaxNameLength)
+                             : U("имя содержит знак, недопустимый на диске (< > : \" | ? *)"));
+        }
+        if (!m_disc->Contains(QString::fromLatin1(kPlayerName)))
+            Add(TFinding::fsError, QString::fromLatin1(kPlayerName),
+                U("программы автозапуска нет в Корневом Каталоге, скопируйте её туда"));
+        m_base = TProjectCheck::BaseFolder(m_project.Options(), m_project.FileName(), m_discDir);
+    }
+
+    void CheckEntries()
+    {
+        m_project.Tree().ForEach([this](TBaseItem *item, int) {
+            if (item->Kind() == ikProgram)
+                CheckProgram(*item);
+            else if (item->Kind() == ikUrl)
+                CheckUrl(*item);
+        });
+    }
+
+    void CheckProgram(const TBaseItem &item)
+    {
+        // What the player never shows cannot fail it.
+        const TFinding::TSeverity missing = Reachable(&item) ? TFinding::fsError : TFinding::fsWarning;
+        const TProjectCheck::TProgramPath path = TProjectCheck::ResolveProgramPath(item.Custom(), m_base);
+        switch (path.kind) {
+        case TProjectCheck::TProgramPath::pkEmpty:
+            AddFor(missing, item, U("не указан файл программы"));
+            break;
+        case TProjectCheck::TProgramPath::pkAbsolute:
+            AddFor(TFinding::fsWarning, item,
+                   U("путь %1 абсолютный, на другом компьютере его может не быть").arg(item.Custom().trimmed()));
+            break;
+        case TProjectCheck::TProgramPath::pkOutside:
+            if (m_disc)
+                AddFor(missing, item, U("путь %1 ведёт за пределы диска").arg(item.Custom().trimmed()));
+            break;
+        case TProjectCheck::TProgramPath::pkOnDisc:
+            if (m_disc && !m_disc->ContainsKey(path.relative))
+                AddFor(missing, item, U("файл %1 не найден на диске").arg(item.Custom().trimmed()));
+            break;
+        }
+    }
+
+    void CheckUrl(const TBaseItem &item)
+    {
+        const QString address = item.Custom().trimmed();
+        if (address.isEmpty())
+            AddFor(TFinding::fsError, item, U("не указан адрес"));
+        else if (!TProjectCheck::IsAbsoluteUrl(address))
+            AddFor(TFinding::fsError, item, U("адрес %1 не полный (нужна схема, например http://)").arg(address));
+    }
+
+    // Every level the player can open must list at least one command.
+    void CheckMenuLevels()
+    {
+        const TCommandTree &tree = m_project.Tree();
+        auto allHidden = [](const QList<TBaseItem *> &entries) {
+            return std::all_of(entries.begin(), entries.end(), [](const TBaseItem *e) { return e->Hidden(); });
+        };
+        if (tree.IsEmpty())
+            Add(TFinding::fsWarning, QString(), U("в проекте нет ни одной команды, меню будет пустым"));
+        else if (allHidden(tree.TopLevel()))
+            Add(TFinding::fsWarning, QString(), U("все команды верхнего уровня скрыты, меню будет пустым"));
+        tree.ForEach([&](TBaseItem *item, int) {
+            if (!item->IsGroup() || !Reachable(item))
+                return;
+            if (item->Children().isEmpty())
+                AddFor(TFinding::fsWarning, *item, U("группа пуста, меню группы будет пустым"));
+            else if (allHidden(item->Children()))
+                AddFor(TFinding::fsWarning, *item, U("все команды группы скрыты, меню группы будет пустым"));
+        });
+    }
+
+    void CheckButtons()
+    {
+        const TCommandTree &tree = m_project.Tree();
+        for (const TDesignFacts::Button &b : m_design->buttons) {
+            if (!b.executes)
+                continue;
+            const TBaseItem *target = tree.FindById(b.itemId);
+            if (!target)
+                Add(TFinding::fsError, b.caption, U("ItemID %1 не указывает ни на одну команду").arg(b.itemId),
+                    nullptr, b.object);
+            else if (target->IsGroup())
+                Add(TFinding::fsWarning, b.caption,
+                    U("ItemID %1 указывает на группу %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
+                    nullptr, b.object);
+            else if (!Reachable(target))
+                Add(TFinding::fsWarning, b.caption,
+                    U("ItemID %1 указывает на скрытую команду %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
+                    nullptr, b.object);
+        }
+    }
+
+    void CheckObjects()
+    {
+        const QSize client = m_design->client;
+        const QRect window(QPoint(0, 0), client);
+        for (int i = 0; i < m_design->objects.size(); ++i) {
+            const TDesignFacts::Object &o = m_design->objects.at(i);
+            if (!o.visible)
+                continue;
+            if (o.bounds.width() > 0 && o.bounds.height() > 0 && !window.intersects(o.bounds))
+                Add(TFinding::fsWarning, o.caption, U("объект целиком за пределами окна"), nullptr, o.object);
+            if (!o.picture.isEmpty() && !o.pictureScaled
+                && (o.picture.width() > client.width() || o.picture.height() > client.height()))
+                Add(TFinding::fsWarning, o.caption,
+                    U("картинка %1×%2 больше окна %3×%4")
+                        .arg(o.picture.width()).arg(o.picture.height()).arg(client.width()).arg(client.height()),
+                    nullptr, o.object);
+            if (i == m_design->menuIndex && (o.bounds.height() < m_design->menuRowHeight || o.bounds.width() <= 0))
+                Add(TFinding::fsError, o.caption, U("в области меню нет места ни для одной кнопки"), nullptr,
+                    o.object);
+        }
+    }
+
+    const TProject &m_project;
+    const QString m_discDir;
+    const TDesignFacts *m_design;
+    std::optional<TDiscFolder> m_disc;
+    QString m_base;
+    QList<TFinding> m_findings;
+};
+
+} // namespace
+
+QString TFinding::SeverityCaption(TSeverity severity)
+{
+    return severity == fsError ? U("Ошибка") : U("Предупреждение");
+}
+
+QString TFinding::Line() const
+{
+    QString line = SeverityCaption(severity).toLower() + QStringLiteral(": ");
+    if (!subject.isEmpty())
+        line += subject + QStringLiteral(": ");
+    return line + text;
+}
+
+QList<TFinding> TProjectCheck::Run(const TProject &project, const QString &discDir, const TDesignFacts *design)
+{
+    return TChecker(project, discDir, design).Run();
+}
+
+bool TProjectCheck::HasErrors(const QList<TFinding> &findings)
+{
+    return std::any_of(findings.begin(), findings.end(),
+                       [](const TFinding &f) { return f.severity == TFinding::fsError; });
+}
+
+QString TProjectCheck::Subject(const TBaseItem &item)
+{
+    return QStringLiteral("#%1 ").arg(item.Id()) + Quoted(item.Name());
+}
+
+QString TProjectCheck::BaseFolder(const TProjectOptions &options, const QString &projectFile, const QString &discDir)
+{
+    // The check box puts the disc's root first whenever the player runs from a
+    // disc; the other choices all start where Velmora.EXE stands, at the root.
+    if (options.CdRoot() || options.PathOption() != TProjectOptions::poProject || projectFile.isEmpty())
+        return QString();
+    const QString disc = QFileInfo(discDir).absoluteFilePath();
+    const QString folder = QFileInfo(projectFile).absolutePath();
+    const QString relative = QDir(disc).relativeFilePath(folder);
+    if (relative == QLatin1String(".") || relative.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relative))
+        return QString();
+    return relative;
+}
+
+TProjectCheck::TProgramPath TProjectCheck::ResolveProgramPath(const QString &custom, const QString &baseFolder)
+{
+    QString path = custom.trimmed();
+    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+        path = path.mid(1, path.size() - 2).trimmed();
+    if (path.isEmpty())
+        return {TProgramPath::pkEmpty, {}};
+    auto isSeparator = [](QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); };
+    const bool drive = path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter()
+                       && path.at(0).unicode() < 0x80;
+    const bool network = path.size() >= 2 && isSeparator(path.at(0)) && isSeparator(path.at(1));
+    if (drive || network)
+        return {TProgramPath::pkAbsolute, {}};
+    // A leading separator starts at the root of the disc the player runs from.
+    const QString joined = isSeparator(path.at(0)) ? path : baseFolder + QLatin1Char('/') + path;
+    const std::optional<QString> key = TDiscFolder::Key(joined);
+    if (!key)
+        return {TProgramPath::pkOutside, {}};
+    return {TProgramPath::pkOnDisc, *key};
+}
+
+bool TProjectCheck::IsAbsoluteUrl(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    // One letter before a colon is a drive, not a scheme.
+    if (!url.isValid() || url.isRelative() || url.scheme().size() < 2)
+        return false;
+    static const QStringList kHostSchemes = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp")};
+    return !kHostSchemes.contains(url.scheme().toLower()) || !url.host().isEmpty();
+}

@@ -1,0 +1,96 @@
+#include "app/cli/Cli.h"
+#include "support/CliRunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r<!DOCTYPE Velmora>\r<Velmora><root>";
+const QByteArray kTail = "</root></Velmora>";
+
+struct DiscCommandTest : ::testing::Test
+{
+    QTemporaryDir temp;
+    QString Path(const char *name) const { return temp.filePath(QString::fromUtf8(name)); }
+    void Write(const char *name, const QByteArray &bytes)
+    {
+        const QString path = Path(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void SetUp() override
+    {
+        Write("disc/Velmora.EXE", "player");
+        Write("disc/Soft/setup.exe", "setup");
+        Write("good.xml", kHead + "<program name=\"Setup\" custom=\"Soft\\SETUP.exe\" id=\"12\" hidden=\"0\"/>"
+                                  "<group name=\"Empty\" id=\"2\" hidden=\"0\"/>" + kTail);
+        Write("bad.xml", kHead + QString::fromUtf8("<program name=\"Установка\" custom=\"Soft\\setup2.exe\" "
+                                                   "id=\"12\" hidden=\"0\"/>").toUtf8() + kTail);
+    }
+};
+
+TEST_F(DiscCommandTest, CheckPrintsOneFindingALineAndFailsOnErrorsOnly)
+{
+    const CliRun good = RunCli({QStringLiteral("check"), Path("good.xml"), QStringLiteral("--disc"), Path("disc")});
+    EXPECT_EQ(good.status, cli::ExitOk) << qPrintable(good.err);
+    EXPECT_EQ(good.out, QString::fromUtf8("предупреждение: #2 «Empty»: группа пуста, меню группы будет пустым\n"));
+
+    const CliRun bad = RunCli({QStringLiteral("check"), Path("bad.xml"), QStringLiteral("--disc"), Path("disc")});
+    EXPECT_EQ(bad.status, cli::ExitFailure);
+    EXPECT_EQ(bad.out, QString::fromUtf8("ошибка: #12 «Установка»: файл Soft\\setup2.exe не найден на диске\n"));
+
+    EXPECT_EQ(RunCli({QStringLiteral("check")}).status, cli::ExitUsage);
+    const CliRun missing = RunCli({QStringLiteral("check"), Path("none.xml")});
+    EXPECT_EQ(missing.status, cli::ExitFailure);
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("brenwick-cli: ")));
+}
+
+TEST_F(DiscCommandTest, DiscWritesNothingAfterAnErrorAndTheProjectAndAutorunOtherwise)
+{
+    const QStringList before = QDir(Path("disc")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const CliRun bad = RunCli({QStringLiteral("disc"), Path("bad.xml"), Path("disc")});
+    EXPECT_EQ(bad.status, cli::ExitFailure);
+    EXPECT_EQ(QDir(Path("disc")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+
+    Write("disc/AUTORUN.INF", "[autorun]\r\nopen=mine.exe\r\n");
+    const CliRun kept = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc")});
+    EXPECT_EQ(kept.status, cli::ExitOk) << qPrintable(kept.err);
+    EXPECT_TRUE(kept.err.contains(QStringLiteral("autorun.inf")));
+    QFile autorun(Path("disc/AUTORUN.INF"));
+    ASSERT_TRUE(autorun.open(QIODevice::ReadOnly));
+    EXPECT_EQ(autorun.readAll(), QByteArray("[autorun]\r\nopen=mine.exe\r\n"));
+    autorun.close();
+    QFile project(Path("disc/Velmora.XML"));
+    ASSERT_TRUE(project.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(project.readAll().contains("custom=\"Soft\\SETUP.exe\""));
+
+    const CliRun replaced = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"),
+                                    QStringLiteral("--replace-autorun")});
+    EXPECT_EQ(replaced.status, cli::ExitOk);
+    ASSERT_TRUE(autorun.open(QIODevice::ReadOnly));
+    EXPECT_EQ(autorun.readAll(), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n"));
+
+    EXPECT_EQ(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"), QStringLiteral("--iso"),
+                      Path("x.iso"), QStringLiteral("--label"), QString(40, QLatin1Char('L'))})
+                  .status,
+              cli::ExitUsage);
+    if (QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
+        return;
+    const CliRun image = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"), QStringLiteral("--iso"),
+                                 Path("out/disc.iso")});
+    EXPECT_EQ(image.status, cli::ExitFailure) << "the image's folder does not exist";
+    QDir().mkpath(Path("out"));
+    const CliRun made = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"), QStringLiteral("--iso"),
+                                Path("out/disc.iso")});
+    EXPECT_EQ(made.status, cli::ExitOk) << qPrintable(made.err);
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{QStringLiteral("disc.iso")});
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+#include "app/TCheckForm.h"
+#include "app/TDiscLink.h"
+#include "app/TMainForm.h"
+#include "project/TCommandEditor.h"
+#include "app/TDesignWindowLink.h"
+#include "layout/TPreviewForm.h"
+#include "support/ScriptedPrompt.h"
+#include "window/TTextBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProgressDialog>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DiscLinkTest : ::testing::Test
+{
+    QTemporaryDir temp;
+    ScriptedPrompt prompt;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TPreviewForm> preview;
+    std::unique_ptr<TDiscLink> link;
+
+    QString Disc(const QString &name = {}) const
+    {
+        return temp.filePath(QStringLiteral("disc")) + (name.isEmpty() ? QString() : QLatin1Char('/') + name);
+    }
+    QByteArray Bytes(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void Write(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // As the user adds it: each step an undo step that marks the project modified.
+    TBaseItem *AddProgram(const char *custom)
+    {
+        form->Tree().SetWhereAdd(TCommandTree::waBeside);
+        TBaseItem *item = form->Editor().Add(ikProgram);
+        form->Editor().SetField(TSetFieldCommand::fName, QStringLiteral("P"));
+        form->Editor().SetField(TSetFieldCommand::fCustom, QString::fromUtf8(custom));
+        return item;
+    }
+    void SetUp() override
+    {
+        form = std::make_unique<TMainForm>(temp.filePath(QStringLiteral("brenwick.ini")), &prompt);
+        preview = std::make_unique<TPreviewForm>();
+        linkDesignWindow(*form, *preview);
+        link = std::make_unique<TDiscLink>(*form, *preview);
+        QDir().mkpath(Disc());
+        Write(Disc(QStringLiteral("Velmora.EXE")), "player");
+        form->Project().Options().SetRootDir(Disc());
+    }
+    void TearDown() override
+    {
+        link.reset();
+        preview.reset();
+        form.reset();
+    }
+};
+
+TEST_F(DiscLinkTest, ErrorsLetTheUserStopBeforeAnythingIsWritten)
+{
+    AddProgram("missing.exe");
+    Write(Disc(QStringLiteral("autorun.inf")), "[autorun]\r\nopen=mine.exe\r\n");
+    const QStringList before = QDir(Disc()).entryList(QDir::Files);
+
+    prompt.answers = {UserPrompt::Answer::No};
+    EXPECT_FALSE(link->APrepareDiscExecute());
+    EXPECT_EQ(QDir(Disc()).entryList(QDir::Files), before);
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_TRUE(prompt.asked.first().text.contains(QString::fromUtf8("ошибка: #1 «P»: файл missing.exe не найден")));
+    EXPECT_EQ(link->CheckForm().Findings().size(), 1);
+
+    // Going on writes the project; the different autorun.inf is kept when the user says no.
+    prompt.asked.clear();
+    prompt.answers = {UserPrompt::Answer::Yes, UserPrompt::Answer::No};
+    EXPECT_TRUE(link->APrepareDiscExecute());
+    EXPECT_EQ(prompt.asked.size(), 3);   // errors, autorun.inf, done
+    EXPECT_TRUE(Bytes(Disc(QStringLiteral("Velmora.XML"))).contains("custom=\"missing.exe\""));
+    EXPECT_EQ(Bytes(Disc(QStringLiteral("autorun.inf"))), QByteArray("[autorun]\r\nopen=mine.exe\r\n"));
+    EXPECT_TRUE(form->Project().FileName().isEmpty());
+    EXPECT_TRUE(form->Project().Modified());
+}
+
+TEST_F(DiscLinkTest, TheProjectsOwnFileOnTheDiscIsSavedAsUsual)
+{
+    AddProgram("Velmora.EXE");
+    ASSERT_TRUE(form->SaveProject(Disc(QStringLiteral("Velmora.XML")), TProject::WholeProject()));
+    AddProgram("velmora.exe");
+    ASSERT_TRUE(form->Project().Modified());
+    EXPECT_TRUE(link->APrepareDiscExecute());
+    EXPECT_FALSE(form->Project().Modified());
+    EXPECT_EQ(Bytes(Disc(QStringLiteral("autorun.inf"))), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n"));
+}
+
+TEST_F(DiscLinkTest, ChoosingAFindingSelectsItsEntryOrObject)
+{
+    TBaseItem *missing = AddProgram("missing.exe");
+    AddProgram("Velmora.EXE");
+    preview->Heading()->setLeft(preview->ClientWidth() + 1);
+    const QList<TFinding> findings = link->RunCheck(QString());
+    ASSERT_EQ(findings.size(), 2);
+
+    form->PageControl->setCurrentWidget(form->tsLayout);
+    link->CheckForm().ShowFindings(findings);
+    link->CheckForm().Choose(0);
+    EXPECT_EQ(form->Tree().CurrentItem(), missing);
+    EXPECT_EQ(form->PageControl->currentWidget(), form->tsCommands);
+
+    EXPECT_EQ(findings.at(1).subject, QString::fromUtf8("«Надпись наверху»"));
+    link->CheckForm().Choose(1);
+    EXPECT_EQ(preview->SelectedControl(), preview->TopLabel());
+    EXPECT_EQ(form->PageControl->currentWidget(), form->tsLayout);
+
+    // A finding whose entry is gone since the check does nothing.
+    form->Tree().DeleteItem(missing);
+    link->CheckForm().Choose(0);
+    EXPECT_NE(form->Tree().CurrentItem(), nullptr);
+}
+
+TEST_F(DiscLinkTest, TheImageRunsInTheBackgroundAndReportsAMissingProgram)
+{
+    link->Image().SetProgram(temp.filePath(QStringLiteral("no-xorriso")));
+    prompt.texts = {QStringLiteral("DISC")};
+    prompt.saveNames = {temp.filePath(QStringLiteral("disc.iso"))};
+    link->ADiscImageExecute();
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked.first().text, TDiscImage::MissingMessage());
+
+    if (QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
+        return;
+    link->Image().SetProgram(QString());
+    prompt.asked.clear();
+    prompt.texts = {QString::fromUtf8("Диск")};
+    prompt.saveNames = {temp.filePath(QStringLiteral("disc.iso"))};
+    QSignalSpy finished(&link->Image(), &TDiscImage::Finished);
+    link->ADiscImageExecute();
+    ASSERT_NE(link->ProgressDialog(), nullptr);
+    EXPECT_TRUE(link->ProgressDialog()->isVisible() || finished.size() == 1);
+    ASSERT_TRUE(finished.size() == 1 || finished.wait(30000));
+    EXPECT_TRUE(finished.first().first().toBool());
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("disc.iso"))));
+    EXPECT_FALSE(link->ProgressDialog()->isVisible());
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_TRUE(prompt.asked.first().text.contains(QStringLiteral("disc.iso")));
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#include "layout/TDesignFactsReader.h"
+#include "layout/TPreviewForm.h"
+#include "project/TProject.h"
+#include "project/TProjectCheck.h"
+#include "window/TButtonBox.h"
+#include "window/TImageEx.h"
+#include "window/TPicButton.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Lines(const TProject &project, const TDesignFacts &design)
+{
+    QStringList lines;
+    for (const TFinding &f : TProjectCheck::Run(project, QString(), &design))
+        lines << f.Line();
+    lines.removeFirst();   // no disc folder
+    return lines;
+}
+
+TEST(DesignFacts, TheLiveDesignWindowAndItsButtonsAreChecked)
+{
+    TPreviewForm form;
+    TProject project;
+    TBaseItem *item = project.Tree().AddItem(QStringLiteral("Go"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr));
+    project.Tree().SetCustom(item, QStringLiteral("http://example.org/"));
+    // The editor's starting design is sound.
+    EXPECT_EQ(Lines(project, ReadDesignFacts(form, {})), QStringList());
+
+    auto *image = new TImageEx;
+    form.placePictureControl(image);
+    TPicButton button(image, QString::fromUtf8("Выход"));
+    button.setAutoSize(false);
+    button.setItemID(item->Id() + 1);
+    QImage big(form.ClientWidth() + 1, 10, QImage::Format_RGB32);
+    big.fill(Qt::red);
+    image->Picture()->setBitmap(big);
+    image->setGeometry(form.ClientWidth() + 5, 0, 20, 20);
+    form.MenuArea()->setHeight(form.MenuArea()->MeasureItem(TButtonBox::kRowSample).height() - 1);
+
+    const TDesignFacts facts = ReadDesignFacts(form, {&button});
+    EXPECT_EQ(Lines(project, facts), QStringList({
+        QString::fromUtf8("ошибка: кнопка «Выход»: ItemID 2 не указывает ни на одну команду"),
+        QString::fromUtf8("ошибка: «Область меню»: в области меню нет места ни для одной кнопки"),
+        QString::fromUtf8("предупреждение: кнопка «Выход»: объект целиком за пределами окна"),
+        QString::fromUtf8("предупреждение: кнопка «Выход»: картинка %1×10 больше окна %2×%3")
+            .arg(form.ClientWidth() + 1).arg(form.ClientWidth()).arg(form.ClientHeight()),
+    }));
+    button.setItemID(item->Id());
+    image->setGeometry(0, 0, 20, 20);
+    image->setStretch(true);
+    EXPECT_EQ(Lines(project, ReadDesignFacts(form, {&button})).size(), 1);
+    delete image;
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+#include "project/TDiscImage.h"
+#include "project/TDiscPreparation.h"
+#include "project/TProject.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct DiscPreparationTest : ::testing::Test
+{
+    QTemporaryDir temp;
+    QString Disc() const { return temp.filePath(QStringLiteral("disc")); }
+    void SetUp() override { QDir().mkpath(Disc()); }
+};
+
+TEST_F(DiscPreparationTest, AutorunIsWrittenInCrLfLinesAndOnlyADifferentOneNeedsAQuestion)
+{
+    EXPECT_FALSE(TDiscPreparation::AutorunDiffers(Disc()));
+    TDiscPreparation::WriteAutorun(Disc());
+    EXPECT_EQ(Bytes(Disc() + QStringLiteral("/autorun.inf")),
+              QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n"));
+    EXPECT_FALSE(TDiscPreparation::AutorunDiffers(Disc()));
+
+    // An existing file in other letters is the one replaced: a disc cannot hold both.
+    QFile::remove(Disc() + QStringLiteral("/autorun.inf"));
+    Write(Disc() + QStringLiteral("/AUTORUN.INF"), "[autorun]\nopen=other.exe\n");
+    EXPECT_TRUE(TDiscPreparation::AutorunDiffers(Disc()));
+    TDiscPreparation::WriteAutorun(Disc());
+    EXPECT_EQ(QDir(Disc()).entryList(QDir::Files), QStringList{QStringLiteral("AUTORUN.INF")});
+    EXPECT_FALSE(TDiscPreparation::AutorunDiffers(Disc()));
+}
+
+TEST_F(DiscPreparationTest, TheDiscCopyLeavesTheProjectWithItsOwnFile)
+{
+    TProject project;
+    project.Tree().AddItem(QStringLiteral("Setup"), ikProgram, TCommandTree::TPlace::LastChildOf(nullptr));
+    const QString own = temp.filePath(QStringLiteral("own.xml"));
+    project.SaveProject(own, TProject::WholeProject());
+    EXPECT_FALSE(TDiscPreparation::IsOwnFile(project, Disc()));
+    TDiscPreparation::WriteProject(project, Disc());
+    EXPECT_EQ(project.FileName(), own);
+    EXPECT_EQ(Bytes(Disc() + QStringLiteral("/Velmora.XML")), Bytes(own));
+
+    TProject onDisc;
+    onDisc.LoadProject(Disc() + QStringLiteral("/Velmora.XML"), TProject::WholeProject());
+    EXPECT_TRUE(TDiscPreparation::IsOwnFile(onDisc, Disc()));
+}
+
+// --- the image ------------------------------------------------------------
+
+TEST_F(DiscPreparationTest, TheImagesProgressIsReadFromTheProgramsReports)
+{
+    // A stand-in for the program: reports as it does and succeeds.
+    const QString program = temp.filePath(QStringLiteral("fake-xorriso"));
+    Write(program, "#!/bin/sh\necho 'xorriso : UPDATE :  5.53% done'\n"
+                   "echo 'xorriso : UPDATE :  45.62% done, estimate finish'\necho 'other line'\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    TDiscImage image;
+    image.SetProgram(program);
+    QSignalSpy progress(&image, &TDiscImage::Progress);
+    const QString iso = temp.filePath(QStringLiteral("disc.iso"));
+    ASSERT_TRUE(image.Start(Disc(), iso, QStringLiteral("DISC")));
+    ASSERT_TRUE(image.WaitForFinished()) << qPrintable(image.LastError());
+    QList<int> percents;
+    for (const QList<QVariant> &signal : progress)
+        percents << signal.first().toInt();
+    EXPECT_EQ(percents, QList<int>({5, 45, 100}));
+    EXPECT_TRUE(QFile::exists(iso));
+}
+
+struct DiscImageTest : DiscPreparationTest
+{
+    void SetUp() override
+    {
+        DiscPreparationTest::SetUp();
+        if (QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
+            GTEST_SKIP() << "xorriso is not installed (scripts/setup.sh installs it)";
+    }
+    QStringList Listing(const QString &iso, const QStringList &options)
+    {
+        QProcess p;
+        p.start(QStringLiteral("xorriso"), options + QStringList{QStringLiteral("-indev"), iso,
+                                                                 QStringLiteral("-find"), QStringLiteral("/")});
+        p.waitForFinished();
+        QStringList names;
+        for (const QByteArray &line : p.readAllStandardOutput().split('\n')) {
+            if (!line.isEmpty())
+                names << QString::fromUtf8(line);
+        }
+        return names;
+    }
+};
+
+TEST_F(DiscImageTest, TheImageHoldsTheFolderUnderItsJolietNames)
+{
+    Write(Disc() + QStringLiteral("/Velmora.EXE"), "x");
+    Write(Disc() + QString::fromUtf8("/Программы/Очень длинное имя установщика.exe"), "y");
+    const QString iso = temp.filePath(QStringLiteral("disc.iso"));
+    Write(iso, "an older image");
+    TDiscImage image;
+    QSignalSpy finished(&image, &TDiscImage::Finished);
+    ASSERT_TRUE(image.Start(Disc(), iso, QString::fromUtf8("Мой диск")));
+    ASSERT_TRUE(image.WaitForFinished()) << qPrintable(image.LastError());
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(Listing(iso, {QStringLiteral("-rockridge"), QStringLiteral("off"), QStringLiteral("-joliet"),
+                            QStringLiteral("on")}),
+              QStringList({QStringLiteral("'/'"), QString::fromUtf8("'/Velmora.EXE'"),
+                           QString::fromUtf8("'/Программы'"),
+                           QString::fromUtf8("'/Программы/Очень длинное имя установщика.exe'")}));
+    // Only the image is left beside the folder: no temporary file.
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{QStringLiteral("disc.iso")});
+}
+
+TEST_F(DiscImageTest, ACancelledOrFailedImageLeavesNoFile)
+{
+    Write(Disc() + QStringLiteral("/Velmora.EXE"), QByteArray(4 * 1024 * 1024, 'v'));
+    const QString iso = temp.filePath(QStringLiteral("disc.iso"));
+    TDiscImage image;
+    ASSERT_TRUE(image.Start(Disc(), iso, QStringLiteral("DISC")));
+    image.Cancel();
+    EXPECT_FALSE(image.WaitForFinished());
+    EXPECT_TRUE(image.Cancelled());
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList());
+
+    // A program that fails: its temporary file goes too, and the message says so.
+    image.SetProgram(QStringLiteral("/bin/false"));
+    ASSERT_TRUE(image.Start(Disc(), iso, QStringLiteral("DISC")));
+    EXPECT_FALSE(image.WaitForFinished());
+    EXPECT_FALSE(image.Cancelled());
+    EXPECT_TRUE(image.LastError().startsWith(QStringLiteral("xorriso"))) << qPrintable(image.LastError());
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList());
+
+    // Refused before anything runs.
+    image.SetProgram(temp.filePath(QStringLiteral("no-such-program")));
+    EXPECT_FALSE(image.Start(Disc(), iso, QStringLiteral("DISC")));
+    EXPECT_EQ(image.LastError(), TDiscImage::MissingMessage());
+    image.SetProgram(QString());
+    EXPECT_FALSE(image.Start(Disc(), iso, QString(TDiscImage::kMaxLabelLength + 1, QLatin1Char('L'))));
+    EXPECT_FALSE(image.Start(Disc(), Disc() + QStringLiteral("/inside.iso"), QStringLiteral("DISC")));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList());
+}
+
+} // namespace
