@@ -666,6 +666,12 @@ TBmpImage ReadBmp(const QByteArray &bytes)
     TBmpImage result;
     result.image = paletted ? readPaletted(pixels, h, palette) : readTrueColour(pixels, h);
     result.layout = layoutOf(h);
+    // The resolution travels with the image too, so that a copy that has lost
+    // its layout still writes the header it was read with.
+    if (h.xPels > 0)
+        result.image.setDotsPerMeterX(h.xPels);
+    if (h.yPels > 0)
+        result.image.setDotsPerMeterY(h.yPels);
     return result;
 }
 

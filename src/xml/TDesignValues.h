@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/BmpFile.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -23,10 +25,14 @@ public:
         QString path;
         QVariant value;
         bool picture = false;
+        TBitmapLayout layout;   // how a picture's bitmap was stored
     };
 
-    void Add(const QString &path, const QVariant &value) { m_entries.append({path, value, false}); }
-    void AddPicture(const QString &path, const QImage &bitmap) { m_entries.append({path, bitmap, true}); }
+    void Add(const QString &path, const QVariant &value) { m_entries.append({path, value, false, {}}); }
+    void AddPicture(const QString &path, const TBmpImage &bitmap)
+    {
+        m_entries.append({path, bitmap.image, true, bitmap.layout});
+    }
     // Appends another list's entries, their paths under prefix ("ButtonStyle.").
     void Append(const TDesignValues &other, const QString &prefix = QString());
 

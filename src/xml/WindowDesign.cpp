@@ -129,7 +129,8 @@ void WritePicture(TXNode &parent, const char *element, QObject &object, const ch
 void ReadPicture(TXNode &parent, const char *element, const char *path, TDesignValues &out)
 {
     const QString &text = parent.Child(L(element))->Text();
-    out.AddPicture(L(path), text.isEmpty() ? QImage() : BitmapFromBytes(PictureTextToBytes(text)));
+    const QByteArray bytes = text.isEmpty() ? QByteArray() : PictureTextToBytes(text);
+    out.AddPicture(L(path), bytes.isEmpty() ? TBmpImage() : ReadBmp(bytes));
 }
 
 // --- the tables, rows in the order the attributes stand in their element ---
