@@ -257,6 +257,29 @@ TEST_F(DesignFileTest, SavedOpenedAndSavedAgainGivesTheSameBytes)
     }
 }
 
+// A bitmap stored in the old core-header layout, and one whose header gives an
+// unusual resolution, come back from a design exactly as they were stored.
+TEST_F(DesignFileTest, DesignPicturesKeepTheLayoutTheyWereStoredIn)
+{
+    const QByteArray core("BM\x24\0\0\0\0\0\0\0\x20\0\0\0"
+                          "\x0c\0\0\0\x02\0\x01\0\x01\0\x08\0"
+                          "\0\0\xff" "\xff\0\0"
+                          "\x01\0\0\0",
+                          36);
+    QImage odd(3, 2, QImage::Format_RGB888);
+    odd.fill(Qt::darkCyan);
+    odd.setDotsPerMeterX(1234);
+    odd.setDotsPerMeterY(4321);
+    cli::Editor first;
+    TextToPicture(*first.form.ThemeImage()->Picture(), BytesToPictureText(core));
+    first.form.BackImage()->Picture()->setBitmap(odd);
+    const QByteArray once = Saved(first, "layouts.xml");
+    EXPECT_TRUE(once.contains(BytesToPictureText(core).toUtf8()));
+    cli::Editor second;
+    second.project.LoadProject(Path("layouts.xml"), TProject::WholeProject());
+    EXPECT_TRUE(SameBytes(Saved(second, "layouts2.xml"), once));
+}
+
 TEST_F(DesignFileTest, ReadingKeepsToTheEdgesOfTheFormat)
 {
     cli::Editor editor;
