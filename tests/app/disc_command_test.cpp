@@ -1,4 +1,5 @@
 #include "app/cli/Cli.h"
+#include "app/cli/CliEditor.h"
 #include "support/CliRunner.h"
 
 #include <QDir>
@@ -10,8 +11,6 @@
 
 namespace {
 
-const QByteArray kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r<!DOCTYPE Velmora>\r<Velmora><root>";
-const QByteArray kTail = "</root></Velmora>";
 
 struct DiscCommandTest : ::testing::Test
 {
@@ -25,14 +24,25 @@ struct DiscCommandTest : ::testing::Test
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
+    // A project with the editor's fresh design and the given commands.
+    QByteArray Project(const QByteArray &commands)
+    {
+        cli::Editor editor;
+        editor.project.SaveProject(Path("fresh.xml"), TProject::WholeProject());
+        QFile fresh(Path("fresh.xml"));
+        EXPECT_TRUE(fresh.open(QIODevice::ReadOnly));
+        QByteArray bytes = fresh.readAll();
+        const qsizetype afterCreator = bytes.indexOf("/>\r\n") + 4;
+        return bytes.insert(afterCreator, "  <root>" + commands + "</root>\r\n");
+    }
     void SetUp() override
     {
         Write("disc/Velmora.EXE", "player");
         Write("disc/Soft/setup.exe", "setup");
-        Write("good.xml", kHead + "<program name=\"Setup\" custom=\"Soft\\SETUP.exe\" id=\"12\" hidden=\"0\"/>"
-                                  "<group name=\"Empty\" id=\"2\" hidden=\"0\"/>" + kTail);
-        Write("bad.xml", kHead + QString::fromUtf8("<program name=\"Установка\" custom=\"Soft\\setup2.exe\" "
-                                                   "id=\"12\" hidden=\"0\"/>").toUtf8() + kTail);
+        Write("good.xml", Project("<program name=\"Setup\" custom=\"Soft\\SETUP.exe\" id=\"12\" hidden=\"0\"/>"
+                                  "<group name=\"Empty\" id=\"2\" hidden=\"0\"/>"));
+        Write("bad.xml", Project(QString::fromUtf8("<program name=\"Установка\" custom=\"Soft\\setup2.exe\" "
+                                                   "id=\"12\" hidden=\"0\"/>").toUtf8()));
     }
 };
 
@@ -69,7 +79,10 @@ TEST_F(DiscCommandTest, DiscWritesNothingAfterAnErrorAndTheProjectAndAutorunOthe
     autorun.close();
     QFile project(Path("disc/Velmora.XML"));
     ASSERT_TRUE(project.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(project.readAll().contains("custom=\"Soft\\SETUP.exe\""));
+    const QByteArray written = project.readAll();
+    EXPECT_TRUE(written.contains("custom=\"Soft\\SETUP.exe\""));
+    // The disc's copy carries the design and the stand-alone buttons too.
+    EXPECT_TRUE(written.contains("<window>") && written.contains("<button>")) << written.left(600).constData();
 
     const CliRun replaced = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"),
                                     QStringLiteral("--replace-autorun")});

@@ -1,7 +1,7 @@
 #include "app/cli/Cli.h"
 
+#include "app/cli/CliEditor.h"
 #include "layout/TDesignFactsReader.h"
-#include "layout/TPreviewForm.h"
 #include "project/TProject.h"
 #include "project/TProjectCheck.h"
 
@@ -9,23 +9,13 @@
 
 namespace cli {
 
-QList<TFinding> CheckProjectFile(TProject &project, const QString &fileName, const QString &discDir)
+QList<TFinding> CheckProjectFile(Editor &editor, const QString &fileName, const QString &discDir)
 {
-    // The design as the project reader leaves it in a design window that is
-    // never shown; the stand-alone buttons come with the design's reader.
-    TPreviewForm form;
-    form.setMenuSource(&project.Tree());
-    project.SetDesignView(&form);
-    try {
-        project.LoadProject(fileName, TProject::WholeProject());
-    } catch (...) {
-        project.SetDesignView(nullptr);
-        throw;
-    }
-    const TDesignFacts design = ReadDesignFacts(form, FindPicButtons(form, {&project}));
-    const QList<TFinding> findings = TProjectCheck::Run(project, discDir, &design);
-    project.SetDesignView(nullptr);
-    return findings;
+    // The whole project as the editor opens it: commands, options, the design
+    // in a design window that is never shown, and the stand-alone buttons.
+    editor.project.LoadProject(fileName, TProject::WholeProject());
+    const TDesignFacts design = ReadDesignFacts(editor.form, editor.layout.PicButtons());
+    return TProjectCheck::Run(editor.project, discDir, &design);
 }
 
 void PrintFindings(const QList<TFinding> &findings, QTextStream &out)
@@ -50,8 +40,8 @@ int checkCommand(const QStringList &args, Context &ctx)
         return ExitOk;
     const QStringList positional = positionalArguments(parser, 1, 1, QStringLiteral("check: expected one PROJECT"));
 
-    TProject project;
-    const QList<TFinding> findings = CheckProjectFile(project, positional.constFirst(), parser.value(discOption));
+    Editor editor;
+    const QList<TFinding> findings = CheckProjectFile(editor, positional.constFirst(), parser.value(discOption));
     PrintFindings(findings, ctx.out);
     return TProjectCheck::HasErrors(findings) ? ExitFailure : ExitOk;
 }

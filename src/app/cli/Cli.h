@@ -66,9 +66,10 @@ int designCommand(const QStringList &args, Context &ctx);
 int importCommand(const QStringList &args, Context &ctx);
 int checkCommand(const QStringList &args, Context &ctx);
 int discCommand(const QStringList &args, Context &ctx);
-// Opens fileName into project and checks it against discDir (empty: the
-// project's own disc folder).
-QList<TFinding> CheckProjectFile(TProject &project, const QString &fileName, const QString &discDir);
+struct Editor;
+// Opens fileName into the editor, design and buttons included, and checks it
+// against discDir (empty: the project's own disc folder).
+QList<TFinding> CheckProjectFile(Editor &editor, const QString &fileName, const QString &discDir);
 // One finding a line.
 void PrintFindings(const QList<TFinding> &findings, QTextStream &out);
 

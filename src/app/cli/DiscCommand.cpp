@@ -1,4 +1,5 @@
 #include "app/cli/Cli.h"
+#include "app/cli/CliEditor.h"
 
 #include "kit/BrenwickError.h"
 #include "project/TDiscImage.h"
@@ -50,8 +51,9 @@ int discCommand(const QStringList &args, Context &ctx)
     if (!QFileInfo(dir).isDir())
         throw BrenwickError(QStringLiteral("disc: %1 is not a folder").arg(dir));
 
-    TProject project;
-    const QList<TFinding> findings = CheckProjectFile(project, positional.constFirst(), dir);
+    Editor editor;
+    TProject &project = editor.project;
+    const QList<TFinding> findings = CheckProjectFile(editor, positional.constFirst(), dir);
     PrintFindings(findings, ctx.out);
     if (TProjectCheck::HasErrors(findings))
         throw BrenwickError(QStringLiteral("the check found errors; nothing was written"));
