@@ -3,6 +3,7 @@
 // PictureToText, Base64 decoding + uncompress for TextToPicture.
 #include "kit/TPicture.h"
 #include "xml/PictureText.h"
+#include "PairTiming.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -37,27 +38,6 @@ QImage makePicture()
     return image;
 }
 
-double msOf(const std::function<void()> &f)
-{
-    QElapsedTimer timer;
-    timer.start();
-    f();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-// Median times in milliseconds of kRounds runs of each; the two alternate, so
-// that both see the same load of the machine.
-std::pair<double, double> medianPairMs(const std::function<void()> &ours, const std::function<void()> &raw)
-{
-    std::vector<double> a, b;
-    for (int i = 0; i < kRounds; ++i) {
-        a.push_back(msOf(ours));
-        b.push_back(msOf(raw));
-    }
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return {a[a.size() / 2], b[b.size() / 2]};
-}
 
 } // namespace
 
@@ -74,7 +54,7 @@ int main(int argc, char **argv)
     const QByteArray base64 = text.mid(text.indexOf(u';') + 1).toLatin1();
 
     volatile qsizetype sink = 0;
-    const auto [encode, rawEncode] = medianPairMs([&] { sink = sink + PictureToText(picture).size(); }, [&] {
+    const auto [encode, rawEncode] = bench::medianPairMs(kRounds, [&] { sink = sink + PictureToText(picture).size(); }, [&] {
         uLongf length = compressBound(uLong(bmp.size()));
         QByteArray compressed(qsizetype(length), Qt::Uninitialized);
         compress2(reinterpret_cast<Bytef *>(compressed.data()), &length,
@@ -82,7 +62,7 @@ int main(int argc, char **argv)
         compressed.truncate(qsizetype(length));
         sink = sink + compressed.toBase64().size();
     });
-    const auto [decode, rawDecode] = medianPairMs(
+    const auto [decode, rawDecode] = bench::medianPairMs(kRounds, 
         [&] {
             TPicture target;
             TextToPicture(target, text);

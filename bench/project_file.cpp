@@ -8,6 +8,7 @@
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
 #include "xml/PictureText.h"
+#include "PairTiming.h"
 #include "xml/TXDocument.h"
 
 #include <QApplication>
@@ -45,26 +46,6 @@ QImage makePicture(unsigned seed)
     return image;
 }
 
-double msOf(const std::function<void()> &f)
-{
-    QElapsedTimer timer;
-    timer.start();
-    f();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-// Median times of kRounds alternating runs of each.
-std::pair<double, double> medianPairMs(const std::function<void()> &ours, const std::function<void()> &raw)
-{
-    std::vector<double> a, b;
-    for (int i = 0; i < kRounds; ++i) {
-        a.push_back(msOf(ours));
-        b.push_back(msOf(raw));
-    }
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return {a[a.size() / 2], b[b.size() / 2]};
-}
 
 // Every element text that is a picture's text form, in document order.
 void collectPictureTexts(const TXNode &node, QList<QString> &out)
@@ -105,7 +86,7 @@ int main(int argc, char **argv)
     const qint64 fileSize = QFileInfo(file).size();
 
     volatile qsizetype sink = 0;
-    const auto [save, rawSave] = medianPairMs([&] { editor.project.SaveProject(file, TProject::WholeProject()); }, [&] {
+    const auto [save, rawSave] = bench::medianPairMs(kRounds, [&] { editor.project.SaveProject(file, TProject::WholeProject()); }, [&] {
         QByteArray all;
         for (const QByteArray &bmp : bitmaps) {
             uLongf length = compressBound(uLong(bmp.size()));
@@ -122,7 +103,7 @@ int main(int argc, char **argv)
     });
 
     cli::Editor reader;
-    const auto [open, rawOpen] = medianPairMs([&] { reader.project.LoadProject(file, TProject::WholeProject()); }, [&] {
+    const auto [open, rawOpen] = bench::medianPairMs(kRounds, [&] { reader.project.LoadProject(file, TProject::WholeProject()); }, [&] {
         TXDocument doc;
         doc.LoadFromFile(file);
         QList<QString> texts;
