@@ -4,12 +4,8 @@
 set -euo pipefail
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest libgtest-dev
-<<<<<<< HEAD
-          fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils xorriso)
-=======
-          fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils
+          fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils xorriso
           qt6-translations-l10n appstream shared-mime-info)
->>>>>>> main
 
 missing=()
 for p in "${PACKAGES[@]}"; do
