@@ -32,7 +32,7 @@ cd "$1"
 HOME="$1" XDG_CONFIG_HOME="$1/config" "$2/build/brenwick" "$1/Velmora.XML" &
 pid=$!
 for _ in $(seq 50); do
-  id=$(xwininfo -root -tree | awk '/"Velmora Brenwick[^"]*": \("brenwick"/ {print $1; exit}')
+  id=$(xwininfo -root -tree | awk '/"[^"]*Velmora Brenwick": \("brenwick"/ {print $1; exit}')
   [ -n "$id" ] && break
   sleep 0.2
 done
