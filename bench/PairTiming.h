@@ -32,4 +32,19 @@ inline std::pair<double, double> medianPairMs(int rounds, const std::function<vo
     return {a[a.size() / 2], b[b.size() / 2]};
 }
 
+// Seconds one run of work takes.
+inline double seconds(const std::function<void()> &work)
+{
+    return msOf(work) / 1e3;
+}
+
+// The fastest of `rounds` runs, in seconds.
+inline double best(int rounds, const std::function<void()> &work)
+{
+    std::vector<double> t;
+    for (int i = 0; i < rounds; ++i)
+        t.push_back(seconds(work));
+    return *std::min_element(t.begin(), t.end());
+}
+
 } // namespace bench

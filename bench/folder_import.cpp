@@ -12,6 +12,7 @@
 #include "project/TImportTree.h"
 #include "project/TProgressForm.h"
 #include "project/TTreeCommands.h"
+#include "PairTiming.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -62,21 +63,6 @@ int generate(const QString &root)
     return folders;
 }
 
-double seconds(const std::function<void()> &work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double best(const std::function<void()> &work)
-{
-    std::vector<double> t;
-    for (int i = 0; i < kRounds; ++i)
-        t.push_back(seconds(work));
-    return *std::min_element(t.begin(), t.end());
-}
-
 size_t heapInUse()
 {
     return mallinfo2().uordblks;
@@ -96,12 +82,12 @@ int main(int argc, char **argv)
     std::printf("tree: %d folders, %d files\n", folders, folders * kFilesPerFolder);
 
     long walked = 0;
-    const double fsWalk = best([&] {
+    const double fsWalk = bench::best(kRounds, [&] {
         walked = 0;
         for (const auto &e : std::filesystem::recursive_directory_iterator(root.toStdString()))
             walked += e.is_regular_file() ? 1 : 0;
     });
-    const double qtWalk = best([&] {
+    const double qtWalk = bench::best(kRounds, [&] {
         QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
                         QDirIterator::Subdirectories);
         while (it.hasNext())
@@ -131,7 +117,7 @@ int main(int argc, char **argv)
         Result r;
         auto run = [&](TImportTarget &target) {
             const size_t before = heapInUse();
-            r.seconds = seconds([&] {
+            r.seconds = bench::seconds([&] {
                 TFolderScan scan(o, target);
                 if (progress)
                     scan.setProgress([progress](const QString &p) { progress->ShowFolder(p); });
@@ -219,7 +205,7 @@ int main(int argc, char **argv)
         TImportOptions o;
         o.dirName = root;
         const size_t empty = heapInUse();
-        importTime = std::min(importTime, seconds([&] {
+        importTime = std::min(importTime, bench::seconds([&] {
             project.UndoStack().push(new TImportCommand(project.Tree(), QStringLiteral("import"),
                                                         [&](TCommandTreeTarget &target) {
                 TFolderScan scan(o, target);
@@ -230,9 +216,9 @@ int main(int argc, char **argv)
         }));
         entries = project.Tree().Count();
         afterImport = double(heapInUse()) - double(empty);   // the tree's entries and the step
-        undoTime = std::min(undoTime, seconds([&] { project.UndoStack().undo(); }));
+        undoTime = std::min(undoTime, bench::seconds([&] { project.UndoStack().undo(); }));
         afterUndo = double(heapInUse()) - double(empty);     // the tree is empty: all of it is the step's
-        redoTime = std::min(redoTime, seconds([&] { project.UndoStack().redo(); }));
+        redoTime = std::min(redoTime, bench::seconds([&] { project.UndoStack().redo(); }));
     }
     project.ClearProject(TProject::WholeProject());
     std::printf("import as one undo step, main window: %8.1f ms (%d entries)\n", importTime * 1e3, entries);

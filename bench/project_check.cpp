@@ -5,6 +5,7 @@
 #include "project/TDiscFolder.h"
 #include "project/TProject.h"
 #include "project/TProjectCheck.h"
+#include "PairTiming.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,21 +24,6 @@ constexpr int kFolders = 500;
 constexpr int kFilesPerFolder = 100;   // 50,000 files, one program entry each
 constexpr int kRounds = 5;
 constexpr double kTargetRatio = 3.0;
-
-double seconds(const std::function<void()> &work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double best(const std::function<void()> &work)
-{
-    std::vector<double> t;
-    for (int i = 0; i < kRounds; ++i)
-        t.push_back(seconds(work));
-    return *std::min_element(t.begin(), t.end());
-}
 
 } // namespace
 
@@ -70,7 +56,7 @@ int main(int argc, char **argv)
                 kFolders, tree.Count());
 
     long walked = 0;
-    const double walk = best([&] {
+    const double walk = bench::best(kRounds, [&] {
         walked = 0;
         QDirIterator it(disc, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                         QDirIterator::Subdirectories);
@@ -80,10 +66,10 @@ int main(int argc, char **argv)
         }
     });
     int entries = 0;
-    const double folder = best([&] { entries = TDiscFolder(disc).EntryCount(); });
+    const double folder = bench::best(kRounds, [&] { entries = TDiscFolder(disc).EntryCount(); });
     std::printf("disc folder index:       %8.1f ms (%d entries)\n", folder * 1e3, entries);
     qsizetype findings = 0;
-    const double check = best([&] { findings = TProjectCheck::Run(project, disc, nullptr).size(); });
+    const double check = bench::best(kRounds, [&] { findings = TProjectCheck::Run(project, disc, nullptr).size(); });
     std::printf("bare walk, QDirIterator: %8.1f ms (%ld entries)\n", walk * 1e3, walked);
     std::printf("project check:           %8.1f ms (%lld findings)  %5.2fx the walk (target <= %.0fx)\n",
                 check * 1e3, static_cast<long long>(findings), check / walk, kTargetRatio);

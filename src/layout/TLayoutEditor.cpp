@@ -251,7 +251,7 @@ void TLayoutEditor::ADeleteButtonExecute()
         }
     }
     // Declining, or nothing to delete, still counts as an edit.
-    m_project.SetModified(true);
+    m_project.Changed(TCommandTree::tcData);
 }
 
 bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed,

@@ -13,7 +13,7 @@ namespace {
 // A BMP made by hand: the header kind, bit count, compression and masks given;
 // rows given top row first as pixel values (palette indices or packed words),
 // stored bottom-up.
-struct BmpSpec
+struct BmpRecipe
 {
     quint32 headerSize = 40;
     int width = 0;
@@ -31,7 +31,7 @@ void put(QByteArray &b, quint32 v, int bytes)
         b.append(char(v >> (8 * i)));
 }
 
-QByteArray makeBmp(const BmpSpec &s)
+QByteArray makeBmp(const BmpRecipe &s)
 {
     const bool core = s.headerSize == 12;
     QByteArray header;
@@ -108,25 +108,25 @@ const QString kNotValid = QStringLiteral("Bitmap image is not valid");
 TEST(BmpFile, CoreHeaderBitmapsReadRightAndWriteBackUnchanged)
 {
     const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 200, 0), blue = qRgb(0, 0, 150);
-    BmpSpec eight{12, 3, 2, 8, 0, {}, {red, green, blue}, {{0, 1, 2}, {2, 2, 0}}};
-    BmpSpec four{12, 5, 2, 4, 0, {}, {red, green, blue}, {{0, 1, 2, 1, 0}, {2, 2, 2, 2, 1}}};
-    BmpSpec one{12, 9, 1, 1, 0, {}, {blue, red}, {{0, 1, 1, 0, 1, 0, 0, 1, 1}}};
-    BmpSpec rgb{12, 2, 2, 24, 0, {}, {}, {{0x123456, 0xABCDEF}, {0, 0xFFFFFF}}};
-    for (const BmpSpec &spec : {eight, four, one, rgb}) {
-        const QByteArray bytes = makeBmp(spec);
+    BmpRecipe eight{12, 3, 2, 8, 0, {}, {red, green, blue}, {{0, 1, 2}, {2, 2, 0}}};
+    BmpRecipe four{12, 5, 2, 4, 0, {}, {red, green, blue}, {{0, 1, 2, 1, 0}, {2, 2, 2, 2, 1}}};
+    BmpRecipe one{12, 9, 1, 1, 0, {}, {blue, red}, {{0, 1, 1, 0, 1, 0, 0, 1, 1}}};
+    BmpRecipe rgb{12, 2, 2, 24, 0, {}, {}, {{0x123456, 0xABCDEF}, {0, 0xFFFFFF}}};
+    for (const BmpRecipe &recipe : {eight, four, one, rgb}) {
+        const QByteArray bytes = makeBmp(recipe);
         const TBmpImage read = ReadBmp(bytes);
-        ASSERT_EQ(read.image.size(), QSize(spec.width, spec.height)) << spec.bits;
-        for (int y = 0; y < spec.height; ++y)
-            for (int x = 0; x < spec.width; ++x) {
-                const quint32 v = spec.rows[y][x];
-                const QRgb want = spec.bits == 24 ? (v | 0xFF000000u) : spec.palette[int(v)];
-                EXPECT_EQ(read.image.pixel(x, y), want) << spec.bits << " at " << x << "," << y;
+        ASSERT_EQ(read.image.size(), QSize(recipe.width, recipe.height)) << recipe.bits;
+        for (int y = 0; y < recipe.height; ++y)
+            for (int x = 0; x < recipe.width; ++x) {
+                const quint32 v = recipe.rows[y][x];
+                const QRgb want = recipe.bits == 24 ? (v | 0xFF000000u) : recipe.palette[int(v)];
+                EXPECT_EQ(read.image.pixel(x, y), want) << recipe.bits << " at " << x << "," << y;
             }
         EXPECT_TRUE(read.layout.coreHeader);
-        EXPECT_EQ(WriteBmp(read.image, read.layout), bytes) << spec.bits;
+        EXPECT_EQ(WriteBmp(read.image, read.layout), bytes) << recipe.bits;
     }
     // An index beyond the palette is black, not a neighbour's colour.
-    BmpSpec beyond{12, 2, 1, 8, 0, {}, {red}, {{0, 7}}};
+    BmpRecipe beyond{12, 2, 1, 8, 0, {}, {red}, {{0, 7}}};
     EXPECT_EQ(ReadBmp(makeBmp(beyond)).image.pixel(1, 0), qRgb(0, 0, 0));
 }
 
@@ -147,17 +147,17 @@ TEST(BmpFile, ColourMasksOfAnyWidthReadExactlyAndAreKept)
                            {32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0}};
     std::mt19937 rng(13);
     for (const Masks &m : cases) {
-        BmpSpec spec{40, 7, 3, m.bits, m.compression, {}, {}, {}};
+        BmpRecipe recipe{40, 7, 3, m.bits, m.compression, {}, {}, {}};
         if (m.compression == 3)
-            spec.masks = {m.r, m.g, m.b};
+            recipe.masks = {m.r, m.g, m.b};
         const quint32 used = m.r | m.g | m.b;
-        for (int y = 0; y < spec.height; ++y) {
+        for (int y = 0; y < recipe.height; ++y) {
             QList<quint32> row;
-            for (int x = 0; x < spec.width; ++x)
+            for (int x = 0; x < recipe.width; ++x)
                 row << (x == 0 ? used : x == 1 ? 0 : quint32(rng()) & used);
-            spec.rows << row;
+            recipe.rows << row;
         }
-        const QByteArray bytes = makeBmp(spec);
+        const QByteArray bytes = makeBmp(recipe);
         const TBmpImage read = ReadBmp(bytes);
         // Channels of up to 8 bits are held at 8 bits, wider ones at 16.
         const bool wide = read.image.depth() == 64;
@@ -168,9 +168,9 @@ TEST(BmpFile, ColourMasksOfAnyWidthReadExactlyAndAreKept)
             const double value = double((v & mask) >> shift) / double(mask >> shift);
             return wide ? qRound(value * 65535.0) : qRound(value * 255.0) * 257;
         };
-        for (int y = 0; y < spec.height; ++y)
-            for (int x = 0; x < spec.width; ++x) {
-                const quint32 v = spec.rows[y][x];
+        for (int y = 0; y < recipe.height; ++y)
+            for (int x = 0; x < recipe.width; ++x) {
+                const quint32 v = recipe.rows[y][x];
                 const QRgba64 c = read.image.pixelColor(x, y).rgba64();
                 EXPECT_EQ(c.red(), channel(v, m.r)) << m.bits << " " << std::hex << m.r;
                 EXPECT_EQ(c.green(), channel(v, m.g)) << m.bits << " " << std::hex << m.g;
@@ -184,7 +184,7 @@ TEST(BmpFile, ColourMasksOfAnyWidthReadExactlyAndAreKept)
 TEST(BmpFile, AlphaMasksAndTopDownRowsReadRight)
 {
     // 4-4-4-4 in a 108-byte header: alpha in the top bits.
-    BmpSpec argb{108, 2, 2, 16, 3, {0x0F00, 0x00F0, 0x000F, 0xF000}, {}, {{0xF00F, 0x0F00}, {0x80F0, 0xFFFF}}};
+    BmpRecipe argb{108, 2, 2, 16, 3, {0x0F00, 0x00F0, 0x000F, 0xF000}, {}, {{0xF00F, 0x0F00}, {0x80F0, 0xFFFF}}};
     const TBmpImage read = ReadBmp(makeBmp(argb));
     EXPECT_EQ(read.image.pixel(0, 0), qRgba(0, 0, 255, 255));
     EXPECT_EQ(qAlpha(read.image.pixel(1, 0)), 0);
@@ -201,7 +201,7 @@ TEST(BmpFile, AlphaMasksAndTopDownRowsReadRight)
     EXPECT_EQ(back.layout.greenMask, 0x00F0u);
 
     // Negative height: the first stored row is the top one.
-    BmpSpec down{40, 2, 2, 24, 0, {}, {}, {{1, 2}, {3, 4}}};
+    BmpRecipe down{40, 2, 2, 24, 0, {}, {}, {{1, 2}, {3, 4}}};
     QByteArray bytes = makeBmp(down);
     qToLittleEndian<qint32>(-2, bytes.data() + 22);
     EXPECT_EQ(ReadBmp(bytes).image.pixel(0, 0), 0xFF000003u);
@@ -210,18 +210,18 @@ TEST(BmpFile, AlphaMasksAndTopDownRowsReadRight)
 TEST(BmpFile, VariantsThatCannotBeReadExactlyAreRefused)
 {
     auto masked = [](int bits, QList<quint32> masks) {
-        return makeBmp(BmpSpec{40, 1, 1, bits, 3, masks, {}, {{0}}});
+        return makeBmp(BmpRecipe{40, 1, 1, bits, 3, masks, {}, {{0}}});
     };
     EXPECT_EQ(readError(masked(16, {0xF0F0, 0x0F00, 0x000F})), kNotValid);   // a mask in two pieces
     EXPECT_EQ(readError(masked(16, {0xFF00, 0x0FF0, 0x000F})), kNotValid);   // overlapping masks
     EXPECT_EQ(readError(masked(16, {0x1F0000, 0x07E0, 0x001F})), kNotValid); // beyond the pixel
     EXPECT_EQ(readError(masked(24, {0xFF0000, 0xFF00, 0xFF})), kNotValid);   // masks need 16 or 32 bits
     EXPECT_EQ(readError(masked(16, {0, 0, 0})), kNotValid);
-    EXPECT_EQ(readError(makeBmp(BmpSpec{40, 1, 1, 2, 0, {}, {0, 0, 0, 0}, {{0}}})), kNotValid);   // 2 bits
-    EXPECT_EQ(readError(makeBmp(BmpSpec{40, 1, 1, 24, 4, {}, {}, {{0}}})), kNotValid);   // JPEG inside
-    EXPECT_EQ(readError(makeBmp(BmpSpec{64, 1, 1, 1, 3, {}, {0, 0}, {{0}}})), kNotValid);   // OS/2 Huffman
-    EXPECT_EQ(readError(makeBmp(BmpSpec{16, 1, 1, 24, 0, {}, {}, {{0}}})), kNotValid);   // unknown header
-    const QByteArray whole = makeBmp(BmpSpec{12, 4, 4, 24, 0, {}, {}, QList<QList<quint32>>(4, {0, 0, 0, 0})});
+    EXPECT_EQ(readError(makeBmp(BmpRecipe{40, 1, 1, 2, 0, {}, {0, 0, 0, 0}, {{0}}})), kNotValid);   // 2 bits
+    EXPECT_EQ(readError(makeBmp(BmpRecipe{40, 1, 1, 24, 4, {}, {}, {{0}}})), kNotValid);   // JPEG inside
+    EXPECT_EQ(readError(makeBmp(BmpRecipe{64, 1, 1, 1, 3, {}, {0, 0}, {{0}}})), kNotValid);   // OS/2 Huffman
+    EXPECT_EQ(readError(makeBmp(BmpRecipe{16, 1, 1, 24, 0, {}, {}, {{0}}})), kNotValid);   // unknown header
+    const QByteArray whole = makeBmp(BmpRecipe{12, 4, 4, 24, 0, {}, {}, QList<QList<quint32>>(4, {0, 0, 0, 0})});
     EXPECT_EQ(readError(whole.left(whole.size() - 1)), kNotValid);
 }
 
@@ -229,7 +229,7 @@ TEST(BmpFile, VariantsThatCannotBeReadExactlyAreRefused)
 TEST(BmpFile, LoadedBitmapFilesKeepTheirLayout)
 {
     QTemporaryDir dir;
-    const QByteArray bytes = makeBmp(BmpSpec{40, 2, 1, 16, 3, {0xF800, 0x07E0, 0x001F}, {}, {{0xF800, 0x001F}}});
+    const QByteArray bytes = makeBmp(BmpRecipe{40, 2, 1, 16, 3, {0xF800, 0x07E0, 0x001F}, {}, {{0xF800, 0x001F}}});
     const QString good = dir.filePath(QStringLiteral("565.bmp"));
     const QString bad = dir.filePath(QStringLiteral("bad.bmp"));
     {
