@@ -1,37 +1,20 @@
 #include "app/TMainForm.h"
 
+#include "app/HiddenWhileWorking.h"
+#include "app/TEditActions.h"
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
 #include "kit/HelpContext.h"
-#include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
-#include "project/TCommandTreeView.h"
 #include "project/TOptionsCommand.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 const char *const TMainForm::kTitle = "Velmora Brenwick";
 const char *const TMainForm::kFileFilter = "Файлы XML|*.xml";
@@ -48,52 +31,14 @@ const char *const kFileTitle = "%1[*] — %2";
 const char *const kCloseText = "Сохранить изменения?";
 const char *const kDiscFolderTitle =
     "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске";
-const char *const kProgramFilter = "Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*";
 const char *const kFileCategory = "File";
 const char *const kHelpCategory = "Help";
 const char *const kSaveSuffix = "xml";
-const int kFieldSpacing = 6;
-const int kLabelPadding = 8;
 
 QString U(const char *utf8)
 {
     return QString::fromUtf8(utf8);
 }
-
-// The Part's hints mark tooltip line breaks with a carriage return.
-QString Hint(const char *utf8)
-{
-    return U(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
-// The text of a multi-line box exactly as held: toPlainText() would turn
-// no-break spaces into plain ones, and files keep them.
-QString BoxText(const QPlainTextEdit *box)
-{
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
-}
-
-// Shows a window again after a long operation if it was visible before.
-class HiddenWhileWorking
-{
-public:
-    explicit HiddenWhileWorking(QWidget *w) : m_w(w), m_wasVisible(w->isVisible())
-    {
-        if (m_wasVisible)
-            m_w->hide();
-    }
-    ~HiddenWhileWorking()
-    {
-        if (m_wasVisible)
-            m_w->show();
-    }
-
-private:
-    QWidget *m_w;
-    bool m_wasVisible;
-};
 
 } // namespace
 
@@ -105,7 +50,6 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
         prompt = m_ownPrompt.get();
     }
     m_prompt = prompt;
-    m_editor.SetPrompt(m_prompt);
 
     setWindowTitle(U(kTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -116,9 +60,9 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     setObjectName(QStringLiteral("MainForm"));
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
-    tsCommands = new QWidget;
+    tsCommands = new TCommandsPage(m_project, *m_prompt);
     tsLayout = new QWidget;
-    tsText = new QWidget;
+    tsText = new TOptionsPage(m_project);
     tsCommands->setObjectName(QStringLiteral("tsCommands"));
     tsLayout->setObjectName(QStringLiteral("tsLayout"));
     tsText->setObjectName(QStringLiteral("tsText"));
@@ -133,34 +77,16 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
 
     CreateActions();
     CreateMenus();
-    CreateCommandsPage();
-    CreateOptionsPage();
-
-    connect(&m_project, &TProject::CurrentChanged, this, &TMainForm::TreeViewChange);
-    connect(&m_project.Options(), &TProjectOptions::Changed, this, &TMainForm::FillOptions);
+    connect(tsCommands, &TCommandsPage::AddFolderRequested, this, &TMainForm::AddFolderRequested);
+    tsCommands->SetDialogFolder([this] { return m_dialogFolder; });
 
     connect(&m_project, &TProject::ModifiedChanged, this, &TMainForm::UpdateTitle);
-    qApp->installEventFilter(this);   // the text fields' own undo keys
     resize(kDesignWidth, kDesignHeight);
     move(kDesignLeft, kDesignTop);
     ReadSettings();
-    FillOptions();
-    TreeViewChange(nullptr);
 }
 
 TMainForm::~TMainForm() = default;
-
-QString TMainForm::DefaultSettingsPath()
-{
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    const QString name = exe.completeBaseName() + QStringLiteral(".ini");
-    const QFileInfo dir(exe.absolutePath());
-    if (dir.isWritable())
-        return exe.absolutePath() + QLatin1Char('/') + name;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return config + QLatin1Char('/') + name;
-}
 
 void TMainForm::SetDesignView(TDesignView *view)
 {
@@ -229,14 +155,7 @@ void TMainForm::CreateActions()
     for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, AEditUndo, AEditRedo, APreview, AHelp})
         addAction(a);   // shortcuts work from every page
 
-    QUndoStack &stack = m_project.UndoStack();
-    connect(AEditUndo, &QAction::triggered, &stack, &QUndoStack::undo);
-    connect(AEditRedo, &QAction::triggered, &stack, &QUndoStack::redo);
-    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
-        connect(&stack, signal, this, &TMainForm::UpdateEditActions);
-    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
-        connect(&stack, signal, this, &TMainForm::UpdateEditActions);
-    UpdateEditActions();
+    new TEditActions(*this, m_project.UndoStack(), AEditUndo, AEditRedo);
 
     connect(AFileOpen, &QAction::triggered, this, &TMainForm::AFileOpenExecute);
     connect(AFileSave, &QAction::triggered, this, &TMainForm::AFileSaveExecute);
@@ -295,21 +214,7 @@ void TMainForm::CreateMenus()
 
 void TMainForm::RebuildRecentMenu()
 {
-    MRecentFiles->clear();
-    if (m_recent.IsEmpty()) {
-        MRecentFiles->addAction(U(TRecentFiles::kPlaceholder));
-        return;
-    }
-    const QStringList paths = m_recent.Paths();
-    for (int i = 0; i < paths.size(); ++i) {
-        // A "&" inside the path is shown as itself, not as an accelerator.
-        QString caption = TRecentFiles::Caption(i + 1, paths[i]);
-        caption = caption.left(2) + caption.mid(2).replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction *a = MRecentFiles->addAction(caption);
-        a->setData(paths[i]);
-        const QString path = paths[i];
-        connect(a, &QAction::triggered, this, [this, path] { OnRecentClick(path); });
-    }
+    m_recent.FillMenu(MRecentFiles, [this](const QString &path) { OnRecentClick(path); });
 }
 
 void TMainForm::AddRecentFile(const QString &path)
@@ -321,348 +226,6 @@ void TMainForm::AddRecentFile(const QString &path)
 void TMainForm::OnRecentClick(const QString &path)
 {
     LoadProject(path, TProject::WholeProject());
-}
-
-// ---------------------------------------------------------------------------
-// Page "Команды"
-
-void TMainForm::CreateCommandsPage()
-{
-    TreeView = new TCommandTreeView(Tree(), tsCommands);
-    TreeView->setObjectName(QStringLiteral("TreeView"));
-
-    auto *gbAdd = new QGroupBox(U("Добавиь элемент"), tsCommands);
-    auto *addGrid = new QGridLayout(gbAdd);
-    addGrid->setContentsMargins(6, 4, 6, 6);
-    addGrid->setSpacing(4);
-    for (int k = 0; k < kItemKindCount; ++k) {
-        const auto kind = TItemKind(k);
-        bAdd[k] = new QPushButton(QIcon(ItemKindIconPath(kind)), ItemKindCaption(kind), gbAdd);
-        bAdd[k]->setObjectName(QStringLiteral("bAdd%1").arg(k + 1));
-        bAdd[k]->setProperty("tag", k);
-        connect(bAdd[k], &QPushButton::clicked, this, [this, kind] { bAddClick(kind); });
-    }
-    auto *rgWhereAdd = new QGroupBox(U("Куда"), gbAdd);
-    rgWhereAdd->setObjectName(QStringLiteral("rgWhereAdd"));
-    auto *whereLayout = new QVBoxLayout(rgWhereAdd);
-    whereLayout->setContentsMargins(6, 2, 6, 2);
-    whereLayout->setSpacing(0);
-    rbInside = new QRadioButton(U("Внутрь"), rgWhereAdd);
-    rbBeside = new QRadioButton(U("Рядом"), rgWhereAdd);
-    rbInside->setChecked(true);
-    whereLayout->addWidget(rbInside);
-    whereLayout->addWidget(rbBeside);
-    connect(rbBeside, &QRadioButton::toggled, this, [this](bool on) {
-        Tree().SetWhereAdd(on ? TCommandTree::waBeside : TCommandTree::waInside);
-    });
-    bDelete = new QPushButton(QIcon(QStringLiteral(":/icons/action-delete.png")), U("Удалить"), gbAdd);
-    bDelete->setObjectName(QStringLiteral("bDelete"));
-    bAddFolder = new QPushButton(U("Каталог..."), gbAdd);
-    bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
-    connect(bDelete, &QPushButton::clicked, this, &TMainForm::bDeleteClick);
-    // The Delete key on the tree is the button "Удалить", question included.
-    connect(TreeView, &TCommandTreeView::DeleteRequested, this, &TMainForm::bDeleteClick);
-    connect(bAddFolder, &QPushButton::clicked, this, [this] { bAddFolderClick(); });
-    addGrid->addWidget(bAdd[ikGroup], 0, 0);
-    addGrid->addWidget(bAdd[ikProgram], 0, 1);
-    addGrid->addWidget(bAdd[ikUrl], 1, 0);
-    addGrid->addWidget(bAdd[ikComment], 1, 1);
-    addGrid->addWidget(bAdd[ikExit], 2, 0);
-    addGrid->addWidget(bAddFolder, 2, 1);
-    addGrid->addWidget(rgWhereAdd, 0, 2, 2, 1);
-    addGrid->addWidget(bDelete, 2, 2);
-
-    auto *gbProps = new QGroupBox(U("Свойства элемента"), tsCommands);
-    auto *form = new QFormLayout(gbProps);
-    form->setContentsMargins(6, 4, 6, 6);
-    form->setVerticalSpacing(3);
-    form->setHorizontalSpacing(kFieldSpacing);
-    // One label width for the form's rows and the kind's panels, so the fields line up.
-    int labelWidth = 0;
-    for (const char *caption : {"Заголовок", "Номер", "Путь", "Адрес", "Параметры"})
-        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(U(caption)));
-    labelWidth += kLabelPadding;
-    auto label = [&](const char *caption, QWidget *parent) {
-        auto *l = new QLabel(U(caption), parent);
-        l->setFixedWidth(labelWidth);
-        return l;
-    };
-    leName = new QLineEdit(gbProps);
-    leName->setObjectName(QStringLiteral("leName"));
-    QLabel *LName = label("Заголовок", gbProps);
-    LName->setBuddy(leName);
-    form->addRow(LName, leName);
-
-    auto *numberRow = new QHBoxLayout;
-    stNumber = new QLabel(gbProps);
-    stNumber->setObjectName(QStringLiteral("stNumber"));
-    stNumber->setMinimumWidth(40);
-    cbHidden = new QCheckBox(U("Скрытый"), gbProps);
-    cbHidden->setObjectName(QStringLiteral("cbHidden"));
-    numberRow->addWidget(stNumber);
-    numberRow->addStretch();
-    numberRow->addWidget(cbHidden);
-    form->addRow(label("Номер", gbProps), numberRow);
-
-    pCustom = new QWidget(gbProps);
-    auto *customLayout = new QHBoxLayout(pCustom);
-    customLayout->setContentsMargins(0, 0, 0, 0);
-    customLayout->setSpacing(kFieldSpacing);
-    LCustom = label("", pCustom);
-    leCustom = new TFileNameEdit(pCustom);
-    leCustom->setObjectName(QStringLiteral("leCustom"));
-    leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));
-    LCustom->setBuddy(leCustom);
-    customLayout->addWidget(LCustom);
-    customLayout->addWidget(leCustom, 1);
-    form->addRow(pCustom);
-
-    pParams = new QWidget(gbProps);
-    auto *paramsLayout = new QHBoxLayout(pParams);
-    paramsLayout->setContentsMargins(0, 0, 0, 0);
-    paramsLayout->setSpacing(kFieldSpacing);
-    QLabel *LParams = label("Параметры", pParams);
-    leParams = new QLineEdit(pParams);
-    leParams->setObjectName(QStringLiteral("leParams"));
-    LParams->setBuddy(leParams);
-    paramsLayout->addWidget(LParams);
-    paramsLayout->addWidget(leParams, 1);
-    form->addRow(pParams);
-
-    mComment = new QPlainTextEdit(gbProps);
-    mComment->setObjectName(QStringLiteral("mComment"));
-    mComment->setTabChangesFocus(true);
-    auto *LComment = new QLabel(U("Комментарий"), gbProps);
-    LComment->setBuddy(mComment);
-    form->addRow(LComment);
-    form->addRow(mComment);
-
-    auto *right = new QVBoxLayout;
-    right->setSpacing(4);
-    right->addWidget(gbAdd);
-    right->addWidget(gbProps, 1);
-    auto *page = new QHBoxLayout(tsCommands);
-    page->setContentsMargins(4, 4, 4, 4);
-    page->addWidget(TreeView, 1);
-    page->addLayout(right, 1);
-
-    // Field edits go into the current item as undo steps; filling the fields
-    // does not.
-    auto field = [this](TSetFieldCommand::TField which, const QVariant &value) {
-        if (!m_filling)
-            m_editor.SetField(which, value);
-    };
-    connect(leName, &QLineEdit::textChanged, this,
-            [field](const QString &text) { field(TSetFieldCommand::fName, text); });
-    connect(mComment, &QPlainTextEdit::textChanged, this, [this, field] {
-        if (m_filling)
-            return;
-        QString text = BoxText(mComment);
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        field(TSetFieldCommand::fComment, text);
-    });
-    connect(leCustom, &QLineEdit::textChanged, this,
-            [field](const QString &text) { field(TSetFieldCommand::fCustom, text); });
-    connect(leParams, &QLineEdit::textChanged, this,
-            [field](const QString &text) { field(TSetFieldCommand::fParams, text); });
-    connect(cbHidden, &QCheckBox::toggled, this, [field](bool on) { field(TSetFieldCommand::fHidden, on); });
-    connect(leCustom, &TFileNameEdit::BrowseClicked, this, &TMainForm::leCustomBrowse);
-    // A move by dragging is an undo step like any other edit.
-    TreeView->SetDropHandler([this](TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift) {
-        return m_editor.Drop(dragged, target, ctrl, shift);
-    });
-}
-
-void TMainForm::leCustomBrowse()
-{
-    const QString name = m_prompt->openFileName(U("Программа"), m_dialogFolder, U(kProgramFilter));
-    if (!name.isEmpty())
-        leCustom->setText(name);
-}
-
-void TMainForm::TreeViewChange(TBaseItem *item)
-{
-    const TItemKind kind = item ? item->Kind() : ikGroup;
-    pParams->setVisible(kind == ikProgram);
-    pCustom->setVisible(kind == ikProgram || kind == ikUrl);
-    leCustom->SetBrowseVisible(kind == ikProgram);
-    LCustom->setText(kind == ikProgram ? U("Путь") : kind == ikUrl ? U("Адрес") : QString());
-    if (!item)
-        return;
-    m_filling = true;
-    leName->setText(item->Name());
-    QString comment = item->Comment();
-    comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (BoxText(mComment) != comment)
-        mComment->setPlainText(comment);
-    leCustom->setText(item->Custom());
-    leParams->setText(item->Params());
-    stNumber->setText(QString::number(item->Id()));
-    cbHidden->setChecked(item->Hidden());
-    m_filling = false;
-}
-
-void TMainForm::bAddClick(TItemKind kind)
-{
-    TBaseItem *item = m_editor.Add(kind);
-    // A new group opens, so that its automatic "Выход" can be seen.
-    if (item && item->IsGroup())
-        TreeView->expand(Tree().IndexOf(item));
-    leName->setFocus();
-    leName->selectAll();
-}
-
-void TMainForm::bDeleteClick()
-{
-    m_editor.DeleteCurrent();
-}
-
-// ---------------------------------------------------------------------------
-// Page "Опции проекта"
-
-void TMainForm::CreateOptionsPage()
-{
-    auto *gbExit = new QGroupBox(U("Выход из Автозапуска"), tsText);
-    auto *exitLayout = new QVBoxLayout(gbExit);
-    cbExitLevelUp = new QCheckBox(U("Выход по кнопке Вверх"), gbExit);
-    cbExitLevelUp->setToolTip(Hint("Если есть отдельно стоящая кнопка с действием LevelUp или привязанная к\r"
-                                   "команде типа Выход, то выходить, если она нажата в корневой группе"));
-    cbExitAnyCommand = new QCheckBox(U("Выход после любой команды"), gbExit);
-    cbExitAnyCommand->setToolTip(Hint("Выходить после исполнения любой команды типа Программа или URL"));
-    cbExitQuestion = new QCheckBox(U("Вопрос при выходе кнопкой"), gbExit);
-    cbExitQuestion->setToolTip(Hint("Спрашивать при нажатии на кнопку Выход"));
-    cbExitCross = new QCheckBox(U("Вопрос при выходе крестиком"), gbExit);
-    cbExitCross->setToolTip(Hint("Спрашивать при нажатии на системную кнопку в углу окна или по сообщению окну"));
-    for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross})
-        exitLayout->addWidget(cb);
-
-    auto *gbPath = new QGroupBox(U("Обработка путей файлов"), tsText);
-    auto *pathLayout = new QVBoxLayout(gbPath);
-    cbCdRoot = new QCheckBox(U("От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"), gbPath);
-    cbCdRoot->setToolTip(Hint("Если Velmora.EXE или Velmora.XML находятся на компакт-диске, то в начало\r"
-                              "пути ставится имя этого диска, если нет - то один из вариантов внизу"));
-    rbCdRoot = new QRadioButton(U("От Корневого Каталога"), gbPath);
-    rbCdRoot->setToolTip(Hint("В начало пути вставляется \"Корневой Каталог\""));
-    rbProject = new QRadioButton(U("От расположения файла проекта (Velmora.XML)"), gbPath);
-    rbProject->setToolTip(Hint("В начало пути вставляется путь к Velmora.XML"));
-    rbVelmora = new QRadioButton(U("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
-    rbVelmora->setToolTip(Hint("В начало пути вставляется путь к Velmora.EXE"));
-    rbCurrentDir = new QRadioButton(U("От теукщего каталога"), gbPath);
-    rbCurrentDir->setToolTip(Hint("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
-                                  "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE"));
-    // Not exclusive through Qt: a file may turn all four off.
-    for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
-        rb->setAutoExclusive(false);
-    pathLayout->addWidget(cbCdRoot);
-    for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
-        pathLayout->addWidget(rb);
-
-    auto *gbAbout = new QGroupBox(U("Текст \"О Программе\""), tsText);
-    gbAbout->setToolTip(U("Текст, который оказывается внизу окна \"О Программе...\" Автозапуска"));
-    auto *aboutLayout = new QVBoxLayout(gbAbout);
-    mAbout = new QPlainTextEdit(gbAbout);
-    mAbout->setObjectName(QStringLiteral("mAbout"));
-    mAbout->setLineWrapMode(QPlainTextEdit::NoWrap);
-    mAbout->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Tab moves on, as in every other field: the file could not keep a TAB anyway.
-    mAbout->setTabChangesFocus(true);
-    aboutLayout->addWidget(mAbout);
-
-    auto *page = new QGridLayout(tsText);
-    page->setContentsMargins(4, 4, 4, 4);
-    page->setSpacing(4);
-    page->addWidget(gbExit, 0, 0);
-    page->addWidget(gbAbout, 0, 1);
-    page->addWidget(gbPath, 1, 0, 1, 2);
-    page->setRowStretch(0, 1);
-    page->setColumnStretch(1, 1);
-    for (QBoxLayout *l : {exitLayout, pathLayout, aboutLayout}) {
-        l->setContentsMargins(6, 2, 6, 4);
-        l->setSpacing(2);
-    }
-
-    // The controls answer to their own names, as the page's other widgets do.
-    const std::pair<QWidget *, const char *> named[] = {
-        {cbExitLevelUp, "cbExitLevelUp"}, {cbExitAnyCommand, "cbExitAnyCommand"},
-        {cbExitQuestion, "cbExitQuestion"}, {cbExitCross, "cbExitCross"},
-        {cbCdRoot, "cbCdRoot"}, {rbCdRoot, "rbCdRoot"}, {rbProject, "rbProject"},
-        {rbVelmora, "rbVelmora"}, {rbCurrentDir, "rbCurrentDir"}};
-    for (const auto &[widget, name] : named)
-        widget->setObjectName(QString::fromLatin1(name));
-
-    // cbOptionClick: every box and button writes the options at once.
-    for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross, cbCdRoot})
-        connect(cb, &QCheckBox::toggled, this, &TMainForm::OptionsFromControls);
-    for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir}) {
-        connect(rb, &QRadioButton::clicked, this, [this, rb] {
-            if (m_filling)
-                return;
-            m_filling = true;
-            for (QRadioButton *other : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
-                other->setChecked(other == rb);
-            m_filling = false;
-            OptionsFromControls();
-        });
-    }
-    connect(mAbout, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_filling || BoxText(mAbout) == m_project.Options().About())
-            return;
-        TProjectOptions changed;
-        changed.Assign(m_project.Options());
-        changed.SetAbout(BoxText(mAbout));
-        auto *command = new TOptionsCommand(m_project.Options(), changed);
-        m_filling = true;   // the options' own change signal must not refill the box midway
-        m_project.Push(command);
-        m_filling = false;
-    });
-}
-
-void TMainForm::OptionsFromControls()
-{
-    if (m_filling)
-        return;
-    TProjectOptions o;
-    o.Assign(m_project.Options());
-    o.SetExitLevelUp(cbExitLevelUp->isChecked());
-    o.SetExitAnyCommand(cbExitAnyCommand->isChecked());
-    o.SetExitQuestion(cbExitQuestion->isChecked());
-    o.SetExitCross(cbExitCross->isChecked());
-    o.SetCdRoot(cbCdRoot->isChecked());
-    TProjectOptions::TPathOption path = TProjectOptions::poNone;
-    if (rbCdRoot->isChecked())
-        path = TProjectOptions::poCdRoot;
-    else if (rbProject->isChecked())
-        path = TProjectOptions::poProject;
-    else if (rbVelmora->isChecked())
-        path = TProjectOptions::poVelmora;
-    else if (rbCurrentDir->isChecked())
-        path = TProjectOptions::poCurrent;
-    o.SetPathOption(path);
-    // The about text comes from its own box only when that box is edited.
-    auto *command = new TOptionsCommand(m_project.Options(), o);
-    m_filling = true;   // the options' own change signal must not refill the page midway
-    m_project.Push(command);
-    m_filling = false;
-}
-
-void TMainForm::FillOptions()
-{
-    if (m_filling)
-        return;
-    const TProjectOptions &o = m_project.Options();
-    m_filling = true;
-    cbExitLevelUp->setChecked(o.ExitLevelUp());
-    cbExitAnyCommand->setChecked(o.ExitAnyCommand());
-    cbExitQuestion->setChecked(o.ExitQuestion());
-    cbExitCross->setChecked(o.ExitCross());
-    cbCdRoot->setChecked(o.CdRoot());
-    rbCdRoot->setChecked(o.PathOption() == TProjectOptions::poCdRoot);
-    rbProject->setChecked(o.PathOption() == TProjectOptions::poProject);
-    rbVelmora->setChecked(o.PathOption() == TProjectOptions::poVelmora);
-    rbCurrentDir->setChecked(o.PathOption() == TProjectOptions::poCurrent);
-    if (BoxText(mAbout) != o.About())
-        mAbout->setPlainText(o.About());
-    m_filling = false;
 }
 
 // ---------------------------------------------------------------------------
@@ -803,47 +366,6 @@ void TMainForm::AFileResetExecute()
     m_project.DesignView().ShowPreview();
 }
 
-void TMainForm::UpdateEditActions()
-{
-    // "&" in a step's name is text, not a menu accelerator.
-    auto escaped = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
-    const QUndoStack &stack = m_project.UndoStack();
-    AEditUndo->setEnabled(stack.canUndo());
-    AEditUndo->setText(stack.canUndo() ? U("Отменить: ") + escaped(stack.undoText()) : U("Отменить"));
-    AEditRedo->setEnabled(stack.canRedo());
-    AEditRedo->setText(stack.canRedo() ? U("Повторить: ") + escaped(stack.redoText()) : U("Повторить"));
-}
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    // In a text field the undo and redo keys act on the field itself, as the
-    // cut key does: the field claims them before the menu's actions.
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
-    auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != this)
-        return QMainWindow::eventFilter(watched, event);
-    auto *line = qobject_cast<QLineEdit *>(watched);
-    auto *text = qobject_cast<QPlainTextEdit *>(watched);
-    if ((!line || line->isReadOnly()) && (!text || text->isReadOnly()))
-        return QMainWindow::eventFilter(watched, event);
-    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
-    const bool undo = key == QKeyCombination(Qt::CTRL | Qt::Key_Z);
-    const bool redo = key == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
-        || key == QKeyCombination(Qt::CTRL | Qt::Key_Y);
-    if (!undo && !redo)
-        return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    if (line)
-        undo ? line->undo() : line->redo();
-    else
-        undo ? text->undo() : text->redo();
-    return true;
-}
-
 void TMainForm::AFileExitExecute()
 {
     close();
@@ -908,7 +430,7 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     {
         HiddenWhileWorking hide(this);
         m_project.ApplyProject(std::move(loaded));
-        FillOptions();
+        tsText->FillOptions();
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }

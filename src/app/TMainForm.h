@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/TCommandsPage.h"
+#include "app/TOptionsPage.h"
 #include "app/TRecentFiles.h"
-#include "project/TCommandEditor.h"
+#include "app/TSettingsFile.h"
 #include "project/TProject.h"
 
 #include <QMainWindow>
@@ -9,19 +11,9 @@
 #include <memory>
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QWidget;
-class TCommandTreeView;
-class TFileNameEdit;
 class UserPrompt;
 
 // The editor's main window: the pages "Команды", "Внешний вид" and "Опции
@@ -47,14 +39,13 @@ public:
     explicit TMainForm(const QString &settingsPath, UserPrompt *prompt = nullptr, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // The settings file beside the executable (brenwick.ini), or the same name
-    // in the user's configuration folder when that folder is not writable.
-    static QString DefaultSettingsPath();
+    // The settings file beside the executable, or in the configuration folder.
+    static QString DefaultSettingsPath() { return settings_file::DefaultPath(); }
 
     TProject &Project() { return m_project; }
     TCommandTree &Tree() { return m_project.Tree(); }
     // The page "Команды"'s edits as undo steps.
-    TCommandEditor &Editor() { return m_editor; }
+    TCommandEditor &Editor() { return tsCommands->Editor(); }
     TRecentFiles &RecentFiles() { return m_recent; }
     UserPrompt &Prompt() { return *m_prompt; }
     // Puts the design window in place of the stand-in.
@@ -87,24 +78,11 @@ public:
     QAction *AHelp, *AAbout, *AAddButton, *ADeleteButton;
     QMenu *MRecentFiles;
 
-    // Page "Команды".
+    // The pages "Команды", "Внешний вид" and "Опции проекта".
     QTabWidget *PageControl;
-    QWidget *tsCommands, *tsLayout, *tsText;
-    TCommandTreeView *TreeView;
-    QPushButton *bAdd[kItemKindCount];
-    QRadioButton *rbInside, *rbBeside;
-    QPushButton *bDelete, *bAddFolder;
-    QLineEdit *leName, *leParams;
-    QLabel *stNumber, *LCustom;
-    QCheckBox *cbHidden;
-    TFileNameEdit *leCustom;
-    QWidget *pCustom, *pParams;
-    QPlainTextEdit *mComment;
-
-    // Page "Опции проекта".
-    QCheckBox *cbExitLevelUp, *cbExitAnyCommand, *cbExitQuestion, *cbExitCross, *cbCdRoot;
-    QRadioButton *rbCdRoot, *rbProject, *rbVelmora, *rbCurrentDir;
-    QPlainTextEdit *mAbout;
+    TCommandsPage *tsCommands;
+    QWidget *tsLayout;
+    TOptionsPage *tsText;
 
 signals:
     void HelpRequested();
@@ -121,44 +99,31 @@ public slots:
     void ASaveDesignExecute();
     void ADiscFolderExecute();
     void APreviewExecute();
-    void bAddClick(TItemKind kind);
-    void bDeleteClick();
 
 protected:
     // Help and the about box belong to their own windows; these only announce.
     virtual void AHelpExecute() { emit HelpRequested(); }
     virtual void AAboutExecute() { emit AboutRequested(); }
-    virtual void bAddFolderClick() { emit AddFolderRequested(); }
 
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void CreateActions();
     void CreateMenus();
-    void CreateCommandsPage();
-    void CreateOptionsPage();
     void ReadSettings();
     void WriteSettings();
     void RebuildRecentMenu();
     void OnRecentClick(const QString &path);
-    void TreeViewChange(TBaseItem *item);
-    void FillOptions();
-    void OptionsFromControls();
-    void UpdateEditActions();
     // "Ошибка": the failed operation with the file's name, then the reason.
     void ShowError(const char *failed, const QString &fileName, const QString &message);
     // "Velmora.XML[*] — Velmora Brenwick", or the program's name alone.
     void UpdateTitle();
-    void leCustomBrowse();
 
     TProject m_project;
-    TCommandEditor m_editor{m_project};
     std::unique_ptr<UserPrompt> m_ownPrompt;
     UserPrompt *m_prompt;
     QString m_settingsPath;
     TRecentFiles m_recent;
     QString m_dialogFolder;
     int m_splitterPos = kDesignSplitterPos;
-    bool m_filling = false;
 };

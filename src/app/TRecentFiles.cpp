@@ -1,5 +1,6 @@
 #include "app/TRecentFiles.h"
 
+#include <QMenu>
 #include <QSettings>
 
 const char *const TRecentFiles::kPlaceholder = "(пусто)";
@@ -75,4 +76,23 @@ void TRecentFiles::Write(QSettings &settings) const
     for (int i = 0; i < m_paths.size(); ++i)
         settings.setValue(Key(i + 1), m_paths[i]);
     settings.endGroup();
+}
+
+void TRecentFiles::FillMenu(QMenu *menu, const std::function<void(const QString &)> &open) const
+{
+    menu->clear();
+    if (IsEmpty()) {
+        menu->addAction(QString::fromUtf8(kPlaceholder));
+        return;
+    }
+    const QStringList paths = Paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        // A "&" inside the path is shown as itself, not as an accelerator.
+        QString caption = TRecentFiles::Caption(i + 1, paths[i]);
+        caption = caption.left(2) + caption.mid(2).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *a = menu->addAction(caption);
+        a->setData(paths[i]);
+        const QString path = paths[i];
+        QObject::connect(a, &QAction::triggered, menu, [open, path] { open(path); });
+    }
 }

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
+class QMenu;
 class QSettings;
 
 // The list of recently opened or saved projects behind "Открыть еще раз".
@@ -31,6 +33,10 @@ public:
     // the first entry's path; past 15 entries the first one drops out.
     void Append(const QString &path);
     void Clear() { m_paths.clear(); }
+
+    // Fills the submenu: one item per entry that calls open with its path, or
+    // the placeholder alone, which does nothing.
+    void FillMenu(QMenu *menu, const std::function<void(const QString &)> &open) const;
 
     // "recent files": file1 ... fileF.
     void Read(QSettings &settings);

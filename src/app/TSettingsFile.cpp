@@ -1,7 +1,11 @@
 #include "app/TSettingsFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QMap>
+#include <QStandardPaths>
 
 namespace settings_file {
 
@@ -108,6 +112,18 @@ QSettings::Format Format()
     static const QSettings::Format format =
         QSettings::registerFormat(QStringLiteral("ini"), Read, Write, Qt::CaseSensitive);
     return format;
+}
+
+QString DefaultPath()
+{
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QString name = exe.completeBaseName() + QStringLiteral(".ini");
+    const QFileInfo dir(exe.absolutePath());
+    if (dir.isWritable())
+        return exe.absolutePath() + QLatin1Char('/') + name;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return config + QLatin1Char('/') + name;
 }
 
 } // namespace settings_file

@@ -10,6 +10,10 @@ namespace settings_file {
 // The INI format of the settings file, registered with QSettings once.
 QSettings::Format Format();
 
+// The settings file beside the executable (brenwick.ini), or the same name in
+// the user's configuration folder when that folder is not writable.
+QString DefaultPath();
+
 // Parses INI text into "section/key" -> value; lines outside a section, blank
 // lines and lines starting with ";" or "#" are skipped.
 QSettings::SettingsMap Parse(const QByteArray &text);

@@ -40,22 +40,22 @@ struct FirstUse : ::testing::Test
     }
     QString Path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     TCommandTree &Tree() { return form->Tree(); }
-    void Click(TItemKind kind) { QTest::mouseClick(form->bAdd[kind], Qt::LeftButton); }
+    void Click(TItemKind kind) { QTest::mouseClick(form->tsCommands->bAdd[kind], Qt::LeftButton); }
     QModelIndex Index(TBaseItem *item) { return Tree().IndexOf(item); }
-    bool Highlighted(TBaseItem *item) { return form->TreeView->selectionModel()->isSelected(Index(item)); }
+    bool Highlighted(TBaseItem *item) { return form->tsCommands->TreeView->selectionModel()->isSelected(Index(item)); }
 };
 
 } // namespace
 
 TEST_F(FirstUse, TheHighlightIsAlwaysWhatTheFieldsAndDeleteActOn)
 {
-    form->rbBeside->setChecked(true);
+    form->tsCommands->rbBeside->setChecked(true);
     Click(ikProgram);
     Click(ikUrl);
     Click(ikComment);
     QCoreApplication::processEvents();
     TBaseItem *url = Tree().TopLevel()[1];
-    QTreeView *view = form->TreeView;
+    QTreeView *view = form->tsCommands->TreeView;
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(Index(url)).center());
     ASSERT_EQ(Tree().CurrentItem(), url);
 
@@ -72,7 +72,7 @@ TEST_F(FirstUse, TheHighlightIsAlwaysWhatTheFieldsAndDeleteActOn)
     EXPECT_EQ(view->palette().color(QPalette::Inactive, QPalette::Highlight),
               view->palette().color(QPalette::Active, QPalette::Highlight));
 
-    QTest::keyClicks(form->leName, QStringLiteral("!"));
+    QTest::keyClicks(form->tsCommands->leName, QStringLiteral("!"));
     EXPECT_EQ(url->Name(), QStringLiteral("URL!"));
 
     // The Delete key on the tree deletes exactly the highlighted entry, as "Удалить" does.
@@ -83,7 +83,7 @@ TEST_F(FirstUse, TheHighlightIsAlwaysWhatTheFieldsAndDeleteActOn)
     EXPECT_TRUE(Highlighted(Tree().CurrentItem()));
 
     // A group asks the same question through the key as through the button; Cancel keeps it.
-    form->rbInside->setChecked(true);
+    form->tsCommands->rbInside->setChecked(true);
     Click(ikGroup);
     Click(ikProgram);
     Tree().Select(Tree().FindById(2));   // the group took the freed number
@@ -93,7 +93,7 @@ TEST_F(FirstUse, TheHighlightIsAlwaysWhatTheFieldsAndDeleteActOn)
     EXPECT_EQ(prompt.asked[0].caption, QStringLiteral("Удаление группы"));
     EXPECT_EQ(Tree().Count(), 4);
     // Delete in a text field deletes a character, not the entry.
-    QTest::keyClick(form->leName, Qt::Key_Delete);
+    QTest::keyClick(form->tsCommands->leName, Qt::Key_Delete);
     EXPECT_EQ(Tree().Count(), 4);
 }
 
@@ -201,15 +201,15 @@ TEST_F(FirstUse, TreeShowsHiddenEntriesGreyedAndOpensANewGroup)
     form->AAutoExit->setChecked(true);
     Click(ikGroup);
     TBaseItem *group = Tree().TopLevel()[0];
-    EXPECT_TRUE(form->TreeView->isExpanded(Index(group)));   // its "Выход" can be seen
+    EXPECT_TRUE(form->tsCommands->TreeView->isExpanded(Index(group)));   // its "Выход" can be seen
     TBaseItem *exit = group->Children()[0];
     EXPECT_FALSE(Index(exit).data(Qt::ForegroundRole).isValid());
     Tree().Select(exit);
-    QTest::mouseClick(form->cbHidden, Qt::LeftButton);
+    QTest::mouseClick(form->tsCommands->cbHidden, Qt::LeftButton);
     ASSERT_TRUE(exit->Hidden());
     const QVariant grey = Index(exit).data(Qt::ForegroundRole);
     ASSERT_TRUE(grey.isValid());
-    EXPECT_NE(grey.value<QBrush>().color(), form->TreeView->palette().color(QPalette::Active, QPalette::Text));
+    EXPECT_NE(grey.value<QBrush>().color(), form->tsCommands->TreeView->palette().color(QPalette::Active, QPalette::Text));
 }
 
 TEST_F(FirstUse, TabReachesEveryFieldAndTheBrowseButtons)
@@ -218,19 +218,19 @@ TEST_F(FirstUse, TabReachesEveryFieldAndTheBrowseButtons)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QList<QWidget *> reached;
-    form->TreeView->setFocus();
+    form->tsCommands->TreeView->setFocus();
     for (int i = 0; i < 40 && !reached.contains(QApplication::focusWidget()); ++i) {
         reached << QApplication::focusWidget();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    for (QWidget *w : {static_cast<QWidget *>(form->leName), static_cast<QWidget *>(form->cbHidden),
-                       static_cast<QWidget *>(form->leCustom), static_cast<QWidget *>(form->leCustom->BrowseButton()),
-                       static_cast<QWidget *>(form->leParams), static_cast<QWidget *>(form->mComment)})
+    for (QWidget *w : {static_cast<QWidget *>(form->tsCommands->leName), static_cast<QWidget *>(form->tsCommands->cbHidden),
+                       static_cast<QWidget *>(form->tsCommands->leCustom), static_cast<QWidget *>(form->tsCommands->leCustom->BrowseButton()),
+                       static_cast<QWidget *>(form->tsCommands->leParams), static_cast<QWidget *>(form->tsCommands->mComment)})
         EXPECT_TRUE(reached.contains(w)) << w->objectName().toStdString();
     // The browse button works from the keyboard.
     prompt.openNames = {QStringLiteral("/cd/setup.exe")};
-    form->leCustom->BrowseButton()->setFocus();
-    QTest::keyClick(form->leCustom->BrowseButton(), Qt::Key_Space);
+    form->tsCommands->leCustom->BrowseButton()->setFocus();
+    QTest::keyClick(form->tsCommands->leCustom->BrowseButton(), Qt::Key_Space);
     EXPECT_EQ(Tree().CurrentItem()->Custom(), QStringLiteral("/cd/setup.exe"));
 
     // In the folder dialog, Tab goes from the folder field to "Пролистать".
@@ -248,17 +248,17 @@ TEST_F(FirstUse, OpenedTextsStayAsReadThroughTheBoxes)
 {
     const QString about = QStringLiteral("Диск\u00A01\n\n");
     form->Project().Options().SetAbout(about);
-    EXPECT_EQ(form->mAbout->blockCount(), 3);
+    EXPECT_EQ(form->tsText->mAbout->blockCount(), 3);
     Click(ikProgram);
     Tree().SetComment(Tree().CurrentItem(), QStringLiteral("a\u00A0b\r\nc"));
     Tree().Select(Tree().CurrentItem());
     ASSERT_TRUE(form->SaveProject(Path("Velmora.XML"), TProject::WholeProject()));
     const QByteArray saved = [&] { QFile f(Path("Velmora.XML")); f.open(QIODevice::ReadOnly); return f.readAll(); }();
     ASSERT_TRUE(form->LoadProject(Path("Velmora.XML"), TProject::WholeProject()));
-    QTest::mouseClick(form->cbExitCross, Qt::LeftButton);
-    QTest::mouseClick(form->cbExitCross, Qt::LeftButton);
-    QTest::keyClicks(form->leParams, QStringLiteral("x"));
-    QTest::keyClick(form->leParams, Qt::Key_Backspace);
+    QTest::mouseClick(form->tsText->cbExitCross, Qt::LeftButton);
+    QTest::mouseClick(form->tsText->cbExitCross, Qt::LeftButton);
+    QTest::keyClicks(form->tsCommands->leParams, QStringLiteral("x"));
+    QTest::keyClick(form->tsCommands->leParams, Qt::Key_Backspace);
     EXPECT_EQ(form->Project().Options().About(), about);
     EXPECT_EQ(Tree().CurrentItem()->Comment(), QStringLiteral("a\u00A0b\r\nc"));
     ASSERT_TRUE(form->SaveProject(Path("Velmora.XML"), TProject::WholeProject()));

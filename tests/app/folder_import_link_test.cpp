@@ -77,7 +77,7 @@ struct FolderImportFixture : ::testing::Test
             form->leDirName->setText(folder);
             form->bOK->click();
         });
-        QTest::mouseClick(main->bAddFolder, Qt::LeftButton);
+        QTest::mouseClick(main->tsCommands->bAddFolder, Qt::LeftButton);
     }
 };
 
@@ -86,7 +86,7 @@ struct FolderImportFixture : ::testing::Test
 TEST_F(FolderImportFixture, ImportsIntoTheSelectedGroupAsOneChange)
 {
     ImportFixture fx({QStringLiteral("Soft/a.exe"), QStringLiteral("Soft/Sub/b.exe")});
-    QTest::mouseClick(main->bAdd[ikGroup], Qt::LeftButton);
+    QTest::mouseClick(main->tsCommands->bAdd[ikGroup], Qt::LeftButton);
     main->Project().SetModified(false);
     design->refreshes = 0;
 
@@ -104,7 +104,7 @@ TEST_F(FolderImportFixture, ImportsIntoTheSelectedGroupAsOneChange)
 
     // The last entry made is selected and shown in the fields.
     EXPECT_EQ(tree.CurrentItem(), root->Children()[1]);
-    EXPECT_EQ(main->leName->text(), QStringLiteral("a"));
+    EXPECT_EQ(main->tsCommands->leName->text(), QStringLiteral("a"));
     EXPECT_TRUE(main->Project().Modified());
     // The design window followed once at the end (not once per entry) and came back.
     EXPECT_EQ(design->hides, 1);

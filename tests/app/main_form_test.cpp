@@ -54,7 +54,7 @@ struct MainFormFixture : ::testing::Test
     void Create() { form = std::make_unique<TMainForm>(SettingsPath(), &prompt); }
     void SetUp() override { Create(); }
     TCommandTree &Tree() { return form->Tree(); }
-    void Click(TItemKind kind) { QTest::mouseClick(form->bAdd[kind], Qt::LeftButton); }
+    void Click(TItemKind kind) { QTest::mouseClick(form->tsCommands->bAdd[kind], Qt::LeftButton); }
 };
 
 } // namespace
@@ -177,17 +177,17 @@ TEST_F(MainFormFixture, AddButtonsCreateSelectAndMarkModified)
     Click(ikGroup);
     ASSERT_EQ(Tree().Count(), 1);
     EXPECT_TRUE(form->Project().Modified());
-    EXPECT_EQ(form->leName->text(), QStringLiteral("Группа"));
-    EXPECT_EQ(form->stNumber->text(), QStringLiteral("1"));
-    EXPECT_EQ(form->focusWidget(), form->leName);
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("Группа"));
+    EXPECT_EQ(form->tsCommands->stNumber->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->focusWidget(), form->tsCommands->leName);
     EXPECT_GT(view.refreshes, 0);
     Click(ikProgram);
     EXPECT_EQ(Tree().CurrentItem()->Parent(), Tree().TopLevel()[0]);
     QCoreApplication::processEvents();   // the view follows once the event loop runs
-    EXPECT_EQ(form->TreeView->currentIndex(), Tree().IndexOf(Tree().CurrentItem()));
+    EXPECT_EQ(form->tsCommands->TreeView->currentIndex(), Tree().IndexOf(Tree().CurrentItem()));
     EXPECT_EQ(view.lastLevel.groupCaption, QStringLiteral("Группа"));
 
-    QTest::mouseClick(form->rbBeside, Qt::LeftButton);
+    QTest::mouseClick(form->tsCommands->rbBeside, Qt::LeftButton);
     Click(ikUrl);
     EXPECT_EQ(Tree().CurrentItem()->Parent(), Tree().TopLevel()[0]);   // beside the program
 }
@@ -196,26 +196,26 @@ TEST_F(MainFormFixture, FieldsPanelFollowsTheKindAndFillingIsNoEdit)
 {
     form->show();
     Click(ikProgram);
-    EXPECT_TRUE(form->pParams->isVisible());
-    EXPECT_TRUE(form->pCustom->isVisible());
-    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Путь"));
-    EXPECT_TRUE(form->leCustom->BrowseVisible());
+    EXPECT_TRUE(form->tsCommands->pParams->isVisible());
+    EXPECT_TRUE(form->tsCommands->pCustom->isVisible());
+    EXPECT_EQ(form->tsCommands->LCustom->text(), QStringLiteral("Путь"));
+    EXPECT_TRUE(form->tsCommands->leCustom->BrowseVisible());
     Click(ikUrl);
-    EXPECT_FALSE(form->pParams->isVisible());
-    EXPECT_TRUE(form->pCustom->isVisible());
-    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Адрес"));
-    EXPECT_FALSE(form->leCustom->BrowseVisible());
+    EXPECT_FALSE(form->tsCommands->pParams->isVisible());
+    EXPECT_TRUE(form->tsCommands->pCustom->isVisible());
+    EXPECT_EQ(form->tsCommands->LCustom->text(), QStringLiteral("Адрес"));
+    EXPECT_FALSE(form->tsCommands->leCustom->BrowseVisible());
     Click(ikComment);
-    EXPECT_FALSE(form->pParams->isVisible());
-    EXPECT_FALSE(form->pCustom->isVisible());
+    EXPECT_FALSE(form->tsCommands->pParams->isVisible());
+    EXPECT_FALSE(form->tsCommands->pCustom->isVisible());
     Click(ikExit);
-    EXPECT_FALSE(form->pCustom->isVisible());
+    EXPECT_FALSE(form->tsCommands->pCustom->isVisible());
 
     form->Project().SetModified(false);
     Tree().Select(Tree().TopLevel()[0]);
     Tree().Select(Tree().TopLevel()[1]);
     EXPECT_FALSE(form->Project().Modified());
-    EXPECT_EQ(form->leName->text(), QStringLiteral("URL"));
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("URL"));
 }
 
 TEST_F(MainFormFixture, EditingFieldsWritesTheCurrentEntry)
@@ -225,16 +225,16 @@ TEST_F(MainFormFixture, EditingFieldsWritesTheCurrentEntry)
     form->show();
     Click(ikProgram);
     form->Project().SetModified(false);
-    form->leName->setText(QStringLiteral("Установка"));
+    form->tsCommands->leName->setText(QStringLiteral("Установка"));
     EXPECT_EQ(Tree().CurrentItem()->Name(), QStringLiteral("Установка"));
     EXPECT_EQ(view.lastLevel.entries[0].caption, QStringLiteral("Установка"));
     EXPECT_TRUE(form->Project().Modified());
-    form->mComment->setPlainText(QStringLiteral("строка 1\nстрока 2"));
+    form->tsCommands->mComment->setPlainText(QStringLiteral("строка 1\nстрока 2"));
     EXPECT_EQ(Tree().CurrentItem()->Comment(), QStringLiteral("строка 1\r\nстрока 2"));
     EXPECT_EQ(view.comments.constLast(), QStringLiteral("строка 1\r\nстрока 2"));
-    form->leCustom->setText(QStringLiteral("setup.exe"));
-    form->leParams->setText(QStringLiteral("/S"));
-    form->cbHidden->setChecked(true);
+    form->tsCommands->leCustom->setText(QStringLiteral("setup.exe"));
+    form->tsCommands->leParams->setText(QStringLiteral("/S"));
+    form->tsCommands->cbHidden->setChecked(true);
     const TBaseItem *item = Tree().CurrentItem();
     EXPECT_EQ(item->Custom(), QStringLiteral("setup.exe"));
     EXPECT_EQ(item->Params(), QStringLiteral("/S"));
@@ -242,14 +242,14 @@ TEST_F(MainFormFixture, EditingFieldsWritesTheCurrentEntry)
     EXPECT_TRUE(view.lastLevel.entries[0].hidden);
 
     prompt.openNames = {QStringLiteral("/media/disc/run.exe")};
-    emit form->leCustom->BrowseClicked();
+    emit form->tsCommands->leCustom->BrowseClicked();
     EXPECT_EQ(item->Custom(), QStringLiteral("/media/disc/run.exe"));
 
     // After the last entry is gone, the fields keep its values and edit nothing.
-    form->bDelete->click();
+    form->tsCommands->bDelete->click();
     EXPECT_TRUE(Tree().IsEmpty());
-    EXPECT_EQ(form->leName->text(), QStringLiteral("Установка"));
-    form->leName->setText(QStringLiteral("nothing"));
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("Установка"));
+    form->tsCommands->leName->setText(QStringLiteral("nothing"));
     EXPECT_TRUE(Tree().IsEmpty());
 }
 
@@ -261,7 +261,7 @@ TEST_F(MainFormFixture, DeleteButtonAsksForGroupsAndMarksModified)
     Tree().Select(Tree().TopLevel()[0]);
     form->Project().SetModified(false);
     prompt.answers = {UserPrompt::Answer::Cancel};
-    form->bDelete->click();
+    form->tsCommands->bDelete->click();
     EXPECT_EQ(Tree().Count(), 2);
     EXPECT_EQ(prompt.asked.size(), 1);
     // The group stops being the current group even though it stays.
@@ -271,32 +271,32 @@ TEST_F(MainFormFixture, DeleteButtonAsksForGroupsAndMarksModified)
 
     Tree().Select(Tree().TopLevel()[0]);
     prompt.answers = {UserPrompt::Answer::Yes};
-    form->bDelete->click();
+    form->tsCommands->bDelete->click();
     EXPECT_EQ(Tree().Count(), 2);
     EXPECT_EQ(Tree().TopLevel()[0]->Name(), QStringLiteral("Программа"));
     // The selection goes to the entry that follows at the group's place.
     EXPECT_EQ(Tree().CurrentItem(), Tree().TopLevel()[1]);
-    EXPECT_EQ(form->leName->text(), QStringLiteral("URL"));
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("URL"));
 }
 
 TEST_F(MainFormFixture, DroppingAnEntryMovesItAndMarksModified)
 {
     form->show();
     Click(ikGroup);
-    QTest::mouseClick(form->rbBeside, Qt::LeftButton);
+    QTest::mouseClick(form->tsCommands->rbBeside, Qt::LeftButton);
     Click(ikProgram);
     TBaseItem *group = Tree().TopLevel()[0];
     TBaseItem *program = Tree().TopLevel()[1];
     form->Project().SetModified(false);
-    const QRect groupRect = form->TreeView->visualRect(Tree().IndexOf(group));
-    EXPECT_TRUE(form->TreeView->DropAt(groupRect.center(), Qt::ShiftModifier));
+    const QRect groupRect = form->tsCommands->TreeView->visualRect(Tree().IndexOf(group));
+    EXPECT_TRUE(form->tsCommands->TreeView->DropAt(groupRect.center(), Qt::ShiftModifier));
     EXPECT_EQ(program->Parent(), group);
     EXPECT_EQ(Tree().CurrentGroup(), group);
     EXPECT_TRUE(form->Project().Modified());
-    EXPECT_EQ(form->TreeView->currentIndex(), Tree().IndexOf(program));
-    EXPECT_TRUE(form->TreeView->isExpanded(Tree().IndexOf(group)));   // the moved entry stays in sight
+    EXPECT_EQ(form->tsCommands->TreeView->currentIndex(), Tree().IndexOf(program));
+    EXPECT_TRUE(form->tsCommands->TreeView->isExpanded(Tree().IndexOf(group)));   // the moved entry stays in sight
     // Empty space under the entries: nothing happens.
-    EXPECT_FALSE(form->TreeView->DropAt(QPoint(5, form->TreeView->viewport()->height() - 2), {}));
+    EXPECT_FALSE(form->tsCommands->TreeView->DropAt(QPoint(5, form->tsCommands->TreeView->viewport()->height() - 2), {}));
 }
 
 TEST_F(MainFormFixture, CtrlXCutsInATextFieldAndExitsElsewhere)
@@ -305,15 +305,15 @@ TEST_F(MainFormFixture, CtrlXCutsInATextFieldAndExitsElsewhere)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     Click(ikProgram);
     form->activateWindow();
-    form->leName->setFocus();
-    form->leName->selectAll();
-    QTest::keyClick(form->leName, Qt::Key_X, Qt::ControlModifier);
+    form->tsCommands->leName->setFocus();
+    form->tsCommands->leName->selectAll();
+    QTest::keyClick(form->tsCommands->leName, Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->leName->text(), QString());
+    EXPECT_EQ(form->tsCommands->leName->text(), QString());
 
     form->Project().SetModified(false);
-    form->TreeView->setFocus();
-    QTest::keyClick(form->TreeView, Qt::Key_X, Qt::ControlModifier);
+    form->tsCommands->TreeView->setFocus();
+    QTest::keyClick(form->tsCommands->TreeView, Qt::Key_X, Qt::ControlModifier);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -365,22 +365,22 @@ TEST_F(MainFormFixture, OptionsPageEditsTheProjectOptions)
 {
     form->show();
     const TProjectOptions &o = form->Project().Options();
-    EXPECT_TRUE(form->rbVelmora->isChecked());
-    EXPECT_TRUE(form->cbCdRoot->isChecked());
-    EXPECT_FALSE(form->cbExitCross->isChecked());
-    EXPECT_TRUE(form->cbExitLevelUp->toolTip().contains(QLatin1Char('\n')));
-    form->cbExitCross->click();
+    EXPECT_TRUE(form->tsText->rbVelmora->isChecked());
+    EXPECT_TRUE(form->tsText->cbCdRoot->isChecked());
+    EXPECT_FALSE(form->tsText->cbExitCross->isChecked());
+    EXPECT_TRUE(form->tsText->cbExitLevelUp->toolTip().contains(QLatin1Char('\n')));
+    form->tsText->cbExitCross->click();
     EXPECT_TRUE(o.ExitCross());
     EXPECT_TRUE(form->Project().Modified());
-    form->rbProject->click();
+    form->tsText->rbProject->click();
     EXPECT_EQ(o.PathOption(), TProjectOptions::poProject);
-    EXPECT_FALSE(form->rbVelmora->isChecked());
-    form->mAbout->setPlainText(QStringLiteral("Диск\nверсия 2"));
+    EXPECT_FALSE(form->tsText->rbVelmora->isChecked());
+    form->tsText->mAbout->setPlainText(QStringLiteral("Диск\nверсия 2"));
     EXPECT_EQ(o.About(), QStringLiteral("Диск\nверсия 2"));
 
     // A project whose option names no button shows all four off.
     form->Project().Options().SetPathOption(TProjectOptions::poNone);
-    for (QRadioButton *rb : {form->rbCdRoot, form->rbProject, form->rbVelmora, form->rbCurrentDir})
+    for (QRadioButton *rb : {form->tsText->rbCdRoot, form->tsText->rbProject, form->tsText->rbVelmora, form->tsText->rbCurrentDir})
         EXPECT_FALSE(rb->isChecked());
 }
 
@@ -415,11 +415,11 @@ TEST_F(MainFormFixture, ClickingAnEntrySelectsItAndFillsTheFields)
     Click(ikGroup);
     Click(ikProgram);
     QCoreApplication::processEvents();
-    const QRect rect = form->TreeView->visualRect(Tree().IndexOf(Tree().TopLevel()[0]));
-    QTest::mouseClick(form->TreeView->viewport(), Qt::LeftButton, {}, rect.center());
+    const QRect rect = form->tsCommands->TreeView->visualRect(Tree().IndexOf(Tree().TopLevel()[0]));
+    QTest::mouseClick(form->tsCommands->TreeView->viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_EQ(Tree().CurrentItem(), Tree().TopLevel()[0]);
-    EXPECT_EQ(form->leName->text(), QStringLiteral("Группа"));
-    EXPECT_FALSE(form->pCustom->isVisible());
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("Группа"));
+    EXPECT_FALSE(form->tsCommands->pCustom->isVisible());
 }
 
 TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
@@ -428,12 +428,12 @@ TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
     Click(ikProgram);
     QMimeData mime;
     mime.setUrls({QUrl(QStringLiteral("https://example.org/x")), QUrl::fromLocalFile(QStringLiteral("/media/disc/setup.exe"))});
-    const QPoint at = form->leCustom->rect().center();
+    const QPoint at = form->tsCommands->leCustom->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(form->leCustom, &enter);
+    QCoreApplication::sendEvent(form->tsCommands->leCustom, &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(form->leCustom, &drop);
+    QCoreApplication::sendEvent(form->tsCommands->leCustom, &drop);
     EXPECT_EQ(Tree().CurrentItem()->Custom(), QStringLiteral("/media/disc/setup.exe"));
     EXPECT_TRUE(form->Project().Modified());
 
@@ -441,7 +441,7 @@ TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
     QMimeData text;
     text.setUrls({QUrl(QStringLiteral("https://example.org/x"))});
     QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(form->leCustom, &refused);
+    QCoreApplication::sendEvent(form->tsCommands->leCustom, &refused);
     EXPECT_FALSE(refused.isAccepted());
 }
 
@@ -460,14 +460,14 @@ TEST_F(MainFormFixture, DeletingTheLastEntryLeavesThePanelsAsTheyWere)
 {
     form->show();
     Click(ikProgram);
-    form->leCustom->setText(QStringLiteral("setup.exe"));
-    form->bDelete->click();
+    form->tsCommands->leCustom->setText(QStringLiteral("setup.exe"));
+    form->tsCommands->bDelete->click();
     ASSERT_TRUE(Tree().IsEmpty());
     // A change to no entry changes nothing on the page.
-    EXPECT_TRUE(form->pCustom->isVisible());
-    EXPECT_TRUE(form->pParams->isVisible());
-    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Путь"));
-    EXPECT_EQ(form->leCustom->text(), QStringLiteral("setup.exe"));
+    EXPECT_TRUE(form->tsCommands->pCustom->isVisible());
+    EXPECT_TRUE(form->tsCommands->pParams->isVisible());
+    EXPECT_EQ(form->tsCommands->LCustom->text(), QStringLiteral("Путь"));
+    EXPECT_EQ(form->tsCommands->leCustom->text(), QStringLiteral("setup.exe"));
 }
 
 TEST_F(MainFormFixture, FieldLabelsLeadToTheirFields)
@@ -478,11 +478,11 @@ TEST_F(MainFormFixture, FieldLabelsLeadToTheirFields)
                 return l->buddy();
         return nullptr;
     };
-    EXPECT_EQ(buddyOf("Заголовок"), form->leName);
-    EXPECT_EQ(buddyOf("Параметры"), form->leParams);
-    EXPECT_EQ(buddyOf("Комментарий"), form->mComment);
+    EXPECT_EQ(buddyOf("Заголовок"), form->tsCommands->leName);
+    EXPECT_EQ(buddyOf("Параметры"), form->tsCommands->leParams);
+    EXPECT_EQ(buddyOf("Комментарий"), form->tsCommands->mComment);
     Click(ikUrl);
-    EXPECT_EQ(buddyOf("Адрес"), form->leCustom);
+    EXPECT_EQ(buddyOf("Адрес"), form->tsCommands->leCustom);
 }
 
 TEST_F(MainFormFixture, HiddenEnglishInspectorItemStillToggles)
@@ -506,13 +506,13 @@ TEST_F(MainFormFixture, ResetLeavesTheFieldsOfTheLastSelection)
 {
     form->show();
     Click(ikUrl);
-    form->leCustom->setText(QStringLiteral("https://example.org"));
+    form->tsCommands->leCustom->setText(QStringLiteral("https://example.org"));
     prompt.answers = {UserPrompt::Answer::No};
     form->AFileReset->trigger();
     ASSERT_TRUE(Tree().IsEmpty());
-    EXPECT_TRUE(form->pCustom->isVisible());
-    EXPECT_EQ(form->LCustom->text(), QStringLiteral("Адрес"));
-    EXPECT_EQ(form->leCustom->text(), QStringLiteral("https://example.org"));
+    EXPECT_TRUE(form->tsCommands->pCustom->isVisible());
+    EXPECT_EQ(form->tsCommands->LCustom->text(), QStringLiteral("Адрес"));
+    EXPECT_EQ(form->tsCommands->leCustom->text(), QStringLiteral("https://example.org"));
 }
 
 TEST_F(MainFormFixture, EditMenuUndoesStepsByNameWhileTextFieldsKeepTheirKeys)
@@ -528,34 +528,34 @@ TEST_F(MainFormFixture, EditMenuUndoesStepsByNameWhileTextFieldsKeepTheirKeys)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->activateWindow();
     Click(ikGroup);
-    form->leName->setText(QStringLiteral("Игры"));
+    form->tsCommands->leName->setText(QStringLiteral("Игры"));
     Click(ikProgram);
-    form->leName->setText(QStringLiteral("Установка"));
+    form->tsCommands->leName->setText(QStringLiteral("Установка"));
     Tree().Select(Tree().TopLevel()[0]);
     prompt.answers = {UserPrompt::Answer::No};
-    form->bDelete->click();
+    form->tsCommands->bDelete->click();
     EXPECT_EQ(form->AEditUndo->text(), QStringLiteral("Отменить: удаление «Игры»"));
 
     // Ctrl+Z outside a text field takes the step back; the fields follow.
-    form->TreeView->setFocus();
-    QTest::keyClick(form->TreeView, Qt::Key_Z, Qt::ControlModifier);
+    form->tsCommands->TreeView->setFocus();
+    QTest::keyClick(form->tsCommands->TreeView, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(Tree().Count(), 2);
-    EXPECT_EQ(form->leName->text(), QStringLiteral("Игры"));
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("Игры"));
     EXPECT_EQ(form->AEditRedo->text(), QStringLiteral("Повторить: удаление «Игры»"));
     EXPECT_TRUE(form->AEditRedo->isEnabled());
     form->AEditUndo->trigger();
     EXPECT_EQ(Tree().CurrentItem()->Name(), QStringLiteral("Программа"));
-    EXPECT_EQ(form->leName->text(), QStringLiteral("Программа"));
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("Программа"));
 
     // In a text field the keys act on the field: its own undo, which then
     // reaches the entry as an edit of its own.
-    form->leName->setFocus();
-    QTest::keyClicks(form->leName, QStringLiteral("X"));
+    form->tsCommands->leName->setFocus();
+    QTest::keyClicks(form->tsCommands->leName, QStringLiteral("X"));
     const int steps = form->Project().UndoStack().index();
-    QTest::keyClick(form->leName, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->leName->text(), QStringLiteral("Программа"));
+    QTest::keyClick(form->tsCommands->leName, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->tsCommands->leName->text(), QStringLiteral("Программа"));
     EXPECT_EQ(Tree().Count(), 2);
     EXPECT_EQ(form->Project().UndoStack().index(), steps - 1);   // the typed step merged back to nothing
-    QTest::keyClick(form->leName, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(form->tsCommands->leName, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(Tree().CurrentItem()->Name(), QStringLiteral("ПрограммаX"));
 }

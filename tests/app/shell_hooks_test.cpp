@@ -81,14 +81,14 @@ TEST_F(ShellFixture, F1OpensThePageOfTheControlInUse)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 
     form->PageControl->setCurrentWidget(form->tsCommands);
-    form->leName->setFocus();
-    QTest::keyClick(form->leName, Qt::Key_F1);
+    form->tsCommands->leName->setFocus();
+    QTest::keyClick(form->tsCommands->leName, Qt::Key_F1);
     ASSERT_TRUE(helpShown());
     EXPECT_EQ(helpPage(), QStringLiteral("commands.html"));
 
     form->PageControl->setCurrentWidget(form->tsText);
-    form->cbExitCross->setFocus();
-    QTest::keyClick(form->cbExitCross, Qt::Key_F1);
+    form->tsText->cbExitCross->setFocus();
+    QTest::keyClick(form->tsText->cbExitCross, Qt::Key_F1);
     EXPECT_EQ(helpPage(), QStringLiteral("options.html"));
 
     // on the tab bar the page shown counts
@@ -101,9 +101,9 @@ TEST_F(ShellFixture, ContextsOfTheWindowAndItsPages)
 {
     // the window itself stands for the page in view
     EXPECT_EQ(help::pageForWidget(form.get()), QStringLiteral("commands.html"));
-    EXPECT_EQ(help::pageForWidget(form->TreeView), QStringLiteral("commands.html"));
+    EXPECT_EQ(help::pageForWidget(form->tsCommands->TreeView), QStringLiteral("commands.html"));
     EXPECT_EQ(help::pageForWidget(form->tsLayout), QStringLiteral("layout-page.html"));
-    EXPECT_EQ(help::pageForWidget(form->mAbout), QStringLiteral("options.html"));
+    EXPECT_EQ(help::pageForWidget(form->tsText->mAbout), QStringLiteral("options.html"));
     // the menu bar belongs to the window as a whole
     EXPECT_EQ(help::pageForWidget(form->menuBar()), QStringLiteral("main-window.html"));
 

@@ -152,21 +152,21 @@ TEST_F(ProjectFileFixture, PathOptionsMissingUnknownAndCdRoot)
     ASSERT_TRUE(form->LoadProject(Path("none.xml"), TProject::WholeProject()));
     EXPECT_EQ(form->Project().Options().PathOption(), TProjectOptions::poVelmora);
     EXPECT_TRUE(form->Project().Options().CdRoot());
-    EXPECT_TRUE(form->rbVelmora->isChecked());
+    EXPECT_TRUE(form->tsText->rbVelmora->isChecked());
 
     Write(Path("upper.xml"), Project("  <pathoptions option=\"CDROOT\" cdroot=\"0\"/>\r\n"));
     ASSERT_TRUE(form->LoadProject(Path("upper.xml"), TProject::WholeProject()));
     EXPECT_EQ(form->Project().Options().PathOption(), TProjectOptions::poNone);
-    EXPECT_FALSE(form->rbCdRoot->isChecked());
-    EXPECT_FALSE(form->rbVelmora->isChecked());
-    EXPECT_FALSE(form->cbCdRoot->isChecked());
+    EXPECT_FALSE(form->tsText->rbCdRoot->isChecked());
+    EXPECT_FALSE(form->tsText->rbVelmora->isChecked());
+    EXPECT_FALSE(form->tsText->cbCdRoot->isChecked());
     ASSERT_TRUE(form->SaveProject(Path("upper2.xml"), TProject::WholeProject()));
     // A word that names no button turns all four off and is not written back.
     EXPECT_TRUE(Bytes(Path("upper2.xml")).contains("  <pathoptions cdroot=\"0\"/>\r\n"));
 
     Write(Path("cd.xml"), Project("  <pathoptions option=\"cdroot\"/>\r\n"));
     ASSERT_TRUE(form->LoadProject(Path("cd.xml"), TProject::WholeProject()));
-    EXPECT_TRUE(form->rbCdRoot->isChecked());
+    EXPECT_TRUE(form->tsText->rbCdRoot->isChecked());
 }
 
 TEST_F(ProjectFileFixture, AFailedLoadLeavesEverythingAsItWas)
@@ -314,7 +314,7 @@ TEST_F(ProjectFileFixture, ADesignFileCarriesOptionsButNoCommands)
     EXPECT_TRUE(otherPrompt.asked.isEmpty());   // no close question for a design
     EXPECT_EQ(other.Project().Options().RootDir(), QStringLiteral("/cd"));
     EXPECT_EQ(other.Project().Options().About(), QStringLiteral("design about"));
-    EXPECT_TRUE(other.cbExitQuestion->isChecked());
+    EXPECT_TRUE(other.tsText->cbExitQuestion->isChecked());
     EXPECT_EQ(other.Tree().Count(), 1);
     // The project now differs from its own file.
     EXPECT_TRUE(other.Project().Modified());
@@ -329,7 +329,7 @@ TEST_F(ProjectFileFixture, ReopeningWithBesideAndAutoExitRebuildsExactlyTheFile)
     Add(ikGroup, QStringLiteral("inner"));
     ASSERT_TRUE(form->SaveProject(Path("t.xml"), TProject::WholeProject()));
     const QString tree = TreeText();
-    form->rbBeside->click();
+    form->tsCommands->rbBeside->click();
     form->AAutoExit->setChecked(true);
     ASSERT_TRUE(form->LoadProject(Path("t.xml"), TProject::WholeProject()));
     EXPECT_EQ(TreeText(), tree);

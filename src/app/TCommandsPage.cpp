@@ -1,0 +1,238 @@
+#include "app/TCommandsPage.h"
+
+#include "app/BoxText.h"
+#include "kit/TFileNameEdit.h"
+#include "kit/UserPrompt.h"
+#include "project/TCommandTreeView.h"
+#include "project/TProject.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kProgramFilter = "Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*";
+const int kFieldSpacing = 6;
+const int kLabelPadding = 8;
+
+QString U(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+TCommandsPage::TCommandsPage(TProject &project, UserPrompt &prompt, QWidget *parent)
+    : QWidget(parent), m_project(project), m_prompt(&prompt)
+{
+    setObjectName(QStringLiteral("tsCommands"));
+    m_editor.SetPrompt(m_prompt);
+    CreateCommandsPage();
+    connect(&m_project, &TProject::CurrentChanged, this, &TCommandsPage::TreeViewChange);
+    TreeViewChange(nullptr);
+}
+
+TCommandTree &TCommandsPage::Tree()
+{
+    return m_project.Tree();
+}
+
+void TCommandsPage::CreateCommandsPage()
+{
+    TreeView = new TCommandTreeView(Tree(), this);
+    TreeView->setObjectName(QStringLiteral("TreeView"));
+
+    auto *gbAdd = new QGroupBox(U("Добавиь элемент"), this);
+    auto *addGrid = new QGridLayout(gbAdd);
+    addGrid->setContentsMargins(6, 4, 6, 6);
+    addGrid->setSpacing(4);
+    for (int k = 0; k < kItemKindCount; ++k) {
+        const auto kind = TItemKind(k);
+        bAdd[k] = new QPushButton(QIcon(ItemKindIconPath(kind)), ItemKindCaption(kind), gbAdd);
+        bAdd[k]->setObjectName(QStringLiteral("bAdd%1").arg(k + 1));
+        bAdd[k]->setProperty("tag", k);
+        connect(bAdd[k], &QPushButton::clicked, this, [this, kind] { bAddClick(kind); });
+    }
+    auto *rgWhereAdd = new QGroupBox(U("Куда"), gbAdd);
+    rgWhereAdd->setObjectName(QStringLiteral("rgWhereAdd"));
+    auto *whereLayout = new QVBoxLayout(rgWhereAdd);
+    whereLayout->setContentsMargins(6, 2, 6, 2);
+    whereLayout->setSpacing(0);
+    rbInside = new QRadioButton(U("Внутрь"), rgWhereAdd);
+    rbBeside = new QRadioButton(U("Рядом"), rgWhereAdd);
+    rbInside->setChecked(true);
+    whereLayout->addWidget(rbInside);
+    whereLayout->addWidget(rbBeside);
+    connect(rbBeside, &QRadioButton::toggled, this, [this](bool on) {
+        Tree().SetWhereAdd(on ? TCommandTree::waBeside : TCommandTree::waInside);
+    });
+    bDelete = new QPushButton(QIcon(QStringLiteral(":/icons/action-delete.png")), U("Удалить"), gbAdd);
+    bDelete->setObjectName(QStringLiteral("bDelete"));
+    bAddFolder = new QPushButton(U("Каталог..."), gbAdd);
+    bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
+    connect(bDelete, &QPushButton::clicked, this, &TCommandsPage::bDeleteClick);
+    // The Delete key on the tree is the button "Удалить", question included.
+    connect(TreeView, &TCommandTreeView::DeleteRequested, this, &TCommandsPage::bDeleteClick);
+    connect(bAddFolder, &QPushButton::clicked, this, &TCommandsPage::AddFolderRequested);
+    addGrid->addWidget(bAdd[ikGroup], 0, 0);
+    addGrid->addWidget(bAdd[ikProgram], 0, 1);
+    addGrid->addWidget(bAdd[ikUrl], 1, 0);
+    addGrid->addWidget(bAdd[ikComment], 1, 1);
+    addGrid->addWidget(bAdd[ikExit], 2, 0);
+    addGrid->addWidget(bAddFolder, 2, 1);
+    addGrid->addWidget(rgWhereAdd, 0, 2, 2, 1);
+    addGrid->addWidget(bDelete, 2, 2);
+
+    auto *gbProps = new QGroupBox(U("Свойства элемента"), this);
+    auto *form = new QFormLayout(gbProps);
+    form->setContentsMargins(6, 4, 6, 6);
+    form->setVerticalSpacing(3);
+    form->setHorizontalSpacing(kFieldSpacing);
+    // One label width for the form's rows and the kind's panels, so the fields line up.
+    int labelWidth = 0;
+    for (const char *caption : {"Заголовок", "Номер", "Путь", "Адрес", "Параметры"})
+        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(U(caption)));
+    labelWidth += kLabelPadding;
+    auto label = [&](const char *caption, QWidget *parent) {
+        auto *l = new QLabel(U(caption), parent);
+        l->setFixedWidth(labelWidth);
+        return l;
+    };
+    leName = new QLineEdit(gbProps);
+    leName->setObjectName(QStringLiteral("leName"));
+    QLabel *LName = label("Заголовок", gbProps);
+    LName->setBuddy(leName);
+    form->addRow(LName, leName);
+
+    auto *numberRow = new QHBoxLayout;
+    stNumber = new QLabel(gbProps);
+    stNumber->setObjectName(QStringLiteral("stNumber"));
+    stNumber->setMinimumWidth(40);
+    cbHidden = new QCheckBox(U("Скрытый"), gbProps);
+    cbHidden->setObjectName(QStringLiteral("cbHidden"));
+    numberRow->addWidget(stNumber);
+    numberRow->addStretch();
+    numberRow->addWidget(cbHidden);
+    form->addRow(label("Номер", gbProps), numberRow);
+
+    pCustom = new QWidget(gbProps);
+    auto *customLayout = new QHBoxLayout(pCustom);
+    customLayout->setContentsMargins(0, 0, 0, 0);
+    customLayout->setSpacing(kFieldSpacing);
+    LCustom = label("", pCustom);
+    leCustom = new TFileNameEdit(pCustom);
+    leCustom->setObjectName(QStringLiteral("leCustom"));
+    leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));
+    LCustom->setBuddy(leCustom);
+    customLayout->addWidget(LCustom);
+    customLayout->addWidget(leCustom, 1);
+    form->addRow(pCustom);
+
+    pParams = new QWidget(gbProps);
+    auto *paramsLayout = new QHBoxLayout(pParams);
+    paramsLayout->setContentsMargins(0, 0, 0, 0);
+    paramsLayout->setSpacing(kFieldSpacing);
+    QLabel *LParams = label("Параметры", pParams);
+    leParams = new QLineEdit(pParams);
+    leParams->setObjectName(QStringLiteral("leParams"));
+    LParams->setBuddy(leParams);
+    paramsLayout->addWidget(LParams);
+    paramsLayout->addWidget(leParams, 1);
+    form->addRow(pParams);
+
+    mComment = new QPlainTextEdit(gbProps);
+    mComment->setObjectName(QStringLiteral("mComment"));
+    mComment->setTabChangesFocus(true);
+    auto *LComment = new QLabel(U("Комментарий"), gbProps);
+    LComment->setBuddy(mComment);
+    form->addRow(LComment);
+    form->addRow(mComment);
+
+    auto *right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(gbAdd);
+    right->addWidget(gbProps, 1);
+    auto *page = new QHBoxLayout(this);
+    page->setContentsMargins(4, 4, 4, 4);
+    page->addWidget(TreeView, 1);
+    page->addLayout(right, 1);
+
+    // Field edits go into the current item as undo steps; filling the fields
+    // does not.
+    auto field = [this](TSetFieldCommand::TField which, const QVariant &value) {
+        if (!m_filling)
+            m_editor.SetField(which, value);
+    };
+    connect(leName, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fName, text); });
+    connect(mComment, &QPlainTextEdit::textChanged, this, [this, field] {
+        if (m_filling)
+            return;
+        QString text = BoxText(mComment);
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        field(TSetFieldCommand::fComment, text);
+    });
+    connect(leCustom, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fCustom, text); });
+    connect(leParams, &QLineEdit::textChanged, this,
+            [field](const QString &text) { field(TSetFieldCommand::fParams, text); });
+    connect(cbHidden, &QCheckBox::toggled, this, [field](bool on) { field(TSetFieldCommand::fHidden, on); });
+    connect(leCustom, &TFileNameEdit::BrowseClicked, this, &TCommandsPage::leCustomBrowse);
+    // A move by dragging is an undo step like any other edit.
+    TreeView->SetDropHandler([this](TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift) {
+        return m_editor.Drop(dragged, target, ctrl, shift);
+    });
+}
+
+void TCommandsPage::leCustomBrowse()
+{
+    const QString name = m_prompt->openFileName(U("Программа"), m_dialogFolder(), U(kProgramFilter));
+    if (!name.isEmpty())
+        leCustom->setText(name);
+}
+
+void TCommandsPage::TreeViewChange(TBaseItem *item)
+{
+    const TItemKind kind = item ? item->Kind() : ikGroup;
+    pParams->setVisible(kind == ikProgram);
+    pCustom->setVisible(kind == ikProgram || kind == ikUrl);
+    leCustom->SetBrowseVisible(kind == ikProgram);
+    LCustom->setText(kind == ikProgram ? U("Путь") : kind == ikUrl ? U("Адрес") : QString());
+    if (!item)
+        return;
+    m_filling = true;
+    leName->setText(item->Name());
+    QString comment = item->Comment();
+    comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (BoxText(mComment) != comment)
+        mComment->setPlainText(comment);
+    leCustom->setText(item->Custom());
+    leParams->setText(item->Params());
+    stNumber->setText(QString::number(item->Id()));
+    cbHidden->setChecked(item->Hidden());
+    m_filling = false;
+}
+
+void TCommandsPage::bAddClick(TItemKind kind)
+{
+    TBaseItem *item = m_editor.Add(kind);
+    // A new group opens, so that its automatic "Выход" can be seen.
+    if (item && item->IsGroup())
+        TreeView->expand(Tree().IndexOf(item));
+    leName->setFocus();
+    leName->selectAll();
+}
+
+void TCommandsPage::bDeleteClick()
+{
+    m_editor.DeleteCurrent();
+}

@@ -1,0 +1,180 @@
+#include "app/TOptionsPage.h"
+
+#include "app/BoxText.h"
+#include "project/TOptionsCommand.h"
+#include "project/TProject.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString U(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// The hints mark tooltip line breaks with a carriage return.
+QString Hint(const char *utf8)
+{
+    return U(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+TOptionsPage::TOptionsPage(TProject &project, QWidget *parent) : QWidget(parent), m_project(project)
+{
+    setObjectName(QStringLiteral("tsText"));
+    CreateOptionsPage();
+    connect(&m_project.Options(), &TProjectOptions::Changed, this, &TOptionsPage::FillOptions);
+    FillOptions();
+}
+
+void TOptionsPage::CreateOptionsPage()
+{
+    auto *gbExit = new QGroupBox(U("Выход из Автозапуска"), this);
+    auto *exitLayout = new QVBoxLayout(gbExit);
+    cbExitLevelUp = new QCheckBox(U("Выход по кнопке Вверх"), gbExit);
+    cbExitLevelUp->setToolTip(Hint("Если есть отдельно стоящая кнопка с действием LevelUp или привязанная к\r"
+                                   "команде типа Выход, то выходить, если она нажата в корневой группе"));
+    cbExitAnyCommand = new QCheckBox(U("Выход после любой команды"), gbExit);
+    cbExitAnyCommand->setToolTip(Hint("Выходить после исполнения любой команды типа Программа или URL"));
+    cbExitQuestion = new QCheckBox(U("Вопрос при выходе кнопкой"), gbExit);
+    cbExitQuestion->setToolTip(Hint("Спрашивать при нажатии на кнопку Выход"));
+    cbExitCross = new QCheckBox(U("Вопрос при выходе крестиком"), gbExit);
+    cbExitCross->setToolTip(Hint("Спрашивать при нажатии на системную кнопку в углу окна или по сообщению окну"));
+    for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross})
+        exitLayout->addWidget(cb);
+
+    auto *gbPath = new QGroupBox(U("Обработка путей файлов"), this);
+    auto *pathLayout = new QVBoxLayout(gbPath);
+    cbCdRoot = new QCheckBox(U("От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"), gbPath);
+    cbCdRoot->setToolTip(Hint("Если Velmora.EXE или Velmora.XML находятся на компакт-диске, то в начало\r"
+                              "пути ставится имя этого диска, если нет - то один из вариантов внизу"));
+    rbCdRoot = new QRadioButton(U("От Корневого Каталога"), gbPath);
+    rbCdRoot->setToolTip(Hint("В начало пути вставляется \"Корневой Каталог\""));
+    rbProject = new QRadioButton(U("От расположения файла проекта (Velmora.XML)"), gbPath);
+    rbProject->setToolTip(Hint("В начало пути вставляется путь к Velmora.XML"));
+    rbVelmora = new QRadioButton(U("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
+    rbVelmora->setToolTip(Hint("В начало пути вставляется путь к Velmora.EXE"));
+    rbCurrentDir = new QRadioButton(U("От теукщего каталога"), gbPath);
+    rbCurrentDir->setToolTip(Hint("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
+                                  "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE"));
+    // Not exclusive through Qt: a file may turn all four off.
+    for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
+        rb->setAutoExclusive(false);
+    pathLayout->addWidget(cbCdRoot);
+    for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
+        pathLayout->addWidget(rb);
+
+    auto *gbAbout = new QGroupBox(U("Текст \"О Программе\""), this);
+    gbAbout->setToolTip(U("Текст, который оказывается внизу окна \"О Программе...\" Автозапуска"));
+    auto *aboutLayout = new QVBoxLayout(gbAbout);
+    mAbout = new QPlainTextEdit(gbAbout);
+    mAbout->setObjectName(QStringLiteral("mAbout"));
+    mAbout->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mAbout->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on, as in every other field: the file could not keep a TAB anyway.
+    mAbout->setTabChangesFocus(true);
+    aboutLayout->addWidget(mAbout);
+
+    auto *page = new QGridLayout(this);
+    page->setContentsMargins(4, 4, 4, 4);
+    page->setSpacing(4);
+    page->addWidget(gbExit, 0, 0);
+    page->addWidget(gbAbout, 0, 1);
+    page->addWidget(gbPath, 1, 0, 1, 2);
+    page->setRowStretch(0, 1);
+    page->setColumnStretch(1, 1);
+    for (QBoxLayout *l : {exitLayout, pathLayout, aboutLayout}) {
+        l->setContentsMargins(6, 2, 6, 4);
+        l->setSpacing(2);
+    }
+
+    // The controls answer to their own names, as the page's other widgets do.
+    const std::pair<QWidget *, const char *> named[] = {
+        {cbExitLevelUp, "cbExitLevelUp"}, {cbExitAnyCommand, "cbExitAnyCommand"},
+        {cbExitQuestion, "cbExitQuestion"}, {cbExitCross, "cbExitCross"},
+        {cbCdRoot, "cbCdRoot"}, {rbCdRoot, "rbCdRoot"}, {rbProject, "rbProject"},
+        {rbVelmora, "rbVelmora"}, {rbCurrentDir, "rbCurrentDir"}};
+    for (const auto &[widget, name] : named)
+        widget->setObjectName(QString::fromLatin1(name));
+
+    // cbOptionClick: every box and button writes the options at once.
+    for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross, cbCdRoot})
+        connect(cb, &QCheckBox::toggled, this, &TOptionsPage::OptionsFromControls);
+    for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir}) {
+        connect(rb, &QRadioButton::clicked, this, [this, rb] {
+            if (m_filling)
+                return;
+            m_filling = true;
+            for (QRadioButton *other : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
+                other->setChecked(other == rb);
+            m_filling = false;
+            OptionsFromControls();
+        });
+    }
+    connect(mAbout, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_filling || BoxText(mAbout) == m_project.Options().About())
+            return;
+        TProjectOptions changed;
+        changed.Assign(m_project.Options());
+        changed.SetAbout(BoxText(mAbout));
+        auto *command = new TOptionsCommand(m_project.Options(), changed);
+        m_filling = true;   // the options' own change signal must not refill the box midway
+        m_project.Push(command);
+        m_filling = false;
+    });
+}
+
+void TOptionsPage::OptionsFromControls()
+{
+    if (m_filling)
+        return;
+    TProjectOptions o;
+    o.Assign(m_project.Options());
+    o.SetExitLevelUp(cbExitLevelUp->isChecked());
+    o.SetExitAnyCommand(cbExitAnyCommand->isChecked());
+    o.SetExitQuestion(cbExitQuestion->isChecked());
+    o.SetExitCross(cbExitCross->isChecked());
+    o.SetCdRoot(cbCdRoot->isChecked());
+    TProjectOptions::TPathOption path = TProjectOptions::poNone;
+    if (rbCdRoot->isChecked())
+        path = TProjectOptions::poCdRoot;
+    else if (rbProject->isChecked())
+        path = TProjectOptions::poProject;
+    else if (rbVelmora->isChecked())
+        path = TProjectOptions::poVelmora;
+    else if (rbCurrentDir->isChecked())
+        path = TProjectOptions::poCurrent;
+    o.SetPathOption(path);
+    // The about text comes from its own box only when that box is edited.
+    auto *command = new TOptionsCommand(m_project.Options(), o);
+    m_filling = true;   // the options' own change signal must not refill the page midway
+    m_project.Push(command);
+    m_filling = false;
+}
+
+void TOptionsPage::FillOptions()
+{
+    if (m_filling)
+        return;
+    const TProjectOptions &o = m_project.Options();
+    m_filling = true;
+    cbExitLevelUp->setChecked(o.ExitLevelUp());
+    cbExitAnyCommand->setChecked(o.ExitAnyCommand());
+    cbExitQuestion->setChecked(o.ExitQuestion());
+    cbExitCross->setChecked(o.ExitCross());
+    cbCdRoot->setChecked(o.CdRoot());
+    rbCdRoot->setChecked(o.PathOption() == TProjectOptions::poCdRoot);
+    rbProject->setChecked(o.PathOption() == TProjectOptions::poProject);
+    rbVelmora->setChecked(o.PathOption() == TProjectOptions::poVelmora);
+    rbCurrentDir->setChecked(o.PathOption() == TProjectOptions::poCurrent);
+    if (BoxText(mAbout) != o.About())
+        mAbout->setPlainText(o.About());
+    m_filling = false;
+}
