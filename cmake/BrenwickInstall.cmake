@@ -5,6 +5,10 @@
 #   share/icons/hicolor/NxN/apps/brenwick.png the program icon in the theme sizes
 #   share/doc/brenwick/help/*.html            the help pages (also compiled into
 #   share/doc/brenwick/icons/*.png            the program), with the pictures they show
+# Installed folders are rwxr-xr-x whatever the builder's umask.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 set(BRENWICK_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(BRENWICK_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/brenwick)
 

@@ -6,6 +6,8 @@ set -euo pipefail
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest libgtest-dev
           fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils xorriso
           qt6-translations-l10n appstream shared-mime-info)
+# The Debian package (scripts/package.sh) and its test.
+PACKAGES+=(dpkg-dev file lintian)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
