@@ -27,6 +27,7 @@ public:
     QStringList texts;
     QList<Asked> asked;
     QStringList dialogsShown;   // captions of file/folder dialogs, in order
+    QStringList dialogFolders;  // the folders they started in, in the same order
 
     Answer ask(const QString &caption, const QString &text, Buttons buttons, Icon icon) override
     {
@@ -35,19 +36,22 @@ public:
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
         return answers.takeFirst();
     }
-    QString openFileName(const QString &caption, const QString &, const QString &) override
+    QString openFileName(const QString &caption, const QString &folder, const QString &) override
     {
         dialogsShown << caption;
+        dialogFolders << folder;
         return openNames.isEmpty() ? QString() : openNames.takeFirst();
     }
-    QString saveFileName(const QString &caption, const QString &, const QString &, const QString &) override
+    QString saveFileName(const QString &caption, const QString &folder, const QString &, const QString &) override
     {
         dialogsShown << caption;
+        dialogFolders << folder;
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
-    QString folder(const QString &caption, const QString &) override
+    QString folder(const QString &caption, const QString &start) override
     {
         dialogsShown << caption;
+        dialogFolders << start;
         return folders.isEmpty() ? QString() : folders.takeFirst();
     }
     QString text(const QString &caption, const QString &, const QString &) override
