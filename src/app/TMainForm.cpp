@@ -137,6 +137,8 @@ void TMainForm::CreateActions()
 
     APreview = make("Предварительный просмотр", "APreview", ":/icons/action-preview.png");
     APreview->setShortcut(QKeySequence(Qt::Key_F12));
+    ATryMenu = make("Проверить меню", "ATryMenu");
+    ATryMenu->setShortcut(QKeySequence(Qt::Key_F9));
     ADoubleBuffer = check("Буферизация вывода графики", "ADoubleBuffer", true);
     AEnglishInspector = check("Просмотрщик на английском", "AEnglishInspector", false);
     AEnableSelect = check("Разрешить выделение", "AEnableSelect", true);
@@ -197,6 +199,7 @@ void TMainForm::CreateMenus()
 
     QMenu *view = menuBar()->addMenu(U("&Вид"));
     view->addAction(APreview);
+    view->addAction(ATryMenu);
     view->addAction(ADoubleBuffer);
     view->addAction(AEnglishInspector);
     AEnglishInspector->setVisible(false);   // kept for the inspector, not offered

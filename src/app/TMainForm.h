@@ -73,6 +73,7 @@ public:
     QAction *AEditUndo, *AEditRedo;
     QAction *ALoadDesign, *ASaveDesign, *ADiscFolder;
     QAction *ACheckProject, *APrepareDisc, *ADiscImage;   // handled by TDiscLink
+    QAction *ATryMenu;   // handled by TTrialLink
     QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,
         *ANoSelectText, *AAutoExit;
     QAction *AHelp, *AAbout, *AAddButton, *ADeleteButton;

@@ -2,6 +2,7 @@
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
 #include "app/TDiscLink.h"
+#include "app/TTrialLink.h"
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
 #include "app/TLayoutPageLink.h"
@@ -58,6 +59,7 @@ int main(int argc, char **argv)
     TProgressForm progressForm(&mainForm);
     TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
     TDiscLink discLink(mainForm, preview);
+    TTrialLink trialLink(mainForm);
     THelp help;
     shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();

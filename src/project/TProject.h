@@ -114,6 +114,12 @@ public:
     // ReadProject and ApplyProject in one; throws as ReadProject does, also
     // when the file cannot be opened.
     void LoadProject(const QString &fileName, TParts parts);
+    // The bytes a whole-project save would write, made in memory; the project,
+    // its document and its file name stay as they are.
+    QByteArray ProjectBytes();
+    // ReadProject for a whole project's bytes in memory; throws BrenwickError
+    // for bad content. ApplyProject then leaves the project without a file name.
+    TLoadedPtr ReadProjectBytes(const QByteArray &bytes);
     // Removes all commands and/or all stand-alone buttons; clears the modified flag.
     void ClearProject(TParts parts);
     const QString &LastOpenError() const { return m_lastOpenError; }

@@ -89,7 +89,6 @@ private:
         if (!m_disc->Contains(QString::fromLatin1(kPlayerName)))
             Add(TFinding::fsError, QString::fromLatin1(kPlayerName),
                 U("программы автозапуска нет в Корневом Каталоге, скопируйте её туда"));
-        m_base = TProjectCheck::BaseFolder(m_project.Options(), m_project.FileName(), m_discDir);
     }
 
     void CheckEntries()
@@ -106,7 +105,8 @@ private:
     {
         // What the player never shows cannot fail it.
         const TFinding::TSeverity missing = Reachable(&item) ? TFinding::fsError : TFinding::fsWarning;
-        const TProjectCheck::TProgramPath path = TProjectCheck::ResolveProgramPath(item.Custom(), m_base);
+        const TProjectCheck::TProgramPath path =
+            TProjectCheck::ResolveProgram(m_project.Options(), m_project.FileName(), m_discDir, item.Custom());
         switch (path.kind) {
         case TProjectCheck::TProgramPath::pkEmpty:
             AddFor(missing, item, U("не указан файл программы"));
@@ -203,7 +203,6 @@ private:
     const QString m_discDir;
     const TDesignFacts *m_design;
     std::optional<TDiscFolder> m_disc;
-    QString m_base;
     QList<TFinding> m_findings;
 };
 
@@ -271,6 +270,12 @@ TProjectCheck::TProgramPath TProjectCheck::ResolveProgramPath(const QString &cus
     if (!key)
         return {TProgramPath::pkOutside, {}};
     return {TProgramPath::pkOnDisc, *key};
+}
+
+TProjectCheck::TProgramPath TProjectCheck::ResolveProgram(const TProjectOptions &options, const QString &projectFile,
+                                                          const QString &discDir, const QString &custom)
+{
+    return ResolveProgramPath(custom, BaseFolder(options, projectFile, discDir));
 }
 
 bool TProjectCheck::IsAbsoluteUrl(const QString &address)

@@ -61,6 +61,11 @@ public:
     static QString BaseFolder(const TProjectOptions &options, const QString &projectFile, const QString &discDir);
     // Where a program's path (as the entry holds it) leads from baseFolder.
     static TProgramPath ResolveProgramPath(const QString &custom, const QString &baseFolder);
+    // Where a program's path leads for the player of the project saved as
+    // projectFile whose disc is discDir: BaseFolder and ResolveProgramPath in
+    // one. The check and the test-run both resolve paths through it.
+    static TProgramPath ResolveProgram(const TProjectOptions &options, const QString &projectFile,
+                                       const QString &discDir, const QString &custom);
     // True for an absolute URL the shell can open ("http://host/...", "mailto:...").
     static bool IsAbsoluteUrl(const QString &address);
 };

@@ -80,38 +80,78 @@ void TButtonBox::Paint(QPainter &painter)
         }
     } scope(this, painter);
     PaintFrame();
-    const int width = Width();
-    const int height = Height();
     const QStringList lines = Text();
     const int count = int(std::min<qsizetype>(lines.size(), std::numeric_limits<int>::max()));
 
-    m_columnWidth = width;
+    const Grid grid = ComputeGrid(count);
+    m_lastRows = grid.rows;
+    m_lastColumns = grid.cols;
+
+    for (int i = 0; i < count; ++i) {
+        const QRect r = ItemRect(grid, i, lines.at(i));
+        const int x = r.x();
+        const int y = r.y();
+        if (i == m_pressedIndex) {
+            m_buttonStyle->DrawButton(Canvas(), x, y, true, lines.at(i), true);
+            continue;
+        }
+        DrawItem(lines.at(i), x, y, i == m_selectedIndex);
+    }
+}
+
+TButtonBox::Grid TButtonBox::ComputeGrid(int count)
+{
+    Grid grid;
+    // The sample row is measured against the whole width, the buttons then
+    // against one column.
+    m_columnWidth = Width();
     const int sampleHeight = MeasureItem(kRowSample).height();
     const qint64 pitch = qint64(sampleHeight) + RowSpacing();
     // A row pitch of zero or less gives one row.
-    const int rows = pitch > 0 ? int(std::max<qint64>(height / pitch, 1)) : 1;
-    const int cols = m_autoColumns ? std::max(count - 1, 0) / rows + 1 : m_columns;
-    m_columnWidth = width / cols;
-    m_lastRows = rows;
-    m_lastColumns = cols;
+    grid.rows = pitch > 0 ? int(std::max<qint64>(Height() / pitch, 1)) : 1;
+    grid.cols = m_autoColumns ? std::max(count - 1, 0) / grid.rows + 1 : m_columns;
+    grid.columnWidth = Width() / grid.cols;
+    m_columnWidth = grid.columnWidth;
+    return grid;
+}
 
-    for (int i = 0; i < count; ++i) {
-        int row, col;
-        if (m_horizAlloc) {
-            col = i % cols;
-            row = i / cols;
-        } else {
-            row = i % rows;
-            col = i / rows;
-        }
-        const QSize size = MeasureItem(lines.at(i));
-        const qint64 y = qint64(row) * (qint64(size.height()) + RowSpacing());
-        qint64 x = 0;
-        switch (Alignment()) {
-        case taLeftJustify: x = qint64(col) * m_columnWidth; break;
-        case taRightJustify: x = (qint64(col) + 1) * m_columnWidth - size.width(); break;
-        case taCenter: x = qint64(col) * m_columnWidth + (qint64(m_columnWidth) - size.width()) / 2; break;
-        }
-        DrawItem(lines.at(i), clampToInt(x), clampToInt(y), i == m_selectedIndex);
+QRect TButtonBox::ItemRect(const Grid &grid, int index, const QString &text)
+{
+    int row, col;
+    if (m_horizAlloc) {
+        col = index % grid.cols;
+        row = index / grid.cols;
+    } else {
+        row = index % grid.rows;
+        col = index / grid.rows;
     }
+    const QSize size = MeasureItem(text);
+    const qint64 y = qint64(row) * (qint64(size.height()) + RowSpacing());
+    qint64 x = 0;
+    switch (Alignment()) {
+    case taLeftJustify: x = qint64(col) * grid.columnWidth; break;
+    case taRightJustify: x = (qint64(col) + 1) * grid.columnWidth - size.width(); break;
+    case taCenter: x = qint64(col) * grid.columnWidth + (qint64(grid.columnWidth) - size.width()) / 2; break;
+    }
+    return QRect(clampToInt(x), clampToInt(y), size.width(), size.height());
+}
+
+int TButtonBox::ItemAt(const QPoint &point)
+{
+    const QStringList lines = Text();
+    const int count = int(std::min<qsizetype>(lines.size(), std::numeric_limits<int>::max()));
+    const Grid grid = ComputeGrid(count);
+    for (int i = 0; i < count; ++i) {
+        if (ItemRect(grid, i, lines.at(i)).contains(point))
+            return i;
+    }
+    return -1;
+}
+
+void TButtonBox::setPressedIndex(int index)
+{
+    if (m_pressedIndex == index)
+        return;
+    m_pressedIndex = index;
+    Repaint();
 }

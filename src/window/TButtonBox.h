@@ -33,6 +33,13 @@ public:
     void setAutoColumns(bool automatic);
     int SelectedIndex() const { return m_selectedIndex; }
     void setSelectedIndex(int index);
+    // The button drawn pressed (-1: none); not part of the design, only the
+    // test-run sets it while the mouse holds a button down.
+    int PressedIndex() const { return m_pressedIndex; }
+    void setPressedIndex(int index);
+    // The button whose rectangle holds point (in the area's own coordinates);
+    // -1 when none does. Computed as the paint places the buttons.
+    int ItemAt(const QPoint &point);
     // Width of one column, as the last paint computed it.
     int ColumnWidth() const { return m_columnWidth; }
 
@@ -49,12 +56,22 @@ public:
     void DrawButtonText(const QString &text, int x, int y, bool selected);
 
 private:
+    struct Grid
+    {
+        int rows = 1;
+        int cols = 1;
+        int columnWidth = 0;
+    };
+    Grid ComputeGrid(int count);
+    QRect ItemRect(const Grid &grid, int index, const QString &text);
+
     TStyledButton *m_buttonStyle;
     TColor m_colorSelected = TColor::clRed;
     int m_columns = kMinColumns;
     bool m_horizAlloc = false;
     bool m_autoColumns = true;
     int m_selectedIndex = 0;
+    int m_pressedIndex = -1;
     int m_columnWidth = 0;
     int m_lastRows = 0;
     int m_lastColumns = 0;

@@ -127,7 +127,7 @@ QString TStyledButton::ShortenedText(const QString &text, int buttonWidth, int *
     return text.left(low) + kEllipsis;
 }
 
-void TStyledButton::DrawButton(QPainter *canvas, int x, int y, bool selected, const QString &text)
+void TStyledButton::DrawButton(QPainter *canvas, int x, int y, bool selected, const QString &text, bool pressed)
 {
     if (!canvas)
         return;
@@ -140,11 +140,13 @@ void TStyledButton::DrawButton(QPainter *canvas, int x, int y, bool selected, co
     case bssButton:
         if (!m_color.isNone())
             canvas->fillRect(clampedRect(x, y, bw, bh), m_color.toQColor(m_box->Surface()->palette()));
-        DrawBevel(*canvas, clampedRect(x, y, bw, bh), false, m_box->Surface()->palette());
+        DrawBevel(*canvas, clampedRect(x, y, bw, bh), pressed, m_box->Surface()->palette());
         break;
     case bssSkinned: {
         const TPicture *picture =
-            m_pictures->ForState(selected ? TPictureSet::bsSelected : TPictureSet::bsDefault);
+            m_pictures->ForState(pressed    ? TPictureSet::bsPressed
+                                 : selected ? TPictureSet::bsSelected
+                                            : TPictureSet::bsDefault);
         DrawPicture(*canvas, *picture, clampedRect(x, y, picture->width(), picture->height()));
         break;
     }
@@ -160,5 +162,5 @@ void TStyledButton::DrawButton(QPainter *canvas, int x, int y, bool selected, co
     case TControlWrapper::taCenter: dx = (qint64(bw) - tw) / 2; break;
     }
     const int ty = addClamped(y, m_padVertical, (qint64(bh) - th) / 2);
-    m_box->DrawButtonText(drawn, addClamped(x, dx), ty, selected);
+    m_box->DrawButtonText(drawn, addClamped(x, dx), ty, selected || pressed);
 }

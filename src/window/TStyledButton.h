@@ -80,7 +80,9 @@ public:
     // width. The state is not used.
     virtual QSize GetSize(const QString &text, TPictureSet::TButtonState state = TPictureSet::bsDefault);
     // Draws one button with its top-left corner at (x, y). No canvas, no drawing.
-    void DrawButton(QPainter *canvas, int x, int y, bool selected, const QString &text);
+    // A pressed button (only while a visitor holds the mouse on it) shows the
+    // pressed picture, or a sunken bevel.
+    void DrawButton(QPainter *canvas, int x, int y, bool selected, const QString &text, bool pressed = false);
     // The text a button of width buttonWidth shows: the text itself, or its
     // longest beginning followed by "..." that fits (just "..." when none does).
     QString ShortenedText(const QString &text, int buttonWidth, int *drawnWidth = nullptr) const;

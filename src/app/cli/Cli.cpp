@@ -18,6 +18,7 @@ const CommandInfo kCommands[] = {
     {"import", "turn a folder into menu commands, in a new project or added to one", importCommand},
     {"check", "check a project before it goes onto a disc", checkCommand},
     {"disc", "put a project onto a disc folder, and make an ISO image of it", discCommand},
+    {"try", "run a project's menu step by step as a visitor would", tryCommand},
 };
 
 const QString kToolName = QStringLiteral("brenwick-cli");

@@ -66,6 +66,7 @@ int designCommand(const QStringList &args, Context &ctx);
 int importCommand(const QStringList &args, Context &ctx);
 int checkCommand(const QStringList &args, Context &ctx);
 int discCommand(const QStringList &args, Context &ctx);
+int tryCommand(const QStringList &args, Context &ctx);
 struct Editor;
 // Opens fileName into the editor, design and buttons included, and checks it
 // against discDir (empty: the project's own disc folder).

@@ -1,0 +1,98 @@
+// Times the test-run of a project that carries ten 1920x1080 pictures: opening
+// it (writing the project into memory and reading those bytes into a window of
+// its own) against opening the same project from its file, in the same run;
+// and one hover repaint of a 1920x1080 menu window.
+#include "app/cli/CliEditor.h"
+#include "layout/TTrialDesign.h"
+#include "window/TButtonBox.h"
+#include "window/TImageEx.h"
+#include "window/TPicButton.h"
+
+#include "PairTiming.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int kPictures = 10;
+constexpr int kRounds = 3;
+constexpr int kHovers = 20;
+constexpr int kEntries = 12;
+
+// A photograph-like picture: smooth gradients with some noise.
+QImage makePicture(unsigned seed)
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    std::mt19937 rng(seed);
+    for (int y = 0; y < kHeight; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < kWidth; ++x) {
+            const int noise = int(rng() % 9) - 4;
+            line[x] = qRgb(std::clamp(x * 255 / kWidth + noise, 0, 255), std::clamp(y * 255 / kHeight + noise, 0, 255),
+                           std::clamp((x + y + int(seed)) % 256 + noise, 0, 255));
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velmora.XML"));
+
+    cli::Editor editor;
+    TPreviewForm &form = editor.form;
+    form.setClientWidth(kWidth);
+    form.setClientHeight(kHeight);
+    QList<TPicture *> pictures{form.BackImage()->Picture(), form.ThemeImage()->Picture()};
+    const TPictureSet *style = form.MenuArea()->ButtonStyle()->Pictures();
+    pictures << style->Default() << style->Selected() << style->Pressed();
+    for (int i = 0; i < 2; ++i) {
+        const TPictureSet *set = editor.layout.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
+        pictures << set->Default() << set->Selected() << set->Pressed();
+    }
+    pictures.resize(kPictures);
+    for (int i = 0; i < kPictures; ++i)
+        pictures[i]->setBitmap(makePicture(unsigned(i + 1)));
+    for (int i = 0; i < kEntries; ++i)
+        editor.project.Tree().AddItem(QStringLiteral("Команда %1").arg(i + 1), ikProgram,
+                                      TCommandTree::TPlace::LastChildOf(nullptr), false);
+    editor.project.SaveProject(file, TProject::WholeProject());
+
+    cli::Editor reader;
+    const auto [trial, open] = bench::medianPairMs(
+        kRounds, [&] { TTrialDesign design(editor.project.ProjectBytes()); },
+        [&] { reader.project.LoadProject(file, TProject::WholeProject()); });
+
+    TTrialDesign design(editor.project.ProjectBytes());
+    const std::unique_ptr<TMenuRun> run = design.MakeRun(QString(), QString());
+    design.Show(*run);
+    design.Render();
+    std::vector<double> hovers;
+    for (int i = 0; i < kHovers; ++i) {
+        hovers.push_back(bench::msOf([&] {
+            run->Select((i + 1) % kEntries);
+            design.Show(*run);
+            design.Render();
+        }));
+    }
+    std::sort(hovers.begin(), hovers.end());
+
+    std::printf("project with %d pictures of %dx%d, window %dx%d (median of %d runs)\n", kPictures, kWidth, kHeight,
+                form.ClientWidth(), form.ClientHeight(), kRounds);
+    std::printf("test-run open %8.1f ms   open from file %8.1f ms   ratio %.3f (target <= 1.3)\n", trial, open,
+                trial / open);
+    std::printf("hover repaint %8.1f ms median, %.1f ms worst of %d (target < 16 ms)\n", hovers[hovers.size() / 2],
+                hovers.back(), kHovers);
+    return 0;
+}
