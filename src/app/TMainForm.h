@@ -20,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
+class TAutosave;
 class TCommandTreeView;
 class TFileNameEdit;
 class UserPrompt;
@@ -56,6 +57,8 @@ public:
     // The page "Команды"'s edits as undo steps.
     TCommandEditor &Editor() { return m_editor; }
     TRecentFiles &RecentFiles() { return m_recent; }
+    // The recovery copies of unsaved work.
+    TAutosave &Autosave() { return *m_autosave; }
     UserPrompt &Prompt() { return *m_prompt; }
     // Puts the design window in place of the stand-in.
     void SetDesignView(TDesignView *view);
@@ -85,6 +88,7 @@ public:
     QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,
         *ANoSelectText, *AAutoExit;
     QAction *AHelp, *AAbout, *AAddButton, *ADeleteButton;
+    QAction *AAutosave;   // "Вид" → "Автосохранение", check item
     QMenu *MRecentFiles;
 
     // Page "Команды".
@@ -161,4 +165,5 @@ private:
     QString m_dialogFolder;
     int m_splitterPos = kDesignSplitterPos;
     bool m_filling = false;
+    std::unique_ptr<TAutosave> m_autosave;   // last: it refers to the project
 };

@@ -1,6 +1,7 @@
 #include "app/QtTranslation.h"
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
+#include "app/TAutosave.h"
 #include "app/TDiscLink.h"
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
@@ -14,6 +15,7 @@
 #include "project/TProgressForm.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -63,6 +65,8 @@ int main(int argc, char **argv)
     mainForm.show();
     preview.show();
     shell::SetHelpContexts(mainForm);
+    // Unsaved work of an earlier session first; the file named here asks on opening.
+    QTimer::singleShot(0, &mainForm, [&mainForm, &options] { mainForm.Autosave().OfferAtStart(options.projectFile); });
     shell::OpenAtStart(mainForm, options.projectFile);
     return app.exec();
 }
