@@ -61,18 +61,18 @@ struct TPictureSlot
 
 QList<TPictureSlot> Slots(cli::Editor &editor)
 {
-    QList<TPictureSlot> slots{{{"background", "source"}, 0, editor.form.BackImage()->Picture()},
+    QList<TPictureSlot> places{{{"background", "source"}, 0, editor.form.BackImage()->Picture()},
                               {{"theme", "source"}, 0, editor.form.ThemeImage()->Picture()}};
     const TPictureSet *style = editor.form.MenuArea()->ButtonStyle()->Pictures();
-    slots << TPictureSlot{{"menubox", "buttonstyle", "default"}, 0, style->Default()}
+    places << TPictureSlot{{"menubox", "buttonstyle", "default"}, 0, style->Default()}
           << TPictureSlot{{"menubox", "buttonstyle", "pressed"}, 0, style->Pressed()};
     int i = 0;
     for (TPicButton *button : editor.layout.PicButtons()) {
-        slots << TPictureSlot{{"button", "default"}, i, button->Pictures()->Default()}
+        places << TPictureSlot{{"button", "default"}, i, button->Pictures()->Default()}
               << TPictureSlot{{"button", "selected"}, i, button->Pictures()->Selected()};
         ++i;
     }
-    return slots;
+    return places;
 }
 
 const TXNode *Find(const TXNode &root, const TPictureSlot &slot)
@@ -189,8 +189,8 @@ TEST(KeptPictureText, RandomEditSequencesSaveTextsThatMatchTheProject)
         std::mt19937 rng(seed);
         QStringList last = SavedTexts(editor, file);
         for (int step = 0; step < 14; ++step) {
-            const QList<TPictureSlot> slots = Slots(editor);
-            const TPictureSlot &slot = slots[int(rng() % slots.size())];
+            const QList<TPictureSlot> places = Slots(editor);
+            const TPictureSlot &slot = places[int(rng() % places.size())];
             QUndoStack &stack = editor.project.UndoStack();
             QObject *owner = slot.picture->parent();
             bool changed = true;
@@ -230,8 +230,9 @@ TEST(KeptPictureText, RandomEditSequencesSaveTextsThatMatchTheProject)
             for (int i = 0; i < texts.size(); ++i)
                 ASSERT_TRUE(SamePixels(BitmapFromBytes(PictureTextToBytes(texts[i])), now[i].picture->image()))
                     << "seed " << seed << " step " << step << " picture " << i;
-            if (!changed)
+            if (!changed) {
                 EXPECT_EQ(texts, last) << "seed " << seed << " step " << step;
+            }
             last = texts;
         }
     }
