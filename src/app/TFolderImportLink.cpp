@@ -1,5 +1,6 @@
 #include "app/TFolderImportLink.h"
 
+#include "app/TAutosave.h"
 #include "app/TMainForm.h"
 #include "project/TAddFolderForm.h"
 #include "project/TCommandTreeTarget.h"
@@ -42,4 +43,5 @@ void TFolderImportLink::bAddFolderClick()
     // is asked before closing either way.
     if (!added)
         project.Changed(TCommandTree::tcData);
+    m_main.Autosave().WriteNow();   // an import is kept at once
 }

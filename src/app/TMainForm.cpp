@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "app/HiddenWhileWorking.h"
+#include "app/TAutosave.h"
 #include "app/TEditActions.h"
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
@@ -50,6 +51,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
         prompt = m_ownPrompt.get();
     }
     m_prompt = prompt;
+    m_autosave = std::make_unique<TAutosave>(m_project, *m_prompt, m_settingsPath);
 
     setWindowTitle(U(kTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -145,6 +147,11 @@ void TMainForm::CreateActions()
     AShowSelection = check("Показывать выделение", "AShowSelection", true);
     ANoSelectText = check("Не выделять текст", "ANoSelectText", false);
     AAutoExit = check("Добавлять \"Выход\"", "AAutoExit", false);
+    AAutosave = new QAction(tr("Автосохранение"), this);
+    AAutosave->setObjectName(QStringLiteral("AAutosave"));
+    AAutosave->setCheckable(true);
+    AAutosave->setChecked(m_autosave->Enabled());
+    connect(AAutosave, &QAction::toggled, this, [this](bool on) { m_autosave->SetEnabled(on); });
 
     AHelp = make("Справка", "AHelp", ":/icons/action-help.png");
     AAbout = make("О Программе...", "AAbout", ":/icons/action-about.png");
@@ -207,6 +214,7 @@ void TMainForm::CreateMenus()
     view->addAction(AShowSelection);
     view->addAction(ANoSelectText);
     view->addAction(AAutoExit);
+    view->addAction(AAutosave);
 
     QMenu *help = menuBar()->addMenu(U("&Справка"));
     help->addAction(AHelp);
@@ -299,6 +307,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
         return;
     }
     WriteSettings();
+    m_autosave->Discard();   // a normal exit leaves no copy behind
     event->accept();
 }
 
@@ -417,6 +426,18 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         return false;
     if (parts == TProject::WholeProject() && !FormCloseQuery())
         return false;
+    if (parts == TProject::WholeProject()) {
+        switch (m_autosave->OfferAtOpen(fileName)) {
+        case TAutosave::TOffer::Restored:
+            AddRecentFile(fileName);
+            UpdateTitle();
+            return true;
+        case TAutosave::TOffer::Cancelled:
+            return false;
+        default:
+            break;
+        }
+    }
     TProject::TLoadedPtr loaded;
     try {
         loaded = m_project.ReadProject(fileName, parts);
@@ -440,6 +461,8 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     UpdateTitle();
     m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
+    if (parts != TProject::WholeProject())
+        m_autosave->WriteNow();   // a design load is kept at once
     return true;
 }
 

@@ -14,6 +14,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QWidget;
+class TAutosave;
 class UserPrompt;
 
 // The editor's main window: the pages "Команды", "Внешний вид" and "Опции
@@ -47,6 +48,8 @@ public:
     // The page "Команды"'s edits as undo steps.
     TCommandEditor &Editor() { return tsCommands->Editor(); }
     TRecentFiles &RecentFiles() { return m_recent; }
+    // The recovery copies of unsaved work.
+    TAutosave &Autosave() { return *m_autosave; }
     UserPrompt &Prompt() { return *m_prompt; }
     // Puts the design window in place of the stand-in.
     void SetDesignView(TDesignView *view);
@@ -77,6 +80,7 @@ public:
     QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,
         *ANoSelectText, *AAutoExit;
     QAction *AHelp, *AAbout, *AAddButton, *ADeleteButton;
+    QAction *AAutosave;   // "Вид" → "Автосохранение", check item
     QMenu *MRecentFiles;
 
     // The pages "Команды", "Внешний вид" and "Опции проекта".
@@ -127,4 +131,5 @@ private:
     TRecentFiles m_recent;
     QString m_dialogFolder;
     int m_splitterPos = kDesignSplitterPos;
+    std::unique_ptr<TAutosave> m_autosave;   // last: it refers to the project
 };

@@ -1,6 +1,7 @@
 #include "app/QtTranslation.h"
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
+#include "app/TAutosave.h"
 #include "app/TDiscLink.h"
 #include "app/TTrialLink.h"
 #include "app/TFolderImportLink.h"
@@ -15,6 +16,7 @@
 #include "project/TProgressForm.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -65,6 +67,8 @@ int main(int argc, char **argv)
     mainForm.show();
     preview.show();
     shell::SetHelpContexts(mainForm);
+    // Unsaved work of an earlier session first; the file named here asks on opening.
+    QTimer::singleShot(0, &mainForm, [&mainForm, &options] { mainForm.Autosave().OfferAtStart(options.projectFile); });
     shell::OpenAtStart(mainForm, options.projectFile);
     return app.exec();
 }

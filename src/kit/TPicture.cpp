@@ -46,11 +46,12 @@ void TPicture::clearExplicitTransparentColor()
     changed();
 }
 
-void TPicture::setBitmap(const QImage &image, const TBitmapLayout &layout)
+void TPicture::setBitmap(const QImage &image, const TBitmapLayout &layout, const QString &text)
 {
     m_kind = gkBitmap;
     m_image = image;
     m_layout = image.isNull() ? TBitmapLayout() : layout;
+    m_keptText = image.isNull() ? QString() : text;
     m_hasExplicitTransparentColor = false;
     changed();
 }
@@ -60,6 +61,7 @@ void TPicture::setGraphic(const QImage &image, GraphicKind kind)
     m_kind = kind;
     m_image = kind == gkNone ? QImage() : image;
     m_layout = TBitmapLayout();
+    m_keptText.clear();
     m_hasExplicitTransparentColor = false;
     changed();
 }
@@ -74,6 +76,7 @@ void TPicture::assign(const TPicture &other)
     m_kind = other.m_kind;
     m_image = other.m_image;
     m_layout = other.m_layout;
+    m_keptText = other.m_keptText;
     m_transparent = other.m_transparent;
     m_hasExplicitTransparentColor = other.m_hasExplicitTransparentColor;
     m_explicitTransparentColor = other.m_explicitTransparentColor;

@@ -42,8 +42,9 @@ public:
     void clearExplicitTransparentColor();
 
     // Puts a bitmap into the picture (a null image gives an empty bitmap). With
-    // a layout, the bitmap was read from BMP bytes and is written back in it.
-    void setBitmap(const QImage &image, const TBitmapLayout &layout = {});
+    // a layout, the bitmap was read from BMP bytes and is written back in it;
+    // with a text, the bitmap was read from that picture text, which is kept.
+    void setBitmap(const QImage &image, const TBitmapLayout &layout = {}, const QString &text = {});
     // How the bitmap lay in the BMP bytes it was read from (known false for any
     // other graphic, and for a bitmap made here).
     const TBitmapLayout &bitmapLayout() const { return m_layout; }
@@ -53,6 +54,13 @@ public:
     void clear();
     // Copies another picture's graphic (and transparency).
     void assign(const TPicture &other);
+
+    // The picture text the bitmap was read from or last written as, so that a
+    // save need not compress it again; empty when there is none. Every change
+    // of the graphic drops it (transparency is not part of the text).
+    const QString &keptText() const { return m_keptText; }
+    // Remembers the text the bitmap was just written as; changes nothing else.
+    void keepText(const QString &text) { m_keptText = text; }
 
     // Makes the picture hold a bitmap: no graphic gives an empty bitmap; another
     // kind is drawn onto a 24-bit bitmap of its own size over white.
@@ -72,6 +80,7 @@ private:
     GraphicKind m_kind = gkNone;
     QImage m_image;
     TBitmapLayout m_layout;
+    QString m_keptText;
     bool m_transparent = false;
     bool m_hasExplicitTransparentColor = false;
     QRgb m_explicitTransparentColor = 0;

@@ -5,6 +5,9 @@
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
+#include "window/TPictureSet.h"
+#include "window/TStyledButton.h"
+#include "xml/PictureBatch.h"
 #include "xml/TXNode.h"
 #include "xml/WindowDesign.h"
 
@@ -100,4 +103,20 @@ void TDesignFileParts::ClearButtons()
 {
     if (m_buttons)
         m_buttons->DeleteAllPicButtons();
+}
+
+void TDesignFileParts::EncodePictures(bool design, bool buttons)
+{
+    // In the order the writers meet them.
+    QList<TPicture *> pictures;
+    auto addSet = [&pictures](const TPictureSet *set) { pictures << set->Default() << set->Selected() << set->Pressed(); };
+    if (design) {
+        pictures << m_form.BackImage()->Picture() << m_form.ThemeImage()->Picture();
+        addSet(m_form.MenuArea()->ButtonStyle()->Pictures());
+    }
+    if (buttons && m_buttons) {
+        for (TPicButton *button : m_buttons->PicButtons())
+            addSet(button->Pictures());
+    }
+    ::EncodePictures(pictures);
 }

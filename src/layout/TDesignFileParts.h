@@ -20,6 +20,7 @@ public:
     Apply ReadDesign(TXNode &root) override;
     Apply ReadButtons(TXNode &root) override;
     void ClearButtons() override;
+    void EncodePictures(bool design, bool buttons) override;
 
 private:
     TPreviewForm &m_form;

@@ -28,6 +28,9 @@ public:
     virtual Apply ReadButtons(TXNode &root) = 0;
     // Deletes every stand-alone picture button without a question.
     virtual void ClearButtons() = 0;
+    // Before the writers run: gives the pictures of the chosen parts their
+    // texts at once (in parallel); throws as the writers would.
+    virtual void EncodePictures(bool design, bool buttons) { (void)design, (void)buttons; }
 };
 
 // Stands in until the design exists: writes and reads nothing.

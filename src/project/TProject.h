@@ -122,6 +122,14 @@ public:
     TLoadedPtr ReadProjectBytes(const QByteArray &bytes);
     // Removes all commands and/or all stand-alone buttons; clears the modified flag.
     void ClearProject(TParts parts);
+    // The whole project as a document with the project file's prolog and
+    // elements, written nowhere (a recovery copy); the project is unchanged.
+    // Throws as SaveProject does before it writes.
+    std::unique_ptr<TXDocument> WholeDocument();
+    // Applies a whole project read from a recovery copy as the project of
+    // fileName (empty: never saved): Save then writes that file, and the
+    // project stays modified until it is saved, whatever undo does.
+    void ApplyRecovered(TLoadedPtr loaded, const QString &fileName);
     const QString &LastOpenError() const { return m_lastOpenError; }
 
 signals:
@@ -141,6 +149,8 @@ private:
     // Writes the file; the document keeps the file name only for a whole
     // project written as the project's own file.
     void SaveFile(const QString &fileName, TParts parts, bool keepFileName);
+    // Throws when the commands nest deeper than a file can be read back.
+    void CheckCommandDepth() const;
     void Refresh(TCommandTree::TChanges what);
     void FollowStack();
     void SetModifiedFlag(bool modified);

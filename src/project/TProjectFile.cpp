@@ -1,6 +1,7 @@
 #include "project/TProject.h"
 
 #include "kit/BrenwickError.h"
+#include "xml/PictureBatch.h"
 #include "xml/TXDocument.h"
 
 // The project file: the prolog, the document element Velmora with creator,
@@ -14,9 +15,6 @@ namespace {
 
 const char *const kCreatorName = "Velmora Brenwick";
 const char *const kCreatorVersion = "1.1.2";
-const char *const kTooDeep =
-    "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
-    "Перенесите часть команд выше.";
 constexpr int kLevelsAboveCommands = 2;
 
 QString L(const char *latin1)
@@ -143,6 +141,18 @@ QString TProject::FileName() const
     return m_document->FileName();
 }
 
+void TProject::CheckCommandDepth() const
+{
+    // The reader has a nesting limit; a file it would refuse is not written.
+    static const char *const kTooDeep =
+        "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
+        "Перенесите часть команд выше.";
+    int deepest = 0;
+    m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
+    if (deepest > MaxCommandDepth())
+        throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
+}
+
 int TProject::MaxCommandDepth()
 {
     // The document element and root stand above the top-level entries.
@@ -151,6 +161,7 @@ int TProject::MaxCommandDepth()
 
 void TProject::WriteParts(TXNode &root, TParts parts)
 {
+    m_designParts->EncodePictures(parts.testFlag(ppOptionsAndDesign), parts.testFlag(ppButtons));
     TXNode *creator = root.AddChild(L("creator"));
     creator->SetAttr(L("name"), L(kCreatorName));
     creator->SetAttr(L("version"), L(kCreatorVersion));
@@ -190,13 +201,8 @@ void TProject::SaveCopy(const QString &fileName)
 
 void TProject::SaveFile(const QString &fileName, TParts parts, bool keepFileName)
 {
-    if (parts.testFlag(ppCommands)) {
-        // The reader has a nesting limit; a file it would refuse is not written.
-        int deepest = 0;
-        m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
-        if (deepest > MaxCommandDepth())
-            throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
-    }
+    if (parts.testFlag(ppCommands))
+        CheckCommandDepth();
     TXDocument &doc = *m_document;
     const QString previous = doc.FileName();
     doc.SetRootName(QString::fromLatin1(kRootName));
@@ -244,6 +250,7 @@ TProject::TLoadedPtr TProject::ReadParts(std::unique_ptr<TXDocument> document, T
     loaded->parts = parts;
     loaded->document = std::move(document);
     TXNode &root = *loaded->document->Root();
+    const TPicturesDecodedAhead pictures(root);   // the design readers take them from here
 
     if (parts.testFlag(ppCommands)) {
         CheckEntries(*root.Child(L("root")));

@@ -218,7 +218,11 @@ QImage BitmapFromBytes(const QByteArray &bytes)
 QString PictureToText(TPicture &picture)
 {
     picture.makeBitmap();
-    return BytesToPictureText(BitmapBytes(picture.image(), picture.bitmapLayout()));
+    if (!picture.keptText().isEmpty())
+        return picture.keptText();
+    const QString text = BytesToPictureText(BitmapBytes(picture.image(), picture.bitmapLayout()));
+    picture.keepText(text);
+    return text;
 }
 
 void TextToPicture(TPicture &picture, QStringView text)
@@ -233,5 +237,5 @@ void TextToPicture(TPicture &picture, QStringView text)
         return;
     }
     const TBmpImage bitmap = ReadBmp(bytes);
-    picture.setBitmap(bitmap.image, bitmap.layout);
+    picture.setBitmap(bitmap.image, bitmap.layout, text.toString());
 }

@@ -26,12 +26,13 @@ class TPicture;
 
 // Makes the picture hold a bitmap (an empty one when it holds nothing; other
 // kinds of image are drawn onto a 24-bit bitmap over white) and returns its
-// text form.
+// text form: the text it keeps when it has one (the text it was read from or
+// last written as), otherwise the bitmap compressed anew, which it then keeps.
 QString PictureToText(TPicture &picture);
 
 // Replaces the picture's graphic by the bitmap the text describes; an empty
-// text, or a size field of 0 or below, gives an empty bitmap. On an error the
-// picture is left as it was.
+// text, or a size field of 0 or below, gives an empty bitmap. The picture keeps
+// the text of a bitmap with pixels. On an error the picture is left as it was.
 void TextToPicture(TPicture &picture, QStringView text);
 
 // The steps, for callers that need the bytes themselves.

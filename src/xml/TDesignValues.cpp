@@ -8,7 +8,7 @@
 void TDesignValues::Append(const TDesignValues &other, const QString &prefix)
 {
     for (const Entry &e : other.m_entries)
-        m_entries.append({prefix + e.path, e.value, e.picture, e.layout});
+        m_entries.append({prefix + e.path, e.value, e.picture, e.layout, e.text});
 }
 
 void TDesignValues::ApplyTo(QObject &object) const
@@ -16,7 +16,7 @@ void TDesignValues::ApplyTo(QObject &object) const
     for (const Entry &e : m_entries) {
         if (e.picture) {
             if (auto *picture = qobject_cast<TPicture *>(TPropertyLayer::resolve(&object, e.path).target()))
-                picture->setBitmap(e.value.value<QImage>(), e.layout);
+                picture->setBitmap(e.value.value<QImage>(), e.layout, e.text);
         } else {
             TPropertyLayer::write(&object, e.path, e.value);
         }

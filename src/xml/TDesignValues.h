@@ -26,12 +26,13 @@ public:
         QVariant value;
         bool picture = false;
         TBitmapLayout layout;   // how a picture's bitmap was stored
+        QString text;           // the picture text it was read from, kept by the picture
     };
 
-    void Add(const QString &path, const QVariant &value) { m_entries.append({path, value, false, {}}); }
-    void AddPicture(const QString &path, const TBmpImage &bitmap)
+    void Add(const QString &path, const QVariant &value) { m_entries.append({path, value, false, {}, {}}); }
+    void AddPicture(const QString &path, const TBmpImage &bitmap, const QString &text = QString())
     {
-        m_entries.append({path, bitmap.image, true, bitmap.layout});
+        m_entries.append({path, bitmap.image, true, bitmap.layout, text});
     }
     // Appends another list's entries, their paths under prefix ("ButtonStyle.").
     void Append(const TDesignValues &other, const QString &prefix = QString());

@@ -2,6 +2,7 @@
 
 #include "kit/TPicture.h"
 #include "kit/TPropertyLayer.h"
+#include "xml/PictureBatch.h"
 #include "xml/PictureText.h"
 #include "xml/TXNode.h"
 
@@ -128,9 +129,8 @@ void WritePicture(TXNode &parent, const char *element, QObject &object, const ch
 
 void ReadPicture(TXNode &parent, const char *element, const char *path, TDesignValues &out)
 {
-    const QString &text = parent.Child(L(element))->Text();
-    const QByteArray bytes = text.isEmpty() ? QByteArray() : PictureTextToBytes(text);
-    out.AddPicture(L(path), bytes.isEmpty() ? TBmpImage() : ReadBmp(bytes));
+    const TXNode &node = *parent.Child(L(element));
+    out.AddPicture(L(path), DecodePictureElement(node), node.Text());
 }
 
 // --- the tables, rows in the order the attributes stand in their element ---

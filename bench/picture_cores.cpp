@@ -1,0 +1,176 @@
+// Times what the pictures cost a save and an open of a project with ten
+// 1920x1080 pictures, against the raw work on one core measured in the same
+// run, and how long a recovery copy blocks the editor:
+//   save, no picture changed          <= 0.2  x raw single-core compression
+//   save, every picture changed       <= 0.65 x raw single-core compression
+//   open                              <= 0.65 x raw single-core decoding
+//   recovery copy of that project with 20,000 entries: the editor's thread
+//   blocked <= 50 ms (the file itself is written on a worker thread)
+#include "PairTiming.h"
+#include "app/TAutosave.h"
+#include "app/cli/CliEditor.h"
+#include "window/TButtonBox.h"
+#include "window/TImageEx.h"
+#include "window/TPicButton.h"
+#include "window/TPictureSet.h"
+#include "window/TStyledButton.h"
+#include "xml/PictureText.h"
+#include "xml/TXDocument.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int kPictures = 10;
+constexpr int kRounds = 3;
+constexpr int kEntries = 20000;
+constexpr int kEntriesPerGroup = 100;
+
+// A photograph-like picture: smooth gradients with some noise.
+QImage makePicture(unsigned seed)
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    std::mt19937 rng(seed);
+    for (int y = 0; y < kHeight; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < kWidth; ++x) {
+            const int noise = int(rng() % 9) - 4;
+            line[x] = qRgb(std::clamp(x * 255 / kWidth + noise, 0, 255), std::clamp(y * 255 / kHeight + noise, 0, 255),
+                           std::clamp((x + y + int(seed)) % 256 + noise, 0, 255));
+        }
+    }
+    return image;
+}
+
+QList<TPicture *> tenPictures(cli::Editor &editor)
+{
+    TPreviewForm &form = editor.form;
+    QList<TPicture *> pictures{form.BackImage()->Picture(), form.ThemeImage()->Picture()};
+    const TPictureSet *style = form.MenuArea()->ButtonStyle()->Pictures();
+    pictures << style->Default() << style->Selected() << style->Pressed();
+    for (int i = 0; i < 2; ++i) {
+        const TPictureSet *set = editor.layout.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
+        pictures << set->Default() << set->Selected() << set->Pressed();
+    }
+    pictures.resize(kPictures);
+    return pictures;
+}
+
+// Median of rounds of work, each after an untimed preparation.
+double medianMs(const std::function<void()> &prepare, const std::function<void()> &work)
+{
+    std::vector<double> t;
+    for (int i = 0; i < kRounds; ++i) {
+        prepare();
+        t.push_back(bench::msOf(work));
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+void report(const char *what, double ms, double rawMs, double target)
+{
+    std::printf("%-34s %8.1f ms  raw %8.1f ms  ratio %.3f  (target <= %.2f) %s\n", what, ms, rawMs, ms / rawMs, target,
+                ms / rawMs <= target ? "ok" : "MISSED");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velmora.XML"));
+
+    cli::Editor editor;
+    const QList<TPicture *> pictures = tenPictures(editor);
+    QList<QImage> images;
+    QList<QByteArray> bitmaps;
+    for (int i = 0; i < kPictures; ++i) {
+        images << makePicture(unsigned(i + 1));
+        pictures[i]->setBitmap(images[i]);
+        bitmaps << BitmapBytes(images[i]);
+    }
+    editor.project.SaveProject(file, TProject::WholeProject());
+    QList<QString> texts;
+    for (TPicture *picture : pictures)
+        texts << picture->keptText();
+
+    const auto dropTexts = [&] {
+        for (int i = 0; i < kPictures; ++i)
+            pictures[i]->setBitmap(images[i]);
+    };
+    volatile qsizetype sink = 0;
+    const auto rawEncode = [&] {
+        for (const QByteArray &bmp : bitmaps)
+            sink = sink + BytesToPictureText(bmp).size();
+    };
+    const auto rawDecode = [&] {
+        for (const QString &text : texts)
+            sink = sink + BitmapFromBytes(PictureTextToBytes(text)).width();
+    };
+    const auto save = [&] { editor.project.SaveProject(file, TProject::WholeProject()); };
+
+    const double rawEncodeMs = medianMs([] {}, rawEncode);
+    const double unchangedMs = medianMs([] {}, save);
+    const double changedMs = medianMs(dropTexts, save);
+    const double rawDecodeMs = medianMs([] {}, rawDecode);
+    cli::Editor reader;
+    const double openMs = medianMs([] {}, [&] { reader.project.LoadProject(file, TProject::WholeProject()); });
+
+    // How many cores the machine gives this run now: the same work on every
+    // core at once against one core alone (a busy machine gives fewer).
+    const int cores = QThread::idealThreadCount();
+    std::vector<QByteArray> spread(size_t(cores), bitmaps[0]);
+    const double oneCore = bench::msOf([&] { sink = sink + BytesToPictureText(bitmaps[0]).size(); });
+    const double allCores = bench::msOf([&] {
+        QThreadPool pool;
+        pool.setMaxThreadCount(cores);
+        QtConcurrent::blockingMap(&pool, spread, [&](const QByteArray &bmp) { sink = sink + BytesToPictureText(bmp).size(); });
+    });
+    std::printf("ten %dx%d pictures, %.1f MB file, %d cores, %.1f of them free now (median of %d runs)\n", kWidth,
+                kHeight, double(QFileInfo(file).size()) / 1e6, cores, cores * oneCore / allCores, kRounds);
+    report("save, no picture changed", unchangedMs, rawEncodeMs, 0.2);
+    report("save, every picture changed", changedMs, rawEncodeMs, 0.65);
+    report("open", openMs, rawDecodeMs, 0.65);
+
+    // The recovery copy of that project with 20,000 entries.
+    TCommandTree &tree = editor.project.Tree();
+    tree.BeginUpdate();
+    for (int g = 0; g < kEntries / kEntriesPerGroup; ++g) {
+        TBaseItem *group =
+            tree.AddItem(QStringLiteral("Группа %1").arg(g), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        for (int i = 1; i < kEntriesPerGroup; ++i)
+            tree.AddItem(QStringLiteral("Программа %1").arg(i), ikProgram, TCommandTree::TPlace::LastChildOf(group),
+                         false);
+    }
+    tree.EndUpdate();
+    editor.project.SetModified(true);
+    TAutosave autosave(editor.project, editor.prompt, QString(), dir.filePath(QStringLiteral("recovery")));
+    std::vector<double> blocked, written;
+    for (int i = 0; i < kRounds; ++i) {
+        QElapsedTimer total;
+        total.start();
+        blocked.push_back(bench::msOf([&] { autosave.WriteNow(); }));
+        autosave.WaitForWrite();
+        written.push_back(double(total.nsecsElapsed()) / 1e6);
+    }
+    std::sort(blocked.begin(), blocked.end());
+    std::sort(written.begin(), written.end());
+    std::printf("recovery copy, %d entries, %.1f MB: editor blocked %.1f ms (target <= 50) %s, written in %.1f ms\n",
+                kEntries, double(QFileInfo(autosave.CopyPath()).size()) / 1e6, blocked[kRounds / 2],
+                blocked[kRounds / 2] <= 50 ? "ok" : "MISSED", written[kRounds / 2]);
+    return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The folder of recovery copies: one copy per project file (a never-saved
+// project has its own per editor session), each a whole project in the file
+// format whose prolog carries a line naming the project's file and the time
+// the copy was made. Copies that did not read are kept aside under ".broken"
+// and never listed again. Knows files only; what to ask is TAutosave's.
+class TRecoveryFolder
+{
+public:
+    // One copy in the folder.
+    struct TCopy
+    {
+        QString path;          // the copy itself
+        QString projectFile;   // the project's own file; empty when never saved
+        QDateTime time;        // when it was written (UTC); invalid without a header
+        bool HasHeader() const { return time.isValid(); }
+    };
+
+    explicit TRecoveryFolder(const QString &folder);
+
+    // BRENWICK_RECOVERY_DIR when set (tests and portable set-ups), otherwise
+    // "recovery" in the user's application data folder.
+    static QString DefaultFolder();
+    const QString &Folder() const { return m_folder; }
+
+    // Where the copy of a project file goes; a never-saved project (empty name)
+    // has one per session.
+    QString CopyPathFor(const QString &projectFile, const QString &session) const;
+    // The line after the prolog that names the project and the time.
+    static QString HeaderLine(const QString &projectFile, const QDateTime &time);
+    // Reads a copy's header; TCopy::time stays invalid when it has none.
+    static TCopy ReadHeader(const QString &copyPath);
+
+    // Every copy in the folder, newest first (copies without a header last).
+    QList<TCopy> Copies() const;
+    // Renames the copy to "<name>.broken" (numbered when taken) so it is never
+    // offered again; returns the new path, or empty when it could not be moved.
+    static QString SetAside(const QString &copyPath);
+    // Makes the folder when missing; false when it cannot be made.
+    bool Make() const;
+
+private:
+    QString m_folder;
+};

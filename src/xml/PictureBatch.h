@@ -1,0 +1,65 @@
+#pragma once
+
+#include "kit/BmpFile.h"
+
+#include <QHash>
+#include <QList>
+#include <exception>
+#include <vector>
+
+class TPicture;
+class TXNode;
+
+// Pictures are the bulk of a project file: compressing and inflating them is
+// nearly all the work of a save and an open. These run them on every core,
+// each picture on its own; the rest of the document stays in order on the
+// calling thread, and the results are exactly those of doing them one by one.
+
+// How many threads may share the work; 0 means one per core.
+struct TPictureThreads
+{
+    int count = 0;
+};
+
+// Gives every picture its text before a save: each is made to hold a bitmap
+// (in order, on this thread), then those without a kept text are compressed in
+// parallel and keep their new text, so that PictureToText only reads it.
+// Throws the failure of the first picture, in order, that cannot be written,
+// as PictureToText would; the others keep their texts.
+void EncodePictures(const QList<TPicture *> &pictures, TPictureThreads threads = {});
+
+// The bitmap a picture element's text carries, checked as TextToPicture checks
+// it: a null image for an empty text or a size of 0 or below; a damaged text
+// throws its BrenwickError. Taken from the decoding ahead under way on this
+// thread when it holds the element.
+TBmpImage DecodePictureElement(const TXNode &element);
+
+// While it lives, decodes ahead, in parallel, the picture elements under root
+// (the elements "source", "default", "selected" and "pressed" that hold text),
+// for DecodePictureElement on the same thread. A failure is kept and thrown
+// only when the reader asks for that element, so the first picture to fail is
+// the one the reader meets first. Scopes nest; the inner one is asked first.
+class TPicturesDecodedAhead
+{
+public:
+    explicit TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads = {});
+    ~TPicturesDecodedAhead();
+    TPicturesDecodedAhead(const TPicturesDecodedAhead &) = delete;
+    TPicturesDecodedAhead &operator=(const TPicturesDecodedAhead &) = delete;
+
+    // The element's bitmap, or nullptr when this scope did not decode it;
+    // rethrows the element's failure.
+    const TBmpImage *Find(const TXNode &element) const;
+    int Count() const { return int(m_results.size()); }
+
+private:
+    struct TResult
+    {
+        const TXNode *element = nullptr;
+        TBmpImage bitmap;
+        std::exception_ptr error;
+    };
+    std::vector<TResult> m_results;
+    QHash<const TXNode *, qsizetype> m_index;
+    const TPicturesDecodedAhead *m_outer;
+};

@@ -1,0 +1,382 @@
+// Recovery copies of unsaved work: when they are written and deleted, the
+// question at start and at open, copies that do not read, and a real kill of
+// an editor process.
+#include "app/TAutosave.h"
+#include "app/TDesignFileLink.h"
+#include "app/TDesignWindowLink.h"
+#include "app/TLayoutPageLink.h"
+#include "app/TMainForm.h"
+#include "kit/TPropertyLayer.h"
+#include "layout/TLayoutEditor.h"
+#include "layout/TPreviewForm.h"
+#include "support/ScriptedPrompt.h"
+#include "window/TImageEx.h"
+#include "xml/TXDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+
+namespace {
+
+const char *const kChildVariable = "BRENWICK_AUTOSAVE_CHILD";
+
+QByteArray Bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QImage Noise(int w, int h, unsigned seed)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    std::mt19937 rng(seed);
+    for (int y = 0; y < h; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = 0xFF000000u | (rng() & 0xFFFFFFu);
+    }
+    return image;
+}
+
+// The editor as the program puts it together, with its recovery copies.
+struct TEditor
+{
+    ScriptedPrompt prompt;
+    TMainForm main;
+    TPreviewForm preview;
+    TLayoutEditor *layout;
+
+    explicit TEditor(const QString &settings) : main(settings, &prompt)
+    {
+        linkDesignWindow(main, preview);
+        layout = linkLayoutPage(main, preview);
+        linkDesignFile(main, preview, *layout);
+        layout->FormShow();
+    }
+    TAutosave &Autosave() { return main.Autosave(); }
+    // A few edits of every kind: commands, a field, the design, a picture.
+    void Edit(const QString &caption)
+    {
+        main.Editor().Add(ikGroup);
+        main.Editor().SetField(TSetFieldCommand::fName, QStringLiteral("Игры"));
+        main.Editor().Add(ikProgram);
+        main.Editor().SetField(TSetFieldCommand::fCustom, QStringLiteral("games\\tetris.exe"));
+        layout->SetProperty(&preview, QStringLiteral("Caption"), caption);
+        layout->SetProperty(preview.BackImage(), QStringLiteral("Picture"),
+                            QVariant::fromValue(TPictureValue{Noise(21, 13, 7), TPicture::gkBitmap, false}));
+    }
+    QByteArray Saved(const QString &file)
+    {
+        main.Project().SaveCopy(file);
+        return Bytes(file);
+    }
+};
+
+class AutosaveTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The copies of earlier tests of this run are not this test's.
+        QDir(TRecoveryFolder::DefaultFolder()).removeRecursively();
+        QFile settings(Path("brenwick.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("[autosave]\ninterval=1\n");
+    }
+    QString Path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+    static QStringList CopyFiles()
+    {
+        return QDir(TRecoveryFolder::DefaultFolder()).entryList(QDir::Files, QDir::Name);
+    }
+    // An editor that made copies and then vanished, as after a crash.
+    void Crash(const QString &project, const QString &caption)
+    {
+        auto gone = std::make_unique<TEditor>(Path("brenwick.ini"));
+        if (!project.isEmpty()) {
+            ASSERT_TRUE(gone->main.LoadProject(project, TProject::WholeProject()));
+        }
+        gone->Edit(caption);
+        gone->Autosave().WriteNow();
+        gone->Autosave().WaitForWrite();
+        expected = gone->Saved(Path("expected.xml"));
+    }
+
+    QTemporaryDir dir;
+    QByteArray expected;
+};
+
+} // namespace
+
+TEST_F(AutosaveTest, ACopyIsWrittenOnlyForUnsavedChangesAndDeletedBySaveResetAndExit)
+{
+    TEditor editor(Path("brenwick.ini"));
+    EXPECT_EQ(editor.Autosave().IntervalSeconds(), 1);
+    ASSERT_TRUE(editor.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    const QByteArray file = Bytes(Path("p.xml"));
+    editor.Autosave().WriteNow();
+    editor.Autosave().WaitForWrite();
+    EXPECT_TRUE(CopyFiles().isEmpty());   // nothing unsaved
+
+    // The interval's timer writes it: the whole project, its file untouched.
+    editor.Edit(QStringLiteral("Меню"));
+    QSignalSpy written(&editor.Autosave(), &TAutosave::Written);
+    ASSERT_TRUE(written.wait(5000));
+    const QString copy = editor.Autosave().CopyPath();
+    ASSERT_TRUE(QFile::exists(copy));
+    EXPECT_EQ(Bytes(Path("p.xml")), file);
+    const TRecoveryFolder::TCopy header = TRecoveryFolder::ReadHeader(copy);
+    EXPECT_EQ(header.projectFile, Path("p.xml"));
+    EXPECT_LE(qAbs(header.time.secsTo(QDateTime::currentDateTimeUtc())), 5);
+    QByteArray withoutHeader = Bytes(copy);
+    withoutHeader.remove(withoutHeader.indexOf("<?brenwick-recovery"), withoutHeader.indexOf("<Velmora>") - withoutHeader.indexOf("<?brenwick-recovery"));
+    EXPECT_EQ(withoutHeader, editor.Saved(Path("now.xml")));
+
+    // No change since: no new copy.
+    written.clear();
+    EXPECT_FALSE(written.wait(2500));
+
+    editor.main.AFileSaveExecute();
+    EXPECT_FALSE(QFile::exists(copy));
+
+    // Reset, and a normal exit, delete it too; a never-saved project has its own.
+    editor.Edit(QStringLiteral("Снова"));
+    editor.Autosave().WriteNow();
+    editor.Autosave().WaitForWrite();
+    ASSERT_EQ(CopyFiles().size(), 1);
+    editor.prompt.answers = {UserPrompt::Answer::No};
+    editor.main.AFileResetExecute();
+    EXPECT_TRUE(CopyFiles().isEmpty());
+    editor.Edit(QStringLiteral("Ещё"));
+    editor.Autosave().WriteNow();
+    editor.Autosave().WaitForWrite();
+    ASSERT_EQ(CopyFiles().size(), 1);
+    editor.prompt.answers = {UserPrompt::Answer::No};
+    EXPECT_TRUE(editor.main.close());
+    EXPECT_TRUE(CopyFiles().isEmpty());
+
+    // Turned off in "Вид": no copies, and the choice is remembered.
+    editor.main.AAutosave->setChecked(false);
+    editor.Edit(QStringLiteral("Выкл"));
+    editor.Autosave().WriteNow();
+    editor.Autosave().WaitForWrite();
+    EXPECT_TRUE(CopyFiles().isEmpty());
+    TEditor later(Path("brenwick.ini"));
+    EXPECT_FALSE(later.main.AAutosave->isChecked());
+}
+
+TEST_F(AutosaveTest, TheQuestionAtStartRestoresDeletesOrKeepsTheCopy)
+{
+    {
+        TEditor first(Path("brenwick.ini"));
+        ASSERT_TRUE(first.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    }
+    QTest::qWait(20);   // the copy is newer than its file
+    Crash(Path("p.xml"), QStringLiteral("После сбоя"));
+
+    // Cancel keeps it for later.
+    TEditor editor(Path("brenwick.ini"));
+    editor.prompt.answers = {UserPrompt::Answer::Cancel};
+    EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+    ASSERT_EQ(editor.prompt.asked.size(), 1);
+    const QString when = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm"));
+    const QString question = editor.prompt.asked[0].text;
+    EXPECT_TRUE(question.startsWith(QStringLiteral("Найдены несохранённые изменения проекта «%1» от ")
+                                        .arg(QDir::toNativeSeparators(Path("p.xml")))))
+        << question.toStdString();
+    EXPECT_TRUE(question.endsWith(QStringLiteral(". Восстановить?")));
+    EXPECT_FALSE(editor.main.Project().Modified());
+
+    // A file named at start is left to its own question when it opens.
+    EXPECT_EQ(editor.Autosave().OfferAtStart(Path("p.xml")), TAutosave::TOffer::None);
+    EXPECT_EQ(editor.prompt.asked.size(), 1);
+
+    // Yes: the copy becomes the project, modified, under the original's name.
+    editor.prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::Restored);
+    EXPECT_TRUE(editor.main.Project().Modified());
+    EXPECT_EQ(editor.main.Project().FileName(), Path("p.xml"));
+    EXPECT_EQ(editor.Saved(Path("restored.xml")), expected);
+    editor.main.AFileSaveExecute();
+    EXPECT_FALSE(editor.main.Project().Modified());
+    EXPECT_EQ(Bytes(Path("p.xml")), expected);
+    EXPECT_TRUE(CopyFiles().isEmpty());
+
+    // No deletes it.
+    Crash(QString(), QStringLiteral("Без имени"));
+    TEditor again(Path("brenwick.ini"));
+    again.prompt.answers = {UserPrompt::Answer::No};
+    EXPECT_EQ(again.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+    EXPECT_TRUE(again.prompt.asked[0].text.contains(QStringLiteral("«новый проект»")));
+    EXPECT_TRUE(CopyFiles().isEmpty());
+}
+
+TEST_F(AutosaveTest, OpeningAProjectWithANewerCopyAsksFirst)
+{
+    {
+        TEditor first(Path("brenwick.ini"));
+        ASSERT_TRUE(first.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    }
+    QTest::qWait(20);
+    Crash(Path("p.xml"), QStringLiteral("Открытие"));
+    const QString copy = CopyFiles().value(0);
+
+    TEditor editor(Path("brenwick.ini"));
+    editor.prompt.answers = {UserPrompt::Answer::Cancel};
+    EXPECT_FALSE(editor.main.LoadProject(Path("p.xml"), TProject::WholeProject()));
+    EXPECT_TRUE(editor.main.Project().FileName().isEmpty());   // not opened
+    editor.prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_TRUE(editor.main.LoadProject(Path("p.xml"), TProject::WholeProject()));
+    EXPECT_EQ(editor.Saved(Path("restored.xml")), expected);
+    EXPECT_TRUE(editor.main.Project().Modified());
+    EXPECT_EQ(editor.prompt.asked.size(), 2);
+
+    // A copy older than its file is not offered.
+    editor.prompt.answers = {UserPrompt::Answer::Yes};   // the close question: save
+    EXPECT_TRUE(editor.main.LoadProject(Path("p.xml"), TProject::WholeProject()));
+    EXPECT_EQ(editor.prompt.asked.size(), 3);
+    EXPECT_EQ(editor.prompt.asked.last().text, QStringLiteral("Сохранить изменения?"));
+    EXPECT_TRUE(CopyFiles().isEmpty());
+    EXPECT_FALSE(copy.isEmpty());
+}
+
+TEST_F(AutosaveTest, ACopyThatDoesNotReadIsSetAsideAndReportedOnce)
+{
+    TRecoveryFolder folder(TRecoveryFolder::DefaultFolder());
+    ASSERT_TRUE(folder.Make());
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const QString cut = folder.Folder() + QStringLiteral("/cut.xml");
+    write(cut, QByteArray(TProject::kProlog)
+                   + TRecoveryFolder::HeaderLine(Path("gone.xml"), QDateTime::currentDateTimeUtc()).toUtf8()
+                   + "<Velmora>\r\n  <root>\r\n    <group name=\"x\"");
+    const QString bare = folder.Folder() + QStringLiteral("/bare.xml");
+    write(bare, "<Velmora/>");
+    write(folder.Folder() + QStringLiteral("/half.xml.Xy12Ab"), "<?xml");   // a write cut short: not a copy
+
+    TEditor editor(Path("brenwick.ini"));
+    editor.prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+    // The one with a header is asked about, then reported; the bare one reported.
+    ASSERT_EQ(editor.prompt.asked.size(), 3);
+    EXPECT_TRUE(editor.prompt.asked[1].text.contains(QStringLiteral("cut.xml")));
+    EXPECT_TRUE(editor.prompt.asked[2].text.contains(QStringLiteral("bare.xml")));
+    EXPECT_TRUE(QFile::exists(cut + QStringLiteral(".broken")));
+    EXPECT_TRUE(QFile::exists(bare + QStringLiteral(".broken")));
+    EXPECT_FALSE(editor.main.Project().Modified());
+
+    TEditor later(Path("brenwick.ini"));
+    EXPECT_EQ(later.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+    EXPECT_TRUE(later.prompt.asked.isEmpty());
+}
+
+// The child side of the kill tests: an editor that edits and writes copies
+// until it is killed. Runs only when the test below starts it.
+TEST_F(AutosaveTest, DISABLED_ChildEditorWorksUntilKilled)
+{
+    const QString work = qEnvironmentVariable(kChildVariable);
+    if (work.isEmpty())
+        GTEST_SKIP() << "started by the kill tests only";
+    const QString mode = qEnvironmentVariable("BRENWICK_AUTOSAVE_MODE");
+    const auto say = [](const QString &line) {
+        std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+        std::fflush(stdout);
+    };
+    TEditor editor(work + QStringLiteral("/brenwick.ini"));
+    ASSERT_TRUE(editor.main.LoadProject(work + QStringLiteral("/p.xml"), TProject::WholeProject()));
+    if (mode == QLatin1String("loop")) {
+        // Large copies, one after another, each announced before it starts.
+        unsigned seed = 1;
+        for (TImageEx *image : {editor.preview.BackImage(), editor.preview.ThemeImage()})
+            editor.layout->SetProperty(image, QStringLiteral("Picture"),
+                                       QVariant::fromValue(TPictureValue{Noise(1600, 1000, seed++), TPicture::gkBitmap, false}));
+        for (int i = 1;; ++i) {
+            editor.layout->SetProperty(&editor.preview, QStringLiteral("Caption"), QStringLiteral("v%1").arg(i));
+            say(QStringLiteral("writing %1").arg(i));
+            editor.Autosave().WriteNow();
+            editor.Autosave().WaitForWrite();
+        }
+    }
+    editor.Edit(QStringLiteral("Убит"));
+    QSignalSpy written(&editor.Autosave(), &TAutosave::Written);   // by the interval's timer
+    ASSERT_TRUE(written.wait(10000));
+    editor.Saved(work + QStringLiteral("/expected.xml"));
+    say(QStringLiteral("ready"));
+    QTest::qWait(60000);
+}
+
+namespace {
+
+// Starts this test program as an editor that works in dir, and kills it
+// (SIGKILL) once it has printed the line.
+void RunAndKill(const QString &dir, const QString &mode, const QByteArray &killAt)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), dir);
+    env.insert(QStringLiteral("BRENWICK_AUTOSAVE_MODE"), mode);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=AutosaveTest.DISABLED_ChildEditorWorksUntilKilled"), QStringLiteral("--gtest_also_run_disabled_tests")});
+    ASSERT_TRUE(child.waitForStarted());
+    QByteArray out;
+    while (!out.contains(killAt)) {
+        ASSERT_TRUE(child.waitForReadyRead(60000)) << out.toStdString();
+        out += child.readAllStandardOutput();
+    }
+    child.kill();   // SIGKILL: nothing of the editor runs after it
+    ASSERT_TRUE(child.waitForFinished());
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+}
+
+} // namespace
+
+TEST_F(AutosaveTest, AfterAKillTheEditsAreOfferedAndRestoredExactly)
+{
+    {
+        TEditor first(Path("brenwick.ini"));
+        ASSERT_TRUE(first.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    }
+    QTest::qWait(20);
+    const QByteArray file = Bytes(Path("p.xml"));
+    RunAndKill(dir.path(), QStringLiteral("edit"), "ready");
+    EXPECT_EQ(Bytes(Path("p.xml")), file);
+
+    TEditor editor(Path("brenwick.ini"));
+    editor.prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::Restored);
+    ASSERT_EQ(editor.prompt.asked.size(), 1);
+    EXPECT_TRUE(editor.prompt.asked[0].text.contains(QDir::toNativeSeparators(Path("p.xml"))));
+    EXPECT_EQ(editor.Saved(Path("restored.xml")), Bytes(Path("expected.xml")));
+    EXPECT_EQ(editor.main.Project().FileName(), Path("p.xml"));
+    EXPECT_TRUE(editor.main.Project().Modified());
+}
+
+TEST_F(AutosaveTest, AKillDuringTheWritingOfACopyLeavesThePreviousOneReadable)
+{
+    {
+        TEditor first(Path("brenwick.ini"));
+        ASSERT_TRUE(first.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    }
+    QTest::qWait(20);
+    RunAndKill(dir.path(), QStringLiteral("loop"), "writing 3");
+    const QStringList copies = QDir(TRecoveryFolder::DefaultFolder()).entryList({QStringLiteral("*.xml")}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+
+    TEditor editor(Path("brenwick.ini"));
+    editor.prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::Restored);
+    EXPECT_EQ(editor.prompt.asked.size(), 1);   // no report of a broken copy
+    const QString caption = TPropertyLayer::read(&editor.preview, QStringLiteral("Caption")).toString();
+    EXPECT_TRUE(caption == QStringLiteral("v2") || caption == QStringLiteral("v3")) << caption.toStdString();
+}
