@@ -2,6 +2,7 @@
 
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
+#include "kit/LoadFailure.h"
 #include "kit/HelpContext.h"
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QStatusBar>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -896,7 +898,7 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     try {
         loaded = m_project.ReadProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(kOpenFailed, fileName, e.message());
+        ShowError(kOpenFailed, fileName, LoadFailureText(e));
         return false;
     }
     if (!loaded) {
@@ -909,6 +911,8 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         HiddenWhileWorking hide(this);
         m_project.ApplyProject(std::move(loaded));
         FillOptions();
+        if (m_project.TookNewDesign())
+            statusBar()->showMessage(tr("В файле нет оформления: взято оформление нового проекта"));
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }

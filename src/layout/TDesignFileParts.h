@@ -20,6 +20,7 @@ public:
     Apply ReadDesign(TXNode &root) override;
     Apply ReadButtons(TXNode &root) override;
     void ClearButtons() override;
+    bool AddNewDesign(TXNode &root) override;
 
 private:
     TPreviewForm &m_form;

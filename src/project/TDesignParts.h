@@ -28,6 +28,9 @@ public:
     virtual Apply ReadButtons(TXNode &root) = 0;
     // Deletes every stand-alone picture button without a question.
     virtual void ClearButtons() = 0;
+    // When root holds no design element and no button (a command list written
+    // by hand or by a script), adds those of a new project and returns true.
+    virtual bool AddNewDesign([[maybe_unused]] TXNode &root) { return false; }
 };
 
 // Stands in until the design exists: writes and reads nothing.

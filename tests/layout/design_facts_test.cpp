@@ -41,7 +41,7 @@ TEST(DesignFacts, TheLiveDesignWindowAndItsButtonsAreChecked)
 
     const TDesignFacts facts = ReadDesignFacts(form, {&button});
     EXPECT_EQ(Lines(project, facts), QStringList({
-        QString::fromUtf8("ошибка: кнопка «Выход»: ItemID 2 не указывает ни на одну команду"),
+        QString::fromUtf8("ошибка: кнопка «Выход»: «Пункт меню» 2 не указывает ни на одну команду"),
         QString::fromUtf8("ошибка: «Область меню»: в области меню нет места ни для одной кнопки"),
         QString::fromUtf8("предупреждение: кнопка «Выход»: объект целиком за пределами окна"),
         QString::fromUtf8("предупреждение: кнопка «Выход»: картинка %1×10 больше окна %2×%3")
