@@ -58,6 +58,7 @@ struct DiscLinkTest : ::testing::Test
         preview = std::make_unique<TPreviewForm>();
         linkDesignWindow(*form, *preview);
         link = std::make_unique<TDiscLink>(*form, *preview);
+        preview->setCaption(QStringLiteral("Menu"));   // the design window's own title is warned of
         QDir().mkpath(Disc());
         Write(Disc(QStringLiteral("Velmora.EXE")), "player");
         form->Project().Options().SetRootDir(Disc());
@@ -190,7 +191,7 @@ TEST_F(DiscLinkTest, TheImageCarriesTheProjectAsItIsNow)
     // Renamed and not saved: the image must not carry the disc folder's older copy.
     form->Editor().SetField(TSetFieldCommand::fName, QStringLiteral("Renamed"));
     prompt.asked.clear();
-    prompt.texts = {QStringLiteral("VELMORA")};
+    prompt.texts = {QString::fromUtf8("Мой диск")};
     prompt.saveNames = {temp.filePath(QStringLiteral("disc.iso"))};
     const mode_t mask = ::umask(022);
     QSignalSpy finished(&link->Image(), &TDiscImage::Finished);
@@ -203,7 +204,28 @@ TEST_F(DiscLinkTest, TheImageCarriesTheProjectAsItIsNow)
     const QByteArray image = Bytes(temp.filePath(QStringLiteral("disc.iso")));
     EXPECT_TRUE(image.contains("name=\"Renamed\""));
     EXPECT_TRUE(image.contains("open=Velmora.EXE"));
+    // The volume names: ISO 9660's in upper-case Latin, Joliet's as typed.
+    constexpr int kPrimary = 16 * 2048 + 40, kJoliet = 17 * 2048 + 40;
+    EXPECT_EQ(image.mid(kPrimary, 32), QByteArray("MOJ_DISK").leftJustified(32, ' '));
+    const QByteArray joliet = image.mid(kJoliet, 16);
+    QString name;
+    for (int i = 0; i + 1 < joliet.size(); i += 2)
+        name += QChar(char16_t((quint8(joliet[i]) << 8) | quint8(joliet[i + 1])));
+    EXPECT_EQ(name, QString::fromUtf8("Мой диск"));
     EXPECT_TRUE(QFileInfo(temp.filePath(QStringLiteral("disc.iso"))).permissions().testFlag(QFileDevice::ReadOther));
+}
+
+TEST_F(DiscLinkTest, TheDesignWindowsOwnTitleIsWarnedOfByItsRowName)
+{
+    AddProgram("Velmora.EXE");
+    EXPECT_TRUE(link->RunCheck(QString()).isEmpty());
+    preview->setCaption(TPreviewForm::DefaultCaption());
+    const QList<TFinding> findings = link->RunCheck(QString());
+    ASSERT_EQ(findings.size(), 1);
+    EXPECT_EQ(findings.first().Line(),
+              QString::fromUtf8("предупреждение: «Окно»: «Заголовок» окна всё ещё «Предварительный просмотр»: "
+                                "автозапуск покажет его в заголовке меню"));
+    EXPECT_EQ(findings.first().object, preview.get());
 }
 
 } // namespace

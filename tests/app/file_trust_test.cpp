@@ -1,6 +1,9 @@
 // Opening files: a command list without a design, damaged files and the
 // reasons they are refused with, in the editor and on the command line.
+#include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
+#include "app/TLayoutPageLink.h"
+#include "layout/TLayoutEditor.h"
 #include "app/TMainForm.h"
 #include "app/cli/CliEditor.h"
 #include "kit/BrenwickError.h"
@@ -116,7 +119,7 @@ TEST_F(FileTrustTest, EachDamagedFileNamesWhatIsWrong)
 
     // The command line puts the place before the runtime's message.
     Write("cli.xml", Replaced(fresh, "<position width=\"512\"", "<position width=\"abc\""));
-    const CliRun run = RunCli({QStringLiteral("tree"), Path("cli.xml")});
+    const CliRun run = RunCli({QStringLiteral("resave"), Path("cli.xml"), Path("out.xml")});
     EXPECT_EQ(run.status, cli::ExitFailure);
     EXPECT_EQ(run.err, QStringLiteral("brenwick-cli: window/position/@width: Invalid variant type conversion\n"));
 }
@@ -180,7 +183,7 @@ TEST_F(FileTrustTest, ACommandListOpensWithTheDesignOfANewProject)
     EXPECT_EQ(saved.mid(saved.indexOf("<window>")), freshDesign.mid(freshDesign.indexOf("<window>")));
 
     // Each command takes it the same way.
-    EXPECT_EQ(RunCli({QStringLiteral("resave"), file, QStringLiteral("-o"), Path("resaved.xml")}).status, cli::ExitOk);
+    EXPECT_EQ(RunCli({QStringLiteral("resave"), file, Path("resaved.xml")}).status, cli::ExitOk);
     EXPECT_EQ(Read(Path("resaved.xml")).count("<button>"), 3);
     EXPECT_EQ(RunCli({QStringLiteral("render"), file, QStringLiteral("-o"), Path("list.png")}).status, cli::ExitOk);
     const CliRun check = RunCli({QStringLiteral("check"), file});
@@ -202,6 +205,9 @@ TEST_F(FileTrustTest, TheEditorSaysWhenItTookANewDesignAndNamesAFailure)
     TMainForm form(Path("brenwick.ini"), &prompt);
     TPreviewForm preview;
     linkDesignWindow(form, preview);
+    TLayoutEditor *layout = linkLayoutPage(form, preview);
+    linkDesignFile(form, preview, *layout);
+    layout->FormShow();
     const QByteArray list = kProlog + "<Velmora><root><url name=\"Site\" custom=\"http://x\" id=\"1\" hidden=\"0\"/>"
                                       "</root></Velmora>";
     ASSERT_TRUE(form.LoadProject(Write("list.xml", list), TProject::WholeProject()));

@@ -25,7 +25,11 @@ TEST(DesignFacts, TheLiveDesignWindowAndItsButtonsAreChecked)
     TProject project;
     TBaseItem *item = project.Tree().AddItem(QStringLiteral("Go"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr));
     project.Tree().SetCustom(item, QStringLiteral("http://example.org/"));
-    // The editor's starting design is sound.
+    // The editor's starting design is sound but for the title, the design window's own.
+    EXPECT_EQ(Lines(project, ReadDesignFacts(form, {})),
+              QStringList({QString::fromUtf8("предупреждение: «Окно»: «Заголовок» окна всё ещё «Предварительный "
+                                             "просмотр»: автозапуск покажет его в заголовке меню")}));
+    form.setCaption(QStringLiteral("Menu"));
     EXPECT_EQ(Lines(project, ReadDesignFacts(form, {})), QStringList());
 
     auto *image = new TImageEx;
