@@ -9,7 +9,9 @@
 #include "project/TDiscPreparation.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QTabWidget>
@@ -23,6 +25,15 @@ const int kPercentAll = 100;
 QString U(const char *utf8)
 {
     return QString::fromUtf8(utf8);
+}
+
+QByteArray FileHash(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result();
 }
 
 } // namespace
@@ -109,13 +120,31 @@ void TDiscLink::ShowError(const QString &message)
     m_main.Prompt().inform(QString::fromLatin1(TMainForm::kTitle), message, UserPrompt::Icon::Error);
 }
 
+QString TDiscLink::CommandCount(int count)
+{
+    // Russian plural: 1, 21 команда; 2-4, 22 команды; 0, 5-20, 25 команд.
+    const int lastTwo = count % 100;
+    const int last = count % 10;
+    if (last == 1 && lastTwo != 11)
+        return tr("%1 команда").arg(count);
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        return tr("%1 команды").arg(count);
+    return tr("%1 команд").arg(count);
+}
+
 bool TDiscLink::APrepareDiscExecute()
 {
     const QString dir = DiscFolder();
-    if (dir.isEmpty())
+    if (dir.isEmpty() || !PrepareFolder(dir, U("Подготовить диск")))
         return false;
+    m_main.Prompt().inform(U("Подготовить диск"), U("Диск подготовлен в каталоге %1.").arg(QDir::toNativeSeparators(dir)));
+    return true;
+}
+
+bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
+{
     UserPrompt &prompt = m_main.Prompt();
-    const QString caption = U("Подготовить диск");
+    const QString folder = QDir::toNativeSeparators(dir);
     const QList<TFinding> findings = RunCheck(dir);
     if (TProjectCheck::HasErrors(findings)) {
         QStringList lines;
@@ -128,7 +157,8 @@ bool TDiscLink::APrepareDiscExecute()
         }
         if (errors > kQuotedErrors)
             lines << U("…и ещё %1").arg(errors - kQuotedErrors);
-        const QString text = U("Проверка нашла ошибки:\n\n%1\n\nВсё равно подготовить диск?").arg(lines.join(u'\n'));
+        const QString text = tr("Проверка нашла ошибки:\n\n%1\n\nВсё равно подготовить диск в папке «%2»?")
+                                 .arg(lines.join(u'\n'), folder);
         if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
             != UserPrompt::Answer::Yes) {
             m_checkForm->ShowFindings(findings);
@@ -136,8 +166,20 @@ bool TDiscLink::APrepareDiscExecute()
             return false;
         }
     }
+    TProject &project = m_main.Project();
+    const QString discFile = TDiscPreparation::FileIn(dir, QString::fromLatin1(TDiscPreparation::kProjectName));
+    const auto written = m_written.constFind(QFileInfo(discFile).absoluteFilePath());
+    const bool ownPreparation = written != m_written.cend() && written->first == project.FileName()
+                                && written->second == FileHash(discFile);
+    if (const std::optional<int> other = TDiscPreparation::OtherProject(project, dir); other && !ownPreparation) {
+        const QString text = *other < 0
+                                 ? tr("В папке «%1» уже есть Velmora.XML, который не читается. Заменить?").arg(folder)
+                                 : tr("В папке «%1» уже есть Velmora.XML другого проекта (%2). Заменить?")
+                                       .arg(folder, CommandCount(*other));
+        if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning) != UserPrompt::Answer::Yes)
+            return false;
+    }
     try {
-        TProject &project = m_main.Project();
         if (TDiscPreparation::IsOwnFile(project, dir)) {
             // The disc's file is the project's own: this is an ordinary save.
             if (!m_main.SaveProject(project.FileName(), TProject::WholeProject()))
@@ -145,6 +187,7 @@ bool TDiscLink::APrepareDiscExecute()
         } else {
             TDiscPreparation::WriteProject(project, dir);
         }
+        m_written.insert(QFileInfo(discFile).absoluteFilePath(), {project.FileName(), FileHash(discFile)});
         if (!TDiscPreparation::AutorunDiffers(dir)
             || prompt.ask(caption, U("В каталоге уже есть другой autorun.inf. Заменить его?"),
                           UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
@@ -154,7 +197,6 @@ bool TDiscLink::APrepareDiscExecute()
         ShowError(e.message());
         return false;
     }
-    prompt.inform(caption, U("Диск подготовлен в каталоге %1.").arg(QDir::toNativeSeparators(dir)));
     return true;
 }
 
@@ -182,6 +224,9 @@ void TDiscLink::ADiscImageExecute()
     const QString output = prompt.saveFileName(caption, QFileInfo(dir).absolutePath(),
                                                U("Образы дисков|*.iso"), QStringLiteral("iso"));
     if (output.isEmpty())
+        return;
+    // The image carries the project as it is now, never an older preparation.
+    if (!PrepareFolder(dir, caption))
         return;
     m_imagePath = output;
     if (!m_image.Start(dir, output, label)) {

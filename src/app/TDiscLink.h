@@ -3,6 +3,7 @@
 #include "project/TDiscImage.h"
 #include "project/TProjectCheck.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -46,8 +47,15 @@ public slots:
     bool APrepareDiscExecute();
     void ADiscImageExecute();
 
+    // "23 команды": a number of commands in words.
+    static QString CommandCount(int count);
+
 private:
     QString DiscFolder();
+    // The check (errors shown, the user may stop), then Velmora.XML and
+    // autorun.inf written into dir from the project as it is now. True when
+    // the folder holds the project.
+    bool PrepareFolder(const QString &dir, const QString &caption);
     void ShowError(const QString &message);
     void ImageFinished(bool ok);
 
@@ -58,4 +66,8 @@ private:
     TDiscImage m_image;
     QPointer<QProgressDialog> m_progress;
     QString m_imagePath;
+    // The disc project files this link wrote: path -> (the project's file
+    // name, the bytes' hash); an older preparation of the same project is
+    // replaced without the question about another project.
+    QHash<QString, std::pair<QString, QByteArray>> m_written;
 };

@@ -5,6 +5,7 @@
 #include "app/TEditActions.h"
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
+#include "kit/LoadFailure.h"
 #include "kit/HelpContext.h"
 #include "kit/UserPrompt.h"
 #include "project/TOptionsCommand.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QStatusBar>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QSettings>
@@ -442,7 +444,7 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     try {
         loaded = m_project.ReadProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(kOpenFailed, fileName, e.message());
+        ShowError(kOpenFailed, fileName, LoadFailureText(e));
         return false;
     }
     if (!loaded) {
@@ -455,6 +457,8 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         HiddenWhileWorking hide(this);
         m_project.ApplyProject(std::move(loaded));
         tsText->FillOptions();
+        if (m_project.TookNewDesign())
+            statusBar()->showMessage(tr("В файле нет оформления: взято оформление нового проекта"));
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }

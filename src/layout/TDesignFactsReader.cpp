@@ -61,6 +61,9 @@ TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &butt
 {
     TDesignFacts facts;
     facts.client = QSize(form.ClientWidth(), form.ClientHeight());
+    facts.window = &form;
+    facts.caption = form.Caption();
+    facts.captionIsDefault = form.Caption() == TPreviewForm::DefaultCaption();
     // The names are the object tree's captions.
     facts.objects.append(PictureFacts(form.BackImage(), Quoted(U("Фоновая картинка")), form.BackImage()));
     facts.objects.append(PictureFacts(form.ThemeImage(), Quoted(U("Картинка в тему")), form.ThemeImage()));

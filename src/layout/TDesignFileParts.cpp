@@ -1,7 +1,10 @@
 #include "layout/TDesignFileParts.h"
 
+#include "kit/BrenwickError.h"
+#include "kit/UserPrompt.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
+#include "project/TProject.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
@@ -38,6 +41,25 @@ constexpr TBoxPlace kHeadingPlace{"toplabel", TTextBoxRole::Heading};
 constexpr TBoxPlace kMenuPlace{"menubox", TTextBoxRole::Menu};
 constexpr TBoxPlace kCommentPlace{"commentbox", TTextBoxRole::Plain};
 
+// The elements a design consists of: a file with none of them is a command list.
+const char *const kDesignElements[] = {"window", "background", "theme", "toplabel", "menubox", "commentbox", "button"};
+
+// Nobody to ask while the new project's buttons are made.
+struct TNoPrompt : UserPrompt
+{
+    Answer ask(const QString &, const QString &, Buttons, Icon) override { return Answer::Cancel; }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    QString folder(const QString &, const QString &) override { return {}; }
+};
+
+// Reads one design element, naming it in a failure.
+template <typename F>
+TDesignValues ReadElement(TXNode &root, const QString &name, F &&read)
+{
+    return InElement(name, [&] { return read(*root.Child(name)); });
+}
+
 } // namespace
 
 TDesignFileParts::TDesignFileParts(TPreviewForm &form, TLayoutEditor *buttons) : m_form(form), m_buttons(buttons) {}
@@ -61,17 +83,41 @@ void TDesignFileParts::WriteButtons(TXNode &root)
         WritePicButton(*root.AddChild(L("button")), *button, FillsParent(button));
 }
 
+bool TDesignFileParts::AddNewDesign(TXNode &root)
+{
+    for (const char *name : kDesignElements)
+        if (root.FindChild(L(name)))
+            return false;
+    // The design and the default buttons of a project just begun, written
+    // from a design window of its own as a save would write them.
+    TPreviewForm fresh;
+    fresh.hide();
+    TProject project;
+    TNoPrompt prompt;
+    TLayoutEditor layout(fresh, project, prompt);
+    fresh.setMenuSource(&project.Tree());
+    layout.FormShow();
+    TDesignFileParts parts(fresh, &layout);
+    parts.WriteDesign(root);
+    parts.WriteButtons(root);
+    return true;
+}
+
 TDesignParts::Apply TDesignFileParts::ReadDesign(TXNode &root)
 {
     TPreviewForm &form = m_form;
-    TDesignValues window = ReadWindow(*root.Child(L("window")));
-    TDesignValues back = ReadImage(*root.Child(L("background")), FillsParent(form.BackImage()));
-    TDesignValues theme = ReadImage(*root.Child(L("theme")), FillsParent(form.ThemeImage()));
-    TDesignValues heading = ReadTextBox(*root.Child(L(kHeadingPlace.element)), kHeadingPlace.role,
-                                        FillsParent(form.Heading()));
-    TDesignValues menu = ReadTextBox(*root.Child(L(kMenuPlace.element)), kMenuPlace.role, FillsParent(form.MenuArea()));
-    TDesignValues comment = ReadTextBox(*root.Child(L(kCommentPlace.element)), kCommentPlace.role,
-                                        FillsParent(form.CommentArea()));
+    TDesignValues window = ReadElement(root, L("window"), [](TXNode &el) { return ReadWindow(el); });
+    TDesignValues back = ReadElement(root, L("background"),
+                                     [&](TXNode &el) { return ReadImage(el, FillsParent(form.BackImage())); });
+    TDesignValues theme = ReadElement(root, L("theme"),
+                                      [&](TXNode &el) { return ReadImage(el, FillsParent(form.ThemeImage())); });
+    auto readBox = [&](const TBoxPlace &place, TTextBox *box) {
+        return ReadElement(root, L(place.element),
+                           [&](TXNode &el) { return ReadTextBox(el, place.role, FillsParent(box)); });
+    };
+    TDesignValues heading = readBox(kHeadingPlace, form.Heading());
+    TDesignValues menu = readBox(kMenuPlace, form.MenuArea());
+    TDesignValues comment = readBox(kCommentPlace, form.CommentArea());
     return [&form, window, back, theme, heading, menu, comment] {
         window.ApplyTo(form);
         back.ApplyTo(*form.BackImage());
@@ -88,7 +134,8 @@ TDesignParts::Apply TDesignFileParts::ReadButtons(TXNode &root)
     QList<TDesignValues> buttons;
     for (TXNode *el = root.FirstChild(); el; el = el->Next())
         if (el->Name() == L("button"))
-            buttons << ReadPicButton(*el, false);
+            buttons << InElement(QStringLiteral("button[%1]").arg(buttons.size() + 1),
+                                 [&] { return ReadPicButton(*el, false); });
     TLayoutEditor *host = m_buttons;
     return [host, buttons] {
         if (!host)

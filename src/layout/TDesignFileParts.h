@@ -21,6 +21,7 @@ public:
     Apply ReadButtons(TXNode &root) override;
     void ClearButtons() override;
     void EncodePictures(bool design, bool buttons) override;
+    bool AddNewDesign(TXNode &root) override;
 
 private:
     TPreviewForm &m_form;

@@ -69,6 +69,11 @@ struct EmptyMenuSource : TMenuSource
 
 } // namespace
 
+QString TPreviewForm::DefaultCaption()
+{
+    return QString::fromUtf8(kCaption);
+}
+
 // The transparent top layer: takes every mouse event and draws the frame.
 class TFrontBox : public QWidget
 {
@@ -135,7 +140,7 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     TColor::registerMetaType();
     TCursor::registerMetaType();
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(DefaultCaption());
     setProperty("HelpContext", kHelpContext);
     QFont font(QString::fromLatin1(kFormFontName));
     font.setPixelSize(kFormFontPixels);

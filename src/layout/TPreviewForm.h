@@ -120,6 +120,8 @@ public:
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
+    // The design window's own title, which a new project's menu window has.
+    static QString DefaultCaption();
     TFormBorderStyle BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(TFormBorderStyle style);
     bool AlphaBlend() const { return m_alphaBlend; }

@@ -34,6 +34,9 @@ struct TDesignFacts
     };
 
     QSize client;                   // the window's client size
+    QPointer<QObject> window;       // the menu window's design object
+    QString caption;                // the menu window's title
+    bool captionIsDefault = false;  // the title is still the design window's own
     QList<Object> objects;
     QList<Button> buttons;
     // The menu area: which of objects it is (-1 when none) and the height one

@@ -31,6 +31,9 @@ public:
     // Before the writers run: gives the pictures of the chosen parts their
     // texts at once (in parallel); throws as the writers would.
     virtual void EncodePictures(bool design, bool buttons) { (void)design, (void)buttons; }
+    // When root holds no design element and no button (a command list written
+    // by hand or by a script), adds those of a new project and returns true.
+    virtual bool AddNewDesign([[maybe_unused]] TXNode &root) { return false; }
 };
 
 // Stands in until the design exists: writes and reads nothing.

@@ -2,10 +2,11 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -18,6 +19,8 @@ const char *const kProgramName = "xorriso";
 const int kPercentAll = 100;
 // The program's complaints kept for the message: the last few.
 const int kFailureLines = 3;
+// Names tried for the image's temporary file before giving up.
+const int kTemporaryAttempts = 16;
 
 QString U(const char *utf8)
 {
@@ -58,11 +61,62 @@ QString TDiscImage::LabelProblem(const QString &label)
     return QString();
 }
 
+QString TDiscImage::IsoVolumeName(const QString &label)
+{
+    // Russian letters in the order of the alphabet, а to я, then ё.
+    static const char *const kLatin[] = {"A", "B", "V", "G", "D", "E", "ZH", "Z", "I", "J", "K", "L", "M", "N", "O",
+                                         "P", "R", "S", "T", "U", "F", "H", "C", "CH", "SH", "SCH", "", "Y", "", "E",
+                                         "YU", "YA"};
+    QString name;
+    for (const QChar c : label.toUpper()) {
+        const char16_t u = c.unicode();
+        if ((u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_')
+            name += c;
+        else if (u >= u'А' && u <= u'Я')
+            name += QLatin1StringView(kLatin[u - u'А']);
+        else if (u == u'Ё')
+            name += QLatin1Char('E');
+        else
+            name += QLatin1Char('_');
+    }
+    return name.left(kMaxLabelLength);
+}
+
+bool TDiscImage::WriteJolietLabel(const QString &isoPath, const QString &label)
+{
+    // Volume descriptors start at sector 16; a supplementary one whose escape
+    // sequence names UCS-2 is Joliet's. Its volume name: 32 bytes, UCS-2 big-endian.
+    constexpr qint64 kSector = 2048, kFirst = 16, kLast = 64;
+    constexpr int kNameAt = 40, kNameBytes = 32, kEscapeAt = 88;
+    QFile file(isoPath);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    for (qint64 sector = kFirst; sector < kLast; ++sector) {
+        if (!file.seek(sector * kSector))
+            return false;
+        const QByteArray head = file.read(kEscapeAt + 3);
+        if (head.size() < kEscapeAt + 3 || head.mid(1, 5) != "CD001" || quint8(head[0]) == 255)
+            return false;
+        const QByteArray escape = head.mid(kEscapeAt, 3);
+        if (head[0] != 2 || (escape != "%/@" && escape != "%/C" && escape != "%/E"))
+            continue;
+        QByteArray name;
+        for (const QChar c : label.left(kNameBytes / 2)) {
+            name += char(c.unicode() >> 8);
+            name += char(c.unicode() & 0xFF);
+        }
+        while (name.size() < kNameBytes)
+            name += QByteArrayView("\0 ", 2);
+        return file.seek(sector * kSector + kNameAt) && file.write(name) == kNameBytes && file.flush();
+    }
+    return false;
+}
+
 QStringList TDiscImage::Arguments(const QString &discDir, const QString &output, const QString &label)
 {
     // The folder goes last and absolute, so that no name reads as an option.
     return {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-r"),
-            QStringLiteral("-J"),  QStringLiteral("-V"),      label,
+            QStringLiteral("-J"),  QStringLiteral("-V"),      IsoVolumeName(label),
             QStringLiteral("-o"),  output,                    QFileInfo(discDir).absoluteFilePath()};
 }
 
@@ -99,15 +153,22 @@ bool TDiscImage::Start(const QString &discDir, const QString &isoPath, const QSt
         m_lastError = U("Образ нельзя сохранить внутри Корневого Каталога.");
         return false;
     }
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX.part"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open()) {
+    // Created as any new file of the user's (the umask decides; a temporary
+    // file would be readable by its owner only), and renamed with that mode.
+    QFile temporary;
+    for (int attempt = 0; attempt < kTemporaryAttempts && !temporary.isOpen(); ++attempt) {
+        temporary.setFileName(QStringLiteral("%1.%2.part").arg(target).arg(QRandomGenerator::global()->generate(), 0, 16));
+        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            break;
+    }
+    if (!temporary.isOpen()) {
         m_lastError = QStringLiteral("Cannot create file %1").arg(isoPath);
         return false;
     }
     m_temporary = temporary.fileName();
     temporary.close();
     m_target = target;
+    m_label = label;
 
     if (m_process)
         m_process->deleteLater();
@@ -186,6 +247,7 @@ void TDiscImage::OnFinished(int exitCode, QProcess::ExitStatus status)
         Fail(message);
         return;
     }
+    WriteJolietLabel(m_temporary, m_label);
     // Replaces an older image of that name in one step.
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(m_temporary).toStdString(), QFile::encodeName(m_target).toStdString(),

@@ -29,6 +29,12 @@ public:
     static QString MissingMessage();
     // Why a label cannot be used, or an empty string when it can.
     static QString LabelProblem(const QString &label);
+    // The ISO 9660 volume name of a label: upper-case Latin letters, digits
+    // and "_" (Cyrillic letters transliterated, anything else "_").
+    static QString IsoVolumeName(const QString &label);
+    // Writes the label as typed into the Joliet volume descriptor of the image
+    // (as many characters as it holds); false when the file has none.
+    static bool WriteJolietLabel(const QString &isoPath, const QString &label);
     // The program's arguments for an image of discDir into output.
     static QStringList Arguments(const QString &discDir, const QString &output, const QString &label);
 
@@ -59,6 +65,7 @@ private:
     QPointer<QProcess> m_process;
     QString m_target;
     QString m_temporary;
+    QString m_label;
     QString m_lastError;
     QByteArray m_pending;       // output not yet split into lines
     QStringList m_failures;     // the program's own complaints

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class TProject;
 
@@ -26,6 +27,11 @@ public:
     static void WriteAutorun(const QString &dir);
     // True when the project's own file is the disc's project file.
     static bool IsOwnFile(const TProject &project, const QString &dir);
+    // When dir holds a project file that is not the project's own and whose
+    // commands differ from the project's (another project, or this one as it
+    // was), the number of commands in it, which only a question may replace;
+    // -1 when it cannot be read. Nothing when there is none or it is the same.
+    static std::optional<int> OtherProject(const TProject &project, const QString &dir);
     // Writes the whole project as the disc's project file; the project keeps
     // its own file name. Throws BrenwickError when it cannot.
     static void WriteProject(TProject &project, const QString &dir);

@@ -131,6 +131,9 @@ public:
     // project stays modified until it is saved, whatever undo does.
     void ApplyRecovered(TLoadedPtr loaded, const QString &fileName);
     const QString &LastOpenError() const { return m_lastOpenError; }
+    // Whether the last file applied held no design (a command list) and took
+    // the design and default buttons of a new project.
+    bool TookNewDesign() const { return m_tookNewDesign; }
 
 signals:
     void ModifiedChanged(bool modified);
@@ -165,6 +168,7 @@ private:
     bool m_modified = false;
     std::unique_ptr<TXDocument> m_document;
     QString m_lastOpenError;
+    bool m_tookNewDesign = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TProject::TParts)

@@ -164,21 +164,25 @@ private:
                 continue;
             const TBaseItem *target = tree.FindById(b.itemId);
             if (!target)
-                Add(TFinding::fsError, b.caption, U("ItemID %1 не указывает ни на одну команду").arg(b.itemId),
+                Add(TFinding::fsError, b.caption, U("«Пункт меню» %1 не указывает ни на одну команду").arg(b.itemId),
                     nullptr, b.object);
             else if (target->IsGroup())
                 Add(TFinding::fsWarning, b.caption,
-                    U("ItemID %1 указывает на группу %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
+                    U("«Пункт меню» %1 указывает на группу %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
                     nullptr, b.object);
             else if (!Reachable(target))
                 Add(TFinding::fsWarning, b.caption,
-                    U("ItemID %1 указывает на скрытую команду %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
+                    U("«Пункт меню» %1 указывает на скрытую команду %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
                     nullptr, b.object);
         }
     }
 
     void CheckObjects()
     {
+        if (m_design->captionIsDefault)
+            Add(TFinding::fsWarning, U("«Окно»"),
+                U("«Заголовок» окна всё ещё «%1»: автозапуск покажет его в заголовке меню").arg(m_design->caption),
+                nullptr, m_design->window);
         const QSize client = m_design->client;
         const QRect window(QPoint(0, 0), client);
         for (int i = 0; i < m_design->objects.size(); ++i) {

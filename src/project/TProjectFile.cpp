@@ -78,21 +78,42 @@ bool ChildrenAreRead(const TXNode &el)
 }
 
 // Converts every number and hidden flag under commands, so that a bad one
-// fails the load before anything of the project changes.
-void CheckEntries(const TXNode &commands)
+// fails the load before anything of the project changes. A failure names the
+// command by its number in file order (counted in number, 1 for the first).
+void CheckEntries(const TXNode &commands, int &number)
 {
     for (const TXNode *el = commands.FirstChild(); el; el = el->Next()) {
         const TEntryAttrs attrs(*el);
-        attrs.Id();
-        attrs.Hidden();
+        ++number;
+        const TEntryAttrs::Field checked[] = {TEntryAttrs::fId, TEntryAttrs::fHidden};
+        for (const TEntryAttrs::Field f : checked) {
+            try {
+                f == TEntryAttrs::fId ? void(attrs.Id()) : void(attrs.Hidden());
+            } catch (BrenwickError &e) {
+                TFilePlace &place = e.place();
+                place.what = TFilePlace::fwValue;
+                place.elements = QStringList{L("root"), el->Name()};
+                place.attribute = L(f == TEntryAttrs::fId ? "id" : "hidden");
+                if (!attrs.values[f].IsMissing())
+                    place.value = attrs.values[f].Value();
+                place.command = number;
+                throw;
+            }
+        }
         if (ChildrenAreRead(*el))
-            CheckEntries(*el);
+            CheckEntries(*el, number);
     }
 }
 
 bool ReadBool(const TXNode &el, const char *name, bool missing)
 {
-    return ValueOrDefault(el.GetAttr(L(name)), TAttrValue(missing)).ToBool();
+    const TAttrValue value = ValueOrDefault(el.GetAttr(L(name)), TAttrValue(missing));
+    try {
+        return value.ToBool();
+    } catch (BrenwickError &e) {
+        e.place() = TFilePlace{TFilePlace::fwValue, {el.Name()}, L(name), value.Value(), 0, 0};
+        throw;
+    }
 }
 
 } // namespace
@@ -106,6 +127,7 @@ struct TProject::TLoaded
     TDesignParts::Apply design;
     TDesignParts::Apply buttons;
     TLoadedPtr before;   // a load without commands: the parts as they were
+    bool newDesign = false;   // the file had no design and took a new project's
 };
 
 void TProject::TLoadedDeleter::operator()(TLoaded *loaded) const
@@ -253,9 +275,11 @@ TProject::TLoadedPtr TProject::ReadParts(std::unique_ptr<TXDocument> document, T
     const TPicturesDecodedAhead pictures(root);   // the design readers take them from here
 
     if (parts.testFlag(ppCommands)) {
-        CheckEntries(*root.Child(L("root")));
+        int number = 0;
+        CheckEntries(*root.Child(L("root")), number);
     }
     if (parts.testFlag(ppOptionsAndDesign)) {
+        loaded->newDesign = m_designParts->AddNewDesign(root);
         TProjectOptions &o = loaded->options;
         o.SetRootDir(root.Child(L("rootdir"))->Text());
         o.SetAbout(TProjectOptions::AboutFromFileText(root.Child(L("about"))->Text()));
@@ -317,6 +341,7 @@ void TProject::ApplyProject(TLoadedPtr loaded)
 {
     if (!loaded)
         return;
+    m_tookNewDesign = loaded->newDesign;
     const TParts parts = loaded->parts;
     if (!parts.testFlag(ppCommands)) {
         // The project keeps its commands and its file: the file now differs

@@ -17,6 +17,33 @@ void TXDocument::Clear()
     m_root->ClearChildren();
 }
 
+namespace {
+
+// The number of the file's last line that holds anything: CR LF, a lone CR
+// (the prolog's lines) and a lone LF each end a line.
+int LastLine(QIODevice &file)
+{
+    int breaks = 0;
+    bool textAfterBreak = false;
+    char previous = 0;
+    QByteArray chunk;
+    constexpr qint64 kChunk = 64 * 1024;
+    while (!(chunk = file.read(kChunk)).isEmpty()) {
+        for (const char c : std::as_const(chunk)) {
+            if (c == '\r' || (c == '\n' && previous != '\r')) {
+                ++breaks;
+                textAfterBreak = false;
+            } else if (c != '\n') {
+                textAfterBreak = true;
+            }
+            previous = c;
+        }
+    }
+    return breaks + (textAfterBreak ? 1 : 0);
+}
+
+} // namespace
+
 void TXDocument::ReadFrom(TXInput &in)
 {
     // Read into a copy of the root without its children (its name, attributes
@@ -49,7 +76,13 @@ bool TXDocument::LoadFromFile(const QString &fileName)
     }
     m_lastError.clear();
     TXInput in(file);
-    ReadFrom(in);
+    try {
+        ReadFrom(in);
+    } catch (BrenwickError &e) {
+        if (e.place().what == TFilePlace::fwEnd && file.seek(0))
+            e.place().line = LastLine(file);
+        throw;
+    }
     m_fileName = fileName;
     return true;
 }

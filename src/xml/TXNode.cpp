@@ -53,6 +53,21 @@ bool isBlankText(const QString &text)
     return true;
 }
 
+// Text followed by a child ends with the line break and indentation the
+// writer puts before that child: they are layout, not text, or every save
+// would add another indented line.
+void dropLayoutBlanks(QString &text)
+{
+    qsizetype end = text.size();
+    while (end > 0) {
+        const char16_t u = text.at(end - 1).unicode();
+        if (u != u' ' && u != u'\t' && u != u'\r' && u != u'\n')
+            break;
+        --end;
+    }
+    text.truncate(end);
+}
+
 } // namespace
 
 TXNode::TXNode(const QString &name) : m_name(name) {}
@@ -271,6 +286,8 @@ bool TXNode::ReadFrom(TXInput &in)
             continue;
         }
         TXNode *added = child.release();
+        if (!parent->m_firstChild)
+            dropLayoutBlanks(parent->m_text);
         parent->appendChild(added);
         if (k == TagKind::Open) {
             added->readText(in);

@@ -17,7 +17,7 @@ TXInput::TXInput(QByteArrayView data) : m_data(data.data()), m_len(data.size()) 
 
 void TXInput::unexpectedEnd()
 {
-    throw BrenwickError(QStringLiteral("Unexpected end of file"));
+    throw BrenwickError(QStringLiteral("Unexpected end of file"), TFilePlace::fwEnd);
 }
 
 bool TXInput::fill()

@@ -1,5 +1,6 @@
 #include "xml/WindowDesign.h"
 
+#include "kit/BrenwickError.h"
 #include "kit/TPicture.h"
 #include "kit/TPropertyLayer.h"
 #include "xml/PictureBatch.h"
@@ -34,7 +35,15 @@ struct TRow
     TKind kind;
     const char *path;
     const char *missing = nullptr;
+    int values = 0;   // an enumeration's number of values: ordinals 0 to values - 1
 };
+
+// The enumerations' numbers of values, in the order their values are declared.
+constexpr int kAlignmentValues = 3;     // left, right, centre
+constexpr int kFormBorderValues = 6;    // none, single, sizeable, dialog, tool window, sizeable tool window
+constexpr int kBoxBorderValues = 4;     // none, raised, sunken, line
+constexpr int kButtonStyleValues = 3;   // text, button, skinned
+constexpr int kButtonActionValues = 6;  // exit, minimise, browse, execute, help, level up
 
 using TRows = std::span<const TRow>;
 
@@ -105,7 +114,22 @@ void ReadRows(const TXNode &el, TRows rows, TDesignValues &out)
         TAttrValue a = el.GetAttr(L(row.attr));
         if (row.missing)
             a = ValueOrDefault(a, TAttrValue(row.missing));
-        out.Add(L(row.path), Decode(a, row.kind));
+        try {
+            const QVariant value = Decode(a, row.kind);
+            // A number that names no value would be refused by the property and
+            // leave whatever the object held before.
+            if (row.values > 0 && value.toInt() >= row.values)
+                throw BrenwickError(QStringLiteral("Invalid property value"), TFilePlace::fwEnum);
+            out.Add(L(row.path), value);
+        } catch (BrenwickError &e) {
+            TFilePlace &place = e.place();
+            if (place.what == TFilePlace::fwUnknown)
+                place.what = TFilePlace::fwValue;
+            place.attribute = L(row.attr);
+            if (!a.IsMissing())
+                place.value = a.Value();
+            throw;
+        }
     }
 }
 
@@ -116,7 +140,7 @@ void WriteGroup(TXNode &parent, const char *element, QObject &object, TRows rows
 
 void ReadGroup(TXNode &parent, const char *element, TRows rows, TDesignValues &out)
 {
-    ReadRows(*parent.Child(L(element)), rows, out);
+    InElement(L(element), [&] { ReadRows(*parent.Child(L(element)), rows, out); });
 }
 
 // A picture as the text of its own element.
@@ -130,7 +154,13 @@ void WritePicture(TXNode &parent, const char *element, QObject &object, const ch
 void ReadPicture(TXNode &parent, const char *element, const char *path, TDesignValues &out)
 {
     const TXNode &node = *parent.Child(L(element));
-    out.AddPicture(L(path), DecodePictureElement(node), node.Text());
+    try {
+        out.AddPicture(L(path), DecodePictureElement(node), node.Text());
+    } catch (BrenwickError &e) {
+        e.place().what = TFilePlace::fwPicture;
+        e.place().elements.prepend(L(element));
+        throw;
+    }
 }
 
 // --- the tables, rows in the order the attributes stand in their element ---
@@ -145,7 +175,7 @@ constexpr TRow kWindowTranslucency[] = {{"alphablend", TKind::Bool, "AlphaBlend"
                                         {"transparentcolorvalue", TKind::Colour, "TransparentColorValue"}};
 constexpr TRow kWindowAppearance[] = {{"caption", TKind::Text, "Caption"},
                                       {"cursor", TKind::Cursor, "Cursor"},
-                                      {"borderstyle", TKind::Enum, "BorderStyle"}};
+                                      {"borderstyle", TKind::Enum, "BorderStyle", nullptr, kFormBorderValues}};
 
 constexpr TRow kControlPosition[] = {{"top", TKind::Int, "Top"},
                                      {"left", TKind::Int, "Left"},
@@ -164,13 +194,15 @@ constexpr TRow kSizing[] = {{"autosize", TKind::Bool, "AutoSize"},
                             {"stretch", TKind::Bool, "Stretch"},
                             {"proportional", TKind::Bool, "Proportional"},
                             {"center", TKind::Bool, "Center"}};
-constexpr TRow kImageAppearance[] = {{"visible", TKind::Bool, "Visible"}, {"transparent", TKind::Bool, "Transparent"}};
+// Files written before Transparent was restored may lack it: it reads as false then.
+constexpr TRow kImageAppearance[] = {{"visible", TKind::Bool, "Visible"},
+                                     {"transparent", TKind::Bool, "Transparent", "0"}};
 
 // Text objects: what every one writes in appearance, then the heading's and
 // the menu area's own attributes; read with their defaults in reading order.
 constexpr TRow kBoxAppearance[] = {{"visible", TKind::Bool, "Visible"},
-                                   {"alignment", TKind::Enum, "Alignment"},
-                                   {"borderstyle", TKind::Enum, "BorderStyle"},
+                                   {"alignment", TKind::Enum, "Alignment", nullptr, kAlignmentValues},
+                                   {"borderstyle", TKind::Enum, "BorderStyle", nullptr, kBoxBorderValues},
                                    {"bordercolor", TKind::Colour, "BorderColor"},
                                    {"color", TKind::Colour, "Color"}};
 constexpr TRow kHeadingAppearance[] = {{"text", TKind::Lines, "Text", ""}, {"allowchange", TKind::Bool, "AllowChange", "0"}};
@@ -190,8 +222,9 @@ constexpr TRow kBoxFont[] = {{"name", TKind::Text, "Font.Name"},
 // A picture button's font group has no row spacing.
 constexpr TRows kButtonFont = TRows(kBoxFont).first(std::size(kBoxFont) - 1);
 
-constexpr TRow kStyleAppearance[] = {{"style", TKind::Enum, "Style"}, {"color", TKind::Colour, "Color"}};
-constexpr TRow kPadding[] = {{"alignment", TKind::Enum, "Alignment"},
+constexpr TRow kStyleAppearance[] = {{"style", TKind::Enum, "Style", nullptr, kButtonStyleValues},
+                                     {"color", TKind::Colour, "Color"}};
+constexpr TRow kPadding[] = {{"alignment", TKind::Enum, "Alignment", nullptr, kAlignmentValues},
                              {"padh", TKind::Int, "PadHorizontal"},
                              {"padv", TKind::Int, "PadVertical"}};
 constexpr TRow kStyleSizing[] = {{"width", TKind::Int, "Width"},
@@ -201,7 +234,7 @@ constexpr TRow kStyleSizing[] = {{"width", TKind::Int, "Width"},
 constexpr TRow kButtonAppearance[] = {{"visible", TKind::Bool, "Visible"},
                                       {"transparent", TKind::Bool, "Transparent"},
                                       {"caption", TKind::Text, "Caption"},
-                                      {"action", TKind::Enum, "Action"},
+                                      {"action", TKind::Enum, "Action", nullptr, kButtonActionValues},
                                       {"itemid", TKind::Int, "ItemID"},
                                       {"showcaption", TKind::Bool, "ShowCaption"},
                                       {"colorselected", TKind::Colour, "ColorSelected"}};
@@ -349,14 +382,17 @@ TDesignValues ReadTextBox(TXNode &el, TTextBoxRole role, bool fillsParent)
     // Every text object reads text and allowchange, with their defaults: only
     // the heading's are ever written.
     const TXNode &appearance = *el.Child(L("appearance"));
-    ReadRows(appearance, TRows(kBoxAppearance).first(1), out);
-    ReadRows(appearance, kHeadingAppearance, out);
-    ReadRows(appearance, TRows(kBoxAppearance).subspan(1), out);
-    if (role == TTextBoxRole::Menu)
-        ReadRows(appearance, kMenuAppearance, out);
+    InElement(L("appearance"), [&] {
+        ReadRows(appearance, TRows(kBoxAppearance).first(1), out);
+        ReadRows(appearance, kHeadingAppearance, out);
+        ReadRows(appearance, TRows(kBoxAppearance).subspan(1), out);
+        if (role == TTextBoxRole::Menu)
+            ReadRows(appearance, kMenuAppearance, out);
+    });
     ReadGroup(el, "font", kBoxFont, out);
     if (role == TTextBoxRole::Menu)
-        out.Append(ReadButtonStyle(*el.Child(L("buttonstyle"))), L("ButtonStyle."));
+        out.Append(InElement(L("buttonstyle"), [&] { return ReadButtonStyle(*el.Child(L("buttonstyle"))); }),
+                   L("ButtonStyle."));
     return out;
 }
 

@@ -489,7 +489,9 @@ TEST_F(DesignFileTest, DesignActionsKeepTheProjectsFileAndTellWhatChanged)
     prompt.openNames = {Path("bad.xml")};
     main.ALoadDesignExecute();
     ASSERT_EQ(prompt.asked.size(), 1);
-    EXPECT_TRUE(prompt.asked[0].text.endsWith(QStringLiteral("\nCoding table entry not found."))) << prompt.asked[0].text.toStdString();
+    EXPECT_TRUE(prompt.asked[0].text.endsWith(
+        QString::fromUtf8("\nКартинка в элементе «background» повреждена. (Coding table entry not found.)")))
+        << prompt.asked[0].text.toStdString();
     EXPECT_EQ(preview.Caption(), QStringLiteral("Своё"));
     EXPECT_FALSE(main.Project().Modified());
     EXPECT_EQ(main.Project().UndoStack().count(), 0);

@@ -28,6 +28,7 @@ struct DiscCommandTest : ::testing::Test
     QByteArray Project(const QByteArray &commands)
     {
         cli::Editor editor;
+        editor.form.setCaption(QStringLiteral("Menu"));   // not the design window's own title, which the check warns of
         editor.project.SaveProject(Path("fresh.xml"), TProject::WholeProject());
         QFile fresh(Path("fresh.xml"));
         EXPECT_TRUE(fresh.open(QIODevice::ReadOnly));
@@ -104,6 +105,29 @@ TEST_F(DiscCommandTest, DiscWritesNothingAfterAnErrorAndTheProjectAndAutorunOthe
                                 Path("out/disc.iso")});
     EXPECT_EQ(made.status, cli::ExitOk) << qPrintable(made.err);
     EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{QStringLiteral("disc.iso")});
+}
+
+TEST_F(DiscCommandTest, DiscRefusesToReplaceAnotherProjectsFileUnlessTold)
+{
+    const QByteArray other = "<?xml version=\"1.0\"?>\r<Velmora><root><program name=\"X\" id=\"1\" hidden=\"0\"/>"
+                             "<group name=\"G\" id=\"2\" hidden=\"0\"><url name=\"U\" id=\"3\" hidden=\"0\"/></group>"
+                             "</root></Velmora>";
+    Write("disc/velmora.xml", other);
+    const CliRun refused = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc")});
+    EXPECT_EQ(refused.status, cli::ExitFailure);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("another project (3 commands)"))) << qPrintable(refused.err);
+    QFile file(Path("disc/velmora.xml"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), other);
+    file.close();
+    EXPECT_FALSE(QFile::exists(Path("disc/autorun.inf")));
+
+    EXPECT_EQ(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"), QStringLiteral("--replace-project")}).status,
+              cli::ExitOk);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("name=\"Setup\""));
+    // Its own file again: no question.
+    EXPECT_EQ(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc")}).status, cli::ExitOk);
 }
 
 } // namespace

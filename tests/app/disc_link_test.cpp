@@ -9,12 +9,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +58,7 @@ struct DiscLinkTest : ::testing::Test
         preview = std::make_unique<TPreviewForm>();
         linkDesignWindow(*form, *preview);
         link = std::make_unique<TDiscLink>(*form, *preview);
+        preview->setCaption(QStringLiteral("Menu"));   // the design window's own title is warned of
         QDir().mkpath(Disc());
         Write(Disc(QStringLiteral("Velmora.EXE")), "player");
         form->Project().Options().SetRootDir(Disc());
@@ -153,6 +156,76 @@ TEST_F(DiscLinkTest, TheImageRunsInTheBackgroundAndReportsAMissingProgram)
     EXPECT_FALSE(link->ProgressDialog()->isVisible());
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_TRUE(prompt.asked.first().text.contains(QStringLiteral("disc.iso")));
+}
+
+TEST_F(DiscLinkTest, AnotherProjectsFileIsReplacedOnlyAfterTheQuestion)
+{
+    AddProgram("Velmora.EXE");
+    const QByteArray other = "<?xml version=\"1.0\"?>\r<Velmora><root><program name=\"X\" id=\"1\" hidden=\"0\"/>"
+                             "<group name=\"G\" id=\"2\" hidden=\"0\"><url name=\"U\" id=\"3\" hidden=\"0\"/></group>"
+                             "</root></Velmora>";
+    Write(Disc(QStringLiteral("Velmora.XML")), other);
+    prompt.answers = {UserPrompt::Answer::No};
+    EXPECT_FALSE(link->APrepareDiscExecute());
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked.first().text,
+              QString::fromUtf8("В папке «%1» уже есть Velmora.XML другого проекта (3 команды). Заменить?")
+                  .arg(QDir::toNativeSeparators(Disc())));
+    EXPECT_EQ(Bytes(Disc(QStringLiteral("Velmora.XML"))), other);
+
+    prompt.asked.clear();
+    prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_TRUE(link->APrepareDiscExecute());
+    EXPECT_TRUE(Bytes(Disc(QStringLiteral("Velmora.XML"))).contains("name=\"P\""));
+    EXPECT_EQ(TDiscLink::CommandCount(21), QString::fromUtf8("21 команда"));
+    EXPECT_EQ(TDiscLink::CommandCount(12), QString::fromUtf8("12 команд"));
+    EXPECT_EQ(TDiscLink::CommandCount(104), QString::fromUtf8("104 команды"));
+}
+
+TEST_F(DiscLinkTest, TheImageCarriesTheProjectAsItIsNow)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
+        GTEST_SKIP() << "no xorriso";
+    AddProgram("Velmora.EXE");
+    ASSERT_TRUE(link->APrepareDiscExecute());
+    // Renamed and not saved: the image must not carry the disc folder's older copy.
+    form->Editor().SetField(TSetFieldCommand::fName, QStringLiteral("Renamed"));
+    prompt.asked.clear();
+    prompt.texts = {QString::fromUtf8("Мой диск")};
+    prompt.saveNames = {temp.filePath(QStringLiteral("disc.iso"))};
+    const mode_t mask = ::umask(022);
+    QSignalSpy finished(&link->Image(), &TDiscImage::Finished);
+    link->ADiscImageExecute();
+    ASSERT_TRUE(finished.size() == 1 || finished.wait(30000));
+    ::umask(mask);
+    ASSERT_TRUE(finished.first().first().toBool());
+    EXPECT_EQ(prompt.asked.size(), 1);   // no question about another project: only "done"
+    EXPECT_TRUE(Bytes(Disc(QStringLiteral("Velmora.XML"))).contains("name=\"Renamed\""));
+    const QByteArray image = Bytes(temp.filePath(QStringLiteral("disc.iso")));
+    EXPECT_TRUE(image.contains("name=\"Renamed\""));
+    EXPECT_TRUE(image.contains("open=Velmora.EXE"));
+    // The volume names: ISO 9660's in upper-case Latin, Joliet's as typed.
+    constexpr int kPrimary = 16 * 2048 + 40, kJoliet = 17 * 2048 + 40;
+    EXPECT_EQ(image.mid(kPrimary, 32), QByteArray("MOJ_DISK").leftJustified(32, ' '));
+    const QByteArray joliet = image.mid(kJoliet, 16);
+    QString name;
+    for (int i = 0; i + 1 < joliet.size(); i += 2)
+        name += QChar(char16_t((quint8(joliet[i]) << 8) | quint8(joliet[i + 1])));
+    EXPECT_EQ(name, QString::fromUtf8("Мой диск"));
+    EXPECT_TRUE(QFileInfo(temp.filePath(QStringLiteral("disc.iso"))).permissions().testFlag(QFileDevice::ReadOther));
+}
+
+TEST_F(DiscLinkTest, TheDesignWindowsOwnTitleIsWarnedOfByItsRowName)
+{
+    AddProgram("Velmora.EXE");
+    EXPECT_TRUE(link->RunCheck(QString()).isEmpty());
+    preview->setCaption(TPreviewForm::DefaultCaption());
+    const QList<TFinding> findings = link->RunCheck(QString());
+    ASSERT_EQ(findings.size(), 1);
+    EXPECT_EQ(findings.first().Line(),
+              QString::fromUtf8("предупреждение: «Окно»: «Заголовок» окна всё ещё «Предварительный просмотр»: "
+                                "автозапуск покажет его в заголовке меню"));
+    EXPECT_EQ(findings.first().object, preview.get());
 }
 
 } // namespace

@@ -111,7 +111,8 @@ TEST_F(FirstUse, LoadAndSaveFailuresNameTheOperationAndTheFile)
     EXPECT_EQ(prompt.asked[0].caption, QStringLiteral("Ошибка"));
     EXPECT_EQ(prompt.asked[0].icon, UserPrompt::Icon::Error);
     EXPECT_EQ(prompt.asked[0].text,
-              QStringLiteral("Не удалось открыть файл «%1».\nUnexpected end of file").arg(Path("cut.xml")));
+              QStringLiteral("Не удалось открыть файл «%1».\nФайл обрывается на строке 4. (Unexpected end of file)")
+                  .arg(Path("cut.xml")));
     EXPECT_EQ(Tree().Count(), 1);   // the project stays as it was
 
     // A folder that cannot take the file.
@@ -124,7 +125,7 @@ TEST_F(FirstUse, LoadAndSaveFailuresNameTheOperationAndTheFile)
     // The command line keeps its own plain form.
     const CliRun run = RunCli({QStringLiteral("tree"), Path("cut.xml")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.trimmed(), QStringLiteral("brenwick-cli: Unexpected end of file"));
+    EXPECT_EQ(run.err.trimmed(), QStringLiteral("brenwick-cli: line 4: Unexpected end of file"));
 }
 
 TEST(QtDialogs, SpeakRussianOnceQtsTranslationIsInstalled)

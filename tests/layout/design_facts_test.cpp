@@ -25,7 +25,11 @@ TEST(DesignFacts, TheLiveDesignWindowAndItsButtonsAreChecked)
     TProject project;
     TBaseItem *item = project.Tree().AddItem(QStringLiteral("Go"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr));
     project.Tree().SetCustom(item, QStringLiteral("http://example.org/"));
-    // The editor's starting design is sound.
+    // The editor's starting design is sound but for the title, the design window's own.
+    EXPECT_EQ(Lines(project, ReadDesignFacts(form, {})),
+              QStringList({QString::fromUtf8("предупреждение: «Окно»: «Заголовок» окна всё ещё «Предварительный "
+                                             "просмотр»: автозапуск покажет его в заголовке меню")}));
+    form.setCaption(QStringLiteral("Menu"));
     EXPECT_EQ(Lines(project, ReadDesignFacts(form, {})), QStringList());
 
     auto *image = new TImageEx;
@@ -41,7 +45,7 @@ TEST(DesignFacts, TheLiveDesignWindowAndItsButtonsAreChecked)
 
     const TDesignFacts facts = ReadDesignFacts(form, {&button});
     EXPECT_EQ(Lines(project, facts), QStringList({
-        QString::fromUtf8("ошибка: кнопка «Выход»: ItemID 2 не указывает ни на одну команду"),
+        QString::fromUtf8("ошибка: кнопка «Выход»: «Пункт меню» 2 не указывает ни на одну команду"),
         QString::fromUtf8("ошибка: «Область меню»: в области меню нет места ни для одной кнопки"),
         QString::fromUtf8("предупреждение: кнопка «Выход»: объект целиком за пределами окна"),
         QString::fromUtf8("предупреждение: кнопка «Выход»: картинка %1×10 больше окна %2×%3")

@@ -38,6 +38,10 @@ TEST(ImportNaming, DriveRootExampleCommandNames)
     for (const Case &c : cases)
         EXPECT_EQ(naming(kWinRoot, c.mode, PathMode::IncDirPath, c.ext, kPrefix).commandName(kWinFile, false),
                   QString::fromUtf8(c.expected));
+    // Only the last extension goes: a name with two dots keeps its first.
+    EXPECT_EQ(naming(kWinRoot, NameMode::DirPath, PathMode::IncDirPath, false, kPrefix)
+                  .commandName(QStringLiteral("D:\\Soft\\v1.5\\setup.v2.exe"), false),
+              QStringLiteral("v1.5\\setup.v2"));
 }
 
 TEST(ImportNaming, DriveRootExampleProgramPaths)

@@ -95,6 +95,8 @@ TEST_F(ProjectCheckTest, RelativePathsStartWhereThePathOptionsSay)
     File(QStringLiteral("root.exe"));
     Add("Рядом", ikProgram, QStringLiteral("APP.exe"));
     Add("В корне", ikProgram, QStringLiteral("..\\root.exe"));
+    // A path from the drive's root starts at the disc's root, not at the project's folder.
+    Add("От корня", ikProgram, QStringLiteral("\\root.exe"));
     project.SaveProject(inDisc, TProject::WholeProject());
     EXPECT_EQ(Lines(Disc()), QStringList());
     o.SetPathOption(TProjectOptions::poVelmora);
@@ -189,9 +191,9 @@ TEST_F(ProjectCheckTest, DesignFindingsNameTheirObjects)
     for (const TFinding &finding : findings)
         lines << finding.Line();
     EXPECT_EQ(lines, QStringList({
-        U("ошибка: k1: ItemID 99 не указывает ни на одну команду"),
-        U("предупреждение: k2: ItemID 1 указывает на группу #1 «Группа»"),
-        U("предупреждение: k3: ItemID 3 указывает на скрытую команду #3 «Тайная»"),
+        U("ошибка: k1: «Пункт меню» 99 не указывает ни на одну команду"),
+        U("предупреждение: k2: «Пункт меню» 1 указывает на группу #1 «Группа»"),
+        U("предупреждение: k3: «Пункт меню» 3 указывает на скрытую команду #3 «Тайная»"),
         U("предупреждение: A: объект целиком за пределами окна"),
         U("предупреждение: D: картинка 201×50 больше окна 200×100"),
         U("ошибка: Меню: в области меню нет места ни для одной кнопки"),

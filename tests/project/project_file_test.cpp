@@ -196,7 +196,9 @@ TEST_F(ProjectFileFixture, AFailedLoadLeavesEverythingAsItWas)
     prompt.answers = {UserPrompt::Answer::No};   // the close question
     EXPECT_FALSE(form->LoadProject(Path("bad.xml"), TProject::WholeProject()));
     ASSERT_EQ(prompt.asked.size(), 2);
-    EXPECT_EQ(prompt.asked[1].text.section(QLatin1Char('\n'), 1), QStringLiteral("Invalid variant type conversion"));
+    EXPECT_EQ(prompt.asked[1].text.section(QLatin1Char('\n'), 1),
+              QString::fromUtf8("Команда №2 (элемент «program»), атрибут «id»: нет значения или оно не число («x»). "
+                                "(Invalid variant type conversion)"));
     expectUnchanged();
 
     // A missing "hidden".
@@ -211,7 +213,8 @@ TEST_F(ProjectFileFixture, AFailedLoadLeavesEverythingAsItWas)
     Write(Path("cut.xml"), cut);
     prompt.answers = {UserPrompt::Answer::No};
     EXPECT_FALSE(form->LoadProject(Path("cut.xml"), TProject::WholeProject()));
-    EXPECT_EQ(prompt.asked.constLast().text.section(QLatin1Char('\n'), 1), QStringLiteral("Unexpected end of file"));
+    EXPECT_EQ(prompt.asked.constLast().text.section(QLatin1Char('\n'), 1),
+              QStringLiteral("Файл обрывается на строке %1. (Unexpected end of file)").arg(cut.count("\r\n") + 3));
     expectUnchanged();
 
     // A file that does not exist.
@@ -398,7 +401,7 @@ TEST_F(ProjectFileFixture, CliResaveWritesWhatSaveAsWrites)
     Write(Path("bad.xml"), Project("  <root>\r\n    <group id=\"1\"/>\r\n  </root>\r\n"));
     const CliRun bad = RunCli({QStringLiteral("resave"), Path("bad.xml"), Path("out.xml")});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, QStringLiteral("brenwick-cli: Invalid variant type conversion\n"));
+    EXPECT_EQ(bad.err, QStringLiteral("brenwick-cli: root/group/@hidden (command 1): Invalid variant type conversion\n"));
     EXPECT_EQ(Bytes(Path("out.xml")), Bytes(Path("in.xml")));   // untouched
     EXPECT_EQ(RunCli({QStringLiteral("resave"), Path("in.xml")}).status, 2);
 }

@@ -1,6 +1,7 @@
 #include "app/cli/Cli.h"
 
 #include "kit/BrenwickError.h"
+#include "kit/LoadFailure.h"
 
 #include <QCommandLineParser>
 #include <iterator>
@@ -80,7 +81,9 @@ int run(const QStringList &arguments, Context &ctx)
             ctx.err << kToolName << ": " << e.text << '\n';
             return ExitUsage;
         } catch (const BrenwickError &e) {
-            ctx.err << kToolName << ": " << e.message() << '\n';
+            const QString place = LoadFailurePlace(e);
+            ctx.err << kToolName << ": " << (place.isEmpty() ? QString() : place + QStringLiteral(": ")) << e.message()
+                    << '\n';
             return ExitFailure;
         } catch (const std::exception &e) {
             ctx.err << kToolName << ": " << QString::fromLocal8Bit(e.what()) << '\n';

@@ -12,7 +12,7 @@
 
 namespace cli {
 
-// brenwick-cli disc PROJECT DIR [--iso OUT.iso] [--label NAME] [--replace-autorun]
+// brenwick-cli disc PROJECT DIR [--iso OUT.iso] [--label NAME] [--replace-autorun] [--replace-project]
 int discCommand(const QStringList &args, Context &ctx)
 {
     QCommandLineParser parser;
@@ -33,6 +33,9 @@ int discCommand(const QStringList &args, Context &ctx)
     parser.addOption(isoOption);
     parser.addOption(labelOption);
     parser.addOption(replaceOption);
+    const QCommandLineOption replaceProjectOption(
+        QStringLiteral("replace-project"), QStringLiteral("replace a Velmora.XML of another project in DIR"));
+    parser.addOption(replaceProjectOption);
     if (parseOrShowHelp(parser, args, ctx))
         return ExitOk;
     const QStringList positional =
@@ -57,6 +60,13 @@ int discCommand(const QStringList &args, Context &ctx)
     PrintFindings(findings, ctx.out);
     if (TProjectCheck::HasErrors(findings))
         throw BrenwickError(QStringLiteral("the check found errors; nothing was written"));
+    if (const std::optional<int> other = TDiscPreparation::OtherProject(project, dir);
+        other && !parser.isSet(replaceProjectOption)) {
+        const QString what = *other < 0 ? QStringLiteral("an unreadable Velmora.XML")
+                                        : QStringLiteral("the Velmora.XML of another project (%1 commands)").arg(*other);
+        throw BrenwickError(
+            QStringLiteral("%1 holds %2; nothing was written (--replace-project replaces it)").arg(dir, what));
+    }
 
     TDiscPreparation::WriteProject(project, dir);
     if (!TDiscPreparation::AutorunDiffers(dir) || parser.isSet(replaceOption))
