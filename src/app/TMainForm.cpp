@@ -331,7 +331,7 @@ void TMainForm::CreateCommandsPage()
     TreeView = new TCommandTreeView(Tree(), tsCommands);
     TreeView->setObjectName(QStringLiteral("TreeView"));
 
-    auto *gbAdd = new QGroupBox(U("Добавиь элемент"), tsCommands);
+    auto *gbAdd = new QGroupBox(U("Добавить элемент"), tsCommands);
     auto *addGrid = new QGridLayout(gbAdd);
     addGrid->setContentsMargins(6, 4, 6, 6);
     addGrid->setSpacing(4);
@@ -547,7 +547,7 @@ void TMainForm::CreateOptionsPage()
     rbProject->setToolTip(Hint("В начало пути вставляется путь к Velmora.XML"));
     rbVelmora = new QRadioButton(U("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
     rbVelmora->setToolTip(Hint("В начало пути вставляется путь к Velmora.EXE"));
-    rbCurrentDir = new QRadioButton(U("От теукщего каталога"), gbPath);
+    rbCurrentDir = new QRadioButton(U("От текущего каталога"), gbPath);
     rbCurrentDir->setToolTip(Hint("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
                                   "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE"));
     // Not exclusive through Qt: a file may turn all four off.

@@ -1,6 +1,7 @@
 #include "layout/TDesignValueTypes.h"
 
 #include "kit/TPropertyGridModel.h"
+#include "layout/TDesignValueTexts.h"
 #include "window/TColor.h"
 #include "window/TCursor.h"
 #include "window/TFont.h"
@@ -117,4 +118,5 @@ void RegisterDesignValueTypes(TPropertyGridModel &model)
     model.SetValueType(qMetaTypeId<TCursor>(), cursor);
 
     model.SetObjectDialog(QStringLiteral("TFont"), fontDialog);
+    RegisterDesignValueTexts(model);
 }
