@@ -137,6 +137,7 @@ void TPropertyGridModel::SetDisplayNames(bool on)
             names(*child);
     };
     names(*m_root);
+    RefreshValues();   // values read in the names' language
 }
 
 void TPropertyGridModel::RefreshValues()
