@@ -51,7 +51,7 @@ void TCommandsPage::CreateCommandsPage()
     TreeView = new TCommandTreeView(Tree(), this);
     TreeView->setObjectName(QStringLiteral("TreeView"));
 
-    auto *gbAdd = new QGroupBox(U("Добавиь элемент"), this);
+    auto *gbAdd = new QGroupBox(U("Добавить элемент"), this);
     auto *addGrid = new QGridLayout(gbAdd);
     addGrid->setContentsMargins(6, 4, 6, 6);
     addGrid->setSpacing(4);

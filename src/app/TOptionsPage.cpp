@@ -61,7 +61,7 @@ void TOptionsPage::CreateOptionsPage()
     rbProject->setToolTip(Hint("В начало пути вставляется путь к Velmora.XML"));
     rbVelmora = new QRadioButton(U("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
     rbVelmora->setToolTip(Hint("В начало пути вставляется путь к Velmora.EXE"));
-    rbCurrentDir = new QRadioButton(U("От теукщего каталога"), gbPath);
+    rbCurrentDir = new QRadioButton(U("От текущего каталога"), gbPath);
     rbCurrentDir->setToolTip(Hint("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
                                   "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE"));
     // Not exclusive through Qt: a file may turn all four off.

@@ -716,3 +716,45 @@ QByteArray WriteBmp(const QImage &image, const TBitmapLayout &layout)
         return defaultBytes(image);
     }
 }
+
+int BmpBitCount(const QImage &image, const TBitmapLayout &layout)
+{
+    constexpr int kTrueColourBits = 24;
+    constexpr int kMaxFourBitColours = 16;   // Qt's writer packs these as 4-bit pixels
+    if (image.isNull())
+        return 0;
+    const bool eightBit = image.format() == QImage::Format_Indexed8;
+    const bool oneBit = image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB;
+    const bool indexed = eightBit && image.colorCount() > 0;
+    const bool mono = oneBit && image.colorCount() == 2;
+    const qint64 side = layout.coreHeader ? 0xFFFF : kMaxSide;
+    if (layout.known && image.width() <= side && image.height() <= side) {
+        switch (layout.bitCount) {
+        case 1:
+            if (oneBit && image.colorCount() <= 2 && !layout.bitFields)
+                return 1;
+            break;
+        case 4:
+        case 8:
+            if (!layout.bitFields && eightBit && image.colorCount() <= (1 << layout.bitCount))
+                return layout.bitCount;
+            break;
+        case 16:
+        case 32:
+            if (!layout.coreHeader)
+                return layout.bitCount;
+            break;
+        case kTrueColourBits:
+            if (!layout.bitFields)
+                return kTrueColourBits;
+            break;
+        default:
+            break;
+        }
+    }
+    if (mono)
+        return 1;
+    if (indexed)
+        return image.colorCount() <= kMaxFourBitColours ? 4 : 8;
+    return kTrueColourBits;
+}

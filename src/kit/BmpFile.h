@@ -62,3 +62,8 @@ bool BmpWithinReadLimits(const QByteArray &bytes);
 // else as 24-bit pixels over white. A null image gives no bytes. The same
 // pixels always give the same bytes.
 QByteArray WriteBmp(const QImage &image, const TBitmapLayout &layout = {});
+
+// The bits per pixel WriteBmp gives the image in the layout: 0 for a null
+// image. Cheap: it looks at the image's format and palette, not its pixels
+// (an 8-bit layout whose pixels use colours beyond its palette is still 8).
+int BmpBitCount(const QImage &image, const TBitmapLayout &layout = {});

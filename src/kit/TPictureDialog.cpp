@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QMetaEnum>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QImageWriter>
@@ -20,6 +22,9 @@ const char *const kCaption = "Картинка";
 const char *const kOpenFilter = "Картинки|*.bmp *.jpg *.jpeg *.png *.gif *.ico|Все файлы|*.*";
 const char *const kSaveFilter = "Точечные рисунки|*.bmp";
 constexpr int kViewSize = 256;
+const char *const kContext = "TPictureDialog";
+const char *const kConvertedNote = QT_TRANSLATE_NOOP(
+    "TPictureDialog", "Картинка %1 стала точечным рисунком 24 бит на белом фоне: так она будет сохранена.");
 
 QString U(const char *text)
 {
@@ -29,7 +34,7 @@ QString U(const char *text)
 } // namespace
 
 TPictureDialog::TPictureDialog(const TPictureValue &value, UserPrompt *prompt, QWidget *parent)
-    : QDialog(parent), m_value(value), m_prompt(prompt), m_view(new QLabel), m_size(new QLabel)
+    : QDialog(parent), m_value(value), m_prompt(prompt), m_view(new QLabel), m_size(new QLabel), m_note(new QLabel)
 {
     setObjectName(QStringLiteral("PictureDialog"));
     setWindowTitle(U(kCaption));
@@ -56,6 +61,9 @@ TPictureDialog::TPictureDialog(const TPictureValue &value, UserPrompt *prompt, Q
     addButton("Очистить", "bClear", [this] { clear(); });
     tools->addStretch(1);
     tools->addWidget(m_size);
+    m_note->setObjectName(QStringLiteral("stConverted"));
+    m_note->setWordWrap(true);
+    m_note->hide();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -65,6 +73,7 @@ TPictureDialog::TPictureDialog(const TPictureValue &value, UserPrompt *prompt, Q
     top->addLayout(tools);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(m_note);
     layout->addWidget(buttons);
     showPicture();
 }
@@ -89,9 +98,21 @@ bool TPictureDialog::load(const QString &fileName)
         prompt().inform(U("Ошибка"), e.message(), UserPrompt::Icon::Error);
         return false;
     }
-    m_value = TPictureValue::of(picture);
-    showPicture();
+    const QString format = QString::fromLatin1(QMetaEnum::fromType<TPicture::GraphicKind>().valueToKey(picture.kind()))
+                               .mid(2)
+                               .toUpper();
+    takeAsBitmap(picture, format);
     return true;
+}
+
+void TPictureDialog::takeAsBitmap(TPicture &picture, const QString &source)
+{
+    const bool converted = picture.kind() != TPicture::gkBitmap;
+    picture.makeBitmap();
+    m_value = TPictureValue::of(picture);
+    m_note->setText(converted ? QCoreApplication::translate(kContext, kConvertedNote).arg(source) : QString());
+    m_note->setVisible(converted);
+    showPicture();
 }
 
 bool TPictureDialog::save(const QString &fileName)
@@ -100,7 +121,8 @@ bool TPictureDialog::save(const QString &fileName)
     m_value.applyTo(picture);
     picture.makeBitmap();
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !picture.image().save(&file, "BMP") || !file.commit()) {
+    const QByteArray bytes = WriteBmp(picture.image(), picture.bitmapLayout());
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         prompt().inform(U("Ошибка"), QStringLiteral("Cannot create file %1").arg(fileName), UserPrompt::Icon::Error);
         return false;
     }
@@ -118,15 +140,23 @@ bool TPictureDialog::paste()
     const QImage image = QApplication::clipboard()->image();
     if (image.isNull())
         return false;
-    m_value = TPictureValue{image, TPicture::gkBitmap, m_value.transparent};
-    showPicture();
+    TPicture picture;
+    picture.setGraphic(image, TPicture::gkPng);   // any image but a bitmap file's
+    takeAsBitmap(picture, QCoreApplication::translate(kContext, "из буфера обмена"));
     return true;
 }
 
 void TPictureDialog::clear()
 {
-    m_value = TPictureValue{QImage(), TPicture::gkNone, m_value.transparent};
+    m_value = TPictureValue{QImage(), TPicture::gkNone, m_value.transparent, {}};
+    m_note->clear();
+    m_note->hide();
     showPicture();
+}
+
+QString TPictureDialog::noteText() const
+{
+    return m_note->text();
 }
 
 QString TPictureDialog::sizeText() const

@@ -101,17 +101,12 @@ QWidget *TPropertyDelegate::createEditor(QWidget *parent, const QStyleOptionView
     } else if (kind == TPropertyLayer::Kind::Flag || typeId == QMetaType::Bool
                || kind == TPropertyLayer::Kind::Enumeration || m_model.ValueType(typeId)) {
         auto *combo = new QComboBox(frame);
-        if (kind == TPropertyLayer::Kind::Enumeration) {
-            const QMetaEnum e = TPropertyLayer::resolve(m_model.Inspected(), m_model.Path(index)).enumerator;
-            for (int i = 0; i < e.keyCount(); ++i)
-                combo->addItem(QString::fromLatin1(e.key(i)));
-        } else if (const TPropertyValueType *type = m_model.ValueType(typeId);
-                   type && kind == TPropertyLayer::Kind::Value) {
+        if (const TPropertyValueType *type = m_model.ValueType(typeId); type && kind == TPropertyLayer::Kind::Value) {
             combo->setEditable(true);
             for (const auto &[choice, value] : type->choices)
                 combo->addItem(type->icon ? type->icon(value) : QIcon(), choice);
         } else {
-            combo->addItems({QStringLiteral("False"), QStringLiteral("True")});
+            combo->addItems(m_model.ChoiceTexts(index));   // Booleans and enumerations, as their values read
         }
         field = combo;
     } else {

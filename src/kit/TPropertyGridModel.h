@@ -27,6 +27,9 @@ public:
     // True when a goes before b among rows of one level.
     virtual bool Before(const QString &a, const QString &b) const = 0;
     virtual QString Description(QObject *inspected, const QString &path) const = 0;
+    // The label an enumeration value shows with display names on (key:
+    // "taRightJustify"), or "" to show the key itself.
+    virtual QString ValueLabel([[maybe_unused]] const QString &key) const { return QString(); }
 };
 
 // How the grid shows and parses the values of a type of its own (colours,
@@ -80,6 +83,13 @@ public:
     using ObjectDialog = std::function<bool(QWidget *, QObject *, QVariant *)>;
     void SetObjectDialog(const QString &className, ObjectDialog dialog) { m_objectDialogs.insert(className, std::move(dialog)); }
     ObjectDialog ObjectDialogFor(const QModelIndex &index) const;
+    // What the row of a sub-object class (a font, size limits) reads with
+    // display names on; without one the row shows "(class name)".
+    using ObjectText = std::function<QString(QObject *)>;
+    void SetObjectText(const QString &className, ObjectText text) { m_objectTexts.insert(className, std::move(text)); }
+    // The texts a row offers in its list (Booleans, enumerations), as they
+    // read: with display names on "Нет"/"Да" and the enumeration's labels.
+    QStringList ChoiceTexts(const QModelIndex &index) const;
 
     QString Path(const QModelIndex &index) const;
     TPropertyLayer::Kind Kind(const QModelIndex &index) const;
@@ -110,6 +120,8 @@ private:
     bool parseText(const Row &row, const QString &text, QVariant *value, QString *error) const;
     void layerChanged(QObject *root);
     void refreshRows(const Row &parent);
+    // An enumeration value's label with display names on, else its key.
+    QString enumText(const QMetaEnum &enumerator, int value) const;
 
     TPropertyLayer &m_layer;
     const TPropertyGridConfig &m_config;
@@ -120,4 +132,5 @@ private:
     ErrorHandler m_error;
     QHash<int, TPropertyValueType> m_types;
     QHash<QString, ObjectDialog> m_objectDialogs;
+    QHash<QString, ObjectText> m_objectTexts;
 };

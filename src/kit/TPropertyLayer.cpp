@@ -91,13 +91,15 @@ QString badValue(const QVariant &value)
 
 TPictureValue TPictureValue::of(const TPicture &picture)
 {
-    return TPictureValue{picture.image(), picture.kind(), picture.transparent()};
+    return TPictureValue{picture.image(), picture.kind(), picture.transparent(), picture.bitmapLayout()};
 }
 
 void TPictureValue::applyTo(TPicture &picture) const
 {
     if (kind == TPicture::gkNone || image.isNull())
         picture.clear();
+    else if (kind == TPicture::gkBitmap)
+        picture.setBitmap(image, layout);
     else
         picture.setGraphic(image, kind);
     picture.setTransparent(transparent);

@@ -19,12 +19,14 @@ struct TPictureValue
     QImage image;
     TPicture::GraphicKind kind = TPicture::gkNone;
     bool transparent = false;
+    // How a bitmap read from a file lay there, so that it is saved so again.
+    TBitmapLayout layout = {};
 
     static TPictureValue of(const TPicture &picture);
     void applyTo(TPicture &picture) const;
     bool operator==(const TPictureValue &other) const
     {
-        return kind == other.kind && transparent == other.transparent && image == other.image;
+        return kind == other.kind && transparent == other.transparent && layout == other.layout && image == other.image;
     }
 };
 Q_DECLARE_METATYPE(TPictureValue)

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -72,4 +73,33 @@ QString QtUserPrompt::text(const QString &caption, const QString &label, const Q
     bool ok = false;
     const QString answer = QInputDialog::getText(m_parent, caption, label, QLineEdit::Normal, initial, &ok);
     return ok ? answer : QString();
+}
+
+bool QtUserPrompt::font(const QString &caption, const QFont &initial, QFont *chosen)
+{
+    QFontDialog dialog(initial, m_parent);
+    dialog.setWindowTitle(caption);
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *chosen = chosenFont(initial, shown, dialog.selectedFont());
+    return true;
+}
+
+QFont QtUserPrompt::chosenFont(const QFont &initial, const QFont &shown, const QFont &selected)
+{
+    QFont font = selected;
+    if (selected.family() == shown.family())
+        font.setFamily(initial.family());
+    if (selected.pointSize() == shown.pointSize() && initial.pointSize() > 0)
+        font.setPointSize(initial.pointSize());
+    if (selected.bold() == shown.bold())
+        font.setBold(initial.bold());
+    if (selected.italic() == shown.italic())
+        font.setItalic(initial.italic());
+    if (selected.underline() == shown.underline())
+        font.setUnderline(initial.underline());
+    if (selected.strikeOut() == shown.strikeOut())
+        font.setStrikeOut(initial.strikeOut());
+    return font;
 }

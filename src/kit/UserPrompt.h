@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFont;
 class QWidget;
 
 // Every question to the user and every file or folder dialog goes through this
@@ -33,6 +34,15 @@ public:
         return {};
     }
 
+    // The font dialog, starting from initial; false when the user cancelled.
+    // The chosen font names what the user chose, not what this machine
+    // substitutes for it. Without a way to ask, nobody answers.
+    virtual bool font([[maybe_unused]] const QString &caption, [[maybe_unused]] const QFont &initial,
+                      [[maybe_unused]] QFont *chosen)
+    {
+        return false;
+    }
+
     // Shorthand for a plain message with an OK button.
     void inform(const QString &caption, const QString &text, Icon icon = Icon::Information)
     {
@@ -53,6 +63,13 @@ public:
                          const QString &defaultSuffix) override;
     QString folder(const QString &caption, const QString &dir) override;
     QString text(const QString &caption, const QString &label, const QString &initial) override;
+    bool font(const QString &caption, const QFont &initial, QFont *chosen) override;
+
+    // What a font dialog's answer means: every attribute (family, point size,
+    // bold, italic, underline, strike-out) the user left as the dialog first
+    // showed it keeps its initial value, so a family this machine lacks, shown
+    // as its substitute, survives a confirmation.
+    static QFont chosenFont(const QFont &initial, const QFont &shown, const QFont &selected);
 
     // "Файлы XML|*.xml|Все файлы|*.*" -> "Файлы XML (*.xml);;Все файлы (*.*)"
     static QString toQtFilter(const QString &filter);

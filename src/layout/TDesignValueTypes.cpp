@@ -1,14 +1,17 @@
 #include "layout/TDesignValueTypes.h"
 
 #include "kit/TPropertyGridModel.h"
+#include "kit/UserPrompt.h"
+#include "layout/TDesignValueTexts.h"
 #include "window/TColor.h"
 #include "window/TCursor.h"
 #include "window/TFont.h"
 
 #include <QColorDialog>
-#include <QFontDialog>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -65,31 +68,46 @@ bool colorDialog(QWidget *parent, const QVariant &current, QVariant *chosen)
     return true;
 }
 
-bool fontDialog(QWidget *parent, QObject *object, QVariant *chosen)
+// The font dialog from the font's own name, size and style; a confirmation
+// that changes none of them changes nothing.
+bool fontDialog(UserPrompt &prompt, QObject *object, QVariant *chosen)
 {
     auto *font = qobject_cast<TFont *>(object);
     if (!font)
         return false;
-    bool ok = false;
-    const QFont picked = QFontDialog::getFont(&ok, font->toQFont(), parent);
-    if (!ok)
+    QFont initial(font->Name());
+    initial.setPointSize(std::max(1, font->Size()));
+    initial.setBold(font->Style().testFlag(TFont::fsBold));
+    initial.setItalic(font->Style().testFlag(TFont::fsItalic));
+    initial.setUnderline(font->Style().testFlag(TFont::fsUnderline));
+    initial.setStrikeOut(font->Style().testFlag(TFont::fsStrikeOut));
+    QFont picked;
+    if (!prompt.font(QCoreApplication::translate("TDesignValueTypes", "Шрифт"), initial, &picked))
         return false;
     TFont::TFontStyles style;
     style.setFlag(TFont::fsBold, picked.bold());
     style.setFlag(TFont::fsItalic, picked.italic());
     style.setFlag(TFont::fsUnderline, picked.underline());
     style.setFlag(TFont::fsStrikeOut, picked.strikeOut());
-    TFont result;
-    result.setSize(picked.pointSize() > 0 ? picked.pointSize() : font->Size());
+    // The stored height stays when the size in points does (heights that
+    // points do not give exactly, such as -21, survive).
+    int height = font->Height();
+    if (picked.pointSize() > 0 && picked.pointSize() != font->Size()) {
+        TFont sized;
+        sized.setSize(picked.pointSize());
+        height = sized.Height();
+    }
+    if (picked.family() == font->Name() && height == font->Height() && style == font->Style())
+        return false;
     *chosen = QVariantMap{{QStringLiteral("Name"), picked.family()},
-                          {QStringLiteral("Height"), result.Height()},
+                          {QStringLiteral("Height"), height},
                           {QStringLiteral("Style"), int(style)}};
     return true;
 }
 
 } // namespace
 
-void RegisterDesignValueTypes(TPropertyGridModel &model)
+void RegisterDesignValueTypes(TPropertyGridModel &model, UserPrompt *prompt)
 {
     TColor::registerMetaType();
     TCursor::registerMetaType();
@@ -116,5 +134,9 @@ void RegisterDesignValueTypes(TPropertyGridModel &model)
         cursor.choices.append({QString::fromLatin1(named.name), QVariant::fromValue(TCursor(named.value))});
     model.SetValueType(qMetaTypeId<TCursor>(), cursor);
 
-    model.SetObjectDialog(QStringLiteral("TFont"), fontDialog);
+    model.SetObjectDialog(QStringLiteral("TFont"), [prompt](QWidget *parent, QObject *object, QVariant *chosen) {
+        QtUserPrompt own(parent);
+        return fontDialog(prompt ? *prompt : own, object, chosen);
+    });
+    RegisterDesignValueTexts(model);
 }

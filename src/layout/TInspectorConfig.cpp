@@ -5,7 +5,11 @@
 #include "window/TControlWrapper.h"
 #include "window/TImageEx.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+const char *const kContext = "TInspectorConfig";
 
 const char *const kDisplayed[] = {
     "Left", "Top", "Width", "Height", "ClientWidth", "ClientHeight", "Font", "Caption", "Visible", "AlphaBlend",
@@ -33,7 +37,7 @@ const char *const kAliases[] = {
     "ColorGradient=Градиент", "ColorTop=Цвет сверху", "ColorBottom=Цвет снизу", "Transparent=Прозрачный фон",
     "TransparentColor=Дыры в окне", "TransparentColorValue=Цвет дыр",
     "[Картинка]", "Center=По центру", "Stretch=Растяжение", "Proportional=Пропорционально", "Picture=Картинка",
-    "Default=Обычная", "Selected=Выдленная", "Pressed=Нажатая", "Pictures=Картинки",
+    "Default=Обычная", "Selected=Выделенная", "Pressed=Нажатая", "Pictures=Картинки",
     "[Текст]", "Alignment=Выравнивание", "Font=Шрифт", "Style=Стиль", "fsBold=Жирный", "fsItalic=Курсив",
     "fsUnderline=Подчеркнутый", "fsStrikeOut=Зачеркнутый", "Size=Размер", "ParentFont=Шрифт формы",
     "Shadow=Тень", "ShadowColor=Цвет тени", "ShadowSize=Размер тени", "RowSpacing=Между строк", "Text=Текст",
@@ -46,58 +50,106 @@ const char *const kAliases[] = {
     "Constraints=Пределы размера", "MaxWidth=Макс. ширина", "MaxHeight=Макс. высота", "MinWidth=Мин. ширина",
     "MinHeight=Мин. высота", "State=Состояние"};
 
-const char *const kDescriptions[] = {
-    "TForm.AlphaBlend=Через окно станосится видно то, что под ним, но только под Windows 2000/XP.",
-    "TForm.AlphaBlendValue=Чем меньше, тем окно прозрачнее, от 0 до 255.",
-    "TForm.BorderStyle=Определяет тип окна - обычное, диалог, без границы и т. п. Изменять размер нельзя никогда.",
-    "TForm.Caption=Заголовок окна автозапуска.",
-    "TForm.ColorGradient=Градация цвета фона сверху вниз.",
-    "TForm.ColorTop=Верхний цвет или цвет всего окна, если градиент запрещён.",
-    "TForm.ColorBottom=Нижний цвет. Если градиент запрещен, то игнорируется.",
-    "TForm.TransparentColor=Установить, если нужно фигурное окно. Вид границы при этом следует ставить bsNone.",
-    "TForm.TransparentColorValue=Цвет точек в окне, которые будут прозрачными.",
-    "TControl.Visible=Видимость объекта. Если снять, то он никуда не исчезнет.",
-    "TControl.Anchors=Привязка объекта к краям окна при изменении его размеров. Работает только в редакторе.",
-    "TControl.Constraints=Пределы размеров объекта при изменении таковых. Если 0, то предела нет.",
-    "TImage.Transparent=Точки цвета, определенноо в картинке как прозрачный, становится не видно.",
-    "TImage.Center=Центрировать картинку в ее границах.",
-    "TImage.Stretch=Растянуть картинку до ее границ.",
-    "TImage.Proportional=Сохранить при растяжении отношение длинн сторон картинки.",
-    "TImage.AutoSize=Подогнать границы картинки под ее исходный размер.",
-    "TTextBox.BorderStyle=Вид рамки - нету, выдавленная, вдавленная или линия.",
-    "TTextBox.BorderColor=Цвет рамки, если она имеет вид просто линии.",
-    "TTextBox.RowSpacing=Дополнительное расстояние между строками. Может быть отрицательным.",
-    "TTextBox.Shadow=Тень от текста.",
-    "TTextBox.ShadowSize=Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым.",
-    "TTextBox.AllowChange=Ставить в качестве текста название текущей группы",
-    "TButtonBox.Columns=Количество колонок равного размера, в которое располагать кнопки.",
-    "TButtonBox.AutoColumns=Автоматическое определение количества колонок.",
-    "TButtonBox.HorizAlloc=Распределение кнопок по колонкам - сначала направо, потом вниз или наоборот.",
-    "TPicButton.Transparent=Точки цвета, определенноо в картинках как прозрачный, становится не видно.",
-    "TPicButton.Center=Центрировать картинку в границах кнопки.",
-    "TPicButton.Stretch=Растянуть картинку до границ кнопки.",
-    "TPicButton.Proportional=Сохранить при растяжении отношение длинн сторон картинки.",
-    "TPicButton.ColorNormal=Цвет заголовка кнопки в обычном состоянии",
-    "TPicButton.ColorSelected=Цвет заголовка кнопки в выделенном состоянии",
-    "TPicButton.PadHorizontal=Отступ заголовка от левого или правого края",
-    "TPicButton.PadVertical=Отступ заголовка от верхнего или нижнего края",
-    "TPicButton.ShowCaption=Отображать заголовок поверх или вместо картинки",
-    "TPicButton.AutoSize=Автоматическая установка размера кнопки равным размеру картинки. Если её нет то 0x0.",
-    "TPicButton.State=Состояние кнопки - чтобы посмотреть, как она выглядит нажатой или выделенной.",
-    "TPicButton.Shadow=Тень от текста.",
-    "TPicButton.ShadowSize=Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым.",
-    "TPicButton.Action=Действие, которое выполняет кнопка при нажатии.",
-    "TPicButton.ItemID=Если Действие=baExecute, то означает номер пункта меню, который выполняет кнопка.",
-    "TStyledButton.AutoSize=Подгонять размер кнопки под размер текста плюс отступы.",
-    "TStyledButton.Style=Вид кнопки - просто текст, системная кнопка или кнопка с картинкой.",
-    "TStyledButton.Color=Цвет фона кнопки, если она имеет вид именно кнопки. Если нет - игнорируется.",
-    "TStyledButton.PadHorizontal=Отступ заголовка от левого или правого края.",
-    "TStyledButton.PadVertical=Отступ заголовка от верхнего или нижнего края.",
-    "TStyledButton.Alignment=Выравнивание текста в кнопке - справа, слева или от центра.",
-    "TStyledButton.ColorNormal=Цвет заголовка кнопки в обычном состоянии",
-    "TStyledButton.ColorSelected=Цвет заголовка кнопки в выделенном состоянии",
-    "TStyledButton.Shadow=Тень от текста.",
-    "TStyledButton.ShadowSize=Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым."};
+struct Described
+{
+    const char *key;    // class.path, or the path alone for every class
+    const char *text;
+};
+
+// Shown in the description strip; looked up from the object's own class up to
+// the path alone.
+const Described kDescriptions[] = {
+    {"TForm.AlphaBlend", QT_TRANSLATE_NOOP("TInspectorConfig", "Через окно становится видно то, что под ним, но только под Windows 2000/XP.")},
+    {"TForm.AlphaBlendValue", QT_TRANSLATE_NOOP("TInspectorConfig", "Чем меньше, тем окно прозрачнее, от 0 до 255.")},
+    {"TForm.BorderStyle", QT_TRANSLATE_NOOP("TInspectorConfig", "Определяет тип окна - обычное, диалог, без границы и т. п. Изменять размер нельзя никогда.")},
+    {"TForm.Caption", QT_TRANSLATE_NOOP("TInspectorConfig", "Заголовок окна автозапуска.")},
+    {"TForm.ColorGradient", QT_TRANSLATE_NOOP("TInspectorConfig", "Градация цвета фона сверху вниз.")},
+    {"TForm.ColorTop", QT_TRANSLATE_NOOP("TInspectorConfig", "Верхний цвет или цвет всего окна, если градиент запрещён.")},
+    {"TForm.ColorBottom", QT_TRANSLATE_NOOP("TInspectorConfig", "Нижний цвет. Если градиент запрещен, то игнорируется.")},
+    {"TForm.TransparentColor", QT_TRANSLATE_NOOP("TInspectorConfig", "Установить, если нужно фигурное окно. Вид границы при этом следует ставить bsNone.")},
+    {"TForm.TransparentColorValue", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет точек в окне, которые будут прозрачными.")},
+    {"TControl.Visible", QT_TRANSLATE_NOOP("TInspectorConfig", "Видимость объекта. Если снять, то он никуда не исчезнет.")},
+    {"TControl.Anchors", QT_TRANSLATE_NOOP("TInspectorConfig", "Привязка объекта к краям окна при изменении его размеров. Работает только в редакторе.")},
+    {"TControl.Constraints", QT_TRANSLATE_NOOP("TInspectorConfig", "Пределы размеров объекта при изменении таковых. Если 0, то предела нет.")},
+    {"TImage.Transparent", QT_TRANSLATE_NOOP("TInspectorConfig", "Точки цвета, определенного в картинке как прозрачный, становится не видно.")},
+    {"TImage.Center", QT_TRANSLATE_NOOP("TInspectorConfig", "Центрировать картинку в ее границах.")},
+    {"TImage.Stretch", QT_TRANSLATE_NOOP("TInspectorConfig", "Растянуть картинку до ее границ.")},
+    {"TImage.Proportional", QT_TRANSLATE_NOOP("TInspectorConfig", "Сохранить при растяжении отношение длин сторон картинки.")},
+    {"TImage.AutoSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Подогнать границы картинки под ее исходный размер.")},
+    {"TTextBox.BorderStyle", QT_TRANSLATE_NOOP("TInspectorConfig", "Вид рамки - нет, выдавленная, вдавленная или линия.")},
+    {"TTextBox.BorderColor", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет рамки, если она имеет вид просто линии.")},
+    {"TTextBox.RowSpacing", QT_TRANSLATE_NOOP("TInspectorConfig", "Дополнительное расстояние между строками. Может быть отрицательным.")},
+    {"TTextBox.Shadow", QT_TRANSLATE_NOOP("TInspectorConfig", "Тень от текста.")},
+    {"TTextBox.ShadowSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательным.")},
+    {"TTextBox.AllowChange", QT_TRANSLATE_NOOP("TInspectorConfig", "Ставить в качестве текста название текущей группы.")},
+    {"TButtonBox.Columns", QT_TRANSLATE_NOOP("TInspectorConfig", "Количество колонок равного размера, в которое располагать кнопки.")},
+    {"TButtonBox.AutoColumns", QT_TRANSLATE_NOOP("TInspectorConfig", "Автоматическое определение количества колонок.")},
+    {"TButtonBox.HorizAlloc", QT_TRANSLATE_NOOP("TInspectorConfig", "Распределение кнопок по колонкам - сначала направо, потом вниз или наоборот.")},
+    {"TPicButton.Transparent", QT_TRANSLATE_NOOP("TInspectorConfig", "Точки цвета, определенного в картинках как прозрачный, становится не видно.")},
+    {"TPicButton.Center", QT_TRANSLATE_NOOP("TInspectorConfig", "Центрировать картинку в границах кнопки.")},
+    {"TPicButton.Stretch", QT_TRANSLATE_NOOP("TInspectorConfig", "Растянуть картинку до границ кнопки.")},
+    {"TPicButton.Proportional", QT_TRANSLATE_NOOP("TInspectorConfig", "Сохранить при растяжении отношение длин сторон картинки.")},
+    {"TPicButton.ColorNormal", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в обычном состоянии.")},
+    {"TPicButton.ColorSelected", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в выделенном состоянии.")},
+    {"TPicButton.PadHorizontal", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от левого или правого края.")},
+    {"TPicButton.PadVertical", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от верхнего или нижнего края.")},
+    {"TPicButton.ShowCaption", QT_TRANSLATE_NOOP("TInspectorConfig", "Отображать заголовок поверх или вместо картинки.")},
+    {"TPicButton.AutoSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Автоматическая установка размера кнопки равным размеру картинки. Если её нет, то 0x0.")},
+    {"TPicButton.State", QT_TRANSLATE_NOOP("TInspectorConfig", "Состояние кнопки - чтобы посмотреть, как она выглядит нажатой или выделенной.")},
+    {"TPicButton.Shadow", QT_TRANSLATE_NOOP("TInspectorConfig", "Тень от текста.")},
+    {"TPicButton.ShadowSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательным.")},
+    {"TPicButton.Action", QT_TRANSLATE_NOOP("TInspectorConfig", "Действие, которое выполняет кнопка при нажатии.")},
+    {"TPicButton.ItemID", QT_TRANSLATE_NOOP("TInspectorConfig", "Если Действие=baExecute, то означает номер пункта меню, который выполняет кнопка.")},
+    {"TStyledButton.AutoSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Подгонять размер кнопки под размер текста плюс отступы.")},
+    {"TStyledButton.Style", QT_TRANSLATE_NOOP("TInspectorConfig", "Вид кнопки - просто текст, системная кнопка или кнопка с картинкой.")},
+    {"TStyledButton.Color", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет фона кнопки, если она имеет вид именно кнопки. Если нет - игнорируется.")},
+    {"TStyledButton.PadHorizontal", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от левого или правого края.")},
+    {"TStyledButton.PadVertical", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от верхнего или нижнего края.")},
+    {"TStyledButton.Alignment", QT_TRANSLATE_NOOP("TInspectorConfig", "Выравнивание текста в кнопке - справа, слева или от центра.")},
+    {"TStyledButton.ColorNormal", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в обычном состоянии.")},
+    {"TStyledButton.ColorSelected", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в выделенном состоянии.")},
+    {"TStyledButton.Shadow", QT_TRANSLATE_NOOP("TInspectorConfig", "Тень от текста.")},
+    {"TStyledButton.ShadowSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательным.")},
+    // Rows whose class has no text of its own.
+    {"TForm.ClientWidth", QT_TRANSLATE_NOOP("TInspectorConfig", "Ширина внутренней части окна, без рамки и заголовка.")},
+    {"TForm.ClientHeight", QT_TRANSLATE_NOOP("TInspectorConfig", "Высота внутренней части окна, без рамки и заголовка.")},
+    {"TPicButton.Caption", QT_TRANSLATE_NOOP("TInspectorConfig", "Текст на кнопке. Им же кнопка подписана в дереве объектов.")},
+    {"TStyledButton.Width", QT_TRANSLATE_NOOP("TInspectorConfig", "Ширина кнопок меню, если авто-размер выключен.")},
+    {"TStyledButton.Height", QT_TRANSLATE_NOOP("TInspectorConfig", "Высота кнопок меню, если авто-размер выключен.")},
+    {"TStyledButton.Pictures", QT_TRANSLATE_NOOP("TInspectorConfig", "Картинки кнопок меню с видом «кнопка с картинкой»: обычная, выделенная и нажатая.")},
+    {"Cursor", QT_TRANSLATE_NOOP("TInspectorConfig", "Вид указателя мыши над объектом.")},
+    {"Left", QT_TRANSLATE_NOOP("TInspectorConfig", "Расстояние от левого края окна до объекта, в точках.")},
+    {"Top", QT_TRANSLATE_NOOP("TInspectorConfig", "Расстояние от верхнего края окна до объекта, в точках.")},
+    {"Width", QT_TRANSLATE_NOOP("TInspectorConfig", "Ширина объекта в точках.")},
+    {"Height", QT_TRANSLATE_NOOP("TInspectorConfig", "Высота объекта в точках.")},
+    {"Hint", QT_TRANSLATE_NOOP("TInspectorConfig", "Текст подсказки, которая появляется, если задержать над объектом указатель мыши.")},
+    {"ShowHint", QT_TRANSLATE_NOOP("TInspectorConfig", "Показывать подсказку, если задержать над объектом указатель мыши.")},
+    {"Color", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет фона. Если clNone, то фона нет и видно то, что под объектом.")},
+    {"ShadowColor", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет тени от текста.")},
+    {"Text", QT_TRANSLATE_NOOP("TInspectorConfig", "Текст надписи. Длинные строки переносятся по словам.")},
+    {"Alignment", QT_TRANSLATE_NOOP("TInspectorConfig", "Выравнивание текста - по левому краю, по правому краю или по центру.")},
+    {"Picture", QT_TRANSLATE_NOOP("TInspectorConfig", "Картинка. В файле проекта хранится как точечный рисунок (BMP).")},
+    {"Pictures", QT_TRANSLATE_NOOP("TInspectorConfig", "Картинки кнопки: обычная, выделенная (под указателем мыши) и нажатая.")},
+    {"Pictures.Default", QT_TRANSLATE_NOOP("TInspectorConfig", "Картинка кнопки в обычном состоянии.")},
+    {"Pictures.Selected", QT_TRANSLATE_NOOP("TInspectorConfig", "Картинка кнопки, над которой находится указатель мыши.")},
+    {"Pictures.Pressed", QT_TRANSLATE_NOOP("TInspectorConfig", "Картинка нажатой кнопки.")},
+    {"Font", QT_TRANSLATE_NOOP("TInspectorConfig", "Шрифт текста - название, размер, цвет и начертание.")},
+    {"Font.Color", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет текста.")},
+    {"Font.Size", QT_TRANSLATE_NOOP("TInspectorConfig", "Размер шрифта в пунктах.")},
+    {"Font.Style", QT_TRANSLATE_NOOP("TInspectorConfig", "Начертание шрифта - жирный, курсив, подчёркнутый, зачёркнутый.")},
+    {"Font.Style.fsBold", QT_TRANSLATE_NOOP("TInspectorConfig", "Жирный текст.")},
+    {"Font.Style.fsItalic", QT_TRANSLATE_NOOP("TInspectorConfig", "Наклонный текст (курсив).")},
+    {"Font.Style.fsUnderline", QT_TRANSLATE_NOOP("TInspectorConfig", "Подчёркнутый текст.")},
+    {"Font.Style.fsStrikeOut", QT_TRANSLATE_NOOP("TInspectorConfig", "Зачёркнутый текст.")},
+    {"Anchors.akLeft", QT_TRANSLATE_NOOP("TInspectorConfig", "Сохранять расстояние от объекта до левого края окна.")},
+    {"Anchors.akTop", QT_TRANSLATE_NOOP("TInspectorConfig", "Сохранять расстояние от объекта до верхнего края окна.")},
+    {"Anchors.akRight", QT_TRANSLATE_NOOP("TInspectorConfig", "Сохранять расстояние от объекта до правого края окна.")},
+    {"Anchors.akBottom", QT_TRANSLATE_NOOP("TInspectorConfig", "Сохранять расстояние от объекта до нижнего края окна.")},
+    {"Constraints.MinWidth", QT_TRANSLATE_NOOP("TInspectorConfig", "Наименьшая ширина объекта. Если 0, то предела нет.")},
+    {"Constraints.MinHeight", QT_TRANSLATE_NOOP("TInspectorConfig", "Наименьшая высота объекта. Если 0, то предела нет.")},
+    {"Constraints.MaxWidth", QT_TRANSLATE_NOOP("TInspectorConfig", "Наибольшая ширина объекта. Если 0, то предела нет.")},
+    {"Constraints.MaxHeight", QT_TRANSLATE_NOOP("TInspectorConfig", "Наибольшая высота объекта. Если 0, то предела нет.")},
+};
 
 // Per-object filters.
 const QStringList kWindowHidden = {"Visible", "Position", "Left", "Top", "Width", "Height", "Anchors",
@@ -111,6 +163,39 @@ const QStringList kMenuAreaHidden = {"Text", "Hint", "ShowHint", "AllowChange", 
 const char *const kFontColorPath = "Font.Color";
 const char *const kFontHeightPath = "Font.Height";
 const char *const kFontColorName = "Цвет";
+// A font's style row, so that it is not taken for a button's "Стиль".
+const char *const kFontStylePath = "Font.Style";
+const char *const kFontStyleName = QT_TRANSLATE_NOOP("TInspectorConfig", "Начертание");
+
+// The Russian labels of the design's enumeration values (keys are unique
+// across the design's enumerations).
+const Described kValueLabels[] = {
+    {"bssText", QT_TRANSLATE_NOOP("TInspectorConfig", "Просто текст")},
+    {"bssButton", QT_TRANSLATE_NOOP("TInspectorConfig", "Системная кнопка")},
+    {"bssSkinned", QT_TRANSLATE_NOOP("TInspectorConfig", "Кнопка с картинкой")},
+    {"taLeftJustify", QT_TRANSLATE_NOOP("TInspectorConfig", "По левому краю")},
+    {"taRightJustify", QT_TRANSLATE_NOOP("TInspectorConfig", "По правому краю")},
+    {"taCenter", QT_TRANSLATE_NOOP("TInspectorConfig", "По центру")},
+    {"baExit", QT_TRANSLATE_NOOP("TInspectorConfig", "Выход")},
+    {"baMinimize", QT_TRANSLATE_NOOP("TInspectorConfig", "Свернуть окно")},
+    {"baBrowse", QT_TRANSLATE_NOOP("TInspectorConfig", "Открыть проводник")},
+    {"baExecute", QT_TRANSLATE_NOOP("TInspectorConfig", "Выполнить пункт меню")},
+    {"baHelp", QT_TRANSLATE_NOOP("TInspectorConfig", "Справка")},
+    {"baLevelUp", QT_TRANSLATE_NOOP("TInspectorConfig", "На уровень вверх")},
+    {"bsDefault", QT_TRANSLATE_NOOP("TInspectorConfig", "Обычная")},
+    {"bsSelected", QT_TRANSLATE_NOOP("TInspectorConfig", "Выделенная")},
+    {"bsPressed", QT_TRANSLATE_NOOP("TInspectorConfig", "Нажатая")},
+    {"tbsNone", QT_TRANSLATE_NOOP("TInspectorConfig", "Нет")},
+    {"tbsRaised", QT_TRANSLATE_NOOP("TInspectorConfig", "Выдавленная")},
+    {"tbsSunken", QT_TRANSLATE_NOOP("TInspectorConfig", "Вдавленная")},
+    {"tbsLine", QT_TRANSLATE_NOOP("TInspectorConfig", "Линия")},
+    {"bsNone", QT_TRANSLATE_NOOP("TInspectorConfig", "Без рамки")},
+    {"bsSingle", QT_TRANSLATE_NOOP("TInspectorConfig", "Тонкая рамка")},
+    {"bsSizeable", QT_TRANSLATE_NOOP("TInspectorConfig", "Обычное окно")},
+    {"bsDialog", QT_TRANSLATE_NOOP("TInspectorConfig", "Диалог")},
+    {"bsToolWindow", QT_TRANSLATE_NOOP("TInspectorConfig", "Панель инструментов")},
+    {"bsSizeToolWin", QT_TRANSLATE_NOOP("TInspectorConfig", "Панель инструментов с изменяемым размером")},
+};
 
 } // namespace
 
@@ -136,11 +221,8 @@ TInspectorConfig::TInspectorConfig(const TPreviewForm *form) : m_form(form)
             m_groupOf.insert(key, group);
         }
     }
-    for (const char *line : kDescriptions) {
-        const QString text = QString::fromUtf8(line);
-        const qsizetype eq = text.indexOf(QLatin1Char('='));
-        m_descriptions.insert(text.left(eq), text.mid(eq + 1));
-    }
+    for (const Described &described : kDescriptions)
+        m_descriptions.insert(QString::fromLatin1(described.key), described.text);
 }
 
 bool TInspectorConfig::ShowProperty(QObject *inspected, const QString &path, const QString &name) const
@@ -175,6 +257,8 @@ QString TInspectorConfig::DisplayName(const QString &path, const QString &name) 
 {
     if (path == QLatin1String(kFontColorPath))
         return QString::fromUtf8(kFontColorName);
+    if (path == QLatin1String(kFontStylePath))
+        return QCoreApplication::translate(kContext, kFontStyleName);
     const QString alias = Alias(name);
     return alias.isEmpty() ? name : alias;
 }
@@ -182,6 +266,14 @@ QString TInspectorConfig::DisplayName(const QString &path, const QString &name) 
 QString TInspectorConfig::Group(const QString &name) const
 {
     return m_groupOf.value(name.toLower());
+}
+
+QString TInspectorConfig::ValueLabel(const QString &key) const
+{
+    for (const Described &label : kValueLabels)
+        if (key == QLatin1String(label.key))
+            return QCoreApplication::translate(kContext, label.text);
+    return QString();
 }
 
 bool TInspectorConfig::Before(const QString &a, const QString &b) const
@@ -223,7 +315,8 @@ QString TInspectorConfig::Description(QObject *inspected, const QString &path) c
     for (const QString &cls : DescriptionClasses(inspected)) {
         auto it = m_descriptions.constFind(cls + QLatin1Char('.') + path);
         if (it != m_descriptions.constEnd())
-            return it.value();
+            return QCoreApplication::translate(kContext, it.value());
     }
-    return m_descriptions.value(path);
+    const char *text = m_descriptions.value(path);
+    return text ? QCoreApplication::translate(kContext, text) : QString();
 }

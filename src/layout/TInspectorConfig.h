@@ -24,6 +24,7 @@ public:
     QStringList GroupOrder() const override { return m_groups; }
     bool Before(const QString &a, const QString &b) const override;
     QString Description(QObject *inspected, const QString &path) const override;
+    QString ValueLabel(const QString &key) const override;
 
     // The names a description of the object's properties is looked up under:
     // its own classes up the hierarchy, with the framework's names for the
@@ -39,5 +40,5 @@ private:
     QStringList m_groups;
     QHash<QString, QString> m_aliases;   // lower-case name -> display name
     QHash<QString, QString> m_groupOf;   // lower-case name -> group
-    QHash<QString, QString> m_descriptions;
+    QHash<QString, const char *> m_descriptions;   // key -> untranslated text
 };

@@ -34,7 +34,7 @@ TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &
     : QObject(parent), m_form(form), m_project(project), m_prompt(prompt), m_config(&form),
       m_inspector(m_layer, m_config)
 {
-    RegisterDesignValueTypes(m_inspector);
+    RegisterDesignValueTypes(m_inspector, &m_prompt);
     m_inspector.SetCommitHandler([this](QObject *object, const QString &path, const QVariant &value, bool typed,
                                         QString *error) { return SetProperty(object, path, value, typed, error); });
     m_inspector.SetErrorHandler([this](const QString &message) {

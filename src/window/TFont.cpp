@@ -111,6 +111,8 @@ const QFont &TFont::toQFont() const
 {
     if (m_qfontValid)
         return m_qfont;
+    static const bool twinsKnown = (InstallMetricTwins(), true);
+    Q_UNUSED(twinsKnown);
     QFont font(m_name);
     // No kerning and no ligatures: a text is as wide as its characters' advances.
     font.setKerning(false);
@@ -160,4 +162,20 @@ qreal TFont::advance(QChar ch) const
     const qreal value = metricsF().horizontalAdvance(ch);
     m_advances.insert(ch.unicode(), value);
     return value;
+}
+
+void TFont::InstallMetricTwins()
+{
+    // Fonts the player's machines have, and the free fonts of the same
+    // metrics, so that text wraps and fits here as it will there.
+    static const std::pair<const char *, const char *> kTwins[] = {
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},
+    };
+    for (const auto &[family, twin] : kTwins) {
+        const QString name = QString::fromLatin1(family);
+        if (!QFont::substitutes(name).contains(QString::fromLatin1(twin)))
+            QFont::insertSubstitution(name, QString::fromLatin1(twin));
+    }
 }

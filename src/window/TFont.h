@@ -71,6 +71,11 @@ public:
     // Advance of one character in toQFont(), kept until the font changes.
     qreal advance(QChar ch) const;
 
+    // Tells Qt the free fonts of the same metrics as the fonts designs name
+    // (Arial, Times New Roman, Courier New), used where those are missing.
+    // Runs before the first font is drawn; more calls change nothing.
+    static void InstallMetricTwins();
+
 signals:
     void changed();
 

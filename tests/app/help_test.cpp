@@ -159,7 +159,7 @@ TEST(HelpPages, ControlsAreNamedWithTheirCaptions)
                                 "Обработка путей файлов",
                                 "От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём",
                                 "От Корневого Каталога", "От расположения файла проекта (Velmora.XML)",
-                                "От расположения программы автозапуска (Velmora.EXE)", "От теукщего каталога",
+                                "От расположения программы автозапуска (Velmora.EXE)", "От текущего каталога",
                                 "Текст «О Программе»"})
         EXPECT_TRUE(options.contains(QString::fromUtf8(caption))) << caption;
 

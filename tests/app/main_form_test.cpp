@@ -348,7 +348,7 @@ TEST_F(MainFormFixture, ControlsAreFoundByTheirNamesWithTheirCaptions)
         {"cbCdRoot", "От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"},
         {"rbCdRoot", "От Корневого Каталога"}, {"rbProject", "От расположения файла проекта (Velmora.XML)"},
         {"rbVelmora", "От расположения программы автозапуска (Velmora.EXE)"},
-        {"rbCurrentDir", "От теукщего каталога"}};
+        {"rbCurrentDir", "От текущего каталога"}};
     for (const auto &[name, caption] : buttons) {
         auto *b = form->findChild<QAbstractButton *>(QString::fromLatin1(name));
         ASSERT_NE(b, nullptr) << name;

@@ -24,11 +24,11 @@ TEST(PictureDialog, LoadsSavesAsBitmapClearsAndKeepsThePictureOnBadFiles)
     EXPECT_EQ(dialog.sizeText(), QStringLiteral("Нет картинки"));
     ASSERT_TRUE(dialog.load(png));
     EXPECT_EQ(dialog.sizeText(), QStringLiteral("3 x 2"));
-    EXPECT_EQ(dialog.value().kind, TPicture::gkPng);
+    EXPECT_EQ(dialog.value().kind, TPicture::gkBitmap);
 
     EXPECT_FALSE(dialog.load(junk));
     ASSERT_EQ(prompt.asked.size(), 1);
-    EXPECT_EQ(dialog.value().kind, TPicture::gkPng);   // unchanged
+    EXPECT_EQ(dialog.value().kind, TPicture::gkBitmap);   // unchanged
     EXPECT_FALSE(dialog.load(dir.filePath("missing.bmp")));
     EXPECT_EQ(prompt.asked.size(), 2);
 

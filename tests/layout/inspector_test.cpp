@@ -83,13 +83,13 @@ TEST_F(Inspector, EachObjectShowsItsRowsInGroupOrder)
                                              "Цвета/Обычный текст", "Цвета/Выделенный текст"}));
     EXPECT_EQ(button.filter("Положение/"), QStringList({"Положение/Отступ слева", "Положение/Отступ сверху",
                                                         "Положение/Ширина", "Положение/Высота"}));
-    EXPECT_EQ(subRows("Font"), QStringList({"Цвет", "Размер", "Стиль"}));
+    EXPECT_EQ(subRows("Font"), QStringList({"Цвет", "Размер", "Начертание"}));
     EXPECT_EQ(subRows("Font.Style"), QStringList({"Жирный", "Курсив", "Зачеркнутый", "Подчеркнутый"}));
     EXPECT_EQ(subRows("Anchors"), QStringList({"Снизу", "Слева", "Справа", "Сверху"}));
-    EXPECT_EQ(subRows("Pictures"), QStringList({"Обычная", "Нажатая", "Выдленная"}));
+    EXPECT_EQ(subRows("Pictures"), QStringList({"Обычная", "Нажатая", "Выделенная"}));
     EXPECT_EQ(subRows("Constraints"), QStringList({"Макс. высота", "Макс. ширина", "Мин. высота", "Мин. ширина"}));
-    EXPECT_EQ(shown("Anchors"), QStringLiteral("[akRight,akBottom]"));
-    EXPECT_EQ(shown("Action"), QStringLiteral("baHelp"));
+    EXPECT_EQ(shown("Anchors"), QStringLiteral("[Справа, Снизу]"));
+    EXPECT_EQ(shown("Action"), QStringLiteral("Справка"));
     EXPECT_EQ(shown("Cursor"), QStringLiteral("crHandPoint"));
 
     inspect("Область меню");
@@ -113,12 +113,12 @@ TEST_F(Inspector, EnglishNamesAndDescriptions)
     model.SetDisplayNames(true);
     EXPECT_EQ(model.IndexOfPath("Left").data().toString(), QStringLiteral("Отступ слева"));
 
-    EXPECT_EQ(help("BorderStyle"), QStringLiteral("Вид рамки - нету, выдавленная, вдавленная или линия."));
+    EXPECT_EQ(help("BorderStyle"), QStringLiteral("Вид рамки - нет, выдавленная, вдавленная или линия."));
     EXPECT_EQ(help("Anchors"), QStringLiteral("Привязка объекта к краям окна при изменении его размеров. "
                                               "Работает только в редакторе."));
-    EXPECT_EQ(help("Font.Size"), QString());
+    EXPECT_EQ(help("Font.Size"), QStringLiteral("Размер шрифта в пунктах."));
     inspect("Область меню");
-    EXPECT_EQ(help("BorderStyle"), QStringLiteral("Вид рамки - нету, выдавленная, вдавленная или линия."));
+    EXPECT_EQ(help("BorderStyle"), QStringLiteral("Вид рамки - нет, выдавленная, вдавленная или линия."));
     EXPECT_EQ(help("Columns"), QStringLiteral("Количество колонок равного размера, в которое располагать кнопки."));
     inspect("Окно");
     EXPECT_EQ(help("ColorTop"), QStringLiteral("Верхний цвет или цвет всего окна, если градиент запрещён."));
@@ -171,15 +171,15 @@ TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
         QString expected;
     };
     const Step steps[] = {
-        {"Font.Style.fsBold", QStringLiteral("True"), "True"},
-        {"BorderStyle", QStringLiteral("tbsLine"), "tbsLine"},
+        {"Font.Style.fsBold", QStringLiteral("True"), "Да"},
+        {"BorderStyle", QStringLiteral("tbsLine"), "Линия"},
         {"Color", QStringLiteral("clRed"), "clRed"},
         {"ShadowColor", QStringLiteral("$00123456"), "$00123456"},
         {"Cursor", QStringLiteral("crHandPoint"), "crHandPoint"},
-        {"Anchors.akRight", true, "True"},
+        {"Anchors.akRight", true, "Да"},
         {"Constraints.MaxWidth", QStringLiteral("300"), "300"},
-        {"Text", QStringList({"один", "два"}), "(TStrings)"},
-        {"Font", QVariantMap{{"Name", "Arial"}, {"Height", -20}}, "(TFont)"},
+        {"Text", QStringList({"один", "два"}), "2 строки"},
+        {"Font", QVariantMap{{"Name", "Arial"}, {"Height", -20}}, "Arial, 15, жирный курсив"},
     };
     for (const Step &step : steps) {
         const QString path = QString::fromLatin1(step.path);

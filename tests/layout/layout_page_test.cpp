@@ -98,7 +98,7 @@ TEST_F(LayoutPage, NamesColumnIsHalfTheGridAndTheStripDescribesTheRow)
     EXPECT_EQ(row("ColorTop").data().toString(), QStringLiteral("ColorTop"));
     english.setChecked(false);
     page->ObjectInspector->setCurrentIndex(row("Cursor"));
-    EXPECT_TRUE(page->PropertyHelp->text().isEmpty());
+    EXPECT_EQ(page->PropertyHelp->description(), QStringLiteral("Вид указателя мыши над объектом."));
 }
 
 TEST_F(LayoutPage, EditorsCommitTypedAndChosenValues)
@@ -119,7 +119,7 @@ TEST_F(LayoutPage, EditorsCommitTypedAndChosenValues)
     };
     editAndCommit("Top", [](QWidget *e) { e->findChild<QLineEdit *>()->setText("77"); });
     EXPECT_EQ(form.Heading()->Top(), 77);
-    editAndCommit("BorderStyle", [](QWidget *e) { e->findChild<QComboBox *>()->setCurrentText("tbsSunken"); });
+    editAndCommit("BorderStyle", [](QWidget *e) { e->findChild<QComboBox *>()->setCurrentText("Вдавленная"); });
     EXPECT_EQ(form.Heading()->BorderStyle(), TTextBox::tbsSunken);
     editAndCommit("Color", [](QWidget *e) {
         auto *combo = e->findChild<QComboBox *>();

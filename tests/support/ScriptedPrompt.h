@@ -2,7 +2,9 @@
 
 #include "kit/UserPrompt.h"
 
+#include <QFont>
 #include <QList>
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,10 @@ public:
     QList<Asked> asked;
     QStringList dialogsShown;   // captions of file/folder dialogs, in order
     QStringList dialogFolders;  // the folders they started in, in the same order
+    // Font dialogs: each answer changes the font the dialog shows (a function
+    // that changes nothing confirms it untouched); none left cancels.
+    QList<std::function<void(QFont &)>> fontAnswers;
+    QList<QFont> fontsShown;
 
     Answer ask(const QString &caption, const QString &text, Buttons buttons, Icon icon) override
     {
@@ -53,6 +59,16 @@ public:
         dialogsShown << caption;
         dialogFolders << start;
         return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
+    bool font(const QString &caption, const QFont &initial, QFont *chosen) override
+    {
+        dialogsShown << caption;
+        fontsShown << initial;
+        if (fontAnswers.isEmpty())
+            return false;
+        *chosen = initial;
+        fontAnswers.takeFirst()(*chosen);
+        return true;
     }
     QString text(const QString &caption, const QString &, const QString &) override
     {
