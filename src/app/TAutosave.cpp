@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QtConcurrent/QtConcurrentRun>
 #include <memory>
@@ -41,9 +42,10 @@ bool NewerThanItsFile(const TRecoveryFolder::TCopy &copy)
 TAutosave::TAutosave(TProject &project, UserPrompt &prompt, const QString &settingsPath, const QString &folder,
                      QObject *parent)
     : QObject(parent), m_project(project), m_prompt(prompt), m_settingsPath(settingsPath), m_folder(folder),
-      m_session(QStringLiteral("%1-%2")
+      m_session(QStringLiteral("%1-%2-%3")
                     .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss")))
-                    .arg(QCoreApplication::applicationPid()))
+                    .arg(QCoreApplication::applicationPid())
+                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')))
 {
     ReadSettings(settingsPath);
     m_writer.setMaxThreadCount(1);   // copies are written one after another, in order
