@@ -20,11 +20,6 @@ namespace {
 const int kQuotedErrors = 10;
 const int kPercentAll = 100;
 
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 } // namespace
 
 TDiscLink::TDiscLink(TMainForm &mainForm, TPreviewForm &preview)
@@ -101,7 +96,7 @@ QString TDiscLink::DiscFolder()
     const QString dir = m_main.Project().Options().RootDir();
     if (!dir.isEmpty())
         return dir;
-    return m_main.Prompt().folder(U("Корневой каталог"), m_main.DialogFolder());
+    return m_main.Prompt().folder(tr("Корневой каталог"), m_main.DialogFolder());
 }
 
 void TDiscLink::ShowError(const QString &message)
@@ -115,7 +110,7 @@ bool TDiscLink::APrepareDiscExecute()
     if (dir.isEmpty())
         return false;
     UserPrompt &prompt = m_main.Prompt();
-    const QString caption = U("Подготовить диск");
+    const QString caption = tr("Подготовить диск");
     const QList<TFinding> findings = RunCheck(dir);
     if (TProjectCheck::HasErrors(findings)) {
         QStringList lines;
@@ -127,8 +122,8 @@ bool TDiscLink::APrepareDiscExecute()
                 lines << f.Line();
         }
         if (errors > kQuotedErrors)
-            lines << U("…и ещё %1").arg(errors - kQuotedErrors);
-        const QString text = U("Проверка нашла ошибки:\n\n%1\n\nВсё равно подготовить диск?").arg(lines.join(u'\n'));
+            lines << tr("…и ещё %1").arg(errors - kQuotedErrors);
+        const QString text = tr("Проверка нашла ошибки:\n\n%1\n\nВсё равно подготовить диск?").arg(lines.join(u'\n'));
         if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
             != UserPrompt::Answer::Yes) {
             m_checkForm->ShowFindings(findings);
@@ -146,7 +141,7 @@ bool TDiscLink::APrepareDiscExecute()
             TDiscPreparation::WriteProject(project, dir);
         }
         if (!TDiscPreparation::AutorunDiffers(dir)
-            || prompt.ask(caption, U("В каталоге уже есть другой autorun.inf. Заменить его?"),
+            || prompt.ask(caption, tr("В каталоге уже есть другой autorun.inf. Заменить его?"),
                           UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
                    == UserPrompt::Answer::Yes)
             TDiscPreparation::WriteAutorun(dir);
@@ -154,7 +149,7 @@ bool TDiscLink::APrepareDiscExecute()
         ShowError(e.message());
         return false;
     }
-    prompt.inform(caption, U("Диск подготовлен в каталоге %1.").arg(QDir::toNativeSeparators(dir)));
+    prompt.inform(caption, tr("Диск подготовлен в каталоге %1.").arg(QDir::toNativeSeparators(dir)));
     return true;
 }
 
@@ -170,8 +165,8 @@ void TDiscLink::ADiscImageExecute()
     if (dir.isEmpty())
         return;
     UserPrompt &prompt = m_main.Prompt();
-    const QString caption = U("Создать образ диска");
-    const QString label = prompt.text(caption, U("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel));
+    const QString caption = tr("Создать образ диска");
+    const QString label = prompt.text(caption, tr("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel));
     if (label.isEmpty())
         return;
     const QString problem = TDiscImage::LabelProblem(label);
@@ -180,7 +175,7 @@ void TDiscLink::ADiscImageExecute()
         return;
     }
     const QString output = prompt.saveFileName(caption, QFileInfo(dir).absolutePath(),
-                                               U("Образы дисков|*.iso"), QStringLiteral("iso"));
+                                               tr("Образы дисков|*.iso"), QStringLiteral("iso"));
     if (output.isEmpty())
         return;
     m_imagePath = output;
@@ -194,8 +189,8 @@ void TDiscLink::ADiscImageExecute()
         m_progress = new QProgressDialog(&m_main);
         m_progress->setObjectName(QStringLiteral("ImageProgress"));
         m_progress->setWindowTitle(caption);
-        m_progress->setLabelText(U("Создаётся образ диска…"));
-        m_progress->setCancelButtonText(U("Отмена"));
+        m_progress->setLabelText(tr("Создаётся образ диска…"));
+        m_progress->setCancelButtonText(tr("Отмена"));
         m_progress->setRange(0, kPercentAll);
         m_progress->setAutoClose(false);
         m_progress->setAutoReset(false);
@@ -211,8 +206,8 @@ void TDiscLink::ImageFinished(bool ok)
     if (m_progress)
         m_progress->hide();
     if (ok)
-        m_main.Prompt().inform(U("Создать образ диска"),
-                               U("Образ диска записан в %1.").arg(QDir::toNativeSeparators(m_imagePath)));
+        m_main.Prompt().inform(tr("Создать образ диска"),
+                               tr("Образ диска записан в %1.").arg(QDir::toNativeSeparators(m_imagePath)));
     else if (!m_image.Cancelled())
         ShowError(m_image.LastError());
 }

@@ -34,21 +34,21 @@
 #include <QVBoxLayout>
 
 const char *const TMainForm::kTitle = "Velmora Brenwick";
-const char *const TMainForm::kFileFilter = "Файлы XML|*.xml";
+const char *const TMainForm::kFileFilter = QT_TRANSLATE_NOOP("TMainForm", "Файлы XML|*.xml");
 
 namespace {
 
 const char *const kWindowSection = "window";
-const char *const kCloseCaption = "Закрытие";
-const char *const kErrorCaption = "Ошибка";
-const char *const kOpenFailed = "Не удалось открыть файл «%1».";
-const char *const kSaveFailed = "Не удалось сохранить файл «%1».";
+const char *const kCloseCaption = QT_TRANSLATE_NOOP("TMainForm", "Закрытие");
+const char *const kErrorCaption = QT_TRANSLATE_NOOP("TMainForm", "Ошибка");
+const char *const kOpenFailed = QT_TRANSLATE_NOOP("TMainForm", "Не удалось открыть файл «%1».");
+const char *const kSaveFailed = QT_TRANSLATE_NOOP("TMainForm", "Не удалось сохранить файл «%1».");
 // The title names the open file; Qt puts the modified mark in place of "[*]".
 const char *const kFileTitle = "%1[*] — %2";
-const char *const kCloseText = "Сохранить изменения?";
-const char *const kDiscFolderTitle =
-    "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске";
-const char *const kProgramFilter = "Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*";
+const char *const kCloseText = QT_TRANSLATE_NOOP("TMainForm", "Сохранить изменения?");
+const char *const kDiscFolderTitle = QT_TRANSLATE_NOOP(
+    "TMainForm", "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске");
+const char *const kProgramFilter = QT_TRANSLATE_NOOP("TMainForm", "Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*");
 const char *const kFileCategory = "File";
 const char *const kHelpCategory = "Help";
 const char *const kSaveSuffix = "xml";
@@ -61,9 +61,9 @@ QString U(const char *utf8)
 }
 
 // The Part's hints mark tooltip line breaks with a carriage return.
-QString Hint(const char *utf8)
+QString Hint(QString text)
 {
-    return U(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 // The text of a multi-line box exactly as held: toPlainText() would turn
@@ -122,9 +122,9 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     tsCommands->setObjectName(QStringLiteral("tsCommands"));
     tsLayout->setObjectName(QStringLiteral("tsLayout"));
     tsText->setObjectName(QStringLiteral("tsText"));
-    PageControl->addTab(tsCommands, QIcon(QStringLiteral(":/icons/page-commands.png")), U("Команды"));
-    PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), U("Внешний вид"));
-    PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), U("Опции проекта"));
+    PageControl->addTab(tsCommands, QIcon(QStringLiteral(":/icons/page-commands.png")), tr("Команды"));
+    PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), tr("Внешний вид"));
+    PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), tr("Опции проекта"));
     setCentralWidget(PageControl);
     help::setHelpContext(this, help::kMainWindow);
     help::setHelpContext(tsCommands, help::kCommandsPage);
@@ -173,57 +173,57 @@ void TMainForm::SetDesignView(TDesignView *view)
 
 void TMainForm::CreateActions()
 {
-    auto make = [this](const char *text, const char *name, const char *icon = nullptr) {
-        auto *a = new QAction(U(text), this);
+    auto make = [this](const QString &text, const char *name, const char *icon = nullptr) {
+        auto *a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         if (icon)
             a->setIcon(QIcon(QString::fromLatin1(icon)));
         return a;
     };
-    auto check = [&](const char *text, const char *name, bool on) {
+    auto check = [&](const QString &text, const char *name, bool on) {
         QAction *a = make(text, name);
         a->setCheckable(true);
         a->setChecked(on);
         return a;
     };
-    AFileOpen = make("Открыть", "AFileOpen", ":/icons/action-open.png");
+    AFileOpen = make(tr("Открыть"), "AFileOpen", ":/icons/action-open.png");
     AFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    AFileSave = make("Сохранить", "AFileSave", ":/icons/action-save.png");
+    AFileSave = make(tr("Сохранить"), "AFileSave", ":/icons/action-save.png");
     AFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AFileSaveAs = make("Сохранить как...", "AFileSaveAs", ":/icons/action-saveas.png");
-    AFileReset = make("Сбросить", "AFileReset", ":/icons/action-new.png");
-    AFileExit = make("Выход", "AFileExit", ":/icons/action-exit.png");
+    AFileSaveAs = make(tr("Сохранить как..."), "AFileSaveAs", ":/icons/action-saveas.png");
+    AFileReset = make(tr("Сбросить"), "AFileReset", ":/icons/action-new.png");
+    AFileExit = make(tr("Выход"), "AFileExit", ":/icons/action-exit.png");
     // Text fields keep Ctrl+X for cutting: they claim the key before the action.
     AFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    AEditUndo = make("Отменить", "AEditUndo");
+    AEditUndo = make(tr("Отменить"), "AEditUndo");
     AEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AEditRedo = make("Повторить", "AEditRedo");
+    AEditRedo = make(tr("Повторить"), "AEditRedo");
     AEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    ALoadDesign = make("Загрузить оформление", "ALoadDesign");
-    ASaveDesign = make("Сохранить оформление", "ASaveDesign");
-    ADiscFolder = make("Корневой каталог", "ADiscFolder");
-    ACheckProject = make("Проверить проект...", "ACheckProject");
-    APrepareDisc = make("Подготовить диск...", "APrepareDisc");
-    ADiscImage = make("Создать образ диска...", "ADiscImage");
+    ALoadDesign = make(tr("Загрузить оформление"), "ALoadDesign");
+    ASaveDesign = make(tr("Сохранить оформление"), "ASaveDesign");
+    ADiscFolder = make(tr("Корневой каталог"), "ADiscFolder");
+    ACheckProject = make(tr("Проверить проект..."), "ACheckProject");
+    APrepareDisc = make(tr("Подготовить диск..."), "APrepareDisc");
+    ADiscImage = make(tr("Создать образ диска..."), "ADiscImage");
     for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, ALoadDesign, ASaveDesign, ADiscFolder,
                        ACheckProject, APrepareDisc, ADiscImage})
         a->setProperty("category", QString::fromLatin1(kFileCategory));
 
-    APreview = make("Предварительный просмотр", "APreview", ":/icons/action-preview.png");
+    APreview = make(tr("Предварительный просмотр"), "APreview", ":/icons/action-preview.png");
     APreview->setShortcut(QKeySequence(Qt::Key_F12));
-    ADoubleBuffer = check("Буферизация вывода графики", "ADoubleBuffer", true);
-    AEnglishInspector = check("Просмотрщик на английском", "AEnglishInspector", false);
-    AEnableSelect = check("Разрешить выделение", "AEnableSelect", true);
-    AShowSelection = check("Показывать выделение", "AShowSelection", true);
-    ANoSelectText = check("Не выделять текст", "ANoSelectText", false);
-    AAutoExit = check("Добавлять \"Выход\"", "AAutoExit", false);
+    ADoubleBuffer = check(tr("Буферизация вывода графики"), "ADoubleBuffer", true);
+    AEnglishInspector = check(tr("Просмотрщик на английском"), "AEnglishInspector", false);
+    AEnableSelect = check(tr("Разрешить выделение"), "AEnableSelect", true);
+    AShowSelection = check(tr("Показывать выделение"), "AShowSelection", true);
+    ANoSelectText = check(tr("Не выделять текст"), "ANoSelectText", false);
+    AAutoExit = check(tr("Добавлять \"Выход\""), "AAutoExit", false);
 
-    AHelp = make("Справка", "AHelp", ":/icons/action-help.png");
-    AAbout = make("О Программе...", "AAbout", ":/icons/action-about.png");
+    AHelp = make(tr("Справка"), "AHelp", ":/icons/action-help.png");
+    AAbout = make(tr("О Программе..."), "AAbout", ":/icons/action-about.png");
     AHelp->setProperty("category", QString::fromLatin1(kHelpCategory));
     AAbout->setProperty("category", QString::fromLatin1(kHelpCategory));
-    AAddButton = make("Добавить кнопку", "AAddButton");
-    ADeleteButton = make("Удалить кнопку", "ADeleteButton", ":/icons/action-delete.png");
+    AAddButton = make(tr("Добавить кнопку"), "AAddButton");
+    ADeleteButton = make(tr("Удалить кнопку"), "ADeleteButton", ":/icons/action-delete.png");
     ADeleteButton->setEnabled(false);
 
     for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, AEditUndo, AEditRedo, APreview, AHelp})
@@ -254,11 +254,11 @@ void TMainForm::CreateActions()
 
 void TMainForm::CreateMenus()
 {
-    QMenu *file = menuBar()->addMenu(U("&Файл"));
+    QMenu *file = menuBar()->addMenu(tr("&Файл"));
     file->addAction(AFileOpen);
     file->addAction(AFileSave);
     file->addAction(AFileSaveAs);
-    MRecentFiles = file->addMenu(U("Открыть еще раз"));
+    MRecentFiles = file->addMenu(tr("Открыть еще раз"));
     MRecentFiles->setObjectName(QStringLiteral("MRecentFiles"));
     MRecentFiles->menuAction()->setObjectName(QStringLiteral("MRecentFiles"));   // the item in "&Файл"
     file->addSeparator();
@@ -272,11 +272,12 @@ void TMainForm::CreateMenus()
     file->addSeparator();
     file->addAction(AFileExit);
 
-    QMenu *edit = menuBar()->addMenu(U("&Правка"));
+    QMenu *edit = menuBar()->addMenu(tr("&Правка"));
     edit->addAction(AEditUndo);
     edit->addAction(AEditRedo);
 
-    QMenu *view = menuBar()->addMenu(U("&Вид"));
+    QMenu *view = menuBar()->addMenu(tr("&Вид"));
+    view->setObjectName(QStringLiteral("MView"));
     view->addAction(APreview);
     view->addAction(ADoubleBuffer);
     view->addAction(AEnglishInspector);
@@ -286,7 +287,7 @@ void TMainForm::CreateMenus()
     view->addAction(ANoSelectText);
     view->addAction(AAutoExit);
 
-    QMenu *help = menuBar()->addMenu(U("&Справка"));
+    QMenu *help = menuBar()->addMenu(tr("&Справка"));
     help->addAction(AHelp);
     help->addSeparator();
     help->addAction(AAbout);
@@ -297,7 +298,7 @@ void TMainForm::RebuildRecentMenu()
 {
     MRecentFiles->clear();
     if (m_recent.IsEmpty()) {
-        MRecentFiles->addAction(U(TRecentFiles::kPlaceholder));
+        MRecentFiles->addAction(QCoreApplication::translate("TRecentFiles", TRecentFiles::kPlaceholder));
         return;
     }
     const QStringList paths = m_recent.Paths();
@@ -331,7 +332,7 @@ void TMainForm::CreateCommandsPage()
     TreeView = new TCommandTreeView(Tree(), tsCommands);
     TreeView->setObjectName(QStringLiteral("TreeView"));
 
-    auto *gbAdd = new QGroupBox(U("Добавиь элемент"), tsCommands);
+    auto *gbAdd = new QGroupBox(tr("Добавиь элемент"), tsCommands);
     auto *addGrid = new QGridLayout(gbAdd);
     addGrid->setContentsMargins(6, 4, 6, 6);
     addGrid->setSpacing(4);
@@ -342,22 +343,22 @@ void TMainForm::CreateCommandsPage()
         bAdd[k]->setProperty("tag", k);
         connect(bAdd[k], &QPushButton::clicked, this, [this, kind] { bAddClick(kind); });
     }
-    auto *rgWhereAdd = new QGroupBox(U("Куда"), gbAdd);
+    auto *rgWhereAdd = new QGroupBox(tr("Куда"), gbAdd);
     rgWhereAdd->setObjectName(QStringLiteral("rgWhereAdd"));
     auto *whereLayout = new QVBoxLayout(rgWhereAdd);
     whereLayout->setContentsMargins(6, 2, 6, 2);
     whereLayout->setSpacing(0);
-    rbInside = new QRadioButton(U("Внутрь"), rgWhereAdd);
-    rbBeside = new QRadioButton(U("Рядом"), rgWhereAdd);
+    rbInside = new QRadioButton(tr("Внутрь"), rgWhereAdd);
+    rbBeside = new QRadioButton(tr("Рядом"), rgWhereAdd);
     rbInside->setChecked(true);
     whereLayout->addWidget(rbInside);
     whereLayout->addWidget(rbBeside);
     connect(rbBeside, &QRadioButton::toggled, this, [this](bool on) {
         Tree().SetWhereAdd(on ? TCommandTree::waBeside : TCommandTree::waInside);
     });
-    bDelete = new QPushButton(QIcon(QStringLiteral(":/icons/action-delete.png")), U("Удалить"), gbAdd);
+    bDelete = new QPushButton(QIcon(QStringLiteral(":/icons/action-delete.png")), tr("Удалить"), gbAdd);
     bDelete->setObjectName(QStringLiteral("bDelete"));
-    bAddFolder = new QPushButton(U("Каталог..."), gbAdd);
+    bAddFolder = new QPushButton(tr("Каталог..."), gbAdd);
     bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
     connect(bDelete, &QPushButton::clicked, this, &TMainForm::bDeleteClick);
     // The Delete key on the tree is the button "Удалить", question included.
@@ -372,24 +373,24 @@ void TMainForm::CreateCommandsPage()
     addGrid->addWidget(rgWhereAdd, 0, 2, 2, 1);
     addGrid->addWidget(bDelete, 2, 2);
 
-    auto *gbProps = new QGroupBox(U("Свойства элемента"), tsCommands);
+    auto *gbProps = new QGroupBox(tr("Свойства элемента"), tsCommands);
     auto *form = new QFormLayout(gbProps);
     form->setContentsMargins(6, 4, 6, 6);
     form->setVerticalSpacing(3);
     form->setHorizontalSpacing(kFieldSpacing);
     // One label width for the form's rows and the kind's panels, so the fields line up.
     int labelWidth = 0;
-    for (const char *caption : {"Заголовок", "Номер", "Путь", "Адрес", "Параметры"})
-        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(U(caption)));
+    for (const QString &caption : {tr("Заголовок"), tr("Номер"), tr("Путь"), tr("Адрес"), tr("Параметры")})
+        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(caption));
     labelWidth += kLabelPadding;
-    auto label = [&](const char *caption, QWidget *parent) {
-        auto *l = new QLabel(U(caption), parent);
+    auto label = [&](const QString &caption, QWidget *parent) {
+        auto *l = new QLabel(caption, parent);
         l->setFixedWidth(labelWidth);
         return l;
     };
     leName = new QLineEdit(gbProps);
     leName->setObjectName(QStringLiteral("leName"));
-    QLabel *LName = label("Заголовок", gbProps);
+    QLabel *LName = label(tr("Заголовок"), gbProps);
     LName->setBuddy(leName);
     form->addRow(LName, leName);
 
@@ -397,18 +398,18 @@ void TMainForm::CreateCommandsPage()
     stNumber = new QLabel(gbProps);
     stNumber->setObjectName(QStringLiteral("stNumber"));
     stNumber->setMinimumWidth(40);
-    cbHidden = new QCheckBox(U("Скрытый"), gbProps);
+    cbHidden = new QCheckBox(tr("Скрытый"), gbProps);
     cbHidden->setObjectName(QStringLiteral("cbHidden"));
     numberRow->addWidget(stNumber);
     numberRow->addStretch();
     numberRow->addWidget(cbHidden);
-    form->addRow(label("Номер", gbProps), numberRow);
+    form->addRow(label(tr("Номер"), gbProps), numberRow);
 
     pCustom = new QWidget(gbProps);
     auto *customLayout = new QHBoxLayout(pCustom);
     customLayout->setContentsMargins(0, 0, 0, 0);
     customLayout->setSpacing(kFieldSpacing);
-    LCustom = label("", pCustom);
+    LCustom = label(QString(), pCustom);
     leCustom = new TFileNameEdit(pCustom);
     leCustom->setObjectName(QStringLiteral("leCustom"));
     leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));
@@ -421,7 +422,7 @@ void TMainForm::CreateCommandsPage()
     auto *paramsLayout = new QHBoxLayout(pParams);
     paramsLayout->setContentsMargins(0, 0, 0, 0);
     paramsLayout->setSpacing(kFieldSpacing);
-    QLabel *LParams = label("Параметры", pParams);
+    QLabel *LParams = label(tr("Параметры"), pParams);
     leParams = new QLineEdit(pParams);
     leParams->setObjectName(QStringLiteral("leParams"));
     LParams->setBuddy(leParams);
@@ -432,7 +433,7 @@ void TMainForm::CreateCommandsPage()
     mComment = new QPlainTextEdit(gbProps);
     mComment->setObjectName(QStringLiteral("mComment"));
     mComment->setTabChangesFocus(true);
-    auto *LComment = new QLabel(U("Комментарий"), gbProps);
+    auto *LComment = new QLabel(tr("Комментарий"), gbProps);
     LComment->setBuddy(mComment);
     form->addRow(LComment);
     form->addRow(mComment);
@@ -475,7 +476,7 @@ void TMainForm::CreateCommandsPage()
 
 void TMainForm::leCustomBrowse()
 {
-    const QString name = m_prompt->openFileName(U("Программа"), m_dialogFolder, U(kProgramFilter));
+    const QString name = m_prompt->openFileName(tr("Программа"), m_dialogFolder, tr(kProgramFilter));
     if (!name.isEmpty())
         leCustom->setText(name);
 }
@@ -486,7 +487,7 @@ void TMainForm::TreeViewChange(TBaseItem *item)
     pParams->setVisible(kind == ikProgram);
     pCustom->setVisible(kind == ikProgram || kind == ikUrl);
     leCustom->SetBrowseVisible(kind == ikProgram);
-    LCustom->setText(kind == ikProgram ? U("Путь") : kind == ikUrl ? U("Адрес") : QString());
+    LCustom->setText(kind == ikProgram ? tr("Путь") : kind == ikUrl ? tr("Адрес") : QString());
     if (!item)
         return;
     m_filling = true;
@@ -522,34 +523,34 @@ void TMainForm::bDeleteClick()
 
 void TMainForm::CreateOptionsPage()
 {
-    auto *gbExit = new QGroupBox(U("Выход из Автозапуска"), tsText);
+    auto *gbExit = new QGroupBox(tr("Выход из Автозапуска"), tsText);
     auto *exitLayout = new QVBoxLayout(gbExit);
-    cbExitLevelUp = new QCheckBox(U("Выход по кнопке Вверх"), gbExit);
-    cbExitLevelUp->setToolTip(Hint("Если есть отдельно стоящая кнопка с действием LevelUp или привязанная к\r"
-                                   "команде типа Выход, то выходить, если она нажата в корневой группе"));
-    cbExitAnyCommand = new QCheckBox(U("Выход после любой команды"), gbExit);
-    cbExitAnyCommand->setToolTip(Hint("Выходить после исполнения любой команды типа Программа или URL"));
-    cbExitQuestion = new QCheckBox(U("Вопрос при выходе кнопкой"), gbExit);
-    cbExitQuestion->setToolTip(Hint("Спрашивать при нажатии на кнопку Выход"));
-    cbExitCross = new QCheckBox(U("Вопрос при выходе крестиком"), gbExit);
-    cbExitCross->setToolTip(Hint("Спрашивать при нажатии на системную кнопку в углу окна или по сообщению окну"));
+    cbExitLevelUp = new QCheckBox(tr("Выход по кнопке Вверх"), gbExit);
+    cbExitLevelUp->setToolTip(Hint(tr("Если есть отдельно стоящая кнопка с действием LevelUp или привязанная к\r"
+                                   "команде типа Выход, то выходить, если она нажата в корневой группе")));
+    cbExitAnyCommand = new QCheckBox(tr("Выход после любой команды"), gbExit);
+    cbExitAnyCommand->setToolTip(Hint(tr("Выходить после исполнения любой команды типа Программа или URL")));
+    cbExitQuestion = new QCheckBox(tr("Вопрос при выходе кнопкой"), gbExit);
+    cbExitQuestion->setToolTip(Hint(tr("Спрашивать при нажатии на кнопку Выход")));
+    cbExitCross = new QCheckBox(tr("Вопрос при выходе крестиком"), gbExit);
+    cbExitCross->setToolTip(Hint(tr("Спрашивать при нажатии на системную кнопку в углу окна или по сообщению окну")));
     for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross})
         exitLayout->addWidget(cb);
 
-    auto *gbPath = new QGroupBox(U("Обработка путей файлов"), tsText);
+    auto *gbPath = new QGroupBox(tr("Обработка путей файлов"), tsText);
     auto *pathLayout = new QVBoxLayout(gbPath);
-    cbCdRoot = new QCheckBox(U("От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"), gbPath);
-    cbCdRoot->setToolTip(Hint("Если Velmora.EXE или Velmora.XML находятся на компакт-диске, то в начало\r"
-                              "пути ставится имя этого диска, если нет - то один из вариантов внизу"));
-    rbCdRoot = new QRadioButton(U("От Корневого Каталога"), gbPath);
-    rbCdRoot->setToolTip(Hint("В начало пути вставляется \"Корневой Каталог\""));
-    rbProject = new QRadioButton(U("От расположения файла проекта (Velmora.XML)"), gbPath);
-    rbProject->setToolTip(Hint("В начало пути вставляется путь к Velmora.XML"));
-    rbVelmora = new QRadioButton(U("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
-    rbVelmora->setToolTip(Hint("В начало пути вставляется путь к Velmora.EXE"));
-    rbCurrentDir = new QRadioButton(U("От теукщего каталога"), gbPath);
-    rbCurrentDir->setToolTip(Hint("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
-                                  "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE"));
+    cbCdRoot = new QCheckBox(tr("От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"), gbPath);
+    cbCdRoot->setToolTip(Hint(tr("Если Velmora.EXE или Velmora.XML находятся на компакт-диске, то в начало\r"
+                              "пути ставится имя этого диска, если нет - то один из вариантов внизу")));
+    rbCdRoot = new QRadioButton(tr("От Корневого Каталога"), gbPath);
+    rbCdRoot->setToolTip(Hint(tr("В начало пути вставляется \"Корневой Каталог\"")));
+    rbProject = new QRadioButton(tr("От расположения файла проекта (Velmora.XML)"), gbPath);
+    rbProject->setToolTip(Hint(tr("В начало пути вставляется путь к Velmora.XML")));
+    rbVelmora = new QRadioButton(tr("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
+    rbVelmora->setToolTip(Hint(tr("В начало пути вставляется путь к Velmora.EXE")));
+    rbCurrentDir = new QRadioButton(tr("От теукщего каталога"), gbPath);
+    rbCurrentDir->setToolTip(Hint(tr("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
+                                  "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE")));
     // Not exclusive through Qt: a file may turn all four off.
     for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
         rb->setAutoExclusive(false);
@@ -557,8 +558,8 @@ void TMainForm::CreateOptionsPage()
     for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
         pathLayout->addWidget(rb);
 
-    auto *gbAbout = new QGroupBox(U("Текст \"О Программе\""), tsText);
-    gbAbout->setToolTip(U("Текст, который оказывается внизу окна \"О Программе...\" Автозапуска"));
+    auto *gbAbout = new QGroupBox(tr("Текст \"О Программе\""), tsText);
+    gbAbout->setToolTip(tr("Текст, который оказывается внизу окна \"О Программе...\" Автозапуска"));
     auto *aboutLayout = new QVBoxLayout(gbAbout);
     mAbout = new QPlainTextEdit(gbAbout);
     mAbout->setObjectName(QStringLiteral("mAbout"));
@@ -713,7 +714,7 @@ bool TMainForm::FormCloseQuery()
 {
     if (!m_project.Modified())
         return true;
-    switch (m_prompt->ask(U(kCloseCaption), U(kCloseText), UserPrompt::Buttons::YesNoCancel,
+    switch (m_prompt->ask(tr(kCloseCaption), tr(kCloseText), UserPrompt::Buttons::YesNoCancel,
                           UserPrompt::Icon::Question)) {
     case UserPrompt::Answer::Yes:
         // Unsaved work is never lost: a cancelled or failed save counts as Cancel.
@@ -738,8 +739,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::ShowError(const char *failed, const QString &fileName, const QString &message)
 {
-    const QString text = U(failed).arg(QDir::toNativeSeparators(fileName)) + QLatin1Char('\n') + message;
-    m_prompt->inform(U(kErrorCaption), text, UserPrompt::Icon::Error);
+    const QString text = tr(failed).arg(QDir::toNativeSeparators(fileName)) + QLatin1Char('\n') + message;
+    m_prompt->inform(tr(kErrorCaption), text, UserPrompt::Icon::Error);
 }
 
 void TMainForm::UpdateTitle()
@@ -755,7 +756,7 @@ void TMainForm::UpdateTitle()
 
 void TMainForm::AFileOpenExecute()
 {
-    const QString name = m_prompt->openFileName(U("Открыть"), m_dialogFolder, U(kFileFilter));
+    const QString name = m_prompt->openFileName(tr("Открыть"), m_dialogFolder, tr(kFileFilter));
     if (!name.isEmpty())
         LoadProject(name, TProject::WholeProject());
 }
@@ -771,14 +772,14 @@ void TMainForm::AFileSaveExecute()
 
 void TMainForm::AFileSaveAsExecute()
 {
-    const QString name = m_prompt->saveFileName(U("Сохранить как"), m_dialogFolder, U(kFileFilter), U(kSaveSuffix));
+    const QString name = m_prompt->saveFileName(tr("Сохранить как"), m_dialogFolder, tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::WholeProject());
 }
 
 void TMainForm::ALoadDesignExecute()
 {
-    const QString name = m_prompt->openFileName(U("Загрузить оформление"), m_dialogFolder, U(kFileFilter));
+    const QString name = m_prompt->openFileName(tr("Загрузить оформление"), m_dialogFolder, tr(kFileFilter));
     if (!name.isEmpty())
         LoadProject(name, TProject::DesignFile());
 }
@@ -786,7 +787,7 @@ void TMainForm::ALoadDesignExecute()
 void TMainForm::ASaveDesignExecute()
 {
     const QString name =
-        m_prompt->saveFileName(U("Сохранить оформление"), m_dialogFolder, U(kFileFilter), U(kSaveSuffix));
+        m_prompt->saveFileName(tr("Сохранить оформление"), m_dialogFolder, tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::DesignFile());
 }
@@ -809,9 +810,9 @@ void TMainForm::UpdateEditActions()
     auto escaped = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
     const QUndoStack &stack = m_project.UndoStack();
     AEditUndo->setEnabled(stack.canUndo());
-    AEditUndo->setText(stack.canUndo() ? U("Отменить: ") + escaped(stack.undoText()) : U("Отменить"));
+    AEditUndo->setText(stack.canUndo() ? tr("Отменить: ") + escaped(stack.undoText()) : tr("Отменить"));
     AEditRedo->setEnabled(stack.canRedo());
-    AEditRedo->setText(stack.canRedo() ? U("Повторить: ") + escaped(stack.redoText()) : U("Повторить"));
+    AEditRedo->setText(stack.canRedo() ? tr("Повторить: ") + escaped(stack.redoText()) : tr("Повторить"));
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -851,7 +852,7 @@ void TMainForm::AFileExitExecute()
 
 void TMainForm::ADiscFolderExecute()
 {
-    const QString folder = m_prompt->folder(U(kDiscFolderTitle), m_project.Options().RootDir());
+    const QString folder = m_prompt->folder(tr(kDiscFolderTitle), m_project.Options().RootDir());
     if (folder.isEmpty())
         return;
     TProjectOptions changed;

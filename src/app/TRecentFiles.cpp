@@ -1,8 +1,9 @@
 #include "app/TRecentFiles.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
-const char *const TRecentFiles::kPlaceholder = "(пусто)";
+const char *const TRecentFiles::kPlaceholder = QT_TRANSLATE_NOOP("TRecentFiles", "(пусто)");
 const char *const TRecentFiles::kSection = "recent files";
 
 namespace {
@@ -28,7 +29,7 @@ QString TRecentFiles::Key(int position)
 QStringList TRecentFiles::Captions() const
 {
     if (m_paths.isEmpty())
-        return {QString::fromUtf8(kPlaceholder)};
+        return {QCoreApplication::translate("TRecentFiles", kPlaceholder)};
     QStringList captions;
     for (int i = 0; i < m_paths.size(); ++i)
         captions << Caption(i + 1, m_paths[i]);

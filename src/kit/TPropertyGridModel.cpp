@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-const char *const TPropertyGridModel::kCatchAllGroup = "Особое";
+const char *const TPropertyGridModel::kCatchAllGroup = QT_TRANSLATE_NOOP("TPropertyGridModel", "Особое");
 
 struct TPropertyGridModel::Row
 {
@@ -140,7 +140,7 @@ void TPropertyGridModel::rebuild()
         Row properties;
         addChildren(&properties, m_inspected, QString(), 0);
         QStringList order = m_config.GroupOrder();
-        const QString catchAll = QString::fromUtf8(kCatchAllGroup);
+        const QString catchAll = tr(kCatchAllGroup);
         order.removeAll(catchAll);
         order << catchAll;
         for (const QString &groupName : std::as_const(order)) {
@@ -411,7 +411,7 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
     if (row.kind == TPropertyLayer::Kind::Flag || row.typeId == QMetaType::Bool) {
         bool b = false;
         if (!parseBool(trimmed, &b))
-            return bad(QStringLiteral("\"%1\" не является логическим значением (True или False).").arg(text));
+            return bad(tr("\"%1\" не является логическим значением (True или False).").arg(text));
         *value = b;
         return true;
     }
@@ -420,15 +420,15 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
         bool ok = false;
         const int v = node.enumerator.keyToValue(trimmed.toLatin1().constData(), &ok);
         if (!ok)
-            return bad(QStringLiteral("\"%1\" не является допустимым значением.").arg(text));
+            return bad(tr("\"%1\" не является допустимым значением.").arg(text));
         *value = v;
         return true;
     }
     if (row.kind != TPropertyLayer::Kind::Value)
-        return bad(QStringLiteral("\"%1\" не является допустимым значением.").arg(text));
+        return bad(tr("\"%1\" не является допустимым значением.").arg(text));
     if (const TPropertyValueType *type = ValueType(row.typeId); type && type->parse) {
         if (!type->parse(trimmed, value))
-            return bad(QStringLiteral("\"%1\" не является допустимым значением.").arg(text));
+            return bad(tr("\"%1\" не является допустимым значением.").arg(text));
         return true;
     }
     switch (row.typeId) {
@@ -436,7 +436,7 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
         bool ok = false;
         const qlonglong v = trimmed.toLongLong(&ok);
         if (!ok || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
-            return bad(QStringLiteral("\"%1\" не является целым числом от %2 до %3.")
+            return bad(tr("\"%1\" не является целым числом от %2 до %3.")
                            .arg(text)
                            .arg(std::numeric_limits<qint32>::min())
                            .arg(std::numeric_limits<qint32>::max()));

@@ -3,6 +3,8 @@
 #include "kit/BrenwickError.h"
 #include "xml/TXDocument.h"
 
+#include <QCoreApplication>
+
 // The project file: the prolog, the document element Velmora with creator,
 // the command tree under root, the option elements and the design's elements.
 
@@ -14,9 +16,9 @@ namespace {
 
 const char *const kCreatorName = "Velmora Brenwick";
 const char *const kCreatorVersion = "1.1.2";
-const char *const kTooDeep =
+const char *const kTooDeep = QT_TRANSLATE_NOOP("TProjectFile",
     "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
-    "Перенесите часть команд выше.";
+    "Перенесите часть команд выше.");
 constexpr int kLevelsAboveCommands = 2;
 
 QString L(const char *latin1)
@@ -195,7 +197,7 @@ void TProject::SaveFile(const QString &fileName, TParts parts, bool keepFileName
         int deepest = 0;
         m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
         if (deepest > MaxCommandDepth())
-            throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
+            throw BrenwickError(QCoreApplication::translate("TProjectFile", kTooDeep).arg(deepest).arg(MaxCommandDepth()));
     }
     TXDocument &doc = *m_document;
     const QString previous = doc.FileName();
@@ -275,7 +277,7 @@ class TProject::TLoadPartsCommand : public QUndoCommand
 {
 public:
     TLoadPartsCommand(TProject &project, TLoadedPtr after, TLoadedPtr before)
-        : QUndoCommand(QStringLiteral("загрузка оформления")), m_project(project), m_after(std::move(after)),
+        : QUndoCommand(QCoreApplication::translate("TProjectFile", "загрузка оформления")), m_project(project), m_after(std::move(after)),
           m_before(std::move(before))
     {
     }
