@@ -46,7 +46,7 @@ for ts in "${TS_FILES[@]}"; do
     count="$(printf '%s\n' "$entries" | wc -l)"
     left=$((left + count))
     echo "$ts: $count unfinished:"
-    printf '  %s\n' "$entries" | sed 's/^  /  /'
+    printf '%s\n' "$entries" | sed 's/^/  /'
   fi
 done
 if [ "$left" -eq 0 ]; then
