@@ -250,3 +250,58 @@ TEST(Translations, TheCommandLinesCheckFollowsTheLocale)
     EXPECT_TRUE(check("C").contains(QStringLiteral("ошибка: #3 «Программа»: не указан файл программы")));
     EXPECT_TRUE(check("ru_RU.UTF-8").contains(QStringLiteral("не указан файл программы")));
 }
+
+// The English help names the controls with the captions the English interface shows.
+TEST(Translations, TheEnglishHelpNamesTheEnglishCaptions)
+{
+    Interface english(shell::TLanguage::English);
+    auto page = [](const char *name) {
+        QFile file(QStringLiteral(":/help/en/") + QString::fromLatin1(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    struct Named
+    {
+        const char *page;
+        const char *context;
+        QStringList sources;
+    };
+    const Named named[] = {
+        {"main-window.html", "TMainForm",
+         {"Открыть", "Сохранить как...", "Открыть еще раз", "Загрузить оформление", "Сохранить оформление",
+          "Корневой каталог", "Предварительный просмотр", "Буферизация вывода графики", "Разрешить выделение",
+          "Показывать выделение", "Не выделять текст", "Добавлять \"Выход\"", "О Программе...",
+          "Сохранить изменения?"}},
+        {"main-window.html", "TLanguageMenu", {"Язык"}},
+        {"commands.html", "TMainForm",
+         {"Куда", "Внутрь", "Рядом", "Удалить", "Каталог...", "Заголовок", "Путь", "Адрес", "Параметры", "Номер",
+          "Скрытый"}},
+        {"commands.html", "TBaseItem", {"Группа", "Программа", "Комментарий", "Выход"}},
+        {"commands.html", "TCommandEditor", {"Поместить всё содержимое на один уровень вверх?"}},
+        {"options.html", "TMainForm",
+         {"Выход по кнопке Вверх", "Выход после любой команды", "Вопрос при выходе кнопкой",
+          "Вопрос при выходе крестиком", "От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём",
+          "От Корневого Каталога", "От расположения файла проекта (Velmora.XML)",
+          "От расположения программы автозапуска (Velmora.EXE)", "От теукщего каталога"}},
+        {"folder-import.html", "TAddFolderForm",
+         {"Каталог:", "Пролистать", "Включать подкаталоги", "Маска каталогов", "Ограничить вложенность каталогов до",
+          "Маска файлов", "Расширение файла", "Путь в комментарии", "Всё в одну группу",
+          "Не создавать группу для одного файла", "Имя команды", "Имя файла", "Полный путь", "Путь от каталога",
+          "Без пути", "Путь с каталогом", "Приставка к пути"}},
+    };
+    for (const Named &n : named) {
+        const QString html = page(n.page);
+        ASSERT_FALSE(html.isEmpty()) << n.page;
+        for (const QString &source : n.sources) {
+            const QString caption = QCoreApplication::translate(n.context, source.toUtf8().constData());
+            EXPECT_TRUE(html.contains(caption)) << n.page << ": " << caption.toStdString();
+        }
+    }
+    const TInspectorConfig config;
+    const QString layout = page("layout-page.html");
+    for (const char *property : {"AlphaBlend", "AlphaBlendValue", "TransparentColor", "ColorGradient", "AllowChange",
+                                 "HorizAlloc", "AutoColumns", "ItemID", "Constraints", "Anchors", "RowSpacing",
+                                 "ShadowSize"}) {
+        const QString name = config.Alias(QString::fromLatin1(property));
+        EXPECT_TRUE(layout.contains(name)) << property << ": " << name.toStdString();
+    }
+}
