@@ -2,13 +2,16 @@
 # Refreshes the interface translations from the sources: every text wrapped
 # in tr(), QT_TR_NOOP, QT_TRANSLATE_NOOP or QCoreApplication::translate under
 # src/ gets its entry in resources/translations/brenwick_en.ts. New texts come
-# in as unfinished (a changed text keeps its old translation as a suggestion,
-# still unfinished); texts gone from the sources are dropped. Then it lists
-# every entry still unfinished: translate those (Qt Linguist, or by hand:
-# fill <translation> and remove type="unfinished"), then build and run the
-# tests, whose translation check fails while any entry is left.
-#   bash scripts/update-translations.sh          refresh, then list what is left
-#   bash scripts/update-translations.sh --list   only list what is left
+# in unfinished; texts gone from the sources are dropped. A new text that
+# equals or resembles one already translated (a text moved to another class,
+# a corrected spelling) comes in unfinished with that translation as a
+# suggestion. Then it lists every unfinished entry, with its suggestion.
+#   bash scripts/update-translations.sh           refresh, then list what is left
+#   bash scripts/update-translations.sh --list    only list what is left
+#   bash scripts/update-translations.sh --accept  take every listed suggestion as
+#                                                 it is (review the list first)
+# Translate the rest in Qt Linguist, or by hand: fill <translation> and remove
+# type="unfinished". The tests' translation check fails while any is left.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,18 +32,39 @@ find_lupdate() {
   exit 1
 }
 
-if [ "${1:-}" != "--list" ]; then
-  lupdate="$(find_lupdate)"
-  "$lupdate" src "${OPTIONS[@]}" -ts "${TS_FILES[@]}"
-fi
+case "${1:-}" in
+  --list) ;;
+  --accept)
+    # An unfinished entry whose translation is already filled in becomes finished.
+    for ts in "${TS_FILES[@]}"; do
+      sed -i 's|<translation type="unfinished">\([^<]\)|<translation>\1|' "$ts"
+    done ;;
+  "")
+    lupdate="$(find_lupdate)"
+    # First with the vanished texts kept, so that a changed text can take its
+    # old translation as a suggestion; then without them.
+    "$lupdate" src -locations none -source-language ru_RU -ts "${TS_FILES[@]}"
+    if command -v python3 >/dev/null; then
+      python3 scripts/suggest_translations.py "${TS_FILES[@]}"
+    else
+      echo "(python3 not found: no suggestions from changed texts)" >&2
+    fi
+    "$lupdate" src "${OPTIONS[@]}" -ts "${TS_FILES[@]}" ;;
+  *)
+    echo "usage: bash scripts/update-translations.sh [--list|--accept]" >&2
+    exit 2 ;;
+esac
 
 left=0
 for ts in "${TS_FILES[@]}"; do
-  # Each unfinished entry: its context and source text (first line).
+  # Each unfinished entry: its context, its source text and any suggestion (first lines).
   entries="$(awk '
-    /<name>/ { gsub(/.*<name>|<\/name>.*/, ""); context = $0 }
+    /<name>/ { line = $0; gsub(/.*<name>|<\/name>.*/, "", line); context = line }
     /<source>/ { source = $0; sub(/.*<source>/, "", source); sub(/<\/source>.*/, "", source) }
-    /<translation type="unfinished"/ { print context ": " source }
+    /<translation type="unfinished"/ {
+      hint = $0; sub(/.*<translation type="unfinished">/, "", hint); sub(/<\/translation>.*/, "", hint)
+      print context ": " source (hint == "" ? "" : "   ->  suggested: " hint)
+    }
   ' "$ts")"
   if [ -n "$entries" ]; then
     count="$(printf '%s\n' "$entries" | wc -l)"

@@ -61,17 +61,23 @@ TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &butt
     TDesignFacts facts;
     facts.client = QSize(form.ClientWidth(), form.ClientHeight());
     // The names are the object tree's captions.
-    facts.objects.append(PictureFacts(form.BackImage(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Фоновая картинка")), form.BackImage()));
-    facts.objects.append(PictureFacts(form.ThemeImage(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Картинка в тему")), form.ThemeImage()));
-    facts.objects.append(WrapperFacts(form.Heading(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Надпись наверху"))));
-    facts.objects.append(WrapperFacts(form.CommentArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Комментарий"))));
+    facts.objects.append(
+        PictureFacts(form.BackImage(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Фоновая картинка")), form.BackImage()));
+    facts.objects.append(
+        PictureFacts(form.ThemeImage(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Картинка в тему")), form.ThemeImage()));
+    facts.objects.append(
+        WrapperFacts(form.Heading(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Надпись наверху"))));
+    facts.objects.append(
+        WrapperFacts(form.CommentArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Комментарий"))));
     facts.menuIndex = int(facts.objects.size());
-    facts.objects.append(WrapperFacts(form.MenuArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Область меню"))));
+    facts.objects.append(
+        WrapperFacts(form.MenuArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Область меню"))));
     facts.menuRowHeight = form.MenuArea()->MeasureItem(TButtonBox::kRowSample).height();
     for (TPicButton *button : buttons) {
         if (!button || !button->Image())
             continue;
-        const QString caption = QCoreApplication::translate("TDesignFactsReader", "кнопка «%1»").arg(button->Caption());
+        const QString caption =
+            QCoreApplication::translate("TDesignFactsReader", "кнопка «%1»").arg(button->Caption());
         facts.objects.append(PictureFacts(button->Image(), caption, button));
         facts.buttons.append({button, caption, button->Action() == TPicButton::baExecute, button->ItemID()});
     }

@@ -197,7 +197,8 @@ void TProject::SaveFile(const QString &fileName, TParts parts, bool keepFileName
         int deepest = 0;
         m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
         if (deepest > MaxCommandDepth())
-            throw BrenwickError(QCoreApplication::translate("TProjectFile", kTooDeep).arg(deepest).arg(MaxCommandDepth()));
+            throw BrenwickError(
+                QCoreApplication::translate("TProjectFile", kTooDeep).arg(deepest).arg(MaxCommandDepth()));
     }
     TXDocument &doc = *m_document;
     const QString previous = doc.FileName();
@@ -277,7 +278,8 @@ class TProject::TLoadPartsCommand : public QUndoCommand
 {
 public:
     TLoadPartsCommand(TProject &project, TLoadedPtr after, TLoadedPtr before)
-        : QUndoCommand(QCoreApplication::translate("TProjectFile", "загрузка оформления")), m_project(project), m_after(std::move(after)),
+        : QUndoCommand(QCoreApplication::translate("TProjectFile", "загрузка оформления")), m_project(project),
+          m_after(std::move(after)),
           m_before(std::move(before))
     {
     }

@@ -133,7 +133,10 @@ QByteArray BitmapBytes(const QImage &bitmap, const TBitmapLayout &layout)
     const QByteArray bytes = WriteBmp(bitmap, layout);
     // A picture the reader would refuse is not written: the file would not open again.
     if (!bytes.isEmpty() && !BmpWithinReadLimits(bytes))
-        throw BrenwickError(QCoreApplication::translate("PictureText", kTooLarge).arg(bitmap.width()).arg(bitmap.height()).arg(kBmpMaxSide));
+        throw BrenwickError(QCoreApplication::translate("PictureText", kTooLarge)
+                                .arg(bitmap.width())
+                                .arg(bitmap.height())
+                                .arg(kBmpMaxSide));
     return bytes;
 }
 
