@@ -5,7 +5,8 @@ set -euo pipefail
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest libgtest-dev
           fonts-liberation fonts-dejavu-core xvfb xauth desktop-file-utils xorriso
-          qt6-translations-l10n appstream shared-mime-info)
+          qt6-translations-l10n appstream shared-mime-info
+          qt6-l10n-tools qt6-tools-dev)
 # The Debian package (scripts/package.sh) and its test.
 PACKAGES+=(dpkg-dev file lintian)
 

@@ -73,7 +73,7 @@ private:
 
 const QString TAboutForm::kWebAddress = QStringLiteral("https://brenwick.example.org");
 const QString TAboutForm::kMailAddress = QStringLiteral("brenwick@example.org");
-const QString TAboutForm::kAuthor = QStringLiteral("Команда Brenwick");
+const char *const TAboutForm::kAuthor = QT_TRANSLATE_NOOP("TAboutForm", "Команда Brenwick");
 
 TAboutForm::TAboutForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -81,7 +81,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     , m_linkOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("О Программе"));
+    setWindowTitle(tr("О Программе"));
     setFixedSize(kClientWidth, kClientHeight);
     setModal(true);
     QPalette pal = palette();
@@ -108,7 +108,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     m_version->setObjectName(QStringLiteral("Version"));
     m_version->setGeometry(kVersionBounds);
 
-    m_label1 = addLabel(QStringLiteral("Интернет:"), kCaptionColumn, kWebRow);
+    m_label1 = addLabel(tr("Интернет:"), kCaptionColumn, kWebRow);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_inetLink = addLabel(kWebAddress, kValueColumn, kWebRow);
     m_inetLink->setObjectName(QStringLiteral("InetLink"));
@@ -116,9 +116,9 @@ TAboutForm::TAboutForm(QWidget *parent)
     m_comments->setObjectName(QStringLiteral("Comments"));
     m_mailLink = addLabel(kMailAddress, kValueColumn, kMailRow);
     m_mailLink->setObjectName(QStringLiteral("MailLink"));
-    m_label2 = addLabel(QStringLiteral("Автор:"), kCaptionColumn, kAuthorRow);
+    m_label2 = addLabel(tr("Автор:"), kCaptionColumn, kAuthorRow);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label3 = addLabel(kAuthor, kValueColumn, kAuthorRow);
+    m_label3 = addLabel(tr(kAuthor), kValueColumn, kAuthorRow);
     m_label3->setObjectName(QStringLiteral("Label3"));
     for (QLabel *link : {m_inetLink, m_mailLink}) {
         QPalette lp = link->palette();
@@ -128,12 +128,12 @@ TAboutForm::TAboutForm(QWidget *parent)
         link->installEventFilter(this);
     }
 
-    m_label4 = new QLabel(QStringLiteral("Этот продукт распространяется"), this);
+    m_label4 = new QLabel(tr("Этот продукт распространяется"), this);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->setGeometry(kLabel4Bounds);
     m_label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    m_freeware = new QLabel(QStringLiteral("НАХАЛЯВУ (FREEWARE) !!!"), this);
+    m_freeware = new QLabel(tr("НАХАЛЯВУ (FREEWARE) !!!"), this);
     m_freeware->setObjectName(QStringLiteral("Freeware"));
     m_freeware->setGeometry(kFreewareBounds);
     m_freeware->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -175,7 +175,7 @@ void TAboutForm::setLinkOpener(LinkOpener opener)
 
 void TAboutForm::FormCreate()
 {
-    m_version->setText(QStringLiteral("Версия %1").arg(QStringLiteral(BRENWICK_VERSION)));
+    m_version->setText(tr("Версия %1").arg(QStringLiteral(BRENWICK_VERSION)));
 }
 
 void TAboutForm::showEvent(QShowEvent *event)

@@ -35,7 +35,7 @@ public:
     // The contact lines of the product.
     static const QString kWebAddress;
     static const QString kMailAddress;
-    static const QString kAuthor;
+    static const char *const kAuthor;   // translated where shown
 
     explicit TAboutForm(QWidget *parent = nullptr);
 

@@ -12,30 +12,25 @@ namespace {
 const int kInitialWidth = 640;
 const int kInitialHeight = 360;
 
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 } // namespace
 
 TCheckForm::TCheckForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CheckForm"));
-    setWindowTitle(U("Проверка проекта"));
+    setWindowTitle(tr("Проверка проекта"));
     resize(kInitialWidth, kInitialHeight);
     auto *layout = new QVBoxLayout(this);
     stSummary = new QLabel(this);
     stSummary->setObjectName(QStringLiteral("stSummary"));
     lbFindings = new QListWidget(this);
     lbFindings->setObjectName(QStringLiteral("lbFindings"));
-    lbFindings->setAccessibleName(U("Найденное"));
+    lbFindings->setAccessibleName(tr("Найденное"));
     stSummary->setBuddy(lbFindings);
     auto *buttons = new QDialogButtonBox(this);
-    bShow = buttons->addButton(U("Показать"), QDialogButtonBox::ActionRole);
+    bShow = buttons->addButton(tr("Показать"), QDialogButtonBox::ActionRole);
     bShow->setObjectName(QStringLiteral("bShow"));
     bShow->setAccessibleName(bShow->text());
-    bClose = buttons->addButton(U("Закрыть"), QDialogButtonBox::RejectRole);
+    bClose = buttons->addButton(tr("Закрыть"), QDialogButtonBox::RejectRole);
     bClose->setObjectName(QStringLiteral("bClose"));
     bClose->setAccessibleName(bClose->text());
     layout->addWidget(stSummary);
@@ -67,9 +62,9 @@ void TCheckForm::ShowFindings(const QList<TFinding> &findings)
         lbFindings->addItem(item);
     }
     if (findings.isEmpty())
-        stSummary->setText(U("Проверка ничего не нашла: проект готов к записи на диск."));
+        stSummary->setText(tr("Проверка ничего не нашла: проект готов к записи на диск."));
     else
-        stSummary->setText(U("Ошибок: %1, предупреждений: %2.").arg(errors).arg(findings.size() - errors));
+        stSummary->setText(tr("Ошибок: %1, предупреждений: %2.").arg(errors).arg(findings.size() - errors));
     lbFindings->setCurrentRow(findings.isEmpty() ? -1 : 0);
     bShow->setEnabled(!findings.isEmpty() && (findings.first().item || findings.first().object));
 }

@@ -20,7 +20,7 @@
 
 namespace {
 
-const char *const kProgramFilter = "Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*";
+const char *const kProgramFilter = QT_TRANSLATE_NOOP("TCommandsPage", "Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*");
 const int kFieldSpacing = 6;
 const int kLabelPadding = 8;
 
@@ -51,7 +51,7 @@ void TCommandsPage::CreateCommandsPage()
     TreeView = new TCommandTreeView(Tree(), this);
     TreeView->setObjectName(QStringLiteral("TreeView"));
 
-    auto *gbAdd = new QGroupBox(U("Добавить элемент"), this);
+    auto *gbAdd = new QGroupBox(tr("Добавить элемент"), this);
     auto *addGrid = new QGridLayout(gbAdd);
     addGrid->setContentsMargins(6, 4, 6, 6);
     addGrid->setSpacing(4);
@@ -62,22 +62,22 @@ void TCommandsPage::CreateCommandsPage()
         bAdd[k]->setProperty("tag", k);
         connect(bAdd[k], &QPushButton::clicked, this, [this, kind] { bAddClick(kind); });
     }
-    auto *rgWhereAdd = new QGroupBox(U("Куда"), gbAdd);
+    auto *rgWhereAdd = new QGroupBox(tr("Куда"), gbAdd);
     rgWhereAdd->setObjectName(QStringLiteral("rgWhereAdd"));
     auto *whereLayout = new QVBoxLayout(rgWhereAdd);
     whereLayout->setContentsMargins(6, 2, 6, 2);
     whereLayout->setSpacing(0);
-    rbInside = new QRadioButton(U("Внутрь"), rgWhereAdd);
-    rbBeside = new QRadioButton(U("Рядом"), rgWhereAdd);
+    rbInside = new QRadioButton(tr("Внутрь"), rgWhereAdd);
+    rbBeside = new QRadioButton(tr("Рядом"), rgWhereAdd);
     rbInside->setChecked(true);
     whereLayout->addWidget(rbInside);
     whereLayout->addWidget(rbBeside);
     connect(rbBeside, &QRadioButton::toggled, this, [this](bool on) {
         Tree().SetWhereAdd(on ? TCommandTree::waBeside : TCommandTree::waInside);
     });
-    bDelete = new QPushButton(QIcon(QStringLiteral(":/icons/action-delete.png")), U("Удалить"), gbAdd);
+    bDelete = new QPushButton(QIcon(QStringLiteral(":/icons/action-delete.png")), tr("Удалить"), gbAdd);
     bDelete->setObjectName(QStringLiteral("bDelete"));
-    bAddFolder = new QPushButton(U("Каталог..."), gbAdd);
+    bAddFolder = new QPushButton(tr("Каталог..."), gbAdd);
     bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
     connect(bDelete, &QPushButton::clicked, this, &TCommandsPage::bDeleteClick);
     // The Delete key on the tree is the button "Удалить", question included.
@@ -92,7 +92,7 @@ void TCommandsPage::CreateCommandsPage()
     addGrid->addWidget(rgWhereAdd, 0, 2, 2, 1);
     addGrid->addWidget(bDelete, 2, 2);
 
-    auto *gbProps = new QGroupBox(U("Свойства элемента"), this);
+    auto *gbProps = new QGroupBox(tr("Свойства элемента"), this);
     auto *form = new QFormLayout(gbProps);
     form->setContentsMargins(6, 4, 6, 6);
     form->setVerticalSpacing(3);
@@ -117,7 +117,7 @@ void TCommandsPage::CreateCommandsPage()
     stNumber = new QLabel(gbProps);
     stNumber->setObjectName(QStringLiteral("stNumber"));
     stNumber->setMinimumWidth(40);
-    cbHidden = new QCheckBox(U("Скрытый"), gbProps);
+    cbHidden = new QCheckBox(tr("Скрытый"), gbProps);
     cbHidden->setObjectName(QStringLiteral("cbHidden"));
     numberRow->addWidget(stNumber);
     numberRow->addStretch();
@@ -152,7 +152,7 @@ void TCommandsPage::CreateCommandsPage()
     mComment = new QPlainTextEdit(gbProps);
     mComment->setObjectName(QStringLiteral("mComment"));
     mComment->setTabChangesFocus(true);
-    auto *LComment = new QLabel(U("Комментарий"), gbProps);
+    auto *LComment = new QLabel(tr("Комментарий"), gbProps);
     LComment->setBuddy(mComment);
     form->addRow(LComment);
     form->addRow(mComment);
@@ -195,7 +195,7 @@ void TCommandsPage::CreateCommandsPage()
 
 void TCommandsPage::leCustomBrowse()
 {
-    const QString name = m_prompt->openFileName(U("Программа"), m_dialogFolder(), U(kProgramFilter));
+    const QString name = m_prompt->openFileName(tr("Программа"), m_dialogFolder(), tr(kProgramFilter));
     if (!name.isEmpty())
         leCustom->setText(name);
 }
@@ -206,7 +206,7 @@ void TCommandsPage::TreeViewChange(TBaseItem *item)
     pParams->setVisible(kind == ikProgram);
     pCustom->setVisible(kind == ikProgram || kind == ikUrl);
     leCustom->SetBrowseVisible(kind == ikProgram);
-    LCustom->setText(kind == ikProgram ? U("Путь") : kind == ikUrl ? U("Адрес") : QString());
+    LCustom->setText(kind == ikProgram ? tr("Путь") : kind == ikUrl ? tr("Адрес") : QString());
     if (!item)
         return;
     m_filling = true;

@@ -22,11 +22,6 @@ namespace {
 const int kQuotedErrors = 10;
 const int kPercentAll = 100;
 
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QByteArray FileHash(const QString &path)
 {
     QFile file(path);
@@ -112,7 +107,7 @@ QString TDiscLink::DiscFolder()
     const QString dir = m_main.Project().Options().RootDir();
     if (!dir.isEmpty())
         return dir;
-    return m_main.Prompt().folder(U("Корневой каталог"), m_main.DialogFolder());
+    return m_main.Prompt().folder(tr("Корневой каталог"), m_main.DialogFolder());
 }
 
 void TDiscLink::ShowError(const QString &message)
@@ -135,9 +130,9 @@ QString TDiscLink::CommandCount(int count)
 bool TDiscLink::APrepareDiscExecute()
 {
     const QString dir = DiscFolder();
-    if (dir.isEmpty() || !PrepareFolder(dir, U("Подготовить диск")))
+    if (dir.isEmpty() || !PrepareFolder(dir, tr("Подготовить диск")))
         return false;
-    m_main.Prompt().inform(U("Подготовить диск"), U("Диск подготовлен в каталоге %1.").arg(QDir::toNativeSeparators(dir)));
+    m_main.Prompt().inform(tr("Подготовить диск"), tr("Диск подготовлен в каталоге %1.").arg(QDir::toNativeSeparators(dir)));
     return true;
 }
 
@@ -156,7 +151,7 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
                 lines << f.Line();
         }
         if (errors > kQuotedErrors)
-            lines << U("…и ещё %1").arg(errors - kQuotedErrors);
+            lines << tr("…и ещё %1").arg(errors - kQuotedErrors);
         const QString text = tr("Проверка нашла ошибки:\n\n%1\n\nВсё равно подготовить диск в папке «%2»?")
                                  .arg(lines.join(u'\n'), folder);
         if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
@@ -189,7 +184,7 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
         }
         m_written.insert(QFileInfo(discFile).absoluteFilePath(), {project.FileName(), FileHash(discFile)});
         if (!TDiscPreparation::AutorunDiffers(dir)
-            || prompt.ask(caption, U("В каталоге уже есть другой autorun.inf. Заменить его?"),
+            || prompt.ask(caption, tr("В каталоге уже есть другой autorun.inf. Заменить его?"),
                           UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
                    == UserPrompt::Answer::Yes)
             TDiscPreparation::WriteAutorun(dir);
@@ -212,8 +207,8 @@ void TDiscLink::ADiscImageExecute()
     if (dir.isEmpty())
         return;
     UserPrompt &prompt = m_main.Prompt();
-    const QString caption = U("Создать образ диска");
-    const QString label = prompt.text(caption, U("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel));
+    const QString caption = tr("Создать образ диска");
+    const QString label = prompt.text(caption, tr("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel));
     if (label.isEmpty())
         return;
     const QString problem = TDiscImage::LabelProblem(label);
@@ -222,7 +217,7 @@ void TDiscLink::ADiscImageExecute()
         return;
     }
     const QString output = prompt.saveFileName(caption, QFileInfo(dir).absolutePath(),
-                                               U("Образы дисков|*.iso"), QStringLiteral("iso"));
+                                               tr("Образы дисков|*.iso"), QStringLiteral("iso"));
     if (output.isEmpty())
         return;
     // The image carries the project as it is now, never an older preparation.
@@ -239,8 +234,8 @@ void TDiscLink::ADiscImageExecute()
         m_progress = new QProgressDialog(&m_main);
         m_progress->setObjectName(QStringLiteral("ImageProgress"));
         m_progress->setWindowTitle(caption);
-        m_progress->setLabelText(U("Создаётся образ диска…"));
-        m_progress->setCancelButtonText(U("Отмена"));
+        m_progress->setLabelText(tr("Создаётся образ диска…"));
+        m_progress->setCancelButtonText(tr("Отмена"));
         m_progress->setRange(0, kPercentAll);
         m_progress->setAutoClose(false);
         m_progress->setAutoReset(false);
@@ -256,8 +251,8 @@ void TDiscLink::ImageFinished(bool ok)
     if (m_progress)
         m_progress->hide();
     if (ok)
-        m_main.Prompt().inform(U("Создать образ диска"),
-                               U("Образ диска записан в %1.").arg(QDir::toNativeSeparators(m_imagePath)));
+        m_main.Prompt().inform(tr("Создать образ диска"),
+                               tr("Образ диска записан в %1.").arg(QDir::toNativeSeparators(m_imagePath)));
     else if (!m_image.Cancelled())
         ShowError(m_image.LastError());
 }

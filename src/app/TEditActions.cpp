@@ -35,9 +35,9 @@ void TEditActions::UpdateEditActions()
     auto escaped = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
     const QUndoStack &stack = m_stack;
     AEditUndo->setEnabled(stack.canUndo());
-    AEditUndo->setText(stack.canUndo() ? U("Отменить: ") + escaped(stack.undoText()) : U("Отменить"));
+    AEditUndo->setText(stack.canUndo() ? tr("Отменить: ") + escaped(stack.undoText()) : tr("Отменить"));
     AEditRedo->setEnabled(stack.canRedo());
-    AEditRedo->setText(stack.canRedo() ? U("Повторить: ") + escaped(stack.redoText()) : U("Повторить"));
+    AEditRedo->setText(stack.canRedo() ? tr("Повторить: ") + escaped(stack.redoText()) : tr("Повторить"));
 }
 
 bool TEditActions::eventFilter(QObject *watched, QEvent *event)

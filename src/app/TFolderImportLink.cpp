@@ -23,7 +23,7 @@ void TFolderImportLink::bAddFolderClick()
     const bool mainWasVisible = m_main.isVisible();
     bool added = false;
     auto *command = new TImportCommand(
-        project.Tree(), QString::fromUtf8("добавление каталога «%1»").arg(m_form.Options().dirName),
+        project.Tree(), tr("добавление каталога «%1»").arg(m_form.Options().dirName),
         [&](TCommandTreeTarget &target) {
             target.onBegin = [&] {
                 m_main.hide();

@@ -14,7 +14,7 @@
 namespace {
 
 const QSize kInitialSize(680, 600);
-const QString kTitle = QStringLiteral("Справка Velmora Brenwick");
+const char *const kTitle = QT_TRANSLATE_NOOP("THelpWindow", "Справка Velmora Brenwick");
 
 bool isHelpLink(const QUrl &url)
 {
@@ -39,16 +39,16 @@ THelpWindow::THelpWindow(QWidget *parent)
     , m_linkOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/action-help.png")));
     resize(kInitialSize);
 
-    m_back = makeButton(this, QStringLiteral("Назад"), style()->standardIcon(QStyle::SP_ArrowBack),
-                        QStringLiteral("Вернуться к предыдущему разделу (Alt+Влево)"));
-    m_forward = makeButton(this, QStringLiteral("Вперёд"), style()->standardIcon(QStyle::SP_ArrowForward),
-                           QStringLiteral("Перейти к следующему разделу (Alt+Вправо)"));
-    m_contents = makeButton(this, QStringLiteral("Содержание"), QIcon(QStringLiteral(":/icons/action-help.png")),
-                            QStringLiteral("Открыть содержание справки"));
+    m_back = makeButton(this, tr("Назад"), style()->standardIcon(QStyle::SP_ArrowBack),
+                        tr("Вернуться к предыдущему разделу (Alt+Влево)"));
+    m_forward = makeButton(this, tr("Вперёд"), style()->standardIcon(QStyle::SP_ArrowForward),
+                           tr("Перейти к следующему разделу (Alt+Вправо)"));
+    m_contents = makeButton(this, tr("Содержание"), QIcon(QStringLiteral(":/icons/action-help.png")),
+                            tr("Открыть содержание справки"));
     m_back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     m_forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     m_back->setEnabled(false);
@@ -122,7 +122,7 @@ void THelpWindow::present()
 void THelpWindow::updateTitle()
 {
     const QString page = m_browser->documentTitle();
-    setWindowTitle(page.isEmpty() ? kTitle : page + QStringLiteral(" — ") + kTitle);
+    setWindowTitle(page.isEmpty() ? tr(kTitle) : page + QStringLiteral(" — ") + tr(kTitle));
 }
 
 THelp::THelp(QObject *parent) : QObject(parent)

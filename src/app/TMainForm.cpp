@@ -20,20 +20,20 @@
 #include <QTabWidget>
 
 const char *const TMainForm::kTitle = "Velmora Brenwick";
-const char *const TMainForm::kFileFilter = "Файлы XML|*.xml";
+const char *const TMainForm::kFileFilter = QT_TRANSLATE_NOOP("TMainForm", "Файлы XML|*.xml");
 
 namespace {
 
 const char *const kWindowSection = "window";
-const char *const kCloseCaption = "Закрытие";
-const char *const kErrorCaption = "Ошибка";
-const char *const kOpenFailed = "Не удалось открыть файл «%1».";
-const char *const kSaveFailed = "Не удалось сохранить файл «%1».";
+const char *const kCloseCaption = QT_TRANSLATE_NOOP("TMainForm", "Закрытие");
+const char *const kErrorCaption = QT_TRANSLATE_NOOP("TMainForm", "Ошибка");
+const char *const kOpenFailed = QT_TRANSLATE_NOOP("TMainForm", "Не удалось открыть файл «%1».");
+const char *const kSaveFailed = QT_TRANSLATE_NOOP("TMainForm", "Не удалось сохранить файл «%1».");
 // The title names the open file; Qt puts the modified mark in place of "[*]".
 const char *const kFileTitle = "%1[*] — %2";
-const char *const kCloseText = "Сохранить изменения?";
-const char *const kDiscFolderTitle =
-    "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске";
+const char *const kCloseText = QT_TRANSLATE_NOOP("TMainForm", "Сохранить изменения?");
+const char *const kDiscFolderTitle = QT_TRANSLATE_NOOP(
+    "TMainForm", "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске");
 const char *const kFileCategory = "File";
 const char *const kHelpCategory = "Help";
 const char *const kSaveSuffix = "xml";
@@ -70,9 +70,9 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     tsCommands->setObjectName(QStringLiteral("tsCommands"));
     tsLayout->setObjectName(QStringLiteral("tsLayout"));
     tsText->setObjectName(QStringLiteral("tsText"));
-    PageControl->addTab(tsCommands, QIcon(QStringLiteral(":/icons/page-commands.png")), U("Команды"));
-    PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), U("Внешний вид"));
-    PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), U("Опции проекта"));
+    PageControl->addTab(tsCommands, QIcon(QStringLiteral(":/icons/page-commands.png")), tr("Команды"));
+    PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), tr("Внешний вид"));
+    PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), tr("Опции проекта"));
     setCentralWidget(PageControl);
     help::setHelpContext(this, help::kMainWindow);
     help::setHelpContext(tsCommands, help::kCommandsPage);
@@ -103,64 +103,64 @@ void TMainForm::SetDesignView(TDesignView *view)
 
 void TMainForm::CreateActions()
 {
-    auto make = [this](const char *text, const char *name, const char *icon = nullptr) {
-        auto *a = new QAction(U(text), this);
+    auto make = [this](const QString &text, const char *name, const char *icon = nullptr) {
+        auto *a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         if (icon)
             a->setIcon(QIcon(QString::fromLatin1(icon)));
         return a;
     };
-    auto check = [&](const char *text, const char *name, bool on) {
+    auto check = [&](const QString &text, const char *name, bool on) {
         QAction *a = make(text, name);
         a->setCheckable(true);
         a->setChecked(on);
         return a;
     };
-    AFileOpen = make("Открыть", "AFileOpen", ":/icons/action-open.png");
+    AFileOpen = make(tr("Открыть"), "AFileOpen", ":/icons/action-open.png");
     AFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    AFileSave = make("Сохранить", "AFileSave", ":/icons/action-save.png");
+    AFileSave = make(tr("Сохранить"), "AFileSave", ":/icons/action-save.png");
     AFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AFileSaveAs = make("Сохранить как...", "AFileSaveAs", ":/icons/action-saveas.png");
-    AFileReset = make("Сбросить", "AFileReset", ":/icons/action-new.png");
-    AFileExit = make("Выход", "AFileExit", ":/icons/action-exit.png");
+    AFileSaveAs = make(tr("Сохранить как..."), "AFileSaveAs", ":/icons/action-saveas.png");
+    AFileReset = make(tr("Сбросить"), "AFileReset", ":/icons/action-new.png");
+    AFileExit = make(tr("Выход"), "AFileExit", ":/icons/action-exit.png");
     // Text fields keep Ctrl+X for cutting: they claim the key before the action.
     AFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    AEditUndo = make("Отменить", "AEditUndo");
+    AEditUndo = make(tr("Отменить"), "AEditUndo");
     AEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AEditRedo = make("Повторить", "AEditRedo");
+    AEditRedo = make(tr("Повторить"), "AEditRedo");
     AEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    ALoadDesign = make("Загрузить оформление", "ALoadDesign");
-    ASaveDesign = make("Сохранить оформление", "ASaveDesign");
-    ADiscFolder = make("Корневой каталог", "ADiscFolder");
-    ACheckProject = make("Проверить проект...", "ACheckProject");
-    APrepareDisc = make("Подготовить диск...", "APrepareDisc");
-    ADiscImage = make("Создать образ диска...", "ADiscImage");
+    ALoadDesign = make(tr("Загрузить оформление"), "ALoadDesign");
+    ASaveDesign = make(tr("Сохранить оформление"), "ASaveDesign");
+    ADiscFolder = make(tr("Корневой каталог"), "ADiscFolder");
+    ACheckProject = make(tr("Проверить проект..."), "ACheckProject");
+    APrepareDisc = make(tr("Подготовить диск..."), "APrepareDisc");
+    ADiscImage = make(tr("Создать образ диска..."), "ADiscImage");
     for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, ALoadDesign, ASaveDesign, ADiscFolder,
                        ACheckProject, APrepareDisc, ADiscImage})
         a->setProperty("category", QString::fromLatin1(kFileCategory));
 
-    APreview = make("Предварительный просмотр", "APreview", ":/icons/action-preview.png");
+    APreview = make(tr("Предварительный просмотр"), "APreview", ":/icons/action-preview.png");
     APreview->setShortcut(QKeySequence(Qt::Key_F12));
-    ATryMenu = make("Проверить меню", "ATryMenu");
+    ATryMenu = make(tr("Проверить меню"), "ATryMenu");
     ATryMenu->setShortcut(QKeySequence(Qt::Key_F9));
-    ADoubleBuffer = check("Буферизация вывода графики", "ADoubleBuffer", true);
-    AEnglishInspector = check("Просмотрщик на английском", "AEnglishInspector", false);
-    AEnableSelect = check("Разрешить выделение", "AEnableSelect", true);
-    AShowSelection = check("Показывать выделение", "AShowSelection", true);
-    ANoSelectText = check("Не выделять текст", "ANoSelectText", false);
-    AAutoExit = check("Добавлять \"Выход\"", "AAutoExit", false);
+    ADoubleBuffer = check(tr("Буферизация вывода графики"), "ADoubleBuffer", true);
+    AEnglishInspector = check(tr("Просмотрщик на английском"), "AEnglishInspector", false);
+    AEnableSelect = check(tr("Разрешить выделение"), "AEnableSelect", true);
+    AShowSelection = check(tr("Показывать выделение"), "AShowSelection", true);
+    ANoSelectText = check(tr("Не выделять текст"), "ANoSelectText", false);
+    AAutoExit = check(tr("Добавлять \"Выход\""), "AAutoExit", false);
     AAutosave = new QAction(tr("Автосохранение"), this);
     AAutosave->setObjectName(QStringLiteral("AAutosave"));
     AAutosave->setCheckable(true);
     AAutosave->setChecked(m_autosave->Enabled());
     connect(AAutosave, &QAction::toggled, this, [this](bool on) { m_autosave->SetEnabled(on); });
 
-    AHelp = make("Справка", "AHelp", ":/icons/action-help.png");
-    AAbout = make("О Программе...", "AAbout", ":/icons/action-about.png");
+    AHelp = make(tr("Справка"), "AHelp", ":/icons/action-help.png");
+    AAbout = make(tr("О Программе..."), "AAbout", ":/icons/action-about.png");
     AHelp->setProperty("category", QString::fromLatin1(kHelpCategory));
     AAbout->setProperty("category", QString::fromLatin1(kHelpCategory));
-    AAddButton = make("Добавить кнопку", "AAddButton");
-    ADeleteButton = make("Удалить кнопку", "ADeleteButton", ":/icons/action-delete.png");
+    AAddButton = make(tr("Добавить кнопку"), "AAddButton");
+    ADeleteButton = make(tr("Удалить кнопку"), "ADeleteButton", ":/icons/action-delete.png");
     ADeleteButton->setEnabled(false);
 
     for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, AEditUndo, AEditRedo, APreview, AHelp})
@@ -184,11 +184,11 @@ void TMainForm::CreateActions()
 
 void TMainForm::CreateMenus()
 {
-    QMenu *file = menuBar()->addMenu(U("&Файл"));
+    QMenu *file = menuBar()->addMenu(tr("&Файл"));
     file->addAction(AFileOpen);
     file->addAction(AFileSave);
     file->addAction(AFileSaveAs);
-    MRecentFiles = file->addMenu(U("Открыть еще раз"));
+    MRecentFiles = file->addMenu(tr("Открыть еще раз"));
     MRecentFiles->setObjectName(QStringLiteral("MRecentFiles"));
     MRecentFiles->menuAction()->setObjectName(QStringLiteral("MRecentFiles"));   // the item in "&Файл"
     file->addSeparator();
@@ -202,11 +202,11 @@ void TMainForm::CreateMenus()
     file->addSeparator();
     file->addAction(AFileExit);
 
-    QMenu *edit = menuBar()->addMenu(U("&Правка"));
+    QMenu *edit = menuBar()->addMenu(tr("&Правка"));
     edit->addAction(AEditUndo);
     edit->addAction(AEditRedo);
 
-    QMenu *view = menuBar()->addMenu(U("&Вид"));
+    QMenu *view = menuBar()->addMenu(tr("&Вид"));
     view->addAction(APreview);
     view->addAction(ATryMenu);
     view->addAction(ADoubleBuffer);
@@ -218,7 +218,7 @@ void TMainForm::CreateMenus()
     view->addAction(AAutoExit);
     view->addAction(AAutosave);
 
-    QMenu *help = menuBar()->addMenu(U("&Справка"));
+    QMenu *help = menuBar()->addMenu(tr("&Справка"));
     help->addAction(AHelp);
     help->addSeparator();
     help->addAction(AAbout);
@@ -289,7 +289,7 @@ bool TMainForm::FormCloseQuery()
 {
     if (!m_project.Modified())
         return true;
-    switch (m_prompt->ask(U(kCloseCaption), U(kCloseText), UserPrompt::Buttons::YesNoCancel,
+    switch (m_prompt->ask(tr(kCloseCaption), tr(kCloseText), UserPrompt::Buttons::YesNoCancel,
                           UserPrompt::Icon::Question)) {
     case UserPrompt::Answer::Yes:
         // Unsaved work is never lost: a cancelled or failed save counts as Cancel.
@@ -315,8 +315,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::ShowError(const char *failed, const QString &fileName, const QString &message)
 {
-    const QString text = U(failed).arg(QDir::toNativeSeparators(fileName)) + QLatin1Char('\n') + message;
-    m_prompt->inform(U(kErrorCaption), text, UserPrompt::Icon::Error);
+    const QString text = tr(failed).arg(QDir::toNativeSeparators(fileName)) + QLatin1Char('\n') + message;
+    m_prompt->inform(tr(kErrorCaption), text, UserPrompt::Icon::Error);
 }
 
 void TMainForm::UpdateTitle()
@@ -332,7 +332,7 @@ void TMainForm::UpdateTitle()
 
 void TMainForm::AFileOpenExecute()
 {
-    const QString name = m_prompt->openFileName(U("Открыть"), m_dialogFolder, U(kFileFilter));
+    const QString name = m_prompt->openFileName(tr("Открыть"), m_dialogFolder, tr(kFileFilter));
     if (!name.isEmpty())
         LoadProject(name, TProject::WholeProject());
 }
@@ -348,14 +348,14 @@ void TMainForm::AFileSaveExecute()
 
 void TMainForm::AFileSaveAsExecute()
 {
-    const QString name = m_prompt->saveFileName(U("Сохранить как"), m_dialogFolder, U(kFileFilter), U(kSaveSuffix));
+    const QString name = m_prompt->saveFileName(tr("Сохранить как"), m_dialogFolder, tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::WholeProject());
 }
 
 void TMainForm::ALoadDesignExecute()
 {
-    const QString name = m_prompt->openFileName(U("Загрузить оформление"), m_dialogFolder, U(kFileFilter));
+    const QString name = m_prompt->openFileName(tr("Загрузить оформление"), m_dialogFolder, tr(kFileFilter));
     if (!name.isEmpty())
         LoadProject(name, TProject::DesignFile());
 }
@@ -363,7 +363,7 @@ void TMainForm::ALoadDesignExecute()
 void TMainForm::ASaveDesignExecute()
 {
     const QString name =
-        m_prompt->saveFileName(U("Сохранить оформление"), m_dialogFolder, U(kFileFilter), U(kSaveSuffix));
+        m_prompt->saveFileName(tr("Сохранить оформление"), m_dialogFolder, tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::DesignFile());
 }
@@ -387,7 +387,7 @@ void TMainForm::AFileExitExecute()
 
 void TMainForm::ADiscFolderExecute()
 {
-    const QString folder = m_prompt->folder(U(kDiscFolderTitle), m_project.Options().RootDir());
+    const QString folder = m_prompt->folder(tr(kDiscFolderTitle), m_project.Options().RootDir());
     if (folder.isEmpty())
         return;
     TProjectOptions changed;

@@ -19,9 +19,9 @@ QString U(const char *utf8)
 }
 
 // The hints mark tooltip line breaks with a carriage return.
-QString Hint(const char *utf8)
+QString Hint(QString text)
 {
-    return U(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 } // namespace
@@ -36,34 +36,34 @@ TOptionsPage::TOptionsPage(TProject &project, QWidget *parent) : QWidget(parent)
 
 void TOptionsPage::CreateOptionsPage()
 {
-    auto *gbExit = new QGroupBox(U("Выход из Автозапуска"), this);
+    auto *gbExit = new QGroupBox(tr("Выход из Автозапуска"), this);
     auto *exitLayout = new QVBoxLayout(gbExit);
-    cbExitLevelUp = new QCheckBox(U("Выход по кнопке Вверх"), gbExit);
-    cbExitLevelUp->setToolTip(Hint("Если есть отдельно стоящая кнопка с действием LevelUp или привязанная к\r"
-                                   "команде типа Выход, то выходить, если она нажата в корневой группе"));
-    cbExitAnyCommand = new QCheckBox(U("Выход после любой команды"), gbExit);
-    cbExitAnyCommand->setToolTip(Hint("Выходить после исполнения любой команды типа Программа или URL"));
-    cbExitQuestion = new QCheckBox(U("Вопрос при выходе кнопкой"), gbExit);
-    cbExitQuestion->setToolTip(Hint("Спрашивать при нажатии на кнопку Выход"));
-    cbExitCross = new QCheckBox(U("Вопрос при выходе крестиком"), gbExit);
-    cbExitCross->setToolTip(Hint("Спрашивать при нажатии на системную кнопку в углу окна или по сообщению окну"));
+    cbExitLevelUp = new QCheckBox(tr("Выход по кнопке Вверх"), gbExit);
+    cbExitLevelUp->setToolTip(Hint(tr("Если есть отдельно стоящая кнопка с действием LevelUp или привязанная к\r"
+                                   "команде типа Выход, то выходить, если она нажата в корневой группе")));
+    cbExitAnyCommand = new QCheckBox(tr("Выход после любой команды"), gbExit);
+    cbExitAnyCommand->setToolTip(Hint(tr("Выходить после исполнения любой команды типа Программа или URL")));
+    cbExitQuestion = new QCheckBox(tr("Вопрос при выходе кнопкой"), gbExit);
+    cbExitQuestion->setToolTip(Hint(tr("Спрашивать при нажатии на кнопку Выход")));
+    cbExitCross = new QCheckBox(tr("Вопрос при выходе крестиком"), gbExit);
+    cbExitCross->setToolTip(Hint(tr("Спрашивать при нажатии на системную кнопку в углу окна или по сообщению окну")));
     for (QCheckBox *cb : {cbExitLevelUp, cbExitAnyCommand, cbExitQuestion, cbExitCross})
         exitLayout->addWidget(cb);
 
-    auto *gbPath = new QGroupBox(U("Обработка путей файлов"), this);
+    auto *gbPath = new QGroupBox(tr("Обработка путей файлов"), this);
     auto *pathLayout = new QVBoxLayout(gbPath);
-    cbCdRoot = new QCheckBox(U("От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"), gbPath);
-    cbCdRoot->setToolTip(Hint("Если Velmora.EXE или Velmora.XML находятся на компакт-диске, то в начало\r"
-                              "пути ставится имя этого диска, если нет - то один из вариантов внизу"));
-    rbCdRoot = new QRadioButton(U("От Корневого Каталога"), gbPath);
-    rbCdRoot->setToolTip(Hint("В начало пути вставляется \"Корневой Каталог\""));
-    rbProject = new QRadioButton(U("От расположения файла проекта (Velmora.XML)"), gbPath);
-    rbProject->setToolTip(Hint("В начало пути вставляется путь к Velmora.XML"));
-    rbVelmora = new QRadioButton(U("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
-    rbVelmora->setToolTip(Hint("В начало пути вставляется путь к Velmora.EXE"));
-    rbCurrentDir = new QRadioButton(U("От текущего каталога"), gbPath);
-    rbCurrentDir->setToolTip(Hint("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
-                                  "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE"));
+    cbCdRoot = new QCheckBox(tr("От корня компакт-диска, если Velmora.EXE или Velmora.XML на нём"), gbPath);
+    cbCdRoot->setToolTip(Hint(tr("Если Velmora.EXE или Velmora.XML находятся на компакт-диске, то в начало\r"
+                              "пути ставится имя этого диска, если нет - то один из вариантов внизу")));
+    rbCdRoot = new QRadioButton(tr("От Корневого Каталога"), gbPath);
+    rbCdRoot->setToolTip(Hint(tr("В начало пути вставляется \"Корневой Каталог\"")));
+    rbProject = new QRadioButton(tr("От расположения файла проекта (Velmora.XML)"), gbPath);
+    rbProject->setToolTip(Hint(tr("В начало пути вставляется путь к Velmora.XML")));
+    rbVelmora = new QRadioButton(tr("От расположения программы автозапуска (Velmora.EXE)"), gbPath);
+    rbVelmora->setToolTip(Hint(tr("В начало пути вставляется путь к Velmora.EXE")));
+    rbCurrentDir = new QRadioButton(tr("От текущего каталога"), gbPath);
+    rbCurrentDir->setToolTip(Hint(tr("В начало пути вставляется каталог, из которого запущен Velmora.EXE,\r"
+                                  "даже если он там не лежит. Для компакт-дисков это путь к Velmora.EXE")));
     // Not exclusive through Qt: a file may turn all four off.
     for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
         rb->setAutoExclusive(false);
@@ -71,8 +71,8 @@ void TOptionsPage::CreateOptionsPage()
     for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
         pathLayout->addWidget(rb);
 
-    auto *gbAbout = new QGroupBox(U("Текст \"О Программе\""), this);
-    gbAbout->setToolTip(U("Текст, который оказывается внизу окна \"О Программе...\" Автозапуска"));
+    auto *gbAbout = new QGroupBox(tr("Текст \"О Программе\""), this);
+    gbAbout->setToolTip(tr("Текст, который оказывается внизу окна \"О Программе...\" Автозапуска"));
     auto *aboutLayout = new QVBoxLayout(gbAbout);
     mAbout = new QPlainTextEdit(gbAbout);
     mAbout->setObjectName(QStringLiteral("mAbout"));

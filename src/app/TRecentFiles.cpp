@@ -1,9 +1,10 @@
 #include "app/TRecentFiles.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 
-const char *const TRecentFiles::kPlaceholder = "(пусто)";
+const char *const TRecentFiles::kPlaceholder = QT_TRANSLATE_NOOP("TRecentFiles", "(пусто)");
 const char *const TRecentFiles::kSection = "recent files";
 
 namespace {
@@ -29,7 +30,7 @@ QString TRecentFiles::Key(int position)
 QStringList TRecentFiles::Captions() const
 {
     if (m_paths.isEmpty())
-        return {QString::fromUtf8(kPlaceholder)};
+        return {QCoreApplication::translate("TRecentFiles", kPlaceholder)};
     QStringList captions;
     for (int i = 0; i < m_paths.size(); ++i)
         captions << Caption(i + 1, m_paths[i]);
@@ -82,7 +83,7 @@ void TRecentFiles::FillMenu(QMenu *menu, const std::function<void(const QString 
 {
     menu->clear();
     if (IsEmpty()) {
-        menu->addAction(QString::fromUtf8(kPlaceholder));
+        menu->addAction(QCoreApplication::translate("TRecentFiles", kPlaceholder));
         return;
     }
     const QStringList paths = Paths();

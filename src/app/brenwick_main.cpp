@@ -6,6 +6,7 @@
 #include "app/TTrialLink.h"
 #include "app/TFolderImportLink.h"
 #include "app/THelpWindow.h"
+#include "app/TLanguageMenu.h"
 #include "app/TLayoutPageLink.h"
 #include "app/TMainForm.h"
 #include "app/TShellHooks.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QMenu>
 #include <cstdio>
 
 namespace {
@@ -45,13 +47,17 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("brenwick"));
-    shell::InstallQtTranslation(app);   // without the file Qt's dialogs stay English
+    // The interface language: the user's choice in "Вид" → "Язык", else the locale's.
+    const QString settingsPath = TMainForm::DefaultSettingsPath();
+    const shell::TLanguage language = shell::StartupLanguage(settingsPath, QLocale::system());
+    shell::InstallEditorTranslation(app, language);
+    shell::InstallQtTranslation(app, language);   // without the file Qt's dialogs stay English
 
     const StartupOptions options = StartupOptions::parse(QApplication::arguments());
     if (options.outcome == StartupOptions::Outcome::Exit)
         return printAndExit(options);
 
-    TMainForm mainForm(TMainForm::DefaultSettingsPath());
+    TMainForm mainForm(settingsPath);
     TPreviewForm preview;
     linkDesignWindow(mainForm, preview);
     linkDesignFile(mainForm, preview, *linkLayoutPage(mainForm, preview));
@@ -62,6 +68,8 @@ int main(int argc, char **argv)
     TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
     TDiscLink discLink(mainForm, preview);
     TTrialLink trialLink(mainForm);
+    TLanguageMenu languageMenu(*mainForm.findChild<QMenu *>(QStringLiteral("MView")), settingsPath, language,
+                               mainForm.Prompt());
     THelp help;
     shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();

@@ -1,5 +1,6 @@
 #include "kit/HelpContext.h"
 
+#include <QCoreApplication>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVariant>
@@ -81,7 +82,9 @@ QString pageForKeyword(const QString &keyword)
 
 QUrl pageUrl(const QString &page)
 {
-    return QUrl(QStringLiteral("qrc:/help/") + page);
+    // The help's folder follows the interface language as its texts do.
+    //: The folder of the help pages written in this language (the English pages are in qrc:/help/en/).
+    return QUrl(QCoreApplication::translate("help", "qrc:/help/") + page);
 }
 
 QList<int> knownContexts()

@@ -29,7 +29,8 @@ QString contentsPage();
 QString pageForContext(int context);
 QString pageForKeyword(const QString &keyword);
 
-// The resource URL of a help page ("commands.html" -> qrc:/help/commands.html).
+// The resource URL of a help page in the interface language ("commands.html" ->
+// qrc:/help/commands.html, qrc:/help/en/commands.html in English).
 QUrl pageUrl(const QString &page);
 
 // All contexts and keywords with a page of their own (for checks of the help).

@@ -13,8 +13,8 @@ TFileNameEdit::TFileNameEdit(QWidget *parent) : QLineEdit(parent), m_browse(new 
     m_browse->setCursor(Qt::ArrowCursor);
     // Reached with Tab right after the field, so the keyboard can browse too.
     m_browse->setFocusPolicy(Qt::StrongFocus);
-    m_browse->setToolTip(QStringLiteral("Выбрать файл"));
-    m_browse->setAccessibleName(QStringLiteral("Выбрать файл"));
+    m_browse->setToolTip(tr("Выбрать файл"));
+    m_browse->setAccessibleName(tr("Выбрать файл"));
     m_browse->hide();
     connect(m_browse, &QToolButton::clicked, this, &TFileNameEdit::BrowseClicked);
 }

@@ -101,11 +101,11 @@ void TPicture::loadFromFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw BrenwickError(QStringLiteral("Невозможно открыть файл: %1").arg(fileName));
+        throw BrenwickError(tr("Невозможно открыть файл: %1").arg(fileName));
     const QByteArray head = file.peek(64);
     // Windows metafiles (placeable WMF and EMF) have no reader on this platform.
     if (head.startsWith("\xD7\xCD\xC6\x9A") || (head.size() >= 44 && head.mid(40, 4) == " EMF"))
-        throw BrenwickError(QStringLiteral("Метафайлы не поддерживаются: %1").arg(fileName));
+        throw BrenwickError(tr("Метафайлы не поддерживаются: %1").arg(fileName));
     // Bitmaps are read here: every variant, exactly, and with their layout.
     if (head.startsWith("BM")) {
         TBmpImage bitmap;
@@ -113,7 +113,7 @@ void TPicture::loadFromFile(const QString &fileName)
             bitmap = ReadBmp(file.readAll());
         } catch (const BrenwickError &) {
             throw BrenwickError(
-                QStringLiteral("Точечный рисунок повреждён или записан в неподдерживаемом виде: %1").arg(fileName));
+                tr("Точечный рисунок повреждён или записан в неподдерживаемом виде: %1").arg(fileName));
         }
         setBitmap(bitmap.image, bitmap.layout);
         return;
@@ -123,7 +123,7 @@ void TPicture::loadFromFile(const QString &fileName)
     const QByteArray format = reader.format().toLower();
     QImage image = reader.read();
     if (image.isNull())
-        throw BrenwickError(QStringLiteral("Неизвестный формат картинки: %1").arg(fileName));
+        throw BrenwickError(tr("Неизвестный формат картинки: %1").arg(fileName));
     GraphicKind kind = gkBitmap;
     if (format == "jpeg" || format == "jpg")
         kind = gkJpeg;

@@ -18,18 +18,14 @@
 
 namespace {
 
-const char *const kCaption = "Картинка";
-const char *const kOpenFilter = "Картинки|*.bmp *.jpg *.jpeg *.png *.gif *.ico|Все файлы|*.*";
-const char *const kSaveFilter = "Точечные рисунки|*.bmp";
+const char *const kCaption = QT_TRANSLATE_NOOP("TPictureDialog", "Картинка");
+const char *const kOpenFilter =
+    QT_TRANSLATE_NOOP("TPictureDialog", "Картинки|*.bmp *.jpg *.jpeg *.png *.gif *.ico|Все файлы|*.*");
+const char *const kSaveFilter = QT_TRANSLATE_NOOP("TPictureDialog", "Точечные рисунки|*.bmp");
 constexpr int kViewSize = 256;
 const char *const kContext = "TPictureDialog";
 const char *const kConvertedNote = QT_TRANSLATE_NOOP(
     "TPictureDialog", "Картинка %1 стала точечным рисунком 24 бит на белом фоне: так она будет сохранена.");
-
-QString U(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -37,7 +33,7 @@ TPictureDialog::TPictureDialog(const TPictureValue &value, UserPrompt *prompt, Q
     : QDialog(parent), m_value(value), m_prompt(prompt), m_view(new QLabel), m_size(new QLabel), m_note(new QLabel)
 {
     setObjectName(QStringLiteral("PictureDialog"));
-    setWindowTitle(U(kCaption));
+    setWindowTitle(tr(kCaption));
     m_view->setAlignment(Qt::AlignCenter);
     m_view->setObjectName(QStringLiteral("PictureView"));
     m_size->setObjectName(QStringLiteral("stSize"));
@@ -47,18 +43,18 @@ TPictureDialog::TPictureDialog(const TPictureValue &value, UserPrompt *prompt, Q
     scroll->setMinimumSize(kViewSize, kViewSize);
 
     auto *tools = new QVBoxLayout;
-    auto addButton = [&](const char *text, const char *name, auto slot) {
-        auto *button = new QPushButton(U(text));
+    auto addButton = [&](const QString &text, const char *name, auto slot) {
+        auto *button = new QPushButton(text);
         button->setObjectName(QString::fromLatin1(name));
-        button->setAccessibleName(U(text));
+        button->setAccessibleName(text);
         connect(button, &QPushButton::clicked, this, slot);
         tools->addWidget(button);
     };
-    addButton("Загрузить...", "bLoad", [this] { loadClick(); });
-    addButton("Сохранить...", "bSave", [this] { saveClick(); });
-    addButton("Копировать", "bCopy", [this] { copy(); });
-    addButton("Вставить", "bPaste", [this] { paste(); });
-    addButton("Очистить", "bClear", [this] { clear(); });
+    addButton(tr("Загрузить..."), "bLoad", [this] { loadClick(); });
+    addButton(tr("Сохранить..."), "bSave", [this] { saveClick(); });
+    addButton(tr("Копировать"), "bCopy", [this] { copy(); });
+    addButton(tr("Вставить"), "bPaste", [this] { paste(); });
+    addButton(tr("Очистить"), "bClear", [this] { clear(); });
     tools->addStretch(1);
     tools->addWidget(m_size);
     m_note->setObjectName(QStringLiteral("stConverted"));
@@ -95,7 +91,7 @@ bool TPictureDialog::load(const QString &fileName)
     try {
         picture.loadFromFile(fileName);
     } catch (const BrenwickError &e) {
-        prompt().inform(U("Ошибка"), e.message(), UserPrompt::Icon::Error);
+        prompt().inform(tr("Ошибка"), e.message(), UserPrompt::Icon::Error);
         return false;
     }
     const QString format = QString::fromLatin1(QMetaEnum::fromType<TPicture::GraphicKind>().valueToKey(picture.kind()))
@@ -123,7 +119,7 @@ bool TPictureDialog::save(const QString &fileName)
     QSaveFile file(fileName);
     const QByteArray bytes = WriteBmp(picture.image(), picture.bitmapLayout());
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        prompt().inform(U("Ошибка"), QStringLiteral("Cannot create file %1").arg(fileName), UserPrompt::Icon::Error);
+        prompt().inform(tr("Ошибка"), QStringLiteral("Cannot create file %1").arg(fileName), UserPrompt::Icon::Error);
         return false;
     }
     return true;
@@ -162,13 +158,13 @@ QString TPictureDialog::noteText() const
 QString TPictureDialog::sizeText() const
 {
     if (m_value.kind == TPicture::gkNone || m_value.image.isNull())
-        return U("Нет картинки");
+        return tr("Нет картинки");
     return QStringLiteral("%1 x %2").arg(m_value.image.width()).arg(m_value.image.height());
 }
 
 void TPictureDialog::loadClick()
 {
-    const QString name = prompt().openFileName(U("Загрузить картинку"), QString(), U(kOpenFilter));
+    const QString name = prompt().openFileName(tr("Загрузить картинку"), QString(), tr(kOpenFilter));
     if (!name.isEmpty())
         load(name);
 }
@@ -177,7 +173,7 @@ void TPictureDialog::saveClick()
 {
     if (m_value.kind == TPicture::gkNone)
         return;
-    const QString name = prompt().saveFileName(U("Сохранить картинку"), QString(), U(kSaveFilter), QStringLiteral("bmp"));
+    const QString name = prompt().saveFileName(tr("Сохранить картинку"), QString(), tr(kSaveFilter), QStringLiteral("bmp"));
     if (!name.isEmpty())
         save(name);
 }

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <limits>
 
-const char *const TPropertyGridModel::kCatchAllGroup = "Особое";
+const char *const TPropertyGridModel::kCatchAllGroup = QT_TRANSLATE_NOOP("TPropertyGridModel", "Особое");
 
 struct TPropertyGridModel::Row
 {
@@ -189,7 +189,7 @@ void TPropertyGridModel::rebuild()
         Row properties;
         addChildren(&properties, m_inspected, QString(), 0);
         QStringList order = m_config.GroupOrder();
-        const QString catchAll = QString::fromUtf8(kCatchAllGroup);
+        const QString catchAll = tr(kCatchAllGroup);
         order.removeAll(catchAll);
         order << catchAll;
         for (const QString &groupName : std::as_const(order)) {
@@ -505,15 +505,15 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
                 ok = true;
             }
         if (!ok)
-            return bad(QStringLiteral("\"%1\" не является допустимым значением.").arg(text));
+            return bad(tr("\"%1\" не является допустимым значением.").arg(text));
         *value = v;
         return true;
     }
     if (row.kind != TPropertyLayer::Kind::Value)
-        return bad(QStringLiteral("\"%1\" не является допустимым значением.").arg(text));
+        return bad(tr("\"%1\" не является допустимым значением.").arg(text));
     if (const TPropertyValueType *type = ValueType(row.typeId); type && type->parse) {
         if (!type->parse(trimmed, value))
-            return bad(QStringLiteral("\"%1\" не является допустимым значением.").arg(text));
+            return bad(tr("\"%1\" не является допустимым значением.").arg(text));
         return true;
     }
     switch (row.typeId) {
@@ -521,7 +521,7 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
         bool ok = false;
         const qlonglong v = trimmed.toLongLong(&ok);
         if (!ok || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
-            return bad(QStringLiteral("\"%1\" не является целым числом от %2 до %3.")
+            return bad(tr("\"%1\" не является целым числом от %2 до %3.")
                            .arg(text)
                            .arg(std::numeric_limits<qint32>::min())
                            .arg(std::numeric_limits<qint32>::max()));

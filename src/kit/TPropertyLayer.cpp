@@ -84,7 +84,7 @@ bool enumValue(const QMetaEnum &enumerator, const QVariant &value, qint64 *numbe
 
 QString badValue(const QVariant &value)
 {
-    return QStringLiteral("Недопустимое значение \"%1\"").arg(value.toString());
+    return TPropertyLayer::tr("Недопустимое значение \"%1\"").arg(value.toString());
 }
 
 } // namespace
@@ -204,7 +204,7 @@ bool TPropertyLayer::write(QObject *root, const QString &path, const QVariant &v
     const Node node = resolve(root, path);
     if (!node.isValid()) {
         if (error)
-            *error = QStringLiteral("Нет свойства \"%1\"").arg(path);
+            *error = tr("Нет свойства \"%1\"").arg(path);
         return false;
     }
     return writeNode(node, value, error);
@@ -261,7 +261,7 @@ bool TPropertyLayer::writeNode(const Node &node, const QVariant &value, QString 
         return false;
     };
     if (!node.isWritable())
-        return fail(QStringLiteral("Свойство \"%1\" только для чтения").arg(node.name));
+        return fail(tr("Свойство \"%1\" только для чтения").arg(node.name));
     switch (node.kind) {
     case Kind::Invalid:
         return false;
@@ -301,7 +301,7 @@ bool TPropertyLayer::writeNode(const Node &node, const QVariant &value, QString 
         // Check every part first, so that a bad value changes nothing.
         for (auto it = map.cbegin(); it != map.cend(); ++it)
             if (!resolve(object, it.key()).isWritable())
-                return fail(QStringLiteral("Нет свойства \"%1\"").arg(join(node.name, it.key())));
+                return fail(tr("Нет свойства \"%1\"").arg(join(node.name, it.key())));
         for (auto it = map.cbegin(); it != map.cend(); ++it)
             if (!writeNode(resolve(object, it.key()), it.value(), error))
                 return false;

@@ -3,7 +3,8 @@
 TSetPropertyCommand::TSetPropertyCommand(TPropertyLayer &layer, QObject *object, const QString &path,
                                          const QVariant &oldValue, const QVariant &newValue, bool typed,
                                          bool applied)
-    : QUndoCommand(QStringLiteral("изменение «%1»").arg(path)), m_layer(&layer), m_object(object), m_path(path),
+    : QUndoCommand(QCoreApplication::translate("TSetPropertyCommand", "изменение «%1»").arg(path)), m_layer(&layer),
+      m_object(object), m_path(path),
       m_old(oldValue), m_new(newValue), m_typed(typed), m_skipRedo(applied)
 {
 }

@@ -8,9 +8,9 @@ TStringsDialog::TStringsDialog(const QStringList &lines, QWidget *parent)
     : QDialog(parent), m_edit(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("StringsDialog"));
-    setWindowTitle(QStringLiteral("Редактор строк"));
+    setWindowTitle(tr("Редактор строк"));
     m_edit->setObjectName(QStringLiteral("mLines"));
-    m_edit->setAccessibleName(QStringLiteral("Строки"));
+    m_edit->setAccessibleName(tr("Строки"));
     m_edit->setPlainText(lines.join(QLatin1Char('\n')));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

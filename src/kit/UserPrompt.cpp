@@ -27,9 +27,12 @@ UserPrompt::Answer QtUserPrompt::ask(const QString &caption, const QString &text
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    if (QAbstractButton *b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("Да"));
-    if (QAbstractButton *b = box.button(QMessageBox::No)) b->setText(QStringLiteral("Нет"));
-    if (QAbstractButton *b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Отмена"));
+    if (QAbstractButton *b = box.button(QMessageBox::Yes))
+        b->setText(QCoreApplication::translate("QtUserPrompt", "Да"));
+    if (QAbstractButton *b = box.button(QMessageBox::No))
+        b->setText(QCoreApplication::translate("QtUserPrompt", "Нет"));
+    if (QAbstractButton *b = box.button(QMessageBox::Cancel))
+        b->setText(QCoreApplication::translate("QtUserPrompt", "Отмена"));
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

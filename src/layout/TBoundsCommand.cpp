@@ -7,7 +7,9 @@ TBoundsCommand::TBoundsCommand(TPreviewForm &form, QWidget *control, const QRect
 {
     const QString caption = form.controlCaption(control);
     const bool resized = before.size() != after.size();
-    setText(QString::fromUtf8(resized ? "изменение размера «%1»" : "перемещение «%1»").arg(caption));
+    setText(QCoreApplication::translate("TBoundsCommand", resized ? QT_TRANSLATE_NOOP("TBoundsCommand", "изменение размера «%1»")
+                                                              : QT_TRANSLATE_NOOP("TBoundsCommand", "перемещение «%1»"))
+                .arg(caption));
 }
 
 void TBoundsCommand::redo()

@@ -5,16 +5,15 @@
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-QString U(const char *utf8)
+// An object's name in the check's findings: the object tree's caption in quotes.
+QString Quoted(const char *caption)
 {
-    return QString::fromUtf8(utf8);
-}
-
-QString Quoted(const QString &text)
-{
-    return U("«") + text + U("»");
+    return QCoreApplication::translate("TDesignFactsReader", "«%1»")
+        .arg(QCoreApplication::translate("TDesignFactsReader", caption));
 }
 
 TDesignFacts::Object PictureFacts(TImageEx *image, const QString &caption, QObject *object)
@@ -65,17 +64,23 @@ TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &butt
     facts.caption = form.Caption();
     facts.captionIsDefault = form.Caption() == TPreviewForm::DefaultCaption();
     // The names are the object tree's captions.
-    facts.objects.append(PictureFacts(form.BackImage(), Quoted(U("Фоновая картинка")), form.BackImage()));
-    facts.objects.append(PictureFacts(form.ThemeImage(), Quoted(U("Картинка в тему")), form.ThemeImage()));
-    facts.objects.append(WrapperFacts(form.Heading(), Quoted(U("Надпись наверху"))));
-    facts.objects.append(WrapperFacts(form.CommentArea(), Quoted(U("Комментарий"))));
+    facts.objects.append(
+        PictureFacts(form.BackImage(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Фоновая картинка")), form.BackImage()));
+    facts.objects.append(
+        PictureFacts(form.ThemeImage(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Картинка в тему")), form.ThemeImage()));
+    facts.objects.append(
+        WrapperFacts(form.Heading(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Надпись наверху"))));
+    facts.objects.append(
+        WrapperFacts(form.CommentArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Комментарий"))));
     facts.menuIndex = int(facts.objects.size());
-    facts.objects.append(WrapperFacts(form.MenuArea(), Quoted(U("Область меню"))));
+    facts.objects.append(
+        WrapperFacts(form.MenuArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Область меню"))));
     facts.menuRowHeight = form.MenuArea()->MeasureItem(TButtonBox::kRowSample).height();
     for (TPicButton *button : buttons) {
         if (!button || !button->Image())
             continue;
-        const QString caption = U("кнопка ") + Quoted(button->Caption());
+        const QString caption =
+            QCoreApplication::translate("TDesignFactsReader", "кнопка «%1»").arg(button->Caption());
         facts.objects.append(PictureFacts(button->Image(), caption, button));
         facts.buttons.append({button, caption, button->Action() == TPicButton::baExecute, button->ItemID()});
     }

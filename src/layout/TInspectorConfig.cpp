@@ -28,27 +28,86 @@ const char *const kOrder[] = {"Visible", "Cursor", "Left", "Top", "Width", "Heig
                               "Stretch", "Proportional", "Center"};
 
 // Groups in square brackets, then "name=display name" lines of that group.
+// A translation changes only what follows "=" (and the group's name).
 const char *const kAliases[] = {
-    "[Внешний вид]", "AlphaBlend=Полупрозрачное", "AlphaBlendValue=Непрозрачность", "BorderColor=Цвет границы",
-    "BorderStyle=Вид границы", "ButtonStyle=Вид кнопок", "Caption=Заголовок", "ShowCaption=Показывать заголовок",
-    "Cursor=Курсор", "Visible=Присутствует", "WordWrap=Перенос по словам", "Columns=Колонки",
-    "HorizAlloc=Горизонтально", "AutoColumns=Авто колонки",
-    "[Цвета]", "Color=Цвет фона", "ColorSelected=Выделенный текст", "ColorNormal=Обычный текст",
-    "ColorGradient=Градиент", "ColorTop=Цвет сверху", "ColorBottom=Цвет снизу", "Transparent=Прозрачный фон",
-    "TransparentColor=Дыры в окне", "TransparentColorValue=Цвет дыр",
-    "[Картинка]", "Center=По центру", "Stretch=Растяжение", "Proportional=Пропорционально", "Picture=Картинка",
-    "Default=Обычная", "Selected=Выделенная", "Pressed=Нажатая", "Pictures=Картинки",
-    "[Текст]", "Alignment=Выравнивание", "Font=Шрифт", "Style=Стиль", "fsBold=Жирный", "fsItalic=Курсив",
-    "fsUnderline=Подчеркнутый", "fsStrikeOut=Зачеркнутый", "Size=Размер", "ParentFont=Шрифт формы",
-    "Shadow=Тень", "ShadowColor=Цвет тени", "ShadowSize=Размер тени", "RowSpacing=Между строк", "Text=Текст",
-    "PadVertical=Отступ по вертикали", "PadHorizontal=Отступ по горизонтали",
-    "[Подсказка]", "ShowHint=Показывать", "Hint=Текст",
-    "[Положение]", "Height=Высота", "Top=Отступ сверху", "Left=Отступ слева", "Width=Ширина",
-    "ClientWidth=Ширина", "ClientHeight=Высота", "Align=Выравнивание",
-    "[Поведение]", "AllowChange=Ставить группу", "Action=Действие", "ItemID=Пункт меню", "Autosize=Авто-размер",
-    "Anchors=Привязка", "akLeft=Слева", "akRight=Справа", "akTop=Сверху", "akBottom=Снизу",
-    "Constraints=Пределы размера", "MaxWidth=Макс. ширина", "MaxHeight=Макс. высота", "MinWidth=Мин. ширина",
-    "MinHeight=Мин. высота", "State=Состояние"};
+    QT_TRANSLATE_NOOP("TInspectorConfig", "[Внешний вид]"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "AlphaBlend=Полупрозрачное"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "AlphaBlendValue=Непрозрачность"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "BorderColor=Цвет границы"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "BorderStyle=Вид границы"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ButtonStyle=Вид кнопок"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Caption=Заголовок"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ShowCaption=Показывать заголовок"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Cursor=Курсор"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Visible=Присутствует"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "WordWrap=Перенос по словам"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Columns=Колонки"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "HorizAlloc=Горизонтально"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "AutoColumns=Авто колонки"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "[Цвета]"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Color=Цвет фона"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ColorSelected=Выделенный текст"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ColorNormal=Обычный текст"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ColorGradient=Градиент"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ColorTop=Цвет сверху"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ColorBottom=Цвет снизу"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Transparent=Прозрачный фон"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "TransparentColor=Дыры в окне"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "TransparentColorValue=Цвет дыр"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "[Картинка]"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Center=По центру"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Stretch=Растяжение"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Proportional=Пропорционально"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Picture=Картинка"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Default=Обычная"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Selected=Выделенная"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Pressed=Нажатая"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Pictures=Картинки"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "[Текст]"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Alignment=Выравнивание"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Font=Шрифт"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Style=Стиль"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "fsBold=Жирный"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "fsItalic=Курсив"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "fsUnderline=Подчеркнутый"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "fsStrikeOut=Зачеркнутый"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Size=Размер"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ParentFont=Шрифт формы"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Shadow=Тень"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ShadowColor=Цвет тени"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ShadowSize=Размер тени"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "RowSpacing=Между строк"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Text=Текст"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "PadVertical=Отступ по вертикали"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "PadHorizontal=Отступ по горизонтали"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "[Подсказка]"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ShowHint=Показывать"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Hint=Текст"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "[Положение]"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Height=Высота"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Top=Отступ сверху"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Left=Отступ слева"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Width=Ширина"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ClientWidth=Ширина"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ClientHeight=Высота"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Align=Выравнивание"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "[Поведение]"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "AllowChange=Ставить группу"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Action=Действие"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "ItemID=Пункт меню"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Autosize=Авто-размер"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Anchors=Привязка"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "akLeft=Слева"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "akRight=Справа"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "akTop=Сверху"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "akBottom=Снизу"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "Constraints=Пределы размера"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "MaxWidth=Макс. ширина"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "MaxHeight=Макс. высота"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "MinWidth=Мин. ширина"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "MinHeight=Мин. высота"),
+    QT_TRANSLATE_NOOP("TInspectorConfig", "State=Состояние")
+};
 
 struct Described
 {
@@ -162,7 +221,7 @@ const QStringList kMenuAreaHidden = {"Text", "Hint", "ShowHint", "AllowChange", 
 
 const char *const kFontColorPath = "Font.Color";
 const char *const kFontHeightPath = "Font.Height";
-const char *const kFontColorName = "Цвет";
+const char *const kFontColorName = QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет");
 // A font's style row, so that it is not taken for a button's "Стиль".
 const char *const kFontStylePath = "Font.Style";
 const char *const kFontStyleName = QT_TRANSLATE_NOOP("TInspectorConfig", "Начертание");
@@ -205,11 +264,17 @@ TInspectorConfig::TInspectorConfig(const TPreviewForm *form) : m_form(form)
         m_displayed.insert(QString::fromLatin1(name));
     for (const char *name : kOrder)
         m_order << QString::fromLatin1(name);
+    // The name before "=" is always the source's, whatever the translation holds.
+    auto translated = [](const char *line) {
+        const QString text = QCoreApplication::translate(kContext, line);
+        return text.mid(text.indexOf(QLatin1Char('=')) + 1);
+    };
     QString group;
     for (const char *line : kAliases) {
         const QString text = QString::fromUtf8(line);
         if (text.startsWith(QLatin1Char('['))) {
-            group = text.mid(1, text.size() - 2);
+            group = QCoreApplication::translate(kContext, line);
+            group = group.mid(1, group.size() - 2);
             m_groups << group;
             continue;
         }
@@ -217,7 +282,7 @@ TInspectorConfig::TInspectorConfig(const TPreviewForm *form) : m_form(form)
         const QString key = text.left(eq).toLower();
         // The first line of a name wins, as in a lookup from the top.
         if (!m_aliases.contains(key)) {
-            m_aliases.insert(key, text.mid(eq + 1));
+            m_aliases.insert(key, translated(line));
             m_groupOf.insert(key, group);
         }
     }
@@ -256,7 +321,7 @@ QString TInspectorConfig::Alias(const QString &name) const
 QString TInspectorConfig::DisplayName(const QString &path, const QString &name) const
 {
     if (path == QLatin1String(kFontColorPath))
-        return QString::fromUtf8(kFontColorName);
+        return QCoreApplication::translate(kContext, kFontColorName);
     if (path == QLatin1String(kFontStylePath))
         return QCoreApplication::translate(kContext, kFontStyleName);
     const QString alias = Alias(name);

@@ -10,6 +10,7 @@
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
 
+// Written into the project file, so never translated: the disc's visitors read it.
 const char *const TLayoutEditor::kNewButtonCaption = "Кнопка";
 
 namespace {
@@ -38,7 +39,7 @@ TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &
     m_inspector.SetCommitHandler([this](QObject *object, const QString &path, const QVariant &value, bool typed,
                                         QString *error) { return SetProperty(object, path, value, typed, error); });
     m_inspector.SetErrorHandler([this](const QString &message) {
-        m_prompt.inform(U("Ошибка"), message, UserPrompt::Icon::Error);
+        m_prompt.inform(tr("Ошибка"), message, UserPrompt::Icon::Error);
     });
     connect(this, &TLayoutEditor::InspectedChanged, &m_inspector, &TPropertyGridModel::SetInspected);
     m_form.setOnRefreshInspector([this] { m_inspector.RefreshValues(); });
@@ -74,20 +75,20 @@ void TLayoutEditor::FormShow()
 
 void TLayoutEditor::BuildTree()
 {
-    m_tree.AddNode(nullptr, U("Окно"), &m_form);
-    QStandardItem *pictures = m_tree.AddNode(nullptr, U("Картинки"), nullptr, true);
-    m_tree.AddNode(pictures, U("Фоновая картинка"), m_form.BackImage());
-    m_tree.AddNode(pictures, U("Картинка в тему"), m_form.ThemeImage());
+    m_tree.AddNode(nullptr, tr("Окно"), &m_form);
+    QStandardItem *pictures = m_tree.AddNode(nullptr, tr("Картинки"), nullptr, true);
+    m_tree.AddNode(pictures, tr("Фоновая картинка"), m_form.BackImage());
+    m_tree.AddNode(pictures, tr("Картинка в тему"), m_form.ThemeImage());
     emit ExpandNode(pictures);
-    QStandardItem *labels = m_tree.AddNode(nullptr, U("Надписи"), nullptr, true);
-    m_tree.AddNode(labels, U("Надпись наверху"), m_form.Heading());
-    m_tree.AddNode(labels, U("Комментарий"), m_form.CommentArea());
+    QStandardItem *labels = m_tree.AddNode(nullptr, tr("Надписи"), nullptr, true);
+    m_tree.AddNode(labels, tr("Надпись наверху"), m_form.Heading());
+    m_tree.AddNode(labels, tr("Комментарий"), m_form.CommentArea());
     emit ExpandNode(labels);
-    QStandardItem *menu = m_tree.AddNode(nullptr, U("Меню"), nullptr, true);
-    m_tree.AddNode(menu, U("Область меню"), m_form.MenuArea());
-    m_tree.AddNode(menu, U("Кнопки в меню"), m_form.MenuArea()->ButtonStyle());
+    QStandardItem *menu = m_tree.AddNode(nullptr, tr("Меню"), nullptr, true);
+    m_tree.AddNode(menu, tr("Область меню"), m_form.MenuArea());
+    m_tree.AddNode(menu, tr("Кнопки в меню"), m_form.MenuArea()->ButtonStyle());
     emit ExpandNode(menu);
-    m_buttonsNode = m_tree.AddNode(nullptr, U("Кнопки"), nullptr, true);
+    m_buttonsNode = m_tree.AddNode(nullptr, tr("Кнопки"), nullptr, true);
 }
 
 void TLayoutEditor::CreateDefaultButtons()
@@ -99,6 +100,7 @@ void TLayoutEditor::CreateDefaultButtons()
         int left;
         TPicButton::TButtonAction action;
     };
+    // The captions are written into the project file: never translated.
     static const Default kDefaults[] = {
         {"Выход", "exit", kExitButtonLeft, TPicButton::baExit},
         {"Проводник", "explorer", kBrowseButtonLeft, TPicButton::baBrowse},
@@ -127,7 +129,7 @@ TPicButton *TLayoutEditor::CreatePicButton(const QString &caption)
 QStandardItem *TLayoutEditor::AddButtonNode(TPicButton *button, qsizetype index)
 {
     if (!m_buttonsNode)
-        m_buttonsNode = m_tree.AddNode(nullptr, U("Кнопки"), nullptr, true);
+        m_buttonsNode = m_tree.AddNode(nullptr, tr("Кнопки"), nullptr, true);
     QStandardItem *node = m_tree.AddNode(m_buttonsNode, button->Caption(), button);
     if (index >= 0 && index < m_buttonsNode->rowCount() - 1) {
         QList<QStandardItem *> row = m_buttonsNode->takeRow(node->row());
@@ -243,8 +245,8 @@ void TLayoutEditor::ADeleteButtonExecute()
 {
     QStandardItem *node = m_tree.Selected();
     if (auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(node))) {
-        const QString text = U("Вы точно хотите удалить кнопку \"%1\" ?").arg(node->text());
-        if (m_prompt.ask(U("Удаление"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
+        const QString text = tr("Вы точно хотите удалить кнопку \"%1\" ?").arg(node->text());
+        if (m_prompt.ask(tr("Удаление"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
             == UserPrompt::Answer::Yes) {
             m_project.UndoStack().push(TPicButtonCommand::Delete(*this, button));
             return;

@@ -45,7 +45,7 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     LeftPanel->setMinimumWidth(kLeftMinWidth);
     ObjectTree = new QTreeView(LeftPanel);
     ObjectTree->setObjectName(QStringLiteral("ObjectTree"));
-    ObjectTree->setAccessibleName(QStringLiteral("Объекты"));
+    ObjectTree->setAccessibleName(tr("Объекты"));
     ObjectTree->setModel(editor.Tree().model());
     ObjectTree->setSelectionModel(editor.Tree().selectionModel());
     ObjectTree->setHeaderHidden(true);
@@ -74,11 +74,11 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     RightPanel->setObjectName(QStringLiteral("RightPanel"));
     ObjectInspector = new TPropertyGrid(editor.Inspector(), RightPanel);
     ObjectInspector->setObjectName(QStringLiteral("ObjectInspector"));
-    ObjectInspector->setAccessibleName(QStringLiteral("Свойства"));
+    ObjectInspector->setAccessibleName(tr("Свойства"));
     ObjectInspector->delegate().setPrompt(prompt);
     PropertyHelp = new TPropertyHelp(RightPanel);
     PropertyHelp->setObjectName(QStringLiteral("PropertyHelp"));
-    PropertyHelp->setAccessibleName(QStringLiteral("Описание свойства"));
+    PropertyHelp->setAccessibleName(tr("Описание свойства"));
     PropertyHelp->setFixedHeight(kHelpHeight);
     auto *right = new QVBoxLayout(RightPanel);
     right->setContentsMargins(0, 0, 0, 0);

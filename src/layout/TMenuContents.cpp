@@ -5,7 +5,7 @@ TMenuContents menuContents(const TMenuSource &source)
     TMenuContents menu;
     if (source.isTreeEmpty()) {
         for (int i = 1; i <= kPlaceholderCount; ++i)
-            menu.lines << QStringLiteral("<элемент %1>").arg(i);
+            menu.lines << QCoreApplication::translate("TMenuContents", "<элемент %1>").arg(i);
         menu.selectedIndex = kPlaceholderSelected;
         return menu;
     }

@@ -10,14 +10,16 @@ TPicButtonCommand::TPicButtonCommand(TLayoutEditor &editor, Kind kind, const QSt
 
 TPicButtonCommand *TPicButtonCommand::Add(TLayoutEditor &editor, const QString &caption)
 {
-    auto *command = new TPicButtonCommand(editor, Kind::Add, QStringLiteral("добавление кнопки"));
+    auto *command = new TPicButtonCommand(editor, Kind::Add,
+                                          QCoreApplication::translate("TPicButtonCommand", "добавление кнопки"));
     command->m_caption = caption;
     return command;
 }
 
 TPicButtonCommand *TPicButtonCommand::Delete(TLayoutEditor &editor, TPicButton *button)
 {
-    auto *command = new TPicButtonCommand(editor, Kind::Delete, QStringLiteral("удаление кнопки"));
+    auto *command = new TPicButtonCommand(editor, Kind::Delete,
+                                          QCoreApplication::translate("TPicButtonCommand", "удаление кнопки"));
     command->m_button = button;
     return command;
 }

@@ -21,6 +21,8 @@
 
 namespace {
 
+// The window's caption and heading are design properties the project file keeps:
+// never translated.
 const char *const kCaption = "Предварительный просмотр";
 const char *const kHeadingText = "Автозапуск";
 const char *const kThemePicture = ":/pictures/theme.bmp";
@@ -770,16 +772,16 @@ void TPreviewForm::setControlBounds(QWidget *control, const QRect &bounds)
 QString TPreviewForm::controlCaption(const QWidget *control) const
 {
     if (control == this)
-        return QString::fromUtf8("Окно");
+        return tr("Окно");
     static const std::pair<const char *, const char *> kCaptions[] = {
-        {"BackImage", "Фоновая картинка"}, {"ThemeImage", "Картинка в тему"},
-        {"TopLabel", "Надпись наверху"},   {"CommentBox", "Комментарий"},
-        {"MenuBox", "Область меню"}};
+        {"BackImage", QT_TR_NOOP("Фоновая картинка")}, {"ThemeImage", QT_TR_NOOP("Картинка в тему")},
+        {"TopLabel", QT_TR_NOOP("Надпись наверху")},   {"CommentBox", QT_TR_NOOP("Комментарий")},
+        {"MenuBox", QT_TR_NOOP("Область меню")}};
     for (const auto &[name, caption] : kCaptions) {
         if (control && control->objectName() == QLatin1StringView(name))
-            return QString::fromUtf8(caption);
+            return tr(caption);
     }
-    return QString::fromUtf8("Кнопка");
+    return tr("Кнопка");
 }
 
 void TPreviewForm::boundsEdited(const QRect &before, const QRect &after)

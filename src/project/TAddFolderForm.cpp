@@ -23,7 +23,7 @@ const QStringList kFileMaskHistory = {
     QStringLiteral("*.exe;*.zip;*.txt"), QStringLiteral("*.exe"), QStringLiteral("*.exe;*.zip;*.rtf"),
     QStringLiteral("*.exe;*.zip"), QStringLiteral("*.*"),
 };
-const QString kPickerCaption = QStringLiteral("Выберите каталог");
+const char *const kPickerCaption = QT_TRANSLATE_NOOP("TAddFolderForm", "Выберите каталог");
 constexpr int kMargin = 8;
 constexpr int kSpacing = 4;
 constexpr int kDepthFieldWidth = 24;
@@ -41,58 +41,58 @@ TAddFolderForm::TAddFolderForm(UserPrompt &prompt, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("AddFolderForm"));
-    setWindowTitle(QStringLiteral("Добавить каталог..."));
+    setWindowTitle(tr("Добавить каталог..."));
     help::setHelpContext(this, help::kFolderImport);
 
-    LDirName = named(new QLabel(QStringLiteral("Каталог:"), this), "LDirName");
+    LDirName = named(new QLabel(tr("Каталог:"), this), "LDirName");
     leDirName = named(new QLineEdit(this), "leDirName");
     LDirName->setBuddy(leDirName);
-    bBrowse = named(new QPushButton(QStringLiteral("Пролистать"), this), "bBrowse");
+    bBrowse = named(new QPushButton(tr("Пролистать"), this), "bBrowse");
     bBrowse->setAutoDefault(false);
 
-    gbSearch = named(new QGroupBox(QStringLiteral("Настройки поиска"), this), "gbSearch");
-    cbRecurseDirs = named(new QCheckBox(QStringLiteral("Включать подкаталоги"), gbSearch), "cbRecurseDirs");
+    gbSearch = named(new QGroupBox(tr("Настройки поиска"), this), "gbSearch");
+    cbRecurseDirs = named(new QCheckBox(tr("Включать подкаталоги"), gbSearch), "cbRecurseDirs");
     cbRecurseDirs->setChecked(true);
-    LDirMask = named(new QLabel(QStringLiteral("Маска каталогов"), gbSearch), "LDirMask");
+    LDirMask = named(new QLabel(tr("Маска каталогов"), gbSearch), "LDirMask");
     heDirMask = named(new THistoryEdit(gbSearch), "heDirMask");
     heDirMask->setHistory({kDefaultMask});
     heDirMask->setText(kDefaultMask);
     LDirMask->setBuddy(heDirMask);
-    cbDepth = named(new QCheckBox(QStringLiteral("Ограничить вложенность каталогов до"), gbSearch), "cbDepth");
+    cbDepth = named(new QCheckBox(tr("Ограничить вложенность каталогов до"), gbSearch), "cbDepth");
     DirDepth = named(new QLineEdit(QStringLiteral("0"), gbSearch), "DirDepth");
     DirDepth->setMaxLength(1);
     DirDepth->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), DirDepth));
     DirDepth->setFixedWidth(kDepthFieldWidth);
     DirDepth->setAlignment(Qt::AlignCenter);
-    LFileMask = named(new QLabel(QStringLiteral("Маска файлов"), gbSearch), "LFileMask");
+    LFileMask = named(new QLabel(tr("Маска файлов"), gbSearch), "LFileMask");
     heFileMask = named(new THistoryEdit(gbSearch), "heFileMask");
     heFileMask->setHistory(kFileMaskHistory);
     heFileMask->setText(kDefaultMask);
     LFileMask->setBuddy(heFileMask);
 
-    cbExtension = named(new QCheckBox(QStringLiteral("Расширение файла"), this), "cbExtension");
-    cbPathComment = named(new QCheckBox(QStringLiteral("Путь в комментарии"), this), "cbPathComment");
-    cbOneGroup = named(new QCheckBox(QStringLiteral("Всё в одну группу"), this), "cbOneGroup");
-    cbNoAlone = named(new QCheckBox(QStringLiteral("Не создавать группу для одного файла"), this), "cbNoAlone");
+    cbExtension = named(new QCheckBox(tr("Расширение файла"), this), "cbExtension");
+    cbPathComment = named(new QCheckBox(tr("Путь в комментарии"), this), "cbPathComment");
+    cbOneGroup = named(new QCheckBox(tr("Всё в одну группу"), this), "cbOneGroup");
+    cbNoAlone = named(new QCheckBox(tr("Не создавать группу для одного файла"), this), "cbNoAlone");
 
-    gbCommandName = named(new QGroupBox(QStringLiteral("Имя команды"), this), "gbCommandName");
-    rbFullPath = named(new QRadioButton(QStringLiteral("Полный путь"), gbCommandName), "rbFullPath");
-    rbDirPath = named(new QRadioButton(QStringLiteral("Путь от каталога"), gbCommandName), "rbDirPath");
-    rbNoPath = named(new QRadioButton(QStringLiteral("Без пути"), gbCommandName), "rbNoPath");
+    gbCommandName = named(new QGroupBox(tr("Имя команды"), this), "gbCommandName");
+    rbFullPath = named(new QRadioButton(tr("Полный путь"), gbCommandName), "rbFullPath");
+    rbDirPath = named(new QRadioButton(tr("Путь от каталога"), gbCommandName), "rbDirPath");
+    rbNoPath = named(new QRadioButton(tr("Без пути"), gbCommandName), "rbNoPath");
     rbNoPath->setChecked(true);
-    gbFileName = named(new QGroupBox(QStringLiteral("Имя файла"), this), "gbFileName");
-    rbFFullPath = named(new QRadioButton(QStringLiteral("Полный путь"), gbFileName), "rbFFullPath");
-    rbFDirPath = named(new QRadioButton(QStringLiteral("Путь от каталога"), gbFileName), "rbFDirPath");
-    rbFIncDirPath = named(new QRadioButton(QStringLiteral("Путь с каталогом"), gbFileName), "rbFIncDirPath");
+    gbFileName = named(new QGroupBox(tr("Имя файла"), this), "gbFileName");
+    rbFFullPath = named(new QRadioButton(tr("Полный путь"), gbFileName), "rbFFullPath");
+    rbFDirPath = named(new QRadioButton(tr("Путь от каталога"), gbFileName), "rbFDirPath");
+    rbFIncDirPath = named(new QRadioButton(tr("Путь с каталогом"), gbFileName), "rbFIncDirPath");
     rbFIncDirPath->setChecked(true);
 
-    LDirPrefix = named(new QLabel(QStringLiteral("Приставка к пути"), this), "LDirPrefix");
+    LDirPrefix = named(new QLabel(tr("Приставка к пути"), this), "LDirPrefix");
     leDirPrefix = named(new QLineEdit(this), "leDirPrefix");
     LDirPrefix->setBuddy(leDirPrefix);
 
     bOK = named(new QPushButton(QStringLiteral("OK"), this), "bOK");
     bOK->setDefault(true);
-    bCancel = named(new QPushButton(QStringLiteral("Отмена"), this), "bCancel");
+    bCancel = named(new QPushButton(tr("Отмена"), this), "bCancel");
     bCancel->setAutoDefault(false);
 
     // Layout.
@@ -187,7 +187,7 @@ bool TAddFolderForm::Execute()
 void TAddFolderForm::bBrowseClick()
 {
     const QString start = leDirName->text();
-    const QString chosen = m_prompt.folder(kPickerCaption, start);
+    const QString chosen = m_prompt.folder(tr(kPickerCaption), start);
     if (!chosen.isEmpty())
         leDirName->setText(chosen);
 }

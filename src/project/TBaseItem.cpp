@@ -1,5 +1,7 @@
 #include "project/TBaseItem.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -12,11 +14,11 @@ struct KindInfo
 };
 
 const std::array<KindInfo, kItemKindCount> kKinds = {{
-    {"group", "Группа", ":/icons/kind-group.png"},
-    {"program", "Программа", ":/icons/kind-program.png"},
+    {"group", QT_TRANSLATE_NOOP("TBaseItem", "Группа"), ":/icons/kind-group.png"},
+    {"program", QT_TRANSLATE_NOOP("TBaseItem", "Программа"), ":/icons/kind-program.png"},
     {"url", "URL", ":/icons/kind-url.png"},
-    {"comment", "Комментарий", ":/icons/kind-comment.png"},
-    {"exit", "Выход", ":/icons/kind-exit.png"},
+    {"comment", QT_TRANSLATE_NOOP("TBaseItem", "Комментарий"), ":/icons/kind-comment.png"},
+    {"exit", QT_TRANSLATE_NOOP("TBaseItem", "Выход"), ":/icons/kind-exit.png"},
 }};
 
 const KindInfo &Info(TItemKind kind)
@@ -40,6 +42,11 @@ TItemKind ItemKindFromElementName(const QString &name)
 }
 
 QString ItemKindCaption(TItemKind kind)
+{
+    return QCoreApplication::translate("TBaseItem", Info(kind).caption);
+}
+
+QString ItemKindDefaultName(TItemKind kind)
 {
     return QString::fromUtf8(Info(kind).caption);
 }

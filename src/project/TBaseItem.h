@@ -19,8 +19,11 @@ constexpr int kItemKindCount = 5;
 QString ItemKindElementName(TItemKind kind);
 // The kind whose element name equals name exactly; any other name is a group.
 TItemKind ItemKindFromElementName(const QString &name);
-// The add button's caption, which is also a new entry's name: "Группа", ...
+// The add button's caption in the interface language: "Группа", ...
 QString ItemKindCaption(TItemKind kind);
+// A new entry's name, the Russian caption whatever the interface language:
+// the project file and the disc's menu never depend on the editor's language.
+QString ItemKindDefaultName(TItemKind kind);
 // The Qt resource path of the kind's picture.
 QString ItemKindIconPath(TItemKind kind);
 

@@ -3,14 +3,17 @@
 #include "kit/UserPrompt.h"
 #include "project/TProject.h"
 
+#include <QCoreApplication>
+
 namespace {
-const char *const kGroupQuestionCaption = "Удаление группы";
-const char *const kGroupQuestionText = "Поместить всё содержимое на один уровень вверх?";
+const char *const kGroupQuestionCaption = QT_TRANSLATE_NOOP("TCommandEditor", "Удаление группы");
+const char *const kGroupQuestionText =
+    QT_TRANSLATE_NOOP("TCommandEditor", "Поместить всё содержимое на один уровень вверх?");
 } // namespace
 
 TBaseItem *TCommandEditor::Add(TItemKind kind)
 {
-    auto *command = new TAddItemCommand(m_project.Tree(), ItemKindCaption(kind), kind);
+    auto *command = new TAddItemCommand(m_project.Tree(), ItemKindDefaultName(kind), kind);
     m_project.Push(command);
     return m_project.Tree().CurrentItem();
 }
@@ -24,7 +27,8 @@ void TCommandEditor::DeleteCurrent()
     TCommandTree::TGroupContents contents = TCommandTree::gcDelete;
     if (item->IsGroup() && item->ChildCount() > 0) {
         const UserPrompt::Answer answer = m_prompt
-            ? m_prompt->ask(QString::fromUtf8(kGroupQuestionCaption), QString::fromUtf8(kGroupQuestionText),
+            ? m_prompt->ask(QCoreApplication::translate("TCommandEditor", kGroupQuestionCaption),
+                            QCoreApplication::translate("TCommandEditor", kGroupQuestionText),
                             UserPrompt::Buttons::YesNoCancel, UserPrompt::Icon::Question)
             : UserPrompt::Answer::Cancel;
         if (answer == UserPrompt::Answer::Yes) {

@@ -7,6 +7,7 @@
 #include <limits>
 
 namespace {
+// Written into the project file, so never translated: the disc's visitors read it.
 const char *const kAutoExitName = "Выход";
 constexpr qint32 kLowestNumber = 1;
 } // namespace

@@ -22,11 +22,6 @@ const int kFailureLines = 3;
 // Names tried for the image's temporary file before giving up.
 const int kTemporaryAttempts = 16;
 
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 } // namespace
 
 TDiscImage::TDiscImage(QObject *parent) : QObject(parent) {}
@@ -48,16 +43,16 @@ QString TDiscImage::Program() const
 
 QString TDiscImage::MissingMessage()
 {
-    return U("Для создания образа диска нужна программа xorriso, а она не найдена.\n"
+    return tr("Для создания образа диска нужна программа xorriso, а она не найдена.\n"
              "Установите её (в Debian и Ubuntu: apt-get install xorriso) и повторите.");
 }
 
 QString TDiscImage::LabelProblem(const QString &label)
 {
     if (label.trimmed().isEmpty())
-        return U("Метка диска не задана.");
+        return tr("Метка диска не задана.");
     if (label.size() > kMaxLabelLength)
-        return U("Метка диска длиннее %1 знаков.").arg(kMaxLabelLength);
+        return tr("Метка диска длиннее %1 знаков.").arg(kMaxLabelLength);
     return QString();
 }
 
@@ -129,7 +124,7 @@ bool TDiscImage::Start(const QString &discDir, const QString &isoPath, const QSt
     m_done = false;
     m_ok = false;
     if (IsRunning()) {
-        m_lastError = U("Образ диска уже создаётся.");
+        m_lastError = tr("Образ диска уже создаётся.");
         return false;
     }
     const QString labelProblem = LabelProblem(label);
@@ -138,7 +133,7 @@ bool TDiscImage::Start(const QString &discDir, const QString &isoPath, const QSt
         return false;
     }
     if (!QFileInfo(discDir).isDir()) {
-        m_lastError = U("Каталог %1 не найден.").arg(QDir::toNativeSeparators(discDir));
+        m_lastError = tr("Каталог %1 не найден.").arg(QDir::toNativeSeparators(discDir));
         return false;
     }
     const QString program = Program();
@@ -150,7 +145,7 @@ bool TDiscImage::Start(const QString &discDir, const QString &isoPath, const QSt
     const QString target = QFileInfo(isoPath).absoluteFilePath();
     const QString disc = QFileInfo(discDir).absoluteFilePath() + QLatin1Char('/');
     if (target.startsWith(disc)) {
-        m_lastError = U("Образ нельзя сохранить внутри Корневого Каталога.");
+        m_lastError = tr("Образ нельзя сохранить внутри Корневого Каталога.");
         return false;
     }
     // Created as any new file of the user's (the umask decides; a temporary
@@ -237,11 +232,11 @@ void TDiscImage::OnFinished(int exitCode, QProcess::ExitStatus status)
     if (m_done)
         return;
     if (m_cancelled) {
-        Fail(U("Создание образа отменено."));
+        Fail(tr("Создание образа отменено."));
         return;
     }
     if (status != QProcess::NormalExit || exitCode != 0) {
-        QString message = U("xorriso не смог создать образ (код %1).").arg(exitCode);
+        QString message = tr("xorriso не смог создать образ (код %1).").arg(exitCode);
         if (!m_failures.isEmpty())
             message += QLatin1Char('\n') + m_failures.join(QLatin1Char('\n'));
         Fail(message);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 namespace {
+// Written into the project file, so never translated: the disc's visitors read it.
 const QString kExitName = QStringLiteral("Выход");
 const char *const kElementNames[] = {"group", "program", "url", "comment", "exit"};
 }

@@ -6,10 +6,10 @@ namespace {
 QString StepText(const TProjectOptions &a, const TProjectOptions &b)
 {
     if (a.RootDir() != b.RootDir())
-        return QString::fromUtf8("выбор корневого каталога");
+        return QCoreApplication::translate("TOptionsCommand", "выбор корневого каталога");
     if (a.About() != b.About())
-        return QString::fromUtf8("изменение текста «О Программе»");
-    return QString::fromUtf8("изменение опций проекта");
+        return QCoreApplication::translate("TOptionsCommand", "изменение текста «О Программе»");
+    return QCoreApplication::translate("TOptionsCommand", "изменение опций проекта");
 }
 
 bool OnlyAboutDiffers(const TProjectOptions &a, const TProjectOptions &b)

@@ -15,12 +15,12 @@ TProgressForm::TProgressForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("ProgressForm"));
-    setWindowTitle(QStringLiteral("Добавление каталога"));
+    setWindowTitle(tr("Добавление каталога"));
     setFixedSize(kClientWidth, kClientHeight);
     // Modal while shown: nothing else takes input while an import runs.
     setModal(true);
 
-    LSearching = new QLabel(QStringLiteral("Производится поиск..."), this);
+    LSearching = new QLabel(tr("Производится поиск..."), this);
     LSearching->setObjectName(QStringLiteral("LSearching"));
     LSearching->move(kMargin, kSearchingTop);
     LSearching->adjustSize();

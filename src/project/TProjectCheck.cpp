@@ -3,6 +3,7 @@
 #include "project/TDiscFolder.h"
 #include "project/TProject.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -12,14 +13,9 @@ namespace {
 
 const char *const kPlayerName = "Velmora.EXE";
 
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QString Quoted(const QString &text)
 {
-    return U("«") + text + U("»");
+    return QCoreApplication::translate("TProjectCheck", "«%1»").arg(text);
 }
 
 // Hidden entries, and everything in a hidden group, never show in the menu.
@@ -34,6 +30,8 @@ bool Reachable(const TBaseItem *item)
 
 class TChecker
 {
+    Q_DECLARE_TR_FUNCTIONS(TProjectCheck)
+
 public:
     TChecker(const TProject &project, const QString &discDir, const TDesignFacts *design)
         : m_project(project), m_discDir(discDir.isEmpty() ? project.Options().RootDir() : discDir), m_design(design)
@@ -72,23 +70,23 @@ private:
     void CheckDiscFolder()
     {
         if (m_discDir.isEmpty()) {
-            Add(TFinding::fsWarning, QString(), U("Корневой Каталог не задан, файлы программ не проверены"));
+            Add(TFinding::fsWarning, QString(), tr("Корневой Каталог не задан, файлы программ не проверены"));
             return;
         }
         m_disc.emplace(m_discDir);
         if (!m_disc->Exists()) {
-            Add(TFinding::fsError, QDir::toNativeSeparators(m_discDir), U("Корневой Каталог не найден"));
+            Add(TFinding::fsError, QDir::toNativeSeparators(m_discDir), tr("Корневой Каталог не найден"));
             m_disc.reset();
             return;
         }
         for (const TDiscFolder::TUnfitName &name : m_disc->UnfitNames()) {
             Add(TFinding::fsError, name.path,
-                name.tooLong ? U("имя длиннее %1 знаков не поместится на диск").arg(TDiscFolder::kMaxNameLength)
-                             : U("имя содержит знак, недопустимый на диске (< > : \" | ? *)"));
+                name.tooLong ? tr("имя длиннее %1 знаков не поместится на диск").arg(TDiscFolder::kMaxNameLength)
+                             : tr("имя содержит знак, недопустимый на диске (< > : \" | ? *)"));
         }
         if (!m_disc->Contains(QString::fromLatin1(kPlayerName)))
             Add(TFinding::fsError, QString::fromLatin1(kPlayerName),
-                U("программы автозапуска нет в Корневом Каталоге, скопируйте её туда"));
+                tr("программы автозапуска нет в Корневом Каталоге, скопируйте её туда"));
     }
 
     void CheckEntries()
@@ -109,19 +107,19 @@ private:
             TProjectCheck::ResolveProgram(m_project.Options(), m_project.FileName(), m_discDir, item.Custom());
         switch (path.kind) {
         case TProjectCheck::TProgramPath::pkEmpty:
-            AddFor(missing, item, U("не указан файл программы"));
+            AddFor(missing, item, tr("не указан файл программы"));
             break;
         case TProjectCheck::TProgramPath::pkAbsolute:
             AddFor(TFinding::fsWarning, item,
-                   U("путь %1 абсолютный, на другом компьютере его может не быть").arg(item.Custom().trimmed()));
+                   tr("путь %1 абсолютный, на другом компьютере его может не быть").arg(item.Custom().trimmed()));
             break;
         case TProjectCheck::TProgramPath::pkOutside:
             if (m_disc)
-                AddFor(missing, item, U("путь %1 ведёт за пределы диска").arg(item.Custom().trimmed()));
+                AddFor(missing, item, tr("путь %1 ведёт за пределы диска").arg(item.Custom().trimmed()));
             break;
         case TProjectCheck::TProgramPath::pkOnDisc:
             if (m_disc && !m_disc->ContainsKey(path.relative))
-                AddFor(missing, item, U("файл %1 не найден на диске").arg(item.Custom().trimmed()));
+                AddFor(missing, item, tr("файл %1 не найден на диске").arg(item.Custom().trimmed()));
             break;
         }
     }
@@ -130,9 +128,9 @@ private:
     {
         const QString address = item.Custom().trimmed();
         if (address.isEmpty())
-            AddFor(TFinding::fsError, item, U("не указан адрес"));
+            AddFor(TFinding::fsError, item, tr("не указан адрес"));
         else if (!TProjectCheck::IsAbsoluteUrl(address))
-            AddFor(TFinding::fsError, item, U("адрес %1 не полный (нужна схема, например http://)").arg(address));
+            AddFor(TFinding::fsError, item, tr("адрес %1 не полный (нужна схема, например http://)").arg(address));
     }
 
     // Every level the player can open must list at least one command.
@@ -143,16 +141,16 @@ private:
             return std::all_of(entries.begin(), entries.end(), [](const TBaseItem *e) { return e->Hidden(); });
         };
         if (tree.IsEmpty())
-            Add(TFinding::fsWarning, QString(), U("в проекте нет ни одной команды, меню будет пустым"));
+            Add(TFinding::fsWarning, QString(), tr("в проекте нет ни одной команды, меню будет пустым"));
         else if (allHidden(tree.TopLevel()))
-            Add(TFinding::fsWarning, QString(), U("все команды верхнего уровня скрыты, меню будет пустым"));
+            Add(TFinding::fsWarning, QString(), tr("все команды верхнего уровня скрыты, меню будет пустым"));
         tree.ForEach([&](TBaseItem *item, int) {
             if (!item->IsGroup() || !Reachable(item))
                 return;
             if (item->Children().isEmpty())
-                AddFor(TFinding::fsWarning, *item, U("группа пуста, меню группы будет пустым"));
+                AddFor(TFinding::fsWarning, *item, tr("группа пуста, меню группы будет пустым"));
             else if (allHidden(item->Children()))
-                AddFor(TFinding::fsWarning, *item, U("все команды группы скрыты, меню группы будет пустым"));
+                AddFor(TFinding::fsWarning, *item, tr("все команды группы скрыты, меню группы будет пустым"));
         });
     }
 
@@ -164,15 +162,15 @@ private:
                 continue;
             const TBaseItem *target = tree.FindById(b.itemId);
             if (!target)
-                Add(TFinding::fsError, b.caption, U("«Пункт меню» %1 не указывает ни на одну команду").arg(b.itemId),
+                Add(TFinding::fsError, b.caption, tr("«Пункт меню» %1 не указывает ни на одну команду").arg(b.itemId),
                     nullptr, b.object);
             else if (target->IsGroup())
                 Add(TFinding::fsWarning, b.caption,
-                    U("«Пункт меню» %1 указывает на группу %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
+                    tr("«Пункт меню» %1 указывает на группу %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
                     nullptr, b.object);
             else if (!Reachable(target))
                 Add(TFinding::fsWarning, b.caption,
-                    U("«Пункт меню» %1 указывает на скрытую команду %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
+                    tr("«Пункт меню» %1 указывает на скрытую команду %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
                     nullptr, b.object);
         }
     }
@@ -190,15 +188,15 @@ private:
             if (!o.visible)
                 continue;
             if (o.bounds.width() > 0 && o.bounds.height() > 0 && !window.intersects(o.bounds))
-                Add(TFinding::fsWarning, o.caption, U("объект целиком за пределами окна"), nullptr, o.object);
+                Add(TFinding::fsWarning, o.caption, tr("объект целиком за пределами окна"), nullptr, o.object);
             if (!o.picture.isEmpty() && !o.pictureScaled
                 && (o.picture.width() > client.width() || o.picture.height() > client.height()))
                 Add(TFinding::fsWarning, o.caption,
-                    U("картинка %1×%2 больше окна %3×%4")
+                    tr("картинка %1×%2 больше окна %3×%4")
                         .arg(o.picture.width()).arg(o.picture.height()).arg(client.width()).arg(client.height()),
                     nullptr, o.object);
             if (i == m_design->menuIndex && (o.bounds.height() < m_design->menuRowHeight || o.bounds.width() <= 0))
-                Add(TFinding::fsError, o.caption, U("в области меню нет места ни для одной кнопки"), nullptr,
+                Add(TFinding::fsError, o.caption, tr("в области меню нет места ни для одной кнопки"), nullptr,
                     o.object);
         }
     }
@@ -214,7 +212,8 @@ private:
 
 QString TFinding::SeverityCaption(TSeverity severity)
 {
-    return severity == fsError ? U("Ошибка") : U("Предупреждение");
+    return severity == fsError ? QCoreApplication::translate("TProjectCheck", "Ошибка")
+                               : QCoreApplication::translate("TProjectCheck", "Предупреждение");
 }
 
 QString TFinding::Line() const

@@ -4,6 +4,8 @@
 #include "xml/PictureBatch.h"
 #include "xml/TXDocument.h"
 
+#include <QCoreApplication>
+
 // The project file: the prolog, the document element Velmora with creator,
 // the command tree under root, the option elements and the design's elements.
 
@@ -15,6 +17,9 @@ namespace {
 
 const char *const kCreatorName = "Velmora Brenwick";
 const char *const kCreatorVersion = "1.1.2";
+const char *const kTooDeep = QT_TRANSLATE_NOOP("TProjectFile",
+    "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
+    "Перенесите часть команд выше.");
 constexpr int kLevelsAboveCommands = 2;
 
 QString L(const char *latin1)
@@ -166,13 +171,11 @@ QString TProject::FileName() const
 void TProject::CheckCommandDepth() const
 {
     // The reader has a nesting limit; a file it would refuse is not written.
-    static const char *const kTooDeep =
-        "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
-        "Перенесите часть команд выше.";
     int deepest = 0;
     m_tree.ForEach([&deepest](TBaseItem *, int depth) { deepest = std::max(deepest, depth + 1); });
     if (deepest > MaxCommandDepth())
-        throw BrenwickError(QString::fromUtf8(kTooDeep).arg(deepest).arg(MaxCommandDepth()));
+        throw BrenwickError(
+            QCoreApplication::translate("TProjectFile", kTooDeep).arg(deepest).arg(MaxCommandDepth()));
 }
 
 int TProject::MaxCommandDepth()
@@ -306,7 +309,8 @@ class TProject::TLoadPartsCommand : public QUndoCommand
 {
 public:
     TLoadPartsCommand(TProject &project, TLoadedPtr after, TLoadedPtr before)
-        : QUndoCommand(QStringLiteral("загрузка оформления")), m_project(project), m_after(std::move(after)),
+        : QUndoCommand(QCoreApplication::translate("TProjectFile", "загрузка оформления")), m_project(project),
+          m_after(std::move(after)),
           m_before(std::move(before))
     {
     }

@@ -2,13 +2,16 @@
 
 #include "project/TCommandTreeTarget.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
+// A step's name: what was done, with the entry's name in its place ("%1").
 QString Quoted(const char *what, const QString &name)
 {
-    return QString::fromUtf8(what) + QStringLiteral(" «") + name + QStringLiteral("»");
+    return QCoreApplication::translate("TTreeCommands", what).arg(name);
 }
 
 } // namespace
@@ -60,7 +63,8 @@ void TTreeCommand::undo()
 // ---------------------------------------------------------------------------
 
 TAddItemCommand::TAddItemCommand(TCommandTree &tree, const QString &name, TItemKind kind)
-    : TTreeCommand(tree, Quoted("добавление", name)), m_name(name), m_kind(kind)
+    : TTreeCommand(tree, Quoted(QT_TRANSLATE_NOOP("TTreeCommands", "добавление «%1»"), name)), m_name(name),
+      m_kind(kind)
 {
 }
 
@@ -86,7 +90,8 @@ void TAddItemCommand::Undo()
 // ---------------------------------------------------------------------------
 
 TDeleteItemCommand::TDeleteItemCommand(TCommandTree &tree, TBaseItem *item, TCommandTree::TGroupContents contents)
-    : TTreeCommand(tree, Quoted("удаление", item ? item->Name() : QString())), m_item(item), m_contents(contents)
+    : TTreeCommand(tree, Quoted(QT_TRANSLATE_NOOP("TTreeCommands", "удаление «%1»"), item ? item->Name() : QString())),
+      m_item(item), m_contents(contents)
 {
     setObsolete(!item);
 }
@@ -122,7 +127,8 @@ void TDeleteItemCommand::Undo()
 // ---------------------------------------------------------------------------
 
 TMoveItemCommand::TMoveItemCommand(TCommandTree &tree, TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)
-    : TTreeCommand(tree, Quoted("перемещение", dragged ? dragged->Name() : QString())),
+    : TTreeCommand(tree,
+                   Quoted(QT_TRANSLATE_NOOP("TTreeCommands", "перемещение «%1»"), dragged ? dragged->Name() : QString())),
       m_item(dragged), m_target(target), m_ctrl(ctrl), m_shift(shift)
 {
     setObsolete(!tree.DropWouldMove(dragged, target, ctrl, shift));
@@ -163,15 +169,19 @@ QString FieldStepText(const TBaseItem *item, TSetFieldCommand::TField field, con
     const QString name = item ? item->Name() : QString();
     switch (field) {
     case TSetFieldCommand::fName:
-        return Quoted("изменение заголовка", name);
+        return Quoted(QT_TRANSLATE_NOOP("TTreeCommands", "изменение заголовка «%1»"), name);
     case TSetFieldCommand::fComment:
-        return Quoted("изменение комментария", name);
+        return Quoted(QT_TRANSLATE_NOOP("TTreeCommands", "изменение комментария «%1»"), name);
     case TSetFieldCommand::fCustom:
-        return Quoted(item && item->Kind() == ikUrl ? "изменение адреса" : "изменение пути", name);
+        return Quoted(item && item->Kind() == ikUrl ? QT_TRANSLATE_NOOP("TTreeCommands", "изменение адреса «%1»")
+                                                    : QT_TRANSLATE_NOOP("TTreeCommands", "изменение пути «%1»"),
+                      name);
     case TSetFieldCommand::fParams:
-        return Quoted("изменение параметров", name);
+        return Quoted(QT_TRANSLATE_NOOP("TTreeCommands", "изменение параметров «%1»"), name);
     case TSetFieldCommand::fHidden:
-        return Quoted(value.toBool() ? "скрытие" : "показ", name);
+        return Quoted(value.toBool() ? QT_TRANSLATE_NOOP("TTreeCommands", "скрытие «%1»")
+                                     : QT_TRANSLATE_NOOP("TTreeCommands", "показ «%1»"),
+                      name);
     }
     return name;
 }

@@ -6,6 +6,8 @@
 #include <limits>
 #include <zlib.h>
 
+#include <QCoreApplication>
+
 namespace {
 
 // Deflate cannot expand data by more than about 1032:1; a size field beyond
@@ -16,9 +18,9 @@ constexpr qint64 kInflateSlack = 1024;
 // as inflated data actually arrives.
 constexpr qsizetype kReserveLimit = 64 * 1024 * 1024;
 
-const char *const kTooLarge =
+const char *const kTooLarge = QT_TRANSLATE_NOOP("PictureText",
     "Картинка %1 × %2 точек слишком велика: файл с ней нельзя было бы открыть "
-    "(не больше %3 точек по стороне и 256 МБ точек).";
+    "(не больше %3 точек по стороне и 256 МБ точек).");
 
 [[noreturn]] void invalidBitmap()
 {
@@ -131,7 +133,10 @@ QByteArray BitmapBytes(const QImage &bitmap, const TBitmapLayout &layout)
     const QByteArray bytes = WriteBmp(bitmap, layout);
     // A picture the reader would refuse is not written: the file would not open again.
     if (!bytes.isEmpty() && !BmpWithinReadLimits(bytes))
-        throw BrenwickError(QString::fromUtf8(kTooLarge).arg(bitmap.width()).arg(bitmap.height()).arg(kBmpMaxSide));
+        throw BrenwickError(QCoreApplication::translate("PictureText", kTooLarge)
+                                .arg(bitmap.width())
+                                .arg(bitmap.height())
+                                .arg(kBmpMaxSide));
     return bytes;
 }
 

@@ -69,9 +69,9 @@ bool TXDocument::LoadFromFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        m_lastError = QStringLiteral("Невозможно открыть файл: ") + fileName;
+        m_lastError = QCoreApplication::translate("TXDocument", "Невозможно открыть файл: ") + fileName;
         if (m_report)
-            m_report(QStringLiteral("Ошибка"), m_lastError);
+            m_report(QCoreApplication::translate("TXDocument", "Ошибка"), m_lastError);
         return false;
     }
     m_lastError.clear();

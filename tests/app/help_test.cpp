@@ -44,6 +44,15 @@ QStringList helpPages()
     return QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
 }
 
+// The English pages, named from the help's folder ("en/index.html").
+QStringList englishPages()
+{
+    QStringList pages;
+    for (const QString &page : QDir(QStringLiteral(":/help/en")).entryList({QStringLiteral("*.html")}, QDir::Files))
+        pages << QStringLiteral("en/") + page;
+    return pages;
+}
+
 // Every href, src and stylesheet reference of a page.
 QStringList referencesOf(const QString &html)
 {
@@ -104,10 +113,12 @@ TEST(HelpPages, EveryLinkAndPictureResolves)
 {
     const QStringList pages = helpPages();
     ASSERT_GE(pages.size(), 8);
+    // The English pages, in a folder of their own, are the Russian ones page for page.
+    EXPECT_EQ(QDir(QStringLiteral(":/help/en")).entryList({QStringLiteral("*.html")}, QDir::Files), pages);
     int checked = 0;
-    for (const QString &page : pages) {
+    for (const QString &page : pages + englishPages()) {
         const QString html = pageText(page);
-        const QUrl base = help::pageUrl(page);
+        const QUrl base(QStringLiteral("qrc:/help/") + page);
         for (const QString &ref : referencesOf(html)) {
             const QUrl url(ref);
             ASSERT_TRUE(url.isValid()) << page.toStdString() << ": " << ref.toStdString();
@@ -143,7 +154,20 @@ TEST(HelpPages, EveryPageIsReachableFromTheContentsAndLeadsBack)
                 queue << file;
         }
     }
-    for (const QString &page : helpPages()) {
+    // The English pages link among themselves alike, from their own contents.
+    QStringList english{QStringLiteral("en/") + help::contentsPage()};
+    while (!english.isEmpty()) {
+        const QString page = english.takeFirst();
+        if (seen.contains(page))
+            continue;
+        seen.insert(page);
+        for (const QString &ref : referencesOf(pageText(page))) {
+            const QString file = QUrl(ref).path();
+            if (file.endsWith(QLatin1String(".html")) && !file.contains(QLatin1Char('/')))
+                english << QStringLiteral("en/") + file;
+        }
+    }
+    for (const QString &page : helpPages() + englishPages()) {
         EXPECT_TRUE(seen.contains(page)) << page.toStdString() << " is not linked from the contents";
         EXPECT_TRUE(pageText(page).contains(QStringLiteral("href=\"index.html\""))) << page.toStdString();
         EXPECT_FALSE(titleOf(pageText(page)).isEmpty()) << page.toStdString();
