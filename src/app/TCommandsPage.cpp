@@ -24,10 +24,6 @@ const char *const kProgramFilter = QT_TRANSLATE_NOOP("TCommandsPage", "Прог�
 const int kFieldSpacing = 6;
 const int kLabelPadding = 8;
 
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 } // namespace
 
@@ -99,17 +95,17 @@ void TCommandsPage::CreateCommandsPage()
     form->setHorizontalSpacing(kFieldSpacing);
     // One label width for the form's rows and the kind's panels, so the fields line up.
     int labelWidth = 0;
-    for (const char *caption : {"Заголовок", "Номер", "Путь", "Адрес", "Параметры"})
-        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(U(caption)));
+    for (const QString &caption : {tr("Заголовок"), tr("Номер"), tr("Путь"), tr("Адрес"), tr("Параметры")})
+        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(caption));
     labelWidth += kLabelPadding;
-    auto label = [&](const char *caption, QWidget *parent) {
-        auto *l = new QLabel(U(caption), parent);
+    auto label = [&](const QString &caption, QWidget *parent) {
+        auto *l = new QLabel(caption, parent);
         l->setFixedWidth(labelWidth);
         return l;
     };
     leName = new QLineEdit(gbProps);
     leName->setObjectName(QStringLiteral("leName"));
-    QLabel *LName = label("Заголовок", gbProps);
+    QLabel *LName = label(tr("Заголовок"), gbProps);
     LName->setBuddy(leName);
     form->addRow(LName, leName);
 
@@ -122,7 +118,7 @@ void TCommandsPage::CreateCommandsPage()
     numberRow->addWidget(stNumber);
     numberRow->addStretch();
     numberRow->addWidget(cbHidden);
-    form->addRow(label("Номер", gbProps), numberRow);
+    form->addRow(label(tr("Номер"), gbProps), numberRow);
 
     pCustom = new QWidget(gbProps);
     auto *customLayout = new QHBoxLayout(pCustom);
@@ -141,7 +137,7 @@ void TCommandsPage::CreateCommandsPage()
     auto *paramsLayout = new QHBoxLayout(pParams);
     paramsLayout->setContentsMargins(0, 0, 0, 0);
     paramsLayout->setSpacing(kFieldSpacing);
-    QLabel *LParams = label("Параметры", pParams);
+    QLabel *LParams = label(tr("Параметры"), pParams);
     leParams = new QLineEdit(pParams);
     leParams->setObjectName(QStringLiteral("leParams"));
     LParams->setBuddy(leParams);

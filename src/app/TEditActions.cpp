@@ -7,14 +7,6 @@
 #include <QPlainTextEdit>
 #include <QUndoStack>
 
-namespace {
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 TEditActions::TEditActions(QWidget &window, QUndoStack &stack, QAction *undo, QAction *redo)
     : QObject(&window), m_window(window), m_stack(stack), AEditUndo(undo), AEditRedo(redo)

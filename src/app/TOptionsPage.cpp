@@ -13,10 +13,6 @@
 
 namespace {
 
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 // The hints mark tooltip line breaks with a carriage return.
 QString Hint(QString text)

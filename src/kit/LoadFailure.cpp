@@ -6,10 +6,6 @@
 
 namespace {
 
-QString T(const char *text)
-{
-    return QCoreApplication::translate("LoadFailure", text);
-}
 
 // The element a picture stands in: its own element, or the object's for the
 // one picture of a background or theme ("background", not "background/source").
@@ -25,8 +21,8 @@ QString PictureOwner(const TFilePlace &p)
 QString Subject(const TFilePlace &p)
 {
     if (p.command > 0)
-        return T("Команда №%1 (элемент «%2»)").arg(p.command).arg(p.elements.value(p.elements.size() - 1));
-    return T("Элемент «%1»").arg(p.elements.join(u'/'));
+        return QCoreApplication::translate("LoadFailure", "Команда №%1 (элемент «%2»)").arg(p.command).arg(p.elements.value(p.elements.size() - 1));
+    return QCoreApplication::translate("LoadFailure", "Элемент «%1»").arg(p.elements.join(u'/'));
 }
 
 } // namespace
@@ -37,22 +33,22 @@ QString LoadFailureReason(const BrenwickError &error)
     switch (p.what) {
     case TFilePlace::fwEnd:
         if (p.line > 0)
-            return T("Файл обрывается на строке %1.").arg(p.line);
-        return T("Файл обрывается раньше, чем закрыт его корневой элемент.");
+            return QCoreApplication::translate("LoadFailure", "Файл обрывается на строке %1.").arg(p.line);
+        return QCoreApplication::translate("LoadFailure", "Файл обрывается раньше, чем закрыт его корневой элемент.");
     case TFilePlace::fwPicture:
-        return T("Картинка в элементе «%1» повреждена.").arg(PictureOwner(p));
+        return QCoreApplication::translate("LoadFailure", "Картинка в элементе «%1» повреждена.").arg(PictureOwner(p));
     case TFilePlace::fwEnum:
-        return T("%1, атрибут «%2»: число «%3» не означает ни одного из допустимых значений.")
+        return QCoreApplication::translate("LoadFailure", "%1, атрибут «%2»: число «%3» не означает ни одного из допустимых значений.")
             .arg(Subject(p), p.attribute, p.value.value_or(QString()));
     case TFilePlace::fwValue:
         if (!p.value)
-            return T("%1: нет атрибута «%2».").arg(Subject(p), p.attribute);
-        return T("%1, атрибут «%2»: нет значения или оно не число («%3»).").arg(Subject(p), p.attribute, *p.value);
+            return QCoreApplication::translate("LoadFailure", "%1: нет атрибута «%2».").arg(Subject(p), p.attribute);
+        return QCoreApplication::translate("LoadFailure", "%1, атрибут «%2»: нет значения или оно не число («%3»).").arg(Subject(p), p.attribute, *p.value);
     case TFilePlace::fwUnknown:
         break;
     }
     if (!p.elements.isEmpty())
-        return T("%1 не читается.").arg(Subject(p));
+        return QCoreApplication::translate("LoadFailure", "%1 не читается.").arg(Subject(p));
     return QString();
 }
 

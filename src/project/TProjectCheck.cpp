@@ -178,8 +178,8 @@ private:
     void CheckObjects()
     {
         if (m_design->captionIsDefault)
-            Add(TFinding::fsWarning, U("«Окно»"),
-                U("«Заголовок» окна всё ещё «%1»: автозапуск покажет его в заголовке меню").arg(m_design->caption),
+            Add(TFinding::fsWarning, tr("«Окно»"),
+                tr("«Заголовок» окна всё ещё «%1»: автозапуск покажет его в заголовке меню").arg(m_design->caption),
                 nullptr, m_design->window);
         const QSize client = m_design->client;
         const QRect window(QPoint(0, 0), client);
