@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "app/TFieldUndo.h"
 #include "app/TSettingsFile.h"
 #include "kit/BrenwickError.h"
 #include "kit/HelpContext.h"
@@ -107,7 +108,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     m_prompt = prompt;
     m_editor.SetPrompt(m_prompt);
 
-    setWindowTitle(U(kTitle));
+    UpdateTitle();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
@@ -142,6 +143,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     connect(&m_project, &TProject::ModifiedChanged, this, &TMainForm::UpdateTitle);
     qApp->installEventFilter(this);   // the text fields' own undo keys
     resize(kDesignWidth, kDesignHeight);
+    FitToPages();
     move(kDesignLeft, kDesignTop);
     ReadSettings();
     FillOptions();
@@ -160,6 +162,13 @@ QString TMainForm::DefaultSettingsPath()
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     return config + QLatin1Char('/') + name;
+}
+
+void TMainForm::FitToPages()
+{
+    const QSize least = minimumSizeHint().expandedTo(QSize(kDesignWidth, kDesignHeight));
+    setMinimumSize(least);
+    resize(size().expandedTo(least));
 }
 
 void TMainForm::SetDesignView(TDesignView *view)
@@ -186,6 +195,11 @@ void TMainForm::CreateActions()
         a->setChecked(on);
         return a;
     };
+    AFileNew = make("Создать", "AFileNew", ":/icons/action-new.png");
+    AFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AFileNew->setProperty("category", QString::fromLatin1(kFileCategory));
+    addAction(AFileNew);
+    connect(AFileNew, &QAction::triggered, this, &TMainForm::AFileNewExecute);
     AFileOpen = make("Открыть", "AFileOpen", ":/icons/action-open.png");
     AFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     AFileSave = make("Сохранить", "AFileSave", ":/icons/action-save.png");
@@ -255,6 +269,7 @@ void TMainForm::CreateActions()
 void TMainForm::CreateMenus()
 {
     QMenu *file = menuBar()->addMenu(U("&Файл"));
+    file->addAction(AFileNew);
     file->addAction(AFileOpen);
     file->addAction(AFileSave);
     file->addAction(AFileSaveAs);
@@ -745,12 +760,10 @@ void TMainForm::ShowError(const char *failed, const QString &fileName, const QSt
 void TMainForm::UpdateTitle()
 {
     const QString fileName = m_project.FileName();
-    if (fileName.isEmpty())
-        setWindowTitle(U(kTitle));
-    else
-        setWindowTitle(U(kFileTitle).arg(QFileInfo(fileName).fileName(), U(kTitle)));
-    // Without a file there is no mark to show (and Qt would warn of its absence).
-    setWindowModified(!fileName.isEmpty() && m_project.Modified());
+    // A project without a file yet is "Без имени": its changes show from the first edit.
+    const QString shown = fileName.isEmpty() ? tr("Без имени") : QFileInfo(fileName).fileName();
+    setWindowTitle(U(kFileTitle).arg(shown, U(kTitle)));
+    setWindowModified(m_project.Modified());
 }
 
 void TMainForm::AFileOpenExecute()
@@ -791,6 +804,20 @@ void TMainForm::ASaveDesignExecute()
         SaveProject(name, TProject::DesignFile());
 }
 
+void TMainForm::AFileNewExecute()
+{
+    if (!FormCloseQuery())
+        return;
+    m_project.DesignView().HidePreview();
+    {
+        HiddenWhileWorking hide(this);
+        m_project.NewProject();
+        FillOptions();
+    }
+    UpdateTitle();
+    m_project.DesignView().ShowPreview();
+}
+
 void TMainForm::AFileResetExecute()
 {
     if (!FormCloseQuery())
@@ -816,31 +843,21 @@ void TMainForm::UpdateEditActions()
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    // In a text field the undo and redo keys act on the field itself, as the
-    // cut key does: the field claims them before the menu's actions.
+    // In a text field with a change of its own the undo and redo keys act on
+    // the field, as the cut key does; otherwise they reach the project's steps.
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
-    auto *line = qobject_cast<QLineEdit *>(watched);
-    auto *text = qobject_cast<QPlainTextEdit *>(watched);
-    if ((!line || line->isReadOnly()) && (!text || text->isReadOnly()))
-        return QMainWindow::eventFilter(watched, event);
-    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
-    const bool undo = key == QKeyCombination(Qt::CTRL | Qt::Key_Z);
-    const bool redo = key == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
-        || key == QKeyCombination(Qt::CTRL | Qt::Key_Y);
-    if (!undo && !redo)
+    const TFieldUndo::Key key = TFieldUndo::KeyOf(static_cast<QKeyEvent *>(event)->keyCombination());
+    if (!TFieldUndo::FieldTakes(watched, key))
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
-    if (line)
-        undo ? line->undo() : line->redo();
-    else
-        undo ? text->undo() : text->redo();
+    TFieldUndo::Apply(watched, key);
     return true;
 }
 

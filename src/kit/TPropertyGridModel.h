@@ -27,6 +27,12 @@ public:
     // True when a goes before b among rows of one level.
     virtual bool Before(const QString &a, const QString &b) const = 0;
     virtual QString Description(QObject *inspected, const QString &path) const = 0;
+    // The values a whole-number row accepts; false when any int will do.
+    virtual bool Range(QObject *inspected, const QString &path, int *min, int *max) const
+    {
+        Q_UNUSED(inspected) Q_UNUSED(path) Q_UNUSED(min) Q_UNUSED(max)
+        return false;
+    }
 };
 
 // How the grid shows and parses the values of a type of its own (colours,
@@ -92,6 +98,12 @@ public:
     // Sets a row from typed text or a chosen value; on bad input reports the
     // error, changes nothing and returns false.
     bool Commit(const QModelIndex &index, const QVariant &value, bool typed);
+    // One editing of one row: an editor opened, from its first value to its
+    // last. Typed values merge into one step only within one editing; a value
+    // set without an editor is an editing of its own (Editing() is 0 then).
+    int BeginEditing() { return ++m_lastEditing; }
+    void SetEditing(int editing) { m_editing = editing; }
+    int Editing() const { return m_editing; }
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -108,8 +120,9 @@ private:
     void addChildren(Row *row, QObject *object, const QString &path, int depth);
     void sortRows(std::vector<std::unique_ptr<Row>> &rows) const;
     bool parseText(const Row &row, const QString &text, QVariant *value, QString *error) const;
-    void layerChanged(QObject *root);
+    void layerChanged(QObject *root, const QString &path);
     void refreshRows(const Row &parent);
+    void refreshRow(const Row &row);
 
     TPropertyLayer &m_layer;
     const TPropertyGridConfig &m_config;
@@ -120,4 +133,6 @@ private:
     ErrorHandler m_error;
     QHash<int, TPropertyValueType> m_types;
     QHash<QString, ObjectDialog> m_objectDialogs;
+    int m_lastEditing = 0;
+    int m_editing = 0;
 };

@@ -1,6 +1,7 @@
 #include "layout/TInspectorConfig.h"
 
 #include "layout/TPreviewForm.h"
+#include "layout/TPropertyRanges.h"
 #include "window/TButtonBox.h"
 #include "window/TControlWrapper.h"
 #include "window/TImageEx.h"
@@ -226,4 +227,9 @@ QString TInspectorConfig::Description(QObject *inspected, const QString &path) c
             return it.value();
     }
     return m_descriptions.value(path);
+}
+
+bool TInspectorConfig::Range(QObject *, const QString &path, int *min, int *max) const
+{
+    return PropertyRanges::Of(path, min, max);
 }

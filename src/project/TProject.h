@@ -116,12 +116,21 @@ public:
     void LoadProject(const QString &fileName, TParts parts);
     // Removes all commands and/or all stand-alone buttons; clears the modified flag.
     void ClearProject(TParts parts);
+    // Keeps the project as it stands (a first start's: no commands, the
+    // default design and buttons) as what NewProject brings back.
+    void KeepFreshState();
+    // Replaces the whole project by the state kept last, without a file name;
+    // clears the undo steps and the modified flag.
+    void NewProject();
     const QString &LastOpenError() const { return m_lastOpenError; }
 
 signals:
     void ModifiedChanged(bool modified);
     // The current command changed (sent after the design window has followed).
     void CurrentChanged(TBaseItem *item);
+    // Parts of the project were replaced or cleared as a whole: a project or
+    // design opened, a reset, or the undo or redo of a design load.
+    void PartsReplaced(TProject::TParts parts);
 
 private:
     class TLoadPartsCommand;
@@ -149,6 +158,7 @@ private:
     bool m_modified = false;
     std::unique_ptr<TXDocument> m_document;
     QString m_lastOpenError;
+    QByteArray m_fresh;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TProject::TParts)

@@ -2,6 +2,7 @@
 
 #include "kit/BrenwickError.h"
 #include "xml/TXDocument.h"
+#include "xml/TXStream.h"
 
 // The project file: the prolog, the document element Velmora with creator,
 // the command tree under root, the option elements and the design's elements.
@@ -304,6 +305,7 @@ void TProject::ApplyParts(const TLoaded &loaded)
     }
     m_tree.EndUpdate();
     RefreshDesign();
+    emit PartsReplaced(loaded.parts);
 }
 
 void TProject::ApplyProject(TLoadedPtr loaded)
@@ -361,6 +363,7 @@ void TProject::ApplyProject(TLoadedPtr loaded)
     m_undoStack.clear();
     SetModified(false);
     RefreshDesign();
+    emit PartsReplaced(parts);
 }
 
 void TProject::LoadProject(const QString &fileName, TParts parts)
@@ -381,4 +384,28 @@ void TProject::ClearProject(TParts parts)
         m_designParts->ClearButtons();
     m_undoStack.clear();
     SetModified(false);
+    emit PartsReplaced(parts);
+}
+
+void TProject::KeepFreshState()
+{
+    TXDocument doc;
+    doc.SetRootName(QString::fromLatin1(kRootName));
+    doc.SetHeader(QString::fromLatin1(kProlog));
+    WriteParts(*doc.Root(), WholeProject());
+    m_fresh = doc.ToBytes();
+}
+
+void TProject::NewProject()
+{
+    auto document = std::make_unique<TXDocument>();
+    if (m_fresh.isEmpty()) {
+        ClearProject(WholeProject());
+        m_options.Assign(TProjectOptions());
+        m_document = std::move(document);
+        return;
+    }
+    TXInput input{QByteArrayView(m_fresh)};
+    document->ReadFrom(input);
+    ApplyProject(ReadParts(std::move(document), WholeProject()));
 }
