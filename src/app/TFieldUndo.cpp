@@ -12,6 +12,15 @@ TFieldUndo::Key TFieldUndo::KeyOf(QKeyCombination key)
     return Key::None;
 }
 
+bool TFieldUndo::IsTextField(const QObject *watched)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(watched))
+        return !line->isReadOnly();
+    if (const auto *text = qobject_cast<const QPlainTextEdit *>(watched))
+        return !text->isReadOnly();
+    return false;
+}
+
 bool TFieldUndo::FieldTakes(const QObject *watched, Key key)
 {
     if (key == Key::None)

@@ -15,6 +15,8 @@ public:
     enum class Key { None, Undo, Redo };
 
     static Key KeyOf(QKeyCombination key);
+    // An editable text field, which claims the undo keys unless told otherwise.
+    static bool IsTextField(const QObject *watched);
     // True when watched is an editable text field with a step of its own in
     // the key's direction; false for anything else.
     static bool FieldTakes(const QObject *watched, Key key);

@@ -851,8 +851,16 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
     const TFieldUndo::Key key = TFieldUndo::KeyOf(static_cast<QKeyEvent *>(event)->keyCombination());
-    if (!TFieldUndo::FieldTakes(watched, key))
+    if (key == TFieldUndo::Key::None || !TFieldUndo::IsTextField(watched))
         return QMainWindow::eventFilter(watched, event);
+    if (!TFieldUndo::FieldTakes(watched, key)) {
+        // The field would claim the key for nothing: it goes to the menu's action.
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->ignore();
+            return true;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
