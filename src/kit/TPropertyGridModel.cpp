@@ -4,6 +4,7 @@
 #include <QFont>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 const char *const TPropertyGridModel::kCatchAllGroup = "Особое";
 
@@ -53,6 +54,9 @@ TPropertyGridModel::TPropertyGridModel(TPropertyLayer &layer, const TPropertyGri
 {
     connect(&m_layer, &TPropertyLayer::valueChanged, this,
             [this](QObject *root, const QString &path) { layerChanged(root, path); });
+    m_repaint.setSingleShot(true);
+    m_repaint.setInterval(kRepaintMs);
+    connect(&m_repaint, &QTimer::timeout, this, &TPropertyGridModel::repaintChanged);
 }
 
 TPropertyGridModel::~TPropertyGridModel() = default;
@@ -114,6 +118,17 @@ void TPropertyGridModel::refreshRow(const Row &row)
     if (!row.textKnown || text != row.text) {
         row.text = text;
         row.textKnown = true;
+        m_changed.insert(&row);
+        if (!m_repaint.isActive())
+            m_repaint.start();
+    }
+}
+
+void TPropertyGridModel::repaintChanged()
+{
+    const QSet<const Row *> changed = std::exchange(m_changed, {});
+    for (const Row *row : changed) {
+        const QModelIndex value = createIndex(row->row, ValueColumn, const_cast<Row *>(row));
         emit dataChanged(value, value);
     }
 }
@@ -153,6 +168,8 @@ TPropertyGridModel::ObjectDialog TPropertyGridModel::ObjectDialogFor(const QMode
 void TPropertyGridModel::rebuild()
 {
     beginResetModel();
+    m_changed.clear();   // the rows go; the new ones are all painted anew
+    m_repaint.stop();
     m_root = std::make_unique<Row>();
     if (m_inspected) {
         Row properties;

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QIcon>
 #include <QPointer>
+#include <QSet>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -61,6 +63,9 @@ public:
     enum Role { PathRole = Qt::UserRole + 1, KindRole, GroupRole, TypeRole, ClassRole };
     enum Column { NameColumn, ValueColumn, ColumnCount };
     static const char *const kCatchAllGroup;   // "Особое"
+    // Changed values repaint at most once a frame (60 per second); their
+    // texts are up to date at once.
+    static constexpr int kRepaintMs = 16;
 
     // Writes a value; false with a message when it cannot.
     using CommitHandler = std::function<bool(QObject *, const QString &path, const QVariant &value, bool typed,
@@ -123,6 +128,7 @@ private:
     void layerChanged(QObject *root, const QString &path);
     void refreshRows(const Row &parent);
     void refreshRow(const Row &row);
+    void repaintChanged();
 
     TPropertyLayer &m_layer;
     const TPropertyGridConfig &m_config;
@@ -135,4 +141,6 @@ private:
     QHash<QString, ObjectDialog> m_objectDialogs;
     int m_lastEditing = 0;
     int m_editing = 0;
+    QTimer m_repaint;
+    QSet<const Row *> m_changed;
 };

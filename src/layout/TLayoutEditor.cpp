@@ -183,8 +183,10 @@ void TLayoutEditor::DeletePicButton(TPicButton *button)
 {
     if (!button)
         return;
+    // Every reference to the button goes first; the grid keeps showing any other object.
     m_form.SetSelection(nullptr);
-    SetInspected(nullptr);
+    if (m_inspected == button)
+        SetInspected(nullptr);
     disconnect(button, &TPicButton::captionChanged, this, nullptr);
     TImageEx *image = button->Image();
     m_form.removePictureControl(image);
