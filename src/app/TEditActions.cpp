@@ -1,12 +1,13 @@
 #include "app/TEditActions.h"
 
+#include "app/TFieldUndo.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUndoStack>
-
 
 TEditActions::TEditActions(QWidget &window, QUndoStack &stack, QAction *undo, QAction *redo)
     : QObject(&window), m_window(window), m_stack(stack), AEditUndo(undo), AEditRedo(redo)
@@ -34,30 +35,28 @@ void TEditActions::UpdateEditActions()
 
 bool TEditActions::eventFilter(QObject *watched, QEvent *event)
 {
-    // In a text field the undo and redo keys act on the field itself, as the
-    // cut key does: the field claims them before the menu's actions.
+    // In a text field with a change of its own the undo and redo keys act on
+    // the field, as the cut key does; otherwise they reach the project's steps.
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || widget->window() != &m_window)
         return QObject::eventFilter(watched, event);
-    auto *line = qobject_cast<QLineEdit *>(watched);
-    auto *text = qobject_cast<QPlainTextEdit *>(watched);
-    if ((!line || line->isReadOnly()) && (!text || text->isReadOnly()))
+    const TFieldUndo::Key key = TFieldUndo::KeyOf(static_cast<QKeyEvent *>(event)->keyCombination());
+    if (key == TFieldUndo::Key::None || !TFieldUndo::IsTextField(watched))
         return QObject::eventFilter(watched, event);
-    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
-    const bool undo = key == QKeyCombination(Qt::CTRL | Qt::Key_Z);
-    const bool redo = key == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
-        || key == QKeyCombination(Qt::CTRL | Qt::Key_Y);
-    if (!undo && !redo)
+    if (!TFieldUndo::FieldTakes(watched, key)) {
+        // The field would claim the key for nothing: it goes to the menu's action.
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->ignore();
+            return true;
+        }
         return QObject::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
-    if (line)
-        undo ? line->undo() : line->redo();
-    else
-        undo ? text->undo() : text->redo();
+    TFieldUndo::Apply(watched, key);
     return true;
 }

@@ -80,6 +80,16 @@ THelpWindow::THelpWindow(QWidget *parent)
     connect(m_browser, &QTextBrowser::sourceChanged, this, &THelpWindow::updateTitle);
 }
 
+void THelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the help, as it closes a dialog.
+    if (event->keyCombination() == QKeyCombination(Qt::Key_Escape)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void THelpWindow::showPage(const QString &page)
 {
     const QUrl url = help::pageUrl(page);
@@ -105,15 +115,13 @@ void THelpWindow::followLink(const QUrl &link)
 
 void THelpWindow::present()
 {
-    // While a modal dialog runs (the folder import), the help must take input too.
-    const QWidget *modal = QApplication::activeModalWidget();
-    const Qt::WindowModality wanted = (modal && modal != this) ? Qt::ApplicationModal : Qt::NonModal;
-    if (windowModality() != wanted) {
-        const bool wasVisible = isVisible();
-        if (wasVisible)
-            hide();
-        setWindowModality(wanted);
-    }
+    // The help is never modal. While a modal dialog runs (the folder import),
+    // the help becomes a window of that dialog, which the dialog does not
+    // block; the dialog goes on taking input beside it.
+    QWidget *modal = QApplication::activeModalWidget();
+    QWidget *owner = (modal && modal != this && !isAncestorOf(modal)) ? modal : nullptr;
+    if (parentWidget() != owner)
+        setParent(owner, windowFlags() | Qt::Window);
     show();
     raise();
     activateWindow();
@@ -136,6 +144,7 @@ THelp::~THelp()
 
 THelpWindow *THelp::window()
 {
+    // A help window that was a dialog's goes with the dialog; a new one follows.
     if (!m_window)
         m_window = new THelpWindow;
     return m_window;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -33,6 +34,9 @@ public:
     QToolButton *backButton() const { return m_back; }
     QToolButton *forwardButton() const { return m_forward; }
     QToolButton *contentsButton() const { return m_contents; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void present();
@@ -72,5 +76,5 @@ protected:
 private:
     void showPage(const QString &page);
 
-    THelpWindow *m_window = nullptr;
+    QPointer<THelpWindow> m_window;
 };

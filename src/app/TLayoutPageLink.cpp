@@ -38,6 +38,7 @@ TLayoutEditor *linkLayoutPage(TMainForm &mainForm, TPreviewForm &preview)
     actions.noSelectText = mainForm.ANoSelectText;
     auto *page = new TLayoutPage(mainForm.LayoutPage(), *editor, actions, &mainForm.Prompt());
     page->SetSplitterPos(mainForm.SplitterPos());
+    mainForm.FitToPages();
     QObject::connect(page, &TLayoutPage::SplitterMoved, &mainForm, [&mainForm](int pos) { mainForm.SetSplitterPos(pos); });
     mainForm.installEventFilter(new TShowHook(mainForm, *editor));
     if (mainForm.isVisible())

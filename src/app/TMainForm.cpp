@@ -55,7 +55,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     m_prompt = prompt;
     m_autosave = std::make_unique<TAutosave>(m_project, *m_prompt, m_settingsPath);
 
-    setWindowTitle(U(kTitle));
+    UpdateTitle();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
@@ -86,11 +86,19 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
 
     connect(&m_project, &TProject::ModifiedChanged, this, &TMainForm::UpdateTitle);
     resize(kDesignWidth, kDesignHeight);
+    FitToPages();
     move(kDesignLeft, kDesignTop);
     ReadSettings();
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::FitToPages()
+{
+    const QSize least = minimumSizeHint().expandedTo(QSize(kDesignWidth, kDesignHeight));
+    setMinimumSize(least);
+    resize(size().expandedTo(least));
+}
 
 void TMainForm::SetDesignView(TDesignView *view)
 {
@@ -116,6 +124,11 @@ void TMainForm::CreateActions()
         a->setChecked(on);
         return a;
     };
+    AFileNew = make(tr("Создать"), "AFileNew", ":/icons/action-new.png");
+    AFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AFileNew->setProperty("category", QString::fromLatin1(kFileCategory));
+    addAction(AFileNew);
+    connect(AFileNew, &QAction::triggered, this, &TMainForm::AFileNewExecute);
     AFileOpen = make(tr("Открыть"), "AFileOpen", ":/icons/action-open.png");
     AFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     AFileSave = make(tr("Сохранить"), "AFileSave", ":/icons/action-save.png");
@@ -185,6 +198,7 @@ void TMainForm::CreateActions()
 void TMainForm::CreateMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&Файл"));
+    file->addAction(AFileNew);
     file->addAction(AFileOpen);
     file->addAction(AFileSave);
     file->addAction(AFileSaveAs);
@@ -322,12 +336,10 @@ void TMainForm::ShowError(const char *failed, const QString &fileName, const QSt
 void TMainForm::UpdateTitle()
 {
     const QString fileName = m_project.FileName();
-    if (fileName.isEmpty())
-        setWindowTitle(U(kTitle));
-    else
-        setWindowTitle(U(kFileTitle).arg(QFileInfo(fileName).fileName(), U(kTitle)));
-    // Without a file there is no mark to show (and Qt would warn of its absence).
-    setWindowModified(!fileName.isEmpty() && m_project.Modified());
+    // A project without a file yet is "Без имени": its changes show from the first edit.
+    const QString shown = fileName.isEmpty() ? tr("Без имени") : QFileInfo(fileName).fileName();
+    setWindowTitle(U(kFileTitle).arg(shown, U(kTitle)));
+    setWindowModified(m_project.Modified());
 }
 
 void TMainForm::AFileOpenExecute()
@@ -366,6 +378,21 @@ void TMainForm::ASaveDesignExecute()
         m_prompt->saveFileName(tr("Сохранить оформление"), m_dialogFolder, tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::DesignFile());
+}
+
+void TMainForm::AFileNewExecute()
+{
+    if (!FormCloseQuery())
+        return;
+    m_project.DesignView().HidePreview();
+    {
+        HiddenWhileWorking hide(this);
+        m_autosave->Discard();   // the work left behind was answered for by the close question
+        m_project.NewProject();
+        tsText->FillOptions();
+    }
+    UpdateTitle();
+    m_project.DesignView().ShowPreview();
 }
 
 void TMainForm::AFileResetExecute()

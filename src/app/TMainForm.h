@@ -56,6 +56,10 @@ public:
     // The page "Внешний вид", to be filled by the layout editor.
     QWidget *LayoutPage() const { return tsLayout; }
     int SplitterPos() const { return m_splitterPos; }
+    // The smallest size (and the size, if smaller) := what the pages need
+    // with this desktop's fonts, never below 502 x 378. Called again once the
+    // page "Внешний вид" is filled.
+    void FitToPages();
     void SetSplitterPos(int pos) { m_splitterPos = pos; }
 
     // --- file operations (each shows its own errors) ----------------------
@@ -72,6 +76,7 @@ public:
 
     // Actions of the main menu and the action list.
     QAction *AFileOpen, *AFileSave, *AFileSaveAs, *AFileReset, *AFileExit;
+    QAction *AFileNew;   // "Создать": the fresh project of a first start
     // "Правка": the project's undo stack ("Отменить: <step>", "Повторить: <step>").
     QAction *AEditUndo, *AEditRedo;
     QAction *ALoadDesign, *ASaveDesign, *ADiscFolder;
@@ -95,6 +100,7 @@ signals:
     void AddFolderRequested();
 
 public slots:
+    void AFileNewExecute();
     void AFileOpenExecute();
     void AFileSaveExecute();
     void AFileSaveAsExecute();
@@ -121,7 +127,7 @@ private:
     void OnRecentClick(const QString &path);
     // "Ошибка": the failed operation with the file's name, then the reason.
     void ShowError(const char *failed, const QString &fileName, const QString &message);
-    // "Velmora.XML[*] — Velmora Brenwick", or the program's name alone.
+    // "Velmora.XML[*] — Velmora Brenwick", "Без имени[*] — Velmora Brenwick" without a file.
     void UpdateTitle();
 
     TProject m_project;

@@ -16,6 +16,8 @@ const char *const TPropertyDelegate::kHeadingFontName = "MS Sans Serif";
 namespace {
 
 const char *const kDialogButtonText = "...";
+// The editor's editing of its row (TPropertyGridModel::BeginEditing).
+const char *const kEditingProperty = "editing";
 
 TPropertyLayer::Kind kindOf(const QModelIndex &index)
 {
@@ -101,6 +103,10 @@ QWidget *TPropertyDelegate::createEditor(QWidget *parent, const QStyleOptionView
     } else if (kind == TPropertyLayer::Kind::Flag || typeId == QMetaType::Bool
                || kind == TPropertyLayer::Kind::Enumeration || m_model.ValueType(typeId)) {
         auto *combo = new QComboBox(frame);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // A value picked from the list applies at once, as a typed one does on Enter.
+        connect(combo, &QComboBox::activated, this,
+                [this, frame] { emit const_cast<TPropertyDelegate *>(this)->commitData(frame); });
         if (const TPropertyValueType *type = m_model.ValueType(typeId); type && kind == TPropertyLayer::Kind::Value) {
             combo->setEditable(true);
             for (const auto &[choice, value] : type->choices)
@@ -116,6 +122,7 @@ QWidget *TPropertyDelegate::createEditor(QWidget *parent, const QStyleOptionView
     field->setAccessibleName(name);
     layout->addWidget(field, 1);
     frame->setFocusProxy(field);
+    frame->setProperty(kEditingProperty, m_model.BeginEditing());
     if (hasDialog(index)) {
         auto *button = new QToolButton(frame);
         button->setText(QString::fromLatin1(kDialogButtonText));
@@ -158,7 +165,9 @@ void TPropertyDelegate::setModelData(QWidget *editor, QAbstractItemModel *, cons
         return;
     if (text == m_model.ValueText(index))
         return;   // nothing changed: no step to undo
+    m_model.SetEditing(editor->property(kEditingProperty).toInt());
     m_model.setData(index, text);
+    m_model.SetEditing(0);
 }
 
 void TPropertyDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex &) const

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 const char *const TPropertyGridModel::kCatchAllGroup = QT_TRANSLATE_NOOP("TPropertyGridModel", "Особое");
 
@@ -99,7 +100,11 @@ QString pictureText(const TPicture *picture)
 TPropertyGridModel::TPropertyGridModel(TPropertyLayer &layer, const TPropertyGridConfig &config, QObject *parent)
     : QAbstractItemModel(parent), m_layer(layer), m_config(config), m_root(std::make_unique<Row>())
 {
-    connect(&m_layer, &TPropertyLayer::valueChanged, this, [this](QObject *root) { layerChanged(root); });
+    connect(&m_layer, &TPropertyLayer::valueChanged, this,
+            [this](QObject *root, const QString &path) { layerChanged(root, path); });
+    m_repaint.setSingleShot(true);
+    m_repaint.setInterval(kRepaintMs);
+    connect(&m_repaint, &QTimer::timeout, this, &TPropertyGridModel::repaintChanged);
 }
 
 TPropertyGridModel::~TPropertyGridModel() = default;
@@ -148,23 +153,51 @@ void TPropertyGridModel::RefreshValues()
 void TPropertyGridModel::refreshRows(const Row &parentRow)
 {
     for (const auto &child : parentRow.children) {
-        if (!child->group) {
-            const QModelIndex value = createIndex(child->row, ValueColumn, child.get());
-            const QString text = ValueText(value);
-            if (!child->textKnown || text != child->text) {
-                child->text = text;
-                child->textKnown = true;
-                emit dataChanged(value, value);
-            }
-        }
+        refreshRow(*child);
         refreshRows(*child);
     }
 }
 
-void TPropertyGridModel::layerChanged(QObject *root)
+void TPropertyGridModel::refreshRow(const Row &row)
 {
-    if (root && root == m_inspected)
+    if (row.group)
+        return;
+    const QModelIndex value = createIndex(row.row, ValueColumn, const_cast<Row *>(&row));
+    const QString text = ValueText(value);
+    if (!row.textKnown || text != row.text) {
+        row.text = text;
+        row.textKnown = true;
+        m_changed.insert(&row);
+        if (!m_repaint.isActive())
+            m_repaint.start();
+    }
+}
+
+void TPropertyGridModel::repaintChanged()
+{
+    const QSet<const Row *> changed = std::exchange(m_changed, {});
+    for (const Row *row : changed) {
+        const QModelIndex value = createIndex(row->row, ValueColumn, const_cast<Row *>(row));
+        emit dataChanged(value, value);
+    }
+}
+
+void TPropertyGridModel::layerChanged(QObject *root, const QString &path)
+{
+    if (!root || root != m_inspected)
+        return;
+    // The row of the path with the rows below it, and the rows above it,
+    // whose texts sum up their sub-rows.
+    const QModelIndex at = IndexOfPath(path);
+    if (!at.isValid()) {
         RefreshValues();
+        return;
+    }
+    const Row *row = rowOf(at);
+    refreshRow(*row);
+    refreshRows(*row);
+    for (const Row *up = row->parent; up && up != m_root.get(); up = up->parent)
+        refreshRow(*up);
 }
 
 const TPropertyValueType *TPropertyGridModel::ValueType(int metaTypeId) const
@@ -184,6 +217,8 @@ TPropertyGridModel::ObjectDialog TPropertyGridModel::ObjectDialogFor(const QMode
 void TPropertyGridModel::rebuild()
 {
     beginResetModel();
+    m_changed.clear();   // the rows go; the new ones are all painted anew
+    m_repaint.stop();
     m_root = std::make_unique<Row>();
     if (m_inspected) {
         Row properties;
@@ -525,6 +560,10 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
                            .arg(text)
                            .arg(std::numeric_limits<qint32>::min())
                            .arg(std::numeric_limits<qint32>::max()));
+        int min = 0;
+        int max = 0;
+        if (m_config.Range(m_inspected, row.path, &min, &max) && (v < min || v > max))
+            return bad(QStringLiteral("%1: от %2 до %3").arg(m_config.DisplayName(row.path, row.name)).arg(min).arg(max));
         *value = int(v);
         return true;
     }

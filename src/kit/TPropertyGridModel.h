@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QIcon>
 #include <QPointer>
+#include <QSet>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,6 +32,12 @@ public:
     // The label an enumeration value shows with display names on (key:
     // "taRightJustify"), or "" to show the key itself.
     virtual QString ValueLabel([[maybe_unused]] const QString &key) const { return QString(); }
+    // The values a whole-number row accepts; false when any int will do.
+    virtual bool Range(QObject *inspected, const QString &path, int *min, int *max) const
+    {
+        Q_UNUSED(inspected) Q_UNUSED(path) Q_UNUSED(min) Q_UNUSED(max)
+        return false;
+    }
 };
 
 // How the grid shows and parses the values of a type of its own (colours,
@@ -58,6 +66,9 @@ public:
     enum Role { PathRole = Qt::UserRole + 1, KindRole, GroupRole, TypeRole, ClassRole };
     enum Column { NameColumn, ValueColumn, ColumnCount };
     static const char *const kCatchAllGroup;   // "Особое"
+    // Changed values repaint at most once a frame (60 per second); their
+    // texts are up to date at once.
+    static constexpr int kRepaintMs = 16;
 
     // Writes a value; false with a message when it cannot.
     using CommitHandler = std::function<bool(QObject *, const QString &path, const QVariant &value, bool typed,
@@ -102,6 +113,12 @@ public:
     // Sets a row from typed text or a chosen value; on bad input reports the
     // error, changes nothing and returns false.
     bool Commit(const QModelIndex &index, const QVariant &value, bool typed);
+    // One editing of one row: an editor opened, from its first value to its
+    // last. Typed values merge into one step only within one editing; a value
+    // set without an editor is an editing of its own (Editing() is 0 then).
+    int BeginEditing() { return ++m_lastEditing; }
+    void SetEditing(int editing) { m_editing = editing; }
+    int Editing() const { return m_editing; }
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -118,10 +135,12 @@ private:
     void addChildren(Row *row, QObject *object, const QString &path, int depth);
     void sortRows(std::vector<std::unique_ptr<Row>> &rows) const;
     bool parseText(const Row &row, const QString &text, QVariant *value, QString *error) const;
-    void layerChanged(QObject *root);
+    void layerChanged(QObject *root, const QString &path);
     void refreshRows(const Row &parent);
     // An enumeration value's label with display names on, else its key.
     QString enumText(const QMetaEnum &enumerator, int value) const;
+    void refreshRow(const Row &row);
+    void repaintChanged();
 
     TPropertyLayer &m_layer;
     const TPropertyGridConfig &m_config;
@@ -133,4 +152,8 @@ private:
     QHash<int, TPropertyValueType> m_types;
     QHash<QString, ObjectDialog> m_objectDialogs;
     QHash<QString, ObjectText> m_objectTexts;
+    int m_lastEditing = 0;
+    int m_editing = 0;
+    QTimer m_repaint;
+    QSet<const Row *> m_changed;
 };

@@ -7,8 +7,9 @@
 #include <QVariant>
 
 // One change of one property of one object, addressed by path through the
-// property layer. Consecutive typed changes of the same row of the same object
-// merge into one step, so that undo takes back the whole typing at once.
+// property layer. Typed changes of the same row of the same object within one
+// editing of that row (a non-zero editing key) merge into one step; values
+// confirmed in separate editings are separate steps.
 class TSetPropertyCommand : public QUndoCommand
 {
 public:
@@ -17,7 +18,7 @@ public:
     // applied: the value has already been written (the first redo then only
     // announces nothing and writes nothing).
     TSetPropertyCommand(TPropertyLayer &layer, QObject *object, const QString &path, const QVariant &oldValue,
-                        const QVariant &newValue, bool typed, bool applied = false);
+                        const QVariant &newValue, bool typed, bool applied = false, int editing = 0);
 
     void redo() override;
     void undo() override;
@@ -35,4 +36,5 @@ private:
     QVariant m_new;
     bool m_typed;
     bool m_skipRedo;
+    int m_editing;
 };

@@ -2,6 +2,13 @@
 
 namespace {
 
+// Division rounding toward minus infinity (den > 0).
+qint64 floorDiv(qint64 num, qint64 den)
+{
+    const qint64 q = num / den;
+    return (num % den != 0 && num < 0) ? q - 1 : q;
+}
+
 // One axis: position and size of the child, old and new parent extent.
 void follow(int &pos, int &size, bool nearEdge, bool farEdge, int oldExtent, int newExtent)
 {
@@ -11,9 +18,12 @@ void follow(int &pos, int &size, bool nearEdge, bool farEdge, int oldExtent, int
     } else if (farEdge) {
         pos += delta;
     } else if (!nearEdge && oldExtent > 0) {
-        // Keep the centre at the same fraction of the extent.
-        const qint64 centre2 = 2 * qint64(pos) + size;
-        pos = int((centre2 * newExtent / oldExtent - size) / 2);
+        // Keep the centre at the same fraction of the extent: the new place is
+        // ((2 pos + size) new / old - size) / 2, rounded to the nearest pixel
+        // once, at the end (halves up, also left of the window).
+        const qint64 twice = (2 * qint64(pos) + size) * newExtent - qint64(size) * oldExtent;
+        const qint64 den = 2 * qint64(oldExtent);
+        pos = int(floorDiv(2 * twice + den, 2 * den));
     }
 }
 

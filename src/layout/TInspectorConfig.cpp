@@ -1,6 +1,7 @@
 #include "layout/TInspectorConfig.h"
 
 #include "layout/TPreviewForm.h"
+#include "layout/TPropertyRanges.h"
 #include "window/TButtonBox.h"
 #include "window/TControlWrapper.h"
 #include "window/TImageEx.h"
@@ -384,4 +385,9 @@ QString TInspectorConfig::Description(QObject *inspected, const QString &path) c
     }
     const char *text = m_descriptions.value(path);
     return text ? QCoreApplication::translate(kContext, text) : QString();
+}
+
+bool TInspectorConfig::Range(QObject *, const QString &path, int *min, int *max) const
+{
+    return PropertyRanges::Of(path, min, max);
 }

@@ -43,6 +43,13 @@ TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &
     });
     connect(this, &TLayoutEditor::InspectedChanged, &m_inspector, &TPropertyGridModel::SetInspected);
     m_form.setOnRefreshInspector([this] { m_inspector.RefreshValues(); });
+    // Every change of the project is a step: after each push, undo or redo the
+    // grid re-reads its values (only rows whose text changed repaint), so a
+    // drag, a load or an undo never leaves it showing old values.
+    connect(&m_project.UndoStack(), &QUndoStack::indexChanged, &m_inspector, &TPropertyGridModel::RefreshValues);
+    // A project or design opened, a reset, or a design load undone: the tree
+    // and the grid show the window.
+    connect(&m_project, &TProject::PartsReplaced, this, [this] { SelectFirstNode(); });
     connect(&m_tree, &TObjectTree::Changed, this, &TLayoutEditor::ObjectTreeChange);
     m_form.setDesignObjects(&m_tree);
     // The design window outlives nothing it does not own: it forgets the tree first.
@@ -71,6 +78,8 @@ void TLayoutEditor::FormShow()
     CreateDefaultButtons();
     emit ExpandNode(m_buttonsNode);
     m_form.RefreshMenu();
+    // What "Создать" brings back: this first start's design and buttons.
+    m_project.KeepFreshState();
 }
 
 void TLayoutEditor::BuildTree()
@@ -176,8 +185,10 @@ void TLayoutEditor::DeletePicButton(TPicButton *button)
 {
     if (!button)
         return;
+    // Every reference to the button goes first; the grid keeps showing any other object.
     m_form.SetSelection(nullptr);
-    SetInspected(nullptr);
+    if (m_inspected == button)
+        SetInspected(nullptr);
     disconnect(button, &TPicButton::captionChanged, this, nullptr);
     TImageEx *image = button->Image();
     m_form.removePictureControl(image);
@@ -264,6 +275,20 @@ bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVar
     const QVariant old = TPropertyLayer::read(object, path);
     if (!m_layer.setValue(object, path, value, error))
         return false;
-    m_project.UndoStack().push(new TSetPropertyCommand(m_layer, object, path, old, value, typed, true));
+    // A value the object did not take (a width under "Авто-размер") is no step.
+    const QVariant now = TPropertyLayer::read(object, path);
+    if (now == old)
+        return true;
+    auto *command = new TSetPropertyCommand(m_layer, object, path, old, now, typed, true, m_inspector.Editing());
+    command->setText(StepText(object, path));
+    m_project.UndoStack().push(command);
     return true;
+}
+
+QString TLayoutEditor::StepText(QObject *object, const QString &path) const
+{
+    const QString name = path.section(QLatin1Char('.'), -1);
+    const QStandardItem *node = m_tree.NodeOf(object);
+    const QString row = m_config.DisplayName(path, name);
+    return node ? U("изменение «%1» («%2»)").arg(row, node->text()) : U("изменение «%1»").arg(row);
 }

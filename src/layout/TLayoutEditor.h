@@ -43,6 +43,9 @@ public:
     bool SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed = false,
                      QString *error = nullptr);
     QStandardItem *ButtonsNode() const { return m_buttonsNode; }
+    // The undo step's name of a change: the row's display name and the
+    // object's node caption, «изменение «Ширина» («Окно»)».
+    QString StepText(QObject *object, const QString &path) const;
 
     // The first showing of the main window: builds the tree and the three
     // default buttons once; later calls do nothing. Selects no node and

@@ -3,11 +3,14 @@
 #include "kit/TPropertyGrid.h"
 #include "kit/TPropertyHelp.h"
 #include "layout/TLayoutEditor.h"
+#include "window/TPicButton.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTreeView>
@@ -20,20 +23,22 @@ QPushButton *actionButton(QAction *action, const char *name, QWidget *parent)
     auto *button = new QPushButton(action ? action->text() : QString(), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(button->text());
-    button->setFixedSize(TLayoutPage::kButtonWidth, TLayoutPage::kButtonHeight);
     if (action) {
         button->setIcon(action->icon());
         button->setEnabled(action->isEnabled());
         QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
         QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
     }
+    // At least the classic 105 x 25, wider or taller where the caption needs it.
+    const QSize hint = button->sizeHint();
+    button->setFixedSize(qMax(TLayoutPage::kButtonWidth, hint.width()), qMax(TLayoutPage::kButtonHeight, hint.height()));
     return button;
 }
 
 } // namespace
 
 TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &actions, UserPrompt *prompt)
-    : QObject(page), m_editor(editor)
+    : QObject(page), m_editor(editor), m_actions(actions)
 {
     Splitter = new QSplitter(Qt::Horizontal, page);
     Splitter->setObjectName(QStringLiteral("Splitter"));
@@ -58,6 +63,9 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     ObjectTree->setPalette(pal);
     bAddButton = actionButton(actions.addButton, "bAddButton", LeftPanel);
     bDeleteButton = actionButton(actions.deleteButton, "bDeleteButton", LeftPanel);
+    // The panel is never narrower than its two buttons side by side.
+    LeftPanel->setMinimumWidth(
+        qMax(kLeftMinWidth, kButtonLeft + bAddButton->width() + kButtonGap + bDeleteButton->width() + kButtonGap));
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(kButtonLeft, 0, 0, kButtonsBelow);
     buttons->setSpacing(kButtonGap);
@@ -94,6 +102,19 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     SetSplitterPos(kLeftWidth);
 
     ObjectInspector->installEventFilter(this);
+    ObjectTree->installEventFilter(this);
+    ObjectTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ObjectTree, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        const QList<QAction *> offered = ContextActions(ObjectTree->indexAt(pos));
+        if (!offered.isEmpty())
+            QMenu::exec(offered, ObjectTree->viewport()->mapToGlobal(pos), nullptr, ObjectTree);
+    });
+    // A click on the node already highlighted shows its object again.
+    connect(ObjectTree, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        QStandardItem *node = m_editor.Tree().model()->itemFromIndex(index);
+        if (node && node == m_editor.Tree().Selected())
+            m_editor.Tree().Select(node);
+    });
     Splitter->installEventFilter(this);
     connect(Splitter, &QSplitter::splitterMoved, this, [this](int pos) {
         m_splitterPos = pos;
@@ -139,7 +160,7 @@ int TLayoutPage::SplitterPos() const
 
 void TLayoutPage::SetSplitterPos(int pos)
 {
-    m_splitterPos = qMax(pos, kLeftMinWidth);
+    m_splitterPos = qMax(pos, LeftPanel->minimumWidth());
     applySplitterPos();
 }
 
@@ -151,8 +172,29 @@ void TLayoutPage::applySplitterPos()
         Splitter->setSizes({m_splitterPos, qMax(rest, 0)});
 }
 
+QList<QAction *> TLayoutPage::ContextActions(const QModelIndex &index)
+{
+    QStandardItem *node = m_editor.Tree().model()->itemFromIndex(index);
+    if (!node)
+        return {};
+    if (node == m_editor.ButtonsNode())
+        return m_actions.addButton ? QList<QAction *>{m_actions.addButton} : QList<QAction *>{};
+    if (!qobject_cast<TPicButton *>(TObjectTree::ObjectOf(node)) || !m_actions.deleteButton)
+        return {};
+    // The menu acts on the button it was opened on.
+    m_editor.Tree().Select(node);
+    return {m_actions.deleteButton};
+}
+
 bool TLayoutPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ObjectTree && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_Delete)) {
+        // Delete acts on a stand-alone button only, as "Удалить кнопку" does.
+        if (m_editor.CanDeleteButton() && m_actions.deleteButton)
+            m_actions.deleteButton->trigger();
+        return true;
+    }
     if (event->type() == QEvent::Resize) {
         if (watched == ObjectInspector)
             RightPanelResize();

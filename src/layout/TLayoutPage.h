@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QModelIndex>
 #include <QObject>
 
 class QAction;
@@ -53,6 +55,10 @@ public:
     // The grid's names column := the grid's width div 2.
     void RightPanelResize();
     int SplitterPos() const;
+    // The entries of the object tree's context menu on a node: "Удалить
+    // кнопку" on a stand-alone button (which it selects), "Добавить кнопку"
+    // on "Кнопки", none elsewhere.
+    QList<QAction *> ContextActions(const QModelIndex &index);
     void SetSplitterPos(int pos);
 
 signals:
@@ -66,5 +72,6 @@ private:
     void applySplitterPos();
 
     TLayoutEditor &m_editor;
+    Actions m_actions;
     int m_splitterPos = kLeftWidth;
 };

@@ -62,7 +62,10 @@ TAddFolderForm::TAddFolderForm(UserPrompt &prompt, QWidget *parent)
     DirDepth = named(new QLineEdit(QStringLiteral("0"), gbSearch), "DirDepth");
     DirDepth->setMaxLength(1);
     DirDepth->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), DirDepth));
-    DirDepth->setFixedWidth(kDepthFieldWidth);
+    // Wide enough for its digit inside the field's frame with this desktop's font.
+    DirDepth->setFixedWidth(qMax(kDepthFieldWidth, DirDepth->fontMetrics().horizontalAdvance(QLatin1Char('8'))
+                                                       + DirDepth->sizeHint().height() - DirDepth->fontMetrics().height()
+                                                       + kDepthFieldWidth / 2));
     DirDepth->setAlignment(Qt::AlignCenter);
     LFileMask = named(new QLabel(tr("Маска файлов"), gbSearch), "LFileMask");
     heFileMask = named(new THistoryEdit(gbSearch), "heFileMask");

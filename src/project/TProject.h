@@ -130,6 +130,12 @@ public:
     // fileName (empty: never saved): Save then writes that file, and the
     // project stays modified until it is saved, whatever undo does.
     void ApplyRecovered(TLoadedPtr loaded, const QString &fileName);
+    // Keeps the project as it stands (a first start's: no commands, the
+    // default design and buttons) as what NewProject brings back.
+    void KeepFreshState();
+    // Replaces the whole project by the state kept last, without a file name;
+    // clears the undo steps and the modified flag.
+    void NewProject();
     const QString &LastOpenError() const { return m_lastOpenError; }
     // Whether the last file applied held no design (a command list) and took
     // the design and default buttons of a new project.
@@ -139,6 +145,9 @@ signals:
     void ModifiedChanged(bool modified);
     // The current command changed (sent after the design window has followed).
     void CurrentChanged(TBaseItem *item);
+    // Parts of the project were replaced or cleared as a whole: a project or
+    // design opened, a reset, or the undo or redo of a design load.
+    void PartsReplaced(TProject::TParts parts);
 
 private:
     class TLoadPartsCommand;
@@ -169,6 +178,7 @@ private:
     std::unique_ptr<TXDocument> m_document;
     QString m_lastOpenError;
     bool m_tookNewDesign = false;
+    QByteArray m_fresh;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TProject::TParts)

@@ -3,6 +3,7 @@
 #include "kit/BrenwickError.h"
 #include "xml/PictureBatch.h"
 #include "xml/TXDocument.h"
+#include "xml/TXStream.h"
 
 #include <QCoreApplication>
 
@@ -339,6 +340,7 @@ void TProject::ApplyParts(const TLoaded &loaded)
     }
     m_tree.EndUpdate();
     RefreshDesign();
+    emit PartsReplaced(loaded.parts);
 }
 
 void TProject::ApplyProject(TLoadedPtr loaded)
@@ -397,6 +399,7 @@ void TProject::ApplyProject(TLoadedPtr loaded)
     m_undoStack.clear();
     SetModified(false);
     RefreshDesign();
+    emit PartsReplaced(parts);
 }
 
 void TProject::LoadProject(const QString &fileName, TParts parts)
@@ -417,4 +420,28 @@ void TProject::ClearProject(TParts parts)
         m_designParts->ClearButtons();
     m_undoStack.clear();
     SetModified(false);
+    emit PartsReplaced(parts);
+}
+
+void TProject::KeepFreshState()
+{
+    TXDocument doc;
+    doc.SetRootName(QString::fromLatin1(kRootName));
+    doc.SetHeader(QString::fromLatin1(kProlog));
+    WriteParts(*doc.Root(), WholeProject());
+    m_fresh = doc.ToBytes();
+}
+
+void TProject::NewProject()
+{
+    auto document = std::make_unique<TXDocument>();
+    if (m_fresh.isEmpty()) {
+        ClearProject(WholeProject());
+        m_options.Assign(TProjectOptions());
+        m_document = std::move(document);
+        return;
+    }
+    TXInput input{QByteArrayView(m_fresh)};
+    document->ReadFrom(input);
+    ApplyProject(ReadParts(std::move(document), WholeProject()));
 }

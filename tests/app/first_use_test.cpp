@@ -176,9 +176,12 @@ TEST_F(FirstUse, F1GivesThePageInViewAndTheHelpSaysWhatYesThenCancelDoes)
 
 TEST_F(FirstUse, TitleNamesTheFileAndMarksUnsavedChanges)
 {
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Velmora Brenwick"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Без имени[*] — Velmora Brenwick"));
+    EXPECT_FALSE(form->isWindowModified());
     Click(ikGroup);
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Velmora Brenwick"));   // no file, no mark
+    // No file yet: the first edit already shows as unsaved.
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Без имени[*] — Velmora Brenwick"));
+    EXPECT_TRUE(form->isWindowModified());
     prompt.saveNames = {Path("Velmora.XML")};
     form->AFileSaveAs->trigger();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Velmora.XML[*] — Velmora Brenwick"));

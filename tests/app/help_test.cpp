@@ -385,21 +385,35 @@ TEST(HelpWindow, ContextsAndKeywordsShowTheirPagesOrTheContents)
     EXPECT_EQ(helpSystem.window()->browser()->source().fileName(), QStringLiteral("index.html"));
 }
 
-TEST(HelpWindow, HelpTakesInputWhileAModalDialogRuns)
+TEST(HelpWindow, HelpBesideAModalDialogBlocksNeitherAndEscapeClosesIt)
 {
     THelp helpSystem;
     QDialog dialog;
-    bool modalWhileShown = false;
+    QLineEdit field(&dialog);
+    bool shownModeless = false;
+    bool dialogRuns = false;
+    bool closedByEscape = false;
     QTimer::singleShot(0, &dialog, [&] {
-        helpSystem.showContext(help::kFolderImport);
-        modalWhileShown = helpSystem.window()->windowModality() == Qt::ApplicationModal;
-        helpSystem.window()->hide();
+        field.setFocus();
+        QTest::keyClick(&field, Qt::Key_F1);   // F1 from inside the dialog
+        THelpWindow *help = helpSystem.window();
+        shownModeless = help->isVisible() && help->windowModality() == Qt::NonModal
+                        && !help->isModal();
+        // The dialog still takes typing while the help is open.
+        QTest::keyClicks(&field, QStringLiteral("12"));
+        dialogRuns = QApplication::activeModalWidget() == &dialog && field.text() == QStringLiteral("12");
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+        closedByEscape = !help->isVisible() && dialog.isVisible();
         dialog.reject();
     });
+    helpSystem.installF1Key();
     dialog.exec();
-    EXPECT_TRUE(modalWhileShown);
+    EXPECT_TRUE(shownModeless);
+    EXPECT_TRUE(dialogRuns);
+    EXPECT_TRUE(closedByEscape);
     helpSystem.showContents();
     EXPECT_EQ(helpSystem.window()->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(helpSystem.window()->isWindow());
 }
 
 TEST(HelpContexts, TheDesignWindowAndTheFolderImportCarryTheirOwnPages)

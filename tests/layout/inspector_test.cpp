@@ -148,7 +148,12 @@ TEST_F(Inspector, BadInputIsReportedAndChangesNothing)
     EXPECT_EQ(form.Heading()->Left(), left);
     EXPECT_EQ(project.UndoStack().count(), 0);
     EXPECT_FALSE(project.Modified());
-    EXPECT_TRUE(edit("Left", QStringLiteral("-2147483648")));
+    // A whole number outside the row's range names the range; its edge is taken.
+    EXPECT_FALSE(edit("Left", QStringLiteral("-2147483648")));
+    EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Отступ слева: от -4096 до 4096"));
+    EXPECT_FALSE(edit("Font.Size", QStringLiteral("0")));
+    EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Размер: от 1 до 3072"));
+    EXPECT_TRUE(edit("Left", QStringLiteral("-4096")));
 }
 
 TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
@@ -156,12 +161,23 @@ TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
     inspect("Надпись наверху");
     TTextBox *heading = form.Heading();
     const int left = heading->Left();
-    // Typing in one row merges; undo takes the whole typing back.
-    ASSERT_TRUE(edit("Left", QStringLiteral("12")));
+    // Two values confirmed one after the other are two steps; within one
+    // editing of the row typed values merge, back to nothing when they return.
+    ASSERT_TRUE(edit("Left", QStringLiteral("13")));
     ASSERT_TRUE(edit("Left", QStringLiteral("123")));
     EXPECT_EQ(heading->Left(), 123);
     EXPECT_EQ(shown("Left"), QStringLiteral("123"));
+    EXPECT_EQ(project.UndoStack().count(), 2);
+    project.UndoStack().undo();
+    EXPECT_EQ(heading->Left(), 13);
+    model.SetEditing(model.BeginEditing());
+    ASSERT_TRUE(edit("Left", QStringLiteral("30")));
+    ASSERT_TRUE(edit("Left", QStringLiteral("31")));
+    EXPECT_EQ(project.UndoStack().count(), 2);
+    ASSERT_TRUE(edit("Left", QStringLiteral("13")));
+    model.SetEditing(0);
     EXPECT_EQ(project.UndoStack().count(), 1);
+    EXPECT_EQ(heading->Left(), 13);
     EXPECT_TRUE(project.Modified());
 
     struct Step
@@ -176,7 +192,7 @@ TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
         {"Color", QStringLiteral("clRed"), "clRed"},
         {"ShadowColor", QStringLiteral("$00123456"), "$00123456"},
         {"Cursor", QStringLiteral("crHandPoint"), "crHandPoint"},
-        {"Anchors.akRight", true, "Да"},
+        {"Anchors.akBottom", true, "Да"},
         {"Constraints.MaxWidth", QStringLiteral("300"), "300"},
         {"Text", QStringList({"один", "два"}), "2 строки"},
         {"Font", QVariantMap{{"Name", "Arial"}, {"Height", -20}}, "Arial, 15, жирный курсив"},

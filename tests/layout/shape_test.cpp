@@ -51,6 +51,11 @@ TEST(Anchors, EachCombinationFollowsItsEdges)
     // Neither edge: the centre keeps its relative place.
     const QRect c = anchoredBounds(QRect(236, 148, 40, 20), 0, from, QSize(1024, 632));
     EXPECT_EQ(c.center(), QRect(492, 306, 40, 20).center());
+    // An uneven ratio and odd sizes: the centre (120.5, 60.5) goes to
+    // (144.04, 66.24), so the place is (123.54, 55.74), rounded to the nearest.
+    EXPECT_EQ(anchoredBounds(QRect(100, 50, 41, 21), 0, from, to), QRect(124, 56, 41, 21));
+    // Left of the window: centre -9.5 goes to -11.36, the place -31.86.
+    EXPECT_EQ(anchoredBounds(QRect(-30, 10, 41, 21), 0, from, to).x(), -32);
     // Back to the old size gives back the old bounds.
     EXPECT_EQ(anchoredBounds(anchoredBounds(r, anRight | anBottom, from, to), anRight | anBottom, to, from), r);
 }

@@ -74,6 +74,13 @@ TEST_F(TextBoxTest, WrapsAtSpacesKeepingTheSpaceOnTheRow)
     EXPECT_EQ(rows[0], (Row{"one ", 0, 0, false}));
     EXPECT_EQ(rows[1], (Row{"two ", 0, 23, false}));
     EXPECT_EQ(rows[2], (Row{"three", 0, 46, false}));   // overflows by one character
+
+    // A piece exactly as wide as the box fits: only a wider one breaks.
+    surface.resize(5 * kCharWidth, 200);
+    box.setText({"ab cd ef"});
+    EXPECT_EQ(texts(), (QStringList{"ab cd ", "ef"}));
+    box.setText({"ab cde"});   // all but the last character fit exactly: one row
+    EXPECT_EQ(texts(), QStringList{"ab cde"});
 }
 
 TEST_F(TextBoxTest, OverflowingWordsAndLastCharacters)

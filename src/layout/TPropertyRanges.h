@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The values the property grid accepts for the design's whole-number rows:
+// what the player can show and the objects take. Places may lie partly
+// outside the window; sizes stay within what one screen holds.
+namespace PropertyRanges {
+
+inline constexpr int kMaxExtent = 4096;          // the largest window or object side
+inline constexpr int kMinClientSize = 100;       // a menu window smaller shows nothing useful
+inline constexpr int kMaxShadowOffset = 64;
+inline constexpr int kMinRowSpacing = -64;
+inline constexpr int kMaxRowSpacing = 256;
+inline constexpr int kMaxPad = 256;
+inline constexpr int kMinSpacing = -1;           // -1: the glyph's default spacing
+inline constexpr int kMaxSpacing = 256;
+
+// The range of a row by its path ("Font.Size", "Constraints.MaxWidth");
+// false when the row takes any int.
+bool Of(const QString &path, int *min, int *max);
+
+} // namespace PropertyRanges
