@@ -33,6 +33,14 @@ public:
         return {};
     }
 
+    // A line of text of at most maxLength characters, held to that length as
+    // it is typed; by default the plain line above.
+    virtual QString limitedText(const QString &caption, const QString &label, const QString &initial,
+                                [[maybe_unused]] int maxLength)
+    {
+        return text(caption, label, initial);
+    }
+
     // Shorthand for a plain message with an OK button.
     void inform(const QString &caption, const QString &text, Icon icon = Icon::Information)
     {
@@ -53,6 +61,7 @@ public:
                          const QString &defaultSuffix) override;
     QString folder(const QString &caption, const QString &dir) override;
     QString text(const QString &caption, const QString &label, const QString &initial) override;
+    QString limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength) override;
 
     // "Файлы XML|*.xml|Все файлы|*.*" -> "Файлы XML (*.xml);;Все файлы (*.*)"
     static QString toQtFilter(const QString &filter);
