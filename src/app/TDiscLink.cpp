@@ -208,7 +208,8 @@ void TDiscLink::ADiscImageExecute()
         return;
     UserPrompt &prompt = m_main.Prompt();
     const QString caption = tr("Создать образ диска");
-    const QString label = prompt.text(caption, tr("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel));
+    const QString label = prompt.limitedText(caption, tr("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel),
+                                             TDiscImage::kMaxLabelLength);
     if (label.isEmpty())
         return;
     const QString problem = TDiscImage::LabelProblem(label);

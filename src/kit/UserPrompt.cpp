@@ -71,6 +71,18 @@ QString QtUserPrompt::folder(const QString &caption, const QString &dir)
     return QFileDialog::getExistingDirectory(m_parent, caption, dir);
 }
 
+QString QtUserPrompt::limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(initial);
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        edit->setMaxLength(maxLength);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
 QString QtUserPrompt::text(const QString &caption, const QString &label, const QString &initial)
 {
     bool ok = false;

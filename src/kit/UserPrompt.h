@@ -43,6 +43,14 @@ public:
         return false;
     }
 
+    // A line of text of at most maxLength characters, held to that length as
+    // it is typed; by default the plain line above.
+    virtual QString limitedText(const QString &caption, const QString &label, const QString &initial,
+                                [[maybe_unused]] int maxLength)
+    {
+        return text(caption, label, initial);
+    }
+
     // Shorthand for a plain message with an OK button.
     void inform(const QString &caption, const QString &text, Icon icon = Icon::Information)
     {
@@ -70,6 +78,8 @@ public:
     // showed it keeps its initial value, so a family this machine lacks, shown
     // as its substitute, survives a confirmation.
     static QFont chosenFont(const QFont &initial, const QFont &shown, const QFont &selected);
+
+    QString limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength) override;
 
     // "Файлы XML|*.xml|Все файлы|*.*" -> "Файлы XML (*.xml);;Все файлы (*.*)"
     static QString toQtFilter(const QString &filter);
