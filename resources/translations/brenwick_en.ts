@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>LoadFailure</name>
+    <message>
+        <source>Команда №%1 (элемент «%2»)</source>
+        <translation>Command #%1 (element “%2”)</translation>
+    </message>
+    <message>
+        <source>Элемент «%1»</source>
+        <translation>Element “%1”</translation>
+    </message>
+    <message>
+        <source>Файл обрывается на строке %1.</source>
+        <translation>The file breaks off at line %1.</translation>
+    </message>
+    <message>
+        <source>Файл обрывается раньше, чем закрыт его корневой элемент.</source>
+        <translation>The file breaks off before its root element is closed.</translation>
+    </message>
+    <message>
+        <source>Картинка в элементе «%1» повреждена.</source>
+        <translation>The picture in the element “%1” is damaged.</translation>
+    </message>
+    <message>
+        <source>%1, атрибут «%2»: число «%3» не означает ни одного из допустимых значений.</source>
+        <translation>%1, attribute “%2”: the number “%3” stands for none of the allowed values.</translation>
+    </message>
+    <message>
+        <source>%1: нет атрибута «%2».</source>
+        <translation>%1: the attribute “%2” is missing.</translation>
+    </message>
+    <message>
+        <source>%1, атрибут «%2»: нет значения или оно не число («%3»).</source>
+        <translation>%1, attribute “%2”: the value is missing or is not a number (“%3”).</translation>
+    </message>
+    <message>
+        <source>%1 не читается.</source>
+        <translation>%1 cannot be read.</translation>
+    </message>
+</context>
+<context>
     <name>PictureText</name>
     <message>
         <source>Картинка %1 × %2 точек слишком велика: файл с ней нельзя было бы открыть (не больше %3 точек по стороне и 256 МБ точек).</source>
@@ -142,6 +181,33 @@
     </message>
 </context>
 <context>
+    <name>TAutosave</name>
+    <message>
+        <source>новый проект</source>
+        <translation>new project</translation>
+    </message>
+    <message>
+        <source>Копию несохранённых изменений «%1» не удалось прочитать.</source>
+        <translation>The copy of the unsaved changes “%1” could not be read.</translation>
+    </message>
+    <message>
+        <source>Она отложена как «%1» и больше предлагаться не будет.</source>
+        <translation>It has been set aside as “%1” and will not be offered again.</translation>
+    </message>
+    <message>
+        <source>Восстановление</source>
+        <translation>Recovery</translation>
+    </message>
+    <message>
+        <source>В ней нет заголовка копии.</source>
+        <translation>It has no copy header.</translation>
+    </message>
+    <message>
+        <source>Найдены несохранённые изменения проекта «%1» от %2. Восстановить?</source>
+        <translation>Unsaved changes to the project “%1” from %2 were found. Restore them?</translation>
+    </message>
+</context>
+<context>
     <name>TBaseItem</name>
     <message>
         <source>Группа</source>
@@ -210,6 +276,73 @@
     </message>
 </context>
 <context>
+    <name>TCommandsPage</name>
+    <message>
+        <source>Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*</source>
+        <translation>Programs|*.exe;*.com;*.bat;*.cmd|All files|*.*</translation>
+    </message>
+    <message>
+        <source>Добавить элемент</source>
+        <translation>Add Entry</translation>
+    </message>
+    <message>
+        <source>Куда</source>
+        <translation>Where</translation>
+    </message>
+    <message>
+        <source>Внутрь</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Рядом</source>
+        <translation>Beside</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Каталог...</source>
+        <translation>Folder...</translation>
+    </message>
+    <message>
+        <source>Свойства элемента</source>
+        <translation>Entry Properties</translation>
+    </message>
+    <message>
+        <source>Заголовок</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Путь</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Скрытый</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Программа</source>
+        <translation>Program</translation>
+    </message>
+</context>
+<context>
     <name>TDesignFactsReader</name>
     <message>
         <source>«%1»</source>
@@ -238,6 +371,56 @@
     <message>
         <source>кнопка «%1»</source>
         <translation>button “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignValueTexts</name>
+    <message>
+        <source>(нет)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>от %1×%2</source>
+        <translation>from %1×%2</translation>
+    </message>
+    <message>
+        <source>до %1×%2</source>
+        <translation>to %1×%2</translation>
+    </message>
+    <message>
+        <source>Обычная</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Выделенная</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Нажатая</source>
+        <translation>Pressed</translation>
+    </message>
+    <message>
+        <source>жирный</source>
+        <translation>bold</translation>
+    </message>
+    <message>
+        <source>курсив</source>
+        <translation>italic</translation>
+    </message>
+    <message>
+        <source>подчёркнутый</source>
+        <translation>underlined</translation>
+    </message>
+    <message>
+        <source>зачёркнутый</source>
+        <translation>struck out</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignValueTypes</name>
+    <message>
+        <source>Шрифт</source>
+        <translation>Font</translation>
     </message>
 </context>
 <context>
@@ -292,18 +475,6 @@ Install it (on Debian and Ubuntu: apt-get install xorriso) and try again.</trans
         <translation>…and %1 more</translation>
     </message>
     <message>
-        <source>Проверка нашла ошибки:
-
-%1
-
-Всё равно подготовить диск?</source>
-        <translation>The check found errors:
-
-%1
-
-Prepare the disc anyway?</translation>
-    </message>
-    <message>
         <source>В каталоге уже есть другой autorun.inf. Заменить его?</source>
         <translation>The folder already holds another autorun.inf. Replace it?</translation>
     </message>
@@ -334,6 +505,57 @@ Prepare the disc anyway?</translation>
     <message>
         <source>Образ диска записан в %1.</source>
         <translation>The disc image was written to %1.</translation>
+    </message>
+    <message>
+        <source>%1 команда</source>
+        <translation>commands: %1</translation>
+    </message>
+    <message>
+        <source>%1 команды</source>
+        <translation>commands: %1</translation>
+    </message>
+    <message>
+        <source>%1 команд</source>
+        <translation>commands: %1</translation>
+    </message>
+    <message>
+        <source>Проверка нашла ошибки:
+
+%1
+
+Всё равно подготовить диск в папке «%2»?</source>
+        <translation>The check found errors:
+
+%1
+
+Prepare the disc in the folder “%2” anyway?</translation>
+    </message>
+    <message>
+        <source>В папке «%1» уже есть Velmora.XML, который не читается. Заменить?</source>
+        <translation>The folder “%1” already holds a Velmora.XML that cannot be read. Replace it?</translation>
+    </message>
+    <message>
+        <source>В папке «%1» уже есть Velmora.XML другого проекта (%2). Заменить?</source>
+        <translation>The folder “%1” already holds the Velmora.XML of another project (%2). Replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>TEditActions</name>
+    <message>
+        <source>Отменить: </source>
+        <translation>Undo </translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повторить: </source>
+        <translation>Redo </translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
@@ -502,10 +724,6 @@ Prepare the disc anyway?</translation>
     <message>
         <source>Default=Обычная</source>
         <translation>Default=Normal</translation>
-    </message>
-    <message>
-        <source>Selected=Выдленная</source>
-        <translation>Selected=Selected</translation>
     </message>
     <message>
         <source>Pressed=Нажатая</source>
@@ -692,212 +910,436 @@ Prepare the disc anyway?</translation>
         <translation>State=State</translation>
     </message>
     <message>
-        <source>TForm.AlphaBlend=Через окно станосится видно то, что под ним, но только под Windows 2000/XP.</source>
-        <translation>TForm.AlphaBlend=What lies beneath shows through the window (Windows 2000/XP and later only).</translation>
-    </message>
-    <message>
-        <source>TForm.AlphaBlendValue=Чем меньше, тем окно прозрачнее, от 0 до 255.</source>
-        <translation>TForm.AlphaBlendValue=The lower, the more transparent the window: 0 to 255.</translation>
-    </message>
-    <message>
-        <source>TForm.BorderStyle=Определяет тип окна - обычное, диалог, без границы и т. п. Изменять размер нельзя никогда.</source>
-        <translation>TForm.BorderStyle=The kind of window: normal, dialog, borderless and so on. Its size can never be changed by the user.</translation>
-    </message>
-    <message>
-        <source>TForm.Caption=Заголовок окна автозапуска.</source>
-        <translation>TForm.Caption=The title of the menu window.</translation>
-    </message>
-    <message>
-        <source>TForm.ColorGradient=Градация цвета фона сверху вниз.</source>
-        <translation>TForm.ColorGradient=A background colour fading from top to bottom.</translation>
-    </message>
-    <message>
-        <source>TForm.ColorTop=Верхний цвет или цвет всего окна, если градиент запрещён.</source>
-        <translation>TForm.ColorTop=The top colour, or the whole window&apos;s colour when the gradient is off.</translation>
-    </message>
-    <message>
-        <source>TForm.ColorBottom=Нижний цвет. Если градиент запрещен, то игнорируется.</source>
-        <translation>TForm.ColorBottom=The bottom colour. Ignored when the gradient is off.</translation>
-    </message>
-    <message>
-        <source>TForm.TransparentColor=Установить, если нужно фигурное окно. Вид границы при этом следует ставить bsNone.</source>
-        <translation>TForm.TransparentColor=Turn on for a shaped window. Set the border style to bsNone as well.</translation>
-    </message>
-    <message>
-        <source>TForm.TransparentColorValue=Цвет точек в окне, которые будут прозрачными.</source>
-        <translation>TForm.TransparentColorValue=The colour of the window&apos;s pixels that become transparent.</translation>
-    </message>
-    <message>
-        <source>TControl.Visible=Видимость объекта. Если снять, то он никуда не исчезнет.</source>
-        <translation>TControl.Visible=Whether the object shows. Turned off, it stays where it is.</translation>
-    </message>
-    <message>
-        <source>TControl.Anchors=Привязка объекта к краям окна при изменении его размеров. Работает только в редакторе.</source>
-        <translation>TControl.Anchors=Which window edges the object follows when the window is resized. Works in the editor only.</translation>
-    </message>
-    <message>
-        <source>TControl.Constraints=Пределы размеров объекта при изменении таковых. Если 0, то предела нет.</source>
-        <translation>TControl.Constraints=The limits of the object&apos;s size when it is resized. 0 means no limit.</translation>
-    </message>
-    <message>
-        <source>TImage.Transparent=Точки цвета, определенноо в картинке как прозрачный, становится не видно.</source>
-        <translation>TImage.Transparent=Pixels of the picture&apos;s transparent colour are not shown.</translation>
-    </message>
-    <message>
-        <source>TImage.Center=Центрировать картинку в ее границах.</source>
-        <translation>TImage.Center=Centre the picture within its bounds.</translation>
-    </message>
-    <message>
-        <source>TImage.Stretch=Растянуть картинку до ее границ.</source>
-        <translation>TImage.Stretch=Stretch the picture to its bounds.</translation>
-    </message>
-    <message>
-        <source>TImage.Proportional=Сохранить при растяжении отношение длинн сторон картинки.</source>
-        <translation>TImage.Proportional=Keep the picture&apos;s aspect ratio when stretching.</translation>
-    </message>
-    <message>
-        <source>TImage.AutoSize=Подогнать границы картинки под ее исходный размер.</source>
-        <translation>TImage.AutoSize=Fit the bounds to the picture&apos;s own size.</translation>
-    </message>
-    <message>
-        <source>TTextBox.BorderStyle=Вид рамки - нету, выдавленная, вдавленная или линия.</source>
-        <translation>TTextBox.BorderStyle=The frame: none, raised, sunken or a line.</translation>
-    </message>
-    <message>
-        <source>TTextBox.BorderColor=Цвет рамки, если она имеет вид просто линии.</source>
-        <translation>TTextBox.BorderColor=The frame&apos;s colour when it is a plain line.</translation>
-    </message>
-    <message>
-        <source>TTextBox.RowSpacing=Дополнительное расстояние между строками. Может быть отрицательным.</source>
-        <translation>TTextBox.RowSpacing=Extra space between lines. May be negative.</translation>
-    </message>
-    <message>
-        <source>TTextBox.Shadow=Тень от текста.</source>
-        <translation>TTextBox.Shadow=A shadow behind the text.</translation>
-    </message>
-    <message>
-        <source>TTextBox.ShadowSize=Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым.</source>
-        <translation>TTextBox.ShadowSize=The shadow&apos;s offset from the text, the same along X and Y. May be negative.</translation>
-    </message>
-    <message>
-        <source>TTextBox.AllowChange=Ставить в качестве текста название текущей группы</source>
-        <translation>TTextBox.AllowChange=Show the current group&apos;s name as the text</translation>
-    </message>
-    <message>
-        <source>TButtonBox.Columns=Количество колонок равного размера, в которое располагать кнопки.</source>
-        <translation>TButtonBox.Columns=The number of equal columns the buttons are laid out in.</translation>
-    </message>
-    <message>
-        <source>TButtonBox.AutoColumns=Автоматическое определение количества колонок.</source>
-        <translation>TButtonBox.AutoColumns=Choose the number of columns automatically.</translation>
-    </message>
-    <message>
-        <source>TButtonBox.HorizAlloc=Распределение кнопок по колонкам - сначала направо, потом вниз или наоборот.</source>
-        <translation>TButtonBox.HorizAlloc=How buttons fill the columns: across first, then down, or the other way round.</translation>
-    </message>
-    <message>
-        <source>TPicButton.Transparent=Точки цвета, определенноо в картинках как прозрачный, становится не видно.</source>
-        <translation>TPicButton.Transparent=Pixels of the pictures&apos; transparent colour are not shown.</translation>
-    </message>
-    <message>
-        <source>TPicButton.Center=Центрировать картинку в границах кнопки.</source>
-        <translation>TPicButton.Center=Centre the picture within the button.</translation>
-    </message>
-    <message>
-        <source>TPicButton.Stretch=Растянуть картинку до границ кнопки.</source>
-        <translation>TPicButton.Stretch=Stretch the picture to the button&apos;s bounds.</translation>
-    </message>
-    <message>
-        <source>TPicButton.Proportional=Сохранить при растяжении отношение длинн сторон картинки.</source>
-        <translation>TPicButton.Proportional=Keep the picture&apos;s aspect ratio when stretching.</translation>
-    </message>
-    <message>
-        <source>TPicButton.ColorNormal=Цвет заголовка кнопки в обычном состоянии</source>
-        <translation>TPicButton.ColorNormal=The colour of the button&apos;s caption in its normal state</translation>
-    </message>
-    <message>
-        <source>TPicButton.ColorSelected=Цвет заголовка кнопки в выделенном состоянии</source>
-        <translation>TPicButton.ColorSelected=The colour of the button&apos;s caption when it is selected</translation>
-    </message>
-    <message>
-        <source>TPicButton.PadHorizontal=Отступ заголовка от левого или правого края</source>
-        <translation>TPicButton.PadHorizontal=The caption&apos;s distance from the left or right edge</translation>
-    </message>
-    <message>
-        <source>TPicButton.PadVertical=Отступ заголовка от верхнего или нижнего края</source>
-        <translation>TPicButton.PadVertical=The caption&apos;s distance from the top or bottom edge</translation>
-    </message>
-    <message>
-        <source>TPicButton.ShowCaption=Отображать заголовок поверх или вместо картинки</source>
-        <translation>TPicButton.ShowCaption=Show the caption over the picture or instead of it</translation>
-    </message>
-    <message>
-        <source>TPicButton.AutoSize=Автоматическая установка размера кнопки равным размеру картинки. Если её нет то 0x0.</source>
-        <translation>TPicButton.AutoSize=Size the button to its picture automatically; 0x0 without a picture.</translation>
-    </message>
-    <message>
-        <source>TPicButton.State=Состояние кнопки - чтобы посмотреть, как она выглядит нажатой или выделенной.</source>
-        <translation>TPicButton.State=The button&apos;s state, to see how it looks pressed or selected.</translation>
-    </message>
-    <message>
-        <source>TPicButton.Shadow=Тень от текста.</source>
-        <translation>TPicButton.Shadow=A shadow behind the text.</translation>
-    </message>
-    <message>
-        <source>TPicButton.ShadowSize=Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым.</source>
-        <translation>TPicButton.ShadowSize=The shadow&apos;s offset from the text, the same along X and Y. May be negative.</translation>
-    </message>
-    <message>
-        <source>TPicButton.Action=Действие, которое выполняет кнопка при нажатии.</source>
-        <translation>TPicButton.Action=What the button does when pressed.</translation>
-    </message>
-    <message>
-        <source>TPicButton.ItemID=Если Действие=baExecute, то означает номер пункта меню, который выполняет кнопка.</source>
-        <translation>TPicButton.ItemID=With Action=baExecute, the number of the menu entry the button runs.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.AutoSize=Подгонять размер кнопки под размер текста плюс отступы.</source>
-        <translation>TStyledButton.AutoSize=Fit the button to its text plus the padding.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.Style=Вид кнопки - просто текст, системная кнопка или кнопка с картинкой.</source>
-        <translation>TStyledButton.Style=The button&apos;s look: plain text, a system button or a button with a picture.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.Color=Цвет фона кнопки, если она имеет вид именно кнопки. Если нет - игнорируется.</source>
-        <translation>TStyledButton.Color=The button&apos;s background colour when it looks like a button; ignored otherwise.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.PadHorizontal=Отступ заголовка от левого или правого края.</source>
-        <translation>TStyledButton.PadHorizontal=The caption&apos;s distance from the left or right edge.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.PadVertical=Отступ заголовка от верхнего или нижнего края.</source>
-        <translation>TStyledButton.PadVertical=The caption&apos;s distance from the top or bottom edge.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.Alignment=Выравнивание текста в кнопке - справа, слева или от центра.</source>
-        <translation>TStyledButton.Alignment=The text&apos;s alignment in the button: right, left or centred.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.ColorNormal=Цвет заголовка кнопки в обычном состоянии</source>
-        <translation>TStyledButton.ColorNormal=The colour of the button&apos;s caption in its normal state</translation>
-    </message>
-    <message>
-        <source>TStyledButton.ColorSelected=Цвет заголовка кнопки в выделенном состоянии</source>
-        <translation>TStyledButton.ColorSelected=The colour of the button&apos;s caption when it is selected</translation>
-    </message>
-    <message>
-        <source>TStyledButton.Shadow=Тень от текста.</source>
-        <translation>TStyledButton.Shadow=A shadow behind the text.</translation>
-    </message>
-    <message>
-        <source>TStyledButton.ShadowSize=Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым.</source>
-        <translation>TStyledButton.ShadowSize=The shadow&apos;s offset from the text, the same along X and Y. May be negative.</translation>
-    </message>
-    <message>
         <source>Цвет</source>
         <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Selected=Выделенная</source>
+        <translation>Selected=Selected</translation>
+    </message>
+    <message>
+        <source>Через окно становится видно то, что под ним, но только под Windows 2000/XP.</source>
+        <translation>What lies beneath shows through the window, but only on Windows 2000/XP.</translation>
+    </message>
+    <message>
+        <source>Чем меньше, тем окно прозрачнее, от 0 до 255.</source>
+        <translation>The lower, the more transparent the window: 0 to 255.</translation>
+    </message>
+    <message>
+        <source>Определяет тип окна - обычное, диалог, без границы и т. п. Изменять размер нельзя никогда.</source>
+        <translation>The kind of window: normal, dialog, borderless and so on. Its size can never be changed.</translation>
+    </message>
+    <message>
+        <source>Заголовок окна автозапуска.</source>
+        <translation>The title of the menu window.</translation>
+    </message>
+    <message>
+        <source>Градация цвета фона сверху вниз.</source>
+        <translation>The background colour fades from top to bottom.</translation>
+    </message>
+    <message>
+        <source>Верхний цвет или цвет всего окна, если градиент запрещён.</source>
+        <translation>The top colour, or the whole window&apos;s colour when the gradient is off.</translation>
+    </message>
+    <message>
+        <source>Нижний цвет. Если градиент запрещен, то игнорируется.</source>
+        <translation>The bottom colour. Ignored when the gradient is off.</translation>
+    </message>
+    <message>
+        <source>Установить, если нужно фигурное окно. Вид границы при этом следует ставить bsNone.</source>
+        <translation>Turn on for a shaped window. Set the border style to bsNone as well.</translation>
+    </message>
+    <message>
+        <source>Цвет точек в окне, которые будут прозрачными.</source>
+        <translation>The colour of the window&apos;s pixels that become transparent.</translation>
+    </message>
+    <message>
+        <source>Видимость объекта. Если снять, то он никуда не исчезнет.</source>
+        <translation>Whether the object shows. Turned off, it still stays in the project.</translation>
+    </message>
+    <message>
+        <source>Привязка объекта к краям окна при изменении его размеров. Работает только в редакторе.</source>
+        <translation>Which window edges the object follows when the window is resized. Works in the editor only.</translation>
+    </message>
+    <message>
+        <source>Пределы размеров объекта при изменении таковых. Если 0, то предела нет.</source>
+        <translation>The limits of the object&apos;s size when it is resized. 0 means no limit.</translation>
+    </message>
+    <message>
+        <source>Точки цвета, определенного в картинке как прозрачный, становится не видно.</source>
+        <translation>Pixels of the colour the picture defines as transparent are not shown.</translation>
+    </message>
+    <message>
+        <source>Центрировать картинку в ее границах.</source>
+        <translation>Centre the picture within its bounds.</translation>
+    </message>
+    <message>
+        <source>Растянуть картинку до ее границ.</source>
+        <translation>Stretch the picture to its bounds.</translation>
+    </message>
+    <message>
+        <source>Сохранить при растяжении отношение длин сторон картинки.</source>
+        <translation>Keep the picture&apos;s aspect ratio when stretching.</translation>
+    </message>
+    <message>
+        <source>Подогнать границы картинки под ее исходный размер.</source>
+        <translation>Fit the picture&apos;s bounds to its own size.</translation>
+    </message>
+    <message>
+        <source>Вид рамки - нет, выдавленная, вдавленная или линия.</source>
+        <translation>The frame: none, raised, sunken or a line.</translation>
+    </message>
+    <message>
+        <source>Цвет рамки, если она имеет вид просто линии.</source>
+        <translation>The frame&apos;s colour when it is a plain line.</translation>
+    </message>
+    <message>
+        <source>Дополнительное расстояние между строками. Может быть отрицательным.</source>
+        <translation>Extra space between lines. May be negative.</translation>
+    </message>
+    <message>
+        <source>Тень от текста.</source>
+        <translation>A shadow behind the text.</translation>
+    </message>
+    <message>
+        <source>Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательным.</source>
+        <translation>The shadow&apos;s offset from the text, the same along X and Y. May be negative.</translation>
+    </message>
+    <message>
+        <source>Ставить в качестве текста название текущей группы.</source>
+        <translation>Show the current group&apos;s name as the text.</translation>
+    </message>
+    <message>
+        <source>Количество колонок равного размера, в которое располагать кнопки.</source>
+        <translation>The number of equal columns the buttons are laid out in.</translation>
+    </message>
+    <message>
+        <source>Автоматическое определение количества колонок.</source>
+        <translation>Choose the number of columns automatically.</translation>
+    </message>
+    <message>
+        <source>Распределение кнопок по колонкам - сначала направо, потом вниз или наоборот.</source>
+        <translation>How buttons fill the columns: across first, then down, or the other way round.</translation>
+    </message>
+    <message>
+        <source>Точки цвета, определенного в картинках как прозрачный, становится не видно.</source>
+        <translation>Pixels of the colour the pictures define as transparent are not shown.</translation>
+    </message>
+    <message>
+        <source>Центрировать картинку в границах кнопки.</source>
+        <translation>Centre the picture within the button&apos;s bounds.</translation>
+    </message>
+    <message>
+        <source>Растянуть картинку до границ кнопки.</source>
+        <translation>Stretch the picture to the button&apos;s bounds.</translation>
+    </message>
+    <message>
+        <source>Цвет заголовка кнопки в обычном состоянии.</source>
+        <translation>The colour of the button&apos;s caption in its normal state.</translation>
+    </message>
+    <message>
+        <source>Цвет заголовка кнопки в выделенном состоянии.</source>
+        <translation>The colour of the button&apos;s caption in its selected state.</translation>
+    </message>
+    <message>
+        <source>Отступ заголовка от левого или правого края.</source>
+        <translation>The caption&apos;s distance from the left or right edge.</translation>
+    </message>
+    <message>
+        <source>Отступ заголовка от верхнего или нижнего края.</source>
+        <translation>The caption&apos;s distance from the top or bottom edge.</translation>
+    </message>
+    <message>
+        <source>Отображать заголовок поверх или вместо картинки.</source>
+        <translation>Draw the caption over the picture or instead of it.</translation>
+    </message>
+    <message>
+        <source>Автоматическая установка размера кнопки равным размеру картинки. Если её нет, то 0x0.</source>
+        <translation>Size the button to its picture automatically; 0x0 without a picture.</translation>
+    </message>
+    <message>
+        <source>Состояние кнопки - чтобы посмотреть, как она выглядит нажатой или выделенной.</source>
+        <translation>The button&apos;s state, to see how it looks pressed or selected.</translation>
+    </message>
+    <message>
+        <source>Действие, которое выполняет кнопка при нажатии.</source>
+        <translation>What the button does when pressed.</translation>
+    </message>
+    <message>
+        <source>Если Действие=baExecute, то означает номер пункта меню, который выполняет кнопка.</source>
+        <translation>With Action=baExecute, the number of the menu entry the button runs.</translation>
+    </message>
+    <message>
+        <source>Подгонять размер кнопки под размер текста плюс отступы.</source>
+        <translation>Fit the button to its text plus the padding.</translation>
+    </message>
+    <message>
+        <source>Вид кнопки - просто текст, системная кнопка или кнопка с картинкой.</source>
+        <translation>The button&apos;s look: plain text, a system button or a button with pictures.</translation>
+    </message>
+    <message>
+        <source>Цвет фона кнопки, если она имеет вид именно кнопки. Если нет - игнорируется.</source>
+        <translation>The button&apos;s background colour when it looks like a button; ignored otherwise.</translation>
+    </message>
+    <message>
+        <source>Выравнивание текста в кнопке - справа, слева или от центра.</source>
+        <translation>The text&apos;s alignment in the button: right, left or centred.</translation>
+    </message>
+    <message>
+        <source>Ширина внутренней части окна, без рамки и заголовка.</source>
+        <translation>The width of the inside of the window, without the border and title bar.</translation>
+    </message>
+    <message>
+        <source>Высота внутренней части окна, без рамки и заголовка.</source>
+        <translation>The height of the inside of the window, without the border and title bar.</translation>
+    </message>
+    <message>
+        <source>Текст на кнопке. Им же кнопка подписана в дереве объектов.</source>
+        <translation>The text on the button. It is also the button&apos;s name in the object tree.</translation>
+    </message>
+    <message>
+        <source>Ширина кнопок меню, если авто-размер выключен.</source>
+        <translation>The width of the menu buttons when automatic size is off.</translation>
+    </message>
+    <message>
+        <source>Высота кнопок меню, если авто-размер выключен.</source>
+        <translation>The height of the menu buttons when automatic size is off.</translation>
+    </message>
+    <message>
+        <source>Картинки кнопок меню с видом «кнопка с картинкой»: обычная, выделенная и нажатая.</source>
+        <translation>Pictures of the menu buttons of the style “Picture button”: normal, selected and pressed.</translation>
+    </message>
+    <message>
+        <source>Вид указателя мыши над объектом.</source>
+        <translation>The mouse pointer over the object.</translation>
+    </message>
+    <message>
+        <source>Расстояние от левого края окна до объекта, в точках.</source>
+        <translation>The distance from the window&apos;s left edge to the object, in pixels.</translation>
+    </message>
+    <message>
+        <source>Расстояние от верхнего края окна до объекта, в точках.</source>
+        <translation>The distance from the window&apos;s top edge to the object, in pixels.</translation>
+    </message>
+    <message>
+        <source>Ширина объекта в точках.</source>
+        <translation>The object&apos;s width in pixels.</translation>
+    </message>
+    <message>
+        <source>Высота объекта в точках.</source>
+        <translation>The object&apos;s height in pixels.</translation>
+    </message>
+    <message>
+        <source>Текст подсказки, которая появляется, если задержать над объектом указатель мыши.</source>
+        <translation>The text of the tooltip that appears when the mouse pointer rests over the object.</translation>
+    </message>
+    <message>
+        <source>Показывать подсказку, если задержать над объектом указатель мыши.</source>
+        <translation>Show a tooltip when the mouse pointer rests over the object.</translation>
+    </message>
+    <message>
+        <source>Цвет фона. Если clNone, то фона нет и видно то, что под объектом.</source>
+        <translation>The background colour. With clNone there is no background, and what lies beneath the object shows.</translation>
+    </message>
+    <message>
+        <source>Цвет тени от текста.</source>
+        <translation>The colour of the text&apos;s shadow.</translation>
+    </message>
+    <message>
+        <source>Текст надписи. Длинные строки переносятся по словам.</source>
+        <translation>The label&apos;s text. Long lines wrap at word boundaries.</translation>
+    </message>
+    <message>
+        <source>Выравнивание текста - по левому краю, по правому краю или по центру.</source>
+        <translation>The text&apos;s alignment: left, right or centred.</translation>
+    </message>
+    <message>
+        <source>Картинка. В файле проекта хранится как точечный рисунок (BMP).</source>
+        <translation>The picture. The project file keeps it as a bitmap (BMP).</translation>
+    </message>
+    <message>
+        <source>Картинки кнопки: обычная, выделенная (под указателем мыши) и нажатая.</source>
+        <translation>The button&apos;s pictures: normal, selected (under the mouse pointer) and pressed.</translation>
+    </message>
+    <message>
+        <source>Картинка кнопки в обычном состоянии.</source>
+        <translation>The button&apos;s picture in its normal state.</translation>
+    </message>
+    <message>
+        <source>Картинка кнопки, над которой находится указатель мыши.</source>
+        <translation>The picture of the button under the mouse pointer.</translation>
+    </message>
+    <message>
+        <source>Картинка нажатой кнопки.</source>
+        <translation>The picture of the pressed button.</translation>
+    </message>
+    <message>
+        <source>Шрифт текста - название, размер, цвет и начертание.</source>
+        <translation>The text&apos;s font: name, size, colour and style.</translation>
+    </message>
+    <message>
+        <source>Цвет текста.</source>
+        <translation>The text&apos;s colour.</translation>
+    </message>
+    <message>
+        <source>Размер шрифта в пунктах.</source>
+        <translation>The font size in points.</translation>
+    </message>
+    <message>
+        <source>Начертание шрифта - жирный, курсив, подчёркнутый, зачёркнутый.</source>
+        <translation>The font&apos;s style: bold, italic, underlined, struck out.</translation>
+    </message>
+    <message>
+        <source>Жирный текст.</source>
+        <translation>Bold text.</translation>
+    </message>
+    <message>
+        <source>Наклонный текст (курсив).</source>
+        <translation>Slanted text (italic).</translation>
+    </message>
+    <message>
+        <source>Подчёркнутый текст.</source>
+        <translation>Underlined text.</translation>
+    </message>
+    <message>
+        <source>Зачёркнутый текст.</source>
+        <translation>Struck-out text.</translation>
+    </message>
+    <message>
+        <source>Сохранять расстояние от объекта до левого края окна.</source>
+        <translation>Keep the distance from the object to the window&apos;s left edge.</translation>
+    </message>
+    <message>
+        <source>Сохранять расстояние от объекта до верхнего края окна.</source>
+        <translation>Keep the distance from the object to the window&apos;s top edge.</translation>
+    </message>
+    <message>
+        <source>Сохранять расстояние от объекта до правого края окна.</source>
+        <translation>Keep the distance from the object to the window&apos;s right edge.</translation>
+    </message>
+    <message>
+        <source>Сохранять расстояние от объекта до нижнего края окна.</source>
+        <translation>Keep the distance from the object to the window&apos;s bottom edge.</translation>
+    </message>
+    <message>
+        <source>Наименьшая ширина объекта. Если 0, то предела нет.</source>
+        <translation>The object&apos;s smallest width. 0 means no limit.</translation>
+    </message>
+    <message>
+        <source>Наименьшая высота объекта. Если 0, то предела нет.</source>
+        <translation>The object&apos;s smallest height. 0 means no limit.</translation>
+    </message>
+    <message>
+        <source>Наибольшая ширина объекта. Если 0, то предела нет.</source>
+        <translation>The object&apos;s largest width. 0 means no limit.</translation>
+    </message>
+    <message>
+        <source>Наибольшая высота объекта. Если 0, то предела нет.</source>
+        <translation>The object&apos;s largest height. 0 means no limit.</translation>
+    </message>
+    <message>
+        <source>Начертание</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Просто текст</source>
+        <translation>Plain text</translation>
+    </message>
+    <message>
+        <source>Системная кнопка</source>
+        <translation>System button</translation>
+    </message>
+    <message>
+        <source>Кнопка с картинкой</source>
+        <translation>Picture button</translation>
+    </message>
+    <message>
+        <source>По левому краю</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>По правому краю</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>По центру</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Свернуть окно</source>
+        <translation>Minimise window</translation>
+    </message>
+    <message>
+        <source>Открыть проводник</source>
+        <translation>Open file browser</translation>
+    </message>
+    <message>
+        <source>Выполнить пункт меню</source>
+        <translation>Run menu entry</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>На уровень вверх</source>
+        <translation>Up one level</translation>
+    </message>
+    <message>
+        <source>Обычная</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Выделенная</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Нажатая</source>
+        <translation>Pressed</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Выдавленная</source>
+        <translation>Raised</translation>
+    </message>
+    <message>
+        <source>Вдавленная</source>
+        <translation>Sunken</translation>
+    </message>
+    <message>
+        <source>Линия</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Без рамки</source>
+        <translation>No border</translation>
+    </message>
+    <message>
+        <source>Тонкая рамка</source>
+        <translation>Thin border</translation>
+    </message>
+    <message>
+        <source>Обычное окно</source>
+        <translation>Normal window</translation>
+    </message>
+    <message>
+        <source>Диалог</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Панель инструментов</source>
+        <translation>Tool window</translation>
+    </message>
+    <message>
+        <source>Панель инструментов с изменяемым размером</source>
+        <translation>Resizable tool window</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1411,14 @@ Prepare the disc anyway?</translation>
         <source>Удаление</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>изменение «%1» («%2»)</source>
+        <translation>change “%1” (“%2”)</translation>
+    </message>
+    <message>
+        <source>изменение «%1»</source>
+        <translation>change “%1”</translation>
+    </message>
 </context>
 <context>
     <name>TLayoutPage</name>
@@ -1014,10 +1464,6 @@ Prepare the disc anyway?</translation>
     <message>
         <source>Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске</source>
         <translation>The folder that holds the disc&apos;s files laid out as they will be on the disc</translation>
-    </message>
-    <message>
-        <source>Программы|*.exe;*.com;*.bat;*.cmd|Все файлы|*.*</source>
-        <translation>Programs|*.exe;*.com;*.bat;*.cmd|All files|*.*</translation>
     </message>
     <message>
         <source>Команды</source>
@@ -1148,65 +1594,137 @@ Prepare the disc anyway?</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>Добавиь элемент</source>
-        <translation>Add Entry</translation>
+        <source>Сохранить как</source>
+        <translation>Save As</translation>
     </message>
     <message>
-        <source>Куда</source>
-        <translation>Where</translation>
+        <source>Создать</source>
+        <translation>New</translation>
     </message>
     <message>
-        <source>Внутрь</source>
-        <translation>Inside</translation>
+        <source>Проверить меню</source>
+        <translation>Test Menu</translation>
     </message>
     <message>
-        <source>Рядом</source>
-        <translation>Beside</translation>
+        <source>Автосохранение</source>
+        <translation>Autosave</translation>
     </message>
     <message>
-        <source>Удалить</source>
-        <translation>Delete</translation>
+        <source>Без имени</source>
+        <translation>Untitled</translation>
     </message>
     <message>
-        <source>Каталог...</source>
-        <translation>Folder...</translation>
+        <source>В файле нет оформления: взято оформление нового проекта</source>
+        <translation>The file has no design: the design of a new project was taken</translation>
+    </message>
+</context>
+<context>
+    <name>TMenuContents</name>
+    <message>
+        <source>&lt;элемент %1&gt;</source>
+        <translation>&lt;entry %1&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>TMenuRun</name>
+    <message>
+        <source>Выйти?</source>
+        <translation>Exit?</translation>
     </message>
     <message>
-        <source>Свойства элемента</source>
-        <translation>Entry Properties</translation>
+        <source>Кнопка «%1»: это верхний уровень, а «Выход по кнопке Вверх» выключен</source>
+        <translation>Button “%1”: this is the top level, and “Exit with the Up button” is off</translation>
     </message>
     <message>
-        <source>Заголовок</source>
-        <translation>Title</translation>
+        <source>Кнопка «%1»: команда №%2 не найдена</source>
+        <translation>Button “%1”: command #%2 not found</translation>
     </message>
     <message>
-        <source>Номер</source>
-        <translation>Number</translation>
+        <source>Открыть папку диска</source>
+        <translation>Open the disc folder</translation>
     </message>
     <message>
-        <source>Путь</source>
-        <translation>Path</translation>
+        <source>Справка</source>
+        <translation>Help</translation>
     </message>
     <message>
-        <source>Адрес</source>
-        <translation>Address</translation>
+        <source>Свернуть окно</source>
+        <translation>Minimise window</translation>
     </message>
     <message>
-        <source>Параметры</source>
-        <translation>Parameters</translation>
+        <source>Открыть адрес: адрес не указан</source>
+        <translation>Open address: no address given</translation>
     </message>
     <message>
-        <source>Скрытый</source>
-        <translation>Hidden</translation>
+        <source>Открыть адрес: %1</source>
+        <translation>Open address: %1</translation>
     </message>
     <message>
-        <source>Комментарий</source>
-        <translation>Comment</translation>
+        <source>Кнопка «%1»: команда №%2 — комментарий, ничего не делает</source>
+        <translation>Button “%1”: command #%2 is a comment and does nothing</translation>
     </message>
     <message>
-        <source>Программа</source>
-        <translation>Program</translation>
+        <source>Запуск: файл программы не указан</source>
+        <translation>Run: no program file given</translation>
     </message>
+    <message>
+        <source>Запуск: %1 — %2</source>
+        <translation>Run: %1 — %2</translation>
+    </message>
+    <message>
+        <source>файл программы не указан</source>
+        <translation>no program file given</translation>
+    </message>
+    <message>
+        <source>путь абсолютный, на диске не проверяется</source>
+        <translation>the path is absolute: not checked on the disc</translation>
+    </message>
+    <message>
+        <source>путь ведёт за пределы диска</source>
+        <translation>the path leads outside the disc</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог не задан, файл не проверен</source>
+        <translation>No disc folder is set: the file was not checked</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог не найден, файл не проверен</source>
+        <translation>The disc folder was not found: the file was not checked</translation>
+    </message>
+    <message>
+        <source>файл есть на диске</source>
+        <translation>the file is on the disc</translation>
+    </message>
+    <message>
+        <source>файла нет на диске</source>
+        <translation>the file is not on the disc</translation>
+    </message>
+    <message>
+        <source>Группа «%1» пуста, в её меню нет ни одной команды</source>
+        <translation>The group “%1” is empty: its menu has no commands</translation>
+    </message>
+    <message>
+        <source>Выход из меню</source>
+        <translation>Leaving the menu</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsCommand</name>
+    <message>
+        <source>выбор корневого каталога</source>
+        <translation>choose the disc folder</translation>
+    </message>
+    <message>
+        <source>изменение текста «О Программе»</source>
+        <translation>change the “About” text</translation>
+    </message>
+    <message>
+        <source>изменение опций проекта</source>
+        <translation>change the project options</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsPage</name>
     <message>
         <source>Выход из Автозапуска</source>
         <translation>Leaving the Menu</translation>
@@ -1282,7 +1800,7 @@ otherwise with one of the choices below</translation>
         <translation>Paths start with the folder of Velmora.EXE</translation>
     </message>
     <message>
-        <source>От теукщего каталога</source>
+        <source>От текущего каталога</source>
         <translation>From the current folder</translation>
     </message>
     <message>
@@ -1297,40 +1815,6 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>Текст, который оказывается внизу окна &quot;О Программе...&quot; Автозапуска</source>
         <translation>The text at the bottom of the menu&apos;s &quot;About&quot; window</translation>
-    </message>
-    <message>
-        <source>Сохранить как</source>
-        <translation>Save As</translation>
-    </message>
-    <message>
-        <source>Отменить: </source>
-        <translation>Undo </translation>
-    </message>
-    <message>
-        <source>Повторить: </source>
-        <translation>Redo </translation>
-    </message>
-</context>
-<context>
-    <name>TMenuContents</name>
-    <message>
-        <source>&lt;элемент %1&gt;</source>
-        <translation>&lt;entry %1&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>TOptionsCommand</name>
-    <message>
-        <source>выбор корневого каталога</source>
-        <translation>choose the disc folder</translation>
-    </message>
-    <message>
-        <source>изменение текста «О Программе»</source>
-        <translation>change the “About” text</translation>
-    </message>
-    <message>
-        <source>изменение опций проекта</source>
-        <translation>change the project options</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1896,10 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>Сохранить картинку</source>
         <translation>Save Picture</translation>
+    </message>
+    <message>
+        <source>Картинка %1 стала точечным рисунком 24 бит на белом фоне: так она будет сохранена.</source>
+        <translation>The %1 picture became a 24-bit bitmap on a white background: that is how it will be saved.</translation>
     </message>
 </context>
 <context>
@@ -1523,18 +2011,6 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>every command of the group is hidden: its menu will be empty</translation>
     </message>
     <message>
-        <source>ItemID %1 не указывает ни на одну команду</source>
-        <translation>ItemID %1 refers to no command</translation>
-    </message>
-    <message>
-        <source>ItemID %1 указывает на группу %2</source>
-        <translation>ItemID %1 refers to the group %2</translation>
-    </message>
-    <message>
-        <source>ItemID %1 указывает на скрытую команду %2</source>
-        <translation>ItemID %1 refers to the hidden command %2</translation>
-    </message>
-    <message>
         <source>объект целиком за пределами окна</source>
         <translation>the object lies wholly outside the window</translation>
     </message>
@@ -1553,6 +2029,26 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>Предупреждение</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>«Пункт меню» %1 не указывает ни на одну команду</source>
+        <translation>“Menu entry” %1 points to no command</translation>
+    </message>
+    <message>
+        <source>«Пункт меню» %1 указывает на группу %2</source>
+        <translation>“Menu entry” %1 points to the group %2</translation>
+    </message>
+    <message>
+        <source>«Пункт меню» %1 указывает на скрытую команду %2</source>
+        <translation>“Menu entry” %1 points to the hidden command %2</translation>
+    </message>
+    <message>
+        <source>«Окно»</source>
+        <translation>“Window”</translation>
+    </message>
+    <message>
+        <source>«Заголовок» окна всё ещё «%1»: автозапуск покажет его в заголовке меню</source>
+        <translation>The window&apos;s “Caption” is still “%1”: the menu will show it in its title bar</translation>
     </message>
 </context>
 <context>
@@ -1573,16 +2069,48 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>Other</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; не является логическим значением (True или False).</source>
-        <translation>&quot;%1&quot; is not a Boolean value (True or False).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; не является допустимым значением.</source>
         <translation>&quot;%1&quot; is not a valid value.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; не является целым числом от %2 до %3.</source>
         <translation>&quot;%1&quot; is not a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>%1 строк</source>
+        <translation>lines: %1</translation>
+    </message>
+    <message>
+        <source>%1 строка</source>
+        <translation>lines: %1</translation>
+    </message>
+    <message>
+        <source>%1 строки</source>
+        <translation>lines: %1</translation>
+    </message>
+    <message>
+        <source>(нет)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>BMP %1, %2 бит</source>
+        <translation>BMP %1, %2-bit</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; не является логическим значением (%2 или %3).</source>
+        <translation>&quot;%1&quot; is not a Boolean value (%2 or %3).</translation>
+    </message>
+    <message>
+        <source>%1: от %2 до %3</source>
+        <translation>%1: from %2 to %3</translation>
     </message>
 </context>
 <context>
@@ -1666,6 +2194,56 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>показ «%1»</source>
         <translation>show “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>TTrialForm</name>
+    <message>
+        <source>новый проект</source>
+        <translation>new project</translation>
+    </message>
+    <message>
+        <source>Проверка меню — %1</source>
+        <translation>Menu Test — %1</translation>
+    </message>
+    <message>
+        <source>Журнал: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>Журнал</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Проверка меню</source>
+        <translation>Menu Test</translation>
+    </message>
+    <message>
+        <source>Вопрос «%1»: %2</source>
+        <translation>Question “%1”: %2</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Меню закрыто. Закройте это окно, чтобы вернуться в редактор.</source>
+        <translation>The menu is closed. Close this window to return to the editor.</translation>
+    </message>
+    <message>
+        <source>Уровень: %1</source>
+        <translation>Level: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTrialLink</name>
+    <message>
+        <source>Проверка меню</source>
+        <translation>Menu Test</translation>
     </message>
 </context>
 <context>

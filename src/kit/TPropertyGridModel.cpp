@@ -563,7 +563,7 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
         int min = 0;
         int max = 0;
         if (m_config.Range(m_inspected, row.path, &min, &max) && (v < min || v > max))
-            return bad(QStringLiteral("%1: от %2 до %3").arg(m_config.DisplayName(row.path, row.name)).arg(min).arg(max));
+            return bad(tr("%1: от %2 до %3").arg(m_config.DisplayName(row.path, row.name)).arg(min).arg(max));
         *value = int(v);
         return true;
     }

@@ -290,5 +290,5 @@ QString TLayoutEditor::StepText(QObject *object, const QString &path) const
     const QString name = path.section(QLatin1Char('.'), -1);
     const QStandardItem *node = m_tree.NodeOf(object);
     const QString row = m_config.DisplayName(path, name);
-    return node ? U("изменение «%1» («%2»)").arg(row, node->text()) : U("изменение «%1»").arg(row);
+    return node ? tr("изменение «%1» («%2»)").arg(row, node->text()) : tr("изменение «%1»").arg(row);
 }
