@@ -63,9 +63,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     tsCommands = new TCommandsPage(m_project, *m_prompt);
     tsLayout = new QWidget;
     tsText = new TOptionsPage(m_project);
-    tsCommands->setObjectName(QStringLiteral("tsCommands"));
     tsLayout->setObjectName(QStringLiteral("tsLayout"));
-    tsText->setObjectName(QStringLiteral("tsText"));
     PageControl->addTab(tsCommands, QIcon(QStringLiteral(":/icons/page-commands.png")), U("Команды"));
     PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), U("Внешний вид"));
     PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), U("Опции проекта"));
