@@ -67,9 +67,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     tsCommands = new TCommandsPage(m_project, *m_prompt);
     tsLayout = new QWidget;
     tsText = new TOptionsPage(m_project);
-    tsCommands->setObjectName(QStringLiteral("tsCommands"));
     tsLayout->setObjectName(QStringLiteral("tsLayout"));
-    tsText->setObjectName(QStringLiteral("tsText"));
     PageControl->addTab(tsCommands, QIcon(QStringLiteral(":/icons/page-commands.png")), tr("Команды"));
     PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), tr("Внешний вид"));
     PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), tr("Опции проекта"));
