@@ -1,10 +1,11 @@
 #pragma once
 
+#include "app/TTrialForm.h"
+
 #include <QObject>
 #include <QPointer>
 
 class TMainForm;
-class TTrialForm;
 
 // "Вид" → "Проверить меню" (F9): writes the open project into memory as the
 // project file, as Save writes it, and opens the test-run on those bytes. The
