@@ -124,7 +124,7 @@ void TCommandsPage::CreateCommandsPage()
     auto *customLayout = new QHBoxLayout(pCustom);
     customLayout->setContentsMargins(0, 0, 0, 0);
     customLayout->setSpacing(kFieldSpacing);
-    LCustom = label("", pCustom);
+    LCustom = label(QString(), pCustom);
     leCustom = new TFileNameEdit(pCustom);
     leCustom->setObjectName(QStringLiteral("leCustom"));
     leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));

@@ -127,6 +127,7 @@ void TMainForm::CreateMenus()
     edit->addAction(AEditRedo);
 
     QMenu *view = menuBar()->addMenu(tr("&Вид"));
+    view->setObjectName(QStringLiteral("MView"));
     view->addAction(APreview);
     view->addAction(ATryMenu);
     view->addAction(ADoubleBuffer);

@@ -39,33 +39,33 @@ struct NewProject : ::testing::Test
 
 TEST_F(NewProject, CtrlZInAFieldWithoutHistoryOfItsOwnUndoesTheProjectsStep)
 {
-    QTest::mouseClick(main->bAdd[ikGroup], Qt::LeftButton);
-    QTest::mouseClick(main->bAdd[ikProgram], Qt::LeftButton);
+    QTest::mouseClick(main->tsCommands->bAdd[ikGroup], Qt::LeftButton);
+    QTest::mouseClick(main->tsCommands->bAdd[ikProgram], Qt::LeftButton);
     ASSERT_EQ(main->Tree().Count(), 2);
     // The add put the cursor into the name field, freshly filled: no history.
-    ASSERT_EQ(QApplication::focusWidget(), main->leName);
+    ASSERT_EQ(QApplication::focusWidget(), main->tsCommands->leName);
     EXPECT_TRUE(main->AEditUndo->text().startsWith(QStringLiteral("Отменить: ")));
-    QTest::keyClick(main->leName, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(main->tsCommands->leName, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(main->Tree().Count(), 1);
     // Typing gives the field a history: the keys are the field's again.
-    main->leName->setFocus();
-    QTest::keyClicks(main->leName, QStringLiteral("X"));
-    const QString typed = main->leName->text();
-    QTest::keyClick(main->leName, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_NE(main->leName->text(), typed);
+    main->tsCommands->leName->setFocus();
+    QTest::keyClicks(main->tsCommands->leName, QStringLiteral("X"));
+    const QString typed = main->tsCommands->leName->text();
+    QTest::keyClick(main->tsCommands->leName, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(main->tsCommands->leName->text(), typed);
     EXPECT_EQ(main->Tree().Count(), 1);
-    QTest::keyClick(main->leName, Qt::Key_Z, Qt::ControlModifier);   // history used up: the group goes
+    QTest::keyClick(main->tsCommands->leName, Qt::Key_Z, Qt::ControlModifier);   // history used up: the group goes
     EXPECT_EQ(main->Tree().Count(), 0);
 }
 
 TEST_F(NewProject, CreateAsksThenStartsAfreshWithTheDefaultButtons)
 {
     ASSERT_EQ(editor->PicButtons().size(), 3);
-    QTest::mouseClick(main->bAdd[ikGroup], Qt::LeftButton);
+    QTest::mouseClick(main->tsCommands->bAdd[ikGroup], Qt::LeftButton);
     editor->AAddButtonExecute();
     preview.setColorTop(TColor(TColor::clRed));
     main->Project().SaveProject(dir.filePath(QStringLiteral("Velmora.XML")), TProject::WholeProject());
-    QTest::mouseClick(main->bAdd[ikProgram], Qt::LeftButton);
+    QTest::mouseClick(main->tsCommands->bAdd[ikProgram], Qt::LeftButton);
 
     prompt.answers = {UserPrompt::Answer::Cancel};
     QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
