@@ -6,6 +6,7 @@
 //   open                              <= 0.65 x raw single-core decoding
 //   recovery copy of that project with 20,000 entries: the editor's thread
 //   blocked <= 50 ms (the file itself is written on a worker thread)
+#include "BenchPictures.h"
 #include "PairTiming.h"
 #include "app/TAutosave.h"
 #include "app/cli/CliEditor.h"
@@ -30,28 +31,12 @@
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+constexpr int kWidth = bench::kPictureWidth;
+constexpr int kHeight = bench::kPictureHeight;
 constexpr int kPictures = 10;
 constexpr int kRounds = 3;
 constexpr int kEntries = 20000;
 constexpr int kEntriesPerGroup = 100;
-
-// A photograph-like picture: smooth gradients with some noise.
-QImage makePicture(unsigned seed)
-{
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    std::mt19937 rng(seed);
-    for (int y = 0; y < kHeight; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
-            const int noise = int(rng() % 9) - 4;
-            line[x] = qRgb(std::clamp(x * 255 / kWidth + noise, 0, 255), std::clamp(y * 255 / kHeight + noise, 0, 255),
-                           std::clamp((x + y + int(seed)) % 256 + noise, 0, 255));
-        }
-    }
-    return image;
-}
 
 QList<TPicture *> tenPictures(cli::Editor &editor)
 {
@@ -99,7 +84,7 @@ int main(int argc, char **argv)
     QList<QImage> images;
     QList<QByteArray> bitmaps;
     for (int i = 0; i < kPictures; ++i) {
-        images << makePicture(unsigned(i + 1));
+        images << bench::MakePicture(unsigned(i + 1));
         pictures[i]->setBitmap(images[i]);
         bitmaps << BitmapBytes(images[i]);
     }

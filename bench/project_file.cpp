@@ -8,6 +8,7 @@
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
 #include "xml/PictureText.h"
+#include "BenchPictures.h"
 #include "PairTiming.h"
 #include "xml/TXDocument.h"
 
@@ -25,27 +26,10 @@
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+constexpr int kWidth = bench::kPictureWidth;
+constexpr int kHeight = bench::kPictureHeight;
 constexpr int kPictures = 10;
 constexpr int kRounds = 3;
-
-// A photograph-like picture: smooth gradients with some noise.
-QImage makePicture(unsigned seed)
-{
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    std::mt19937 rng(seed);
-    for (int y = 0; y < kHeight; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
-            const int noise = int(rng() % 9) - 4;
-            line[x] = qRgb(std::clamp(x * 255 / kWidth + noise, 0, 255), std::clamp(y * 255 / kHeight + noise, 0, 255),
-                           std::clamp((x + y + int(seed)) % 256 + noise, 0, 255));
-        }
-    }
-    return image;
-}
-
 
 // Every element text that is a picture's text form, in document order.
 void collectPictureTexts(const TXNode &node, QList<QString> &out)
@@ -79,7 +63,7 @@ int main(int argc, char **argv)
     pictures.resize(kPictures);
     QList<QByteArray> bitmaps;
     for (int i = 0; i < kPictures; ++i) {
-        pictures[i]->setBitmap(makePicture(unsigned(i + 1)));
+        pictures[i]->setBitmap(bench::MakePicture(unsigned(i + 1)));
         bitmaps << BitmapBytes(pictures[i]->image());
     }
     editor.project.SaveProject(file, TProject::WholeProject());

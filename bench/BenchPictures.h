@@ -1,0 +1,32 @@
+#pragma once
+
+// The pictures the benchmarks load into a design: full-HD and photograph-like,
+// so that compressing them costs what a real project's pictures cost.
+
+#include <QImage>
+#include <algorithm>
+#include <random>
+
+namespace bench {
+
+constexpr int kPictureWidth = 1920;
+constexpr int kPictureHeight = 1080;
+
+// Smooth gradients with some noise; the same seed gives the same picture.
+inline QImage MakePicture(unsigned seed)
+{
+    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    std::mt19937 rng(seed);
+    for (int y = 0; y < kPictureHeight; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < kPictureWidth; ++x) {
+            const int noise = int(rng() % 9) - 4;
+            line[x] = qRgb(std::clamp(x * 255 / kPictureWidth + noise, 0, 255),
+                           std::clamp(y * 255 / kPictureHeight + noise, 0, 255),
+                           std::clamp((x + y + int(seed)) % 256 + noise, 0, 255));
+        }
+    }
+    return image;
+}
+
+} // namespace bench
