@@ -7,9 +7,29 @@ namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 
 // Appends text as UTF-8; with escape set, the four markup characters as entities.
+// Long plain texts (a picture's text is megabytes of Base64) go through Qt's
+// vectorised ASCII checks and conversion instead of the loop below.
+constexpr qsizetype kBulkLength = 4096;
+
+template <bool escape>
+bool appendPlainAscii(QByteArray &out, QStringView text)
+{
+    if (text.size() < kBulkLength || !QtPrivate::isAscii(text))
+        return false;
+    if constexpr (escape) {
+        for (char16_t markup : {u'&', u'<', u'>', u'"'})
+            if (text.contains(QChar(markup)))
+                return false;
+    }
+    out.append(text.toLatin1());
+    return true;
+}
+
 template <bool escape>
 void appendEncoded(QByteArray &out, QStringView text)
 {
+    if (appendPlainAscii<escape>(out, text))
+        return;
     const qsizetype start = out.size();
     out.resize(start + text.size() * (escape ? 6 : 3));   // the longest form of one unit
     char *p = out.data() + start;
