@@ -4,6 +4,7 @@
 #include "kit/TPropertyGridModel.h"
 #include "kit/TStringsDialog.h"
 
+#include <algorithm>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -237,6 +238,21 @@ void TPropertyGrid::setNamesWidth(int width)
 int TPropertyGrid::namesWidth() const
 {
     return header()->sectionSize(TPropertyGridModel::NameColumn);
+}
+
+int TPropertyGrid::namesNeed() const
+{
+    // Each level is indented once more; the branch sign takes one indentation.
+    constexpr int kTextMargin = 8;
+    int need = 0;
+    for (QModelIndex row = model()->index(0, TPropertyGridModel::NameColumn); row.isValid(); row = indexBelow(row)) {
+        int depth = 1;
+        for (QModelIndex up = row.parent(); up.isValid(); up = up.parent())
+            ++depth;
+        const int width = depth * indentation() + fontMetrics().horizontalAdvance(row.data().toString()) + kTextMargin;
+        need = std::max(need, width);
+    }
+    return need;
 }
 
 QModelIndex TPropertyGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

@@ -53,6 +53,8 @@ public:
     TPropertyDelegate &delegate() { return *m_delegate; }
     void setNamesWidth(int width);
     int namesWidth() const;
+    // The width the names column needs to show its longest visible name whole.
+    int namesNeed() const;
 
 signals:
     // The current row changed (an invalid index when there is none).

@@ -5,6 +5,7 @@
 #include "layout/TLayoutEditor.h"
 #include "window/TPicButton.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -138,6 +139,7 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     if (QAction *noText = actions.noSelectText)
         editor.Tree().setNoSelectText([noText] { return noText->isChecked(); });
     connect(ObjectInspector, &TPropertyGrid::currentRowChanged, this, [this] { ShowHelp(); });
+    connect(ObjectInspector->model(), &QAbstractItemModel::modelReset, this, &TLayoutPage::RightPanelResize);
     RightPanelResize();
 }
 
@@ -150,7 +152,8 @@ void TLayoutPage::ShowHelp()
 
 void TLayoutPage::RightPanelResize()
 {
-    ObjectInspector->setNamesWidth(ObjectInspector->width() / 2);
+    // The names take what the longest of them needs, at most half the grid.
+    ObjectInspector->setNamesWidth(std::min(ObjectInspector->width() / 2, ObjectInspector->namesNeed()));
 }
 
 int TLayoutPage::SplitterPos() const
