@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,7 +26,7 @@ const QStringList kFileMaskHistory = {
 const char *const kPickerCaption = QT_TRANSLATE_NOOP("TAddFolderForm", "Выберите каталог");
 constexpr int kMargin = 8;
 constexpr int kSpacing = 4;
-constexpr int kDepthFieldWidth = 24;
+constexpr int kMaxDepthLimit = 9;   // one digit
 
 template <class W>
 W *named(W *w, const char *name)
@@ -59,14 +59,12 @@ TAddFolderForm::TAddFolderForm(UserPrompt &prompt, QWidget *parent)
     heDirMask->setText(kDefaultMask);
     LDirMask->setBuddy(heDirMask);
     cbDepth = named(new QCheckBox(tr("Ограничить вложенность каталогов до"), gbSearch), "cbDepth");
-    DirDepth = named(new QLineEdit(QStringLiteral("0"), gbSearch), "DirDepth");
-    DirDepth->setMaxLength(1);
-    DirDepth->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), DirDepth));
-    // Wide enough for its digit inside the field's frame with this desktop's font.
-    DirDepth->setFixedWidth(qMax(kDepthFieldWidth, DirDepth->fontMetrics().horizontalAdvance(QLatin1Char('8'))
-                                                       + DirDepth->sizeHint().height() - DirDepth->fontMetrics().height()
-                                                       + kDepthFieldWidth / 2));
+    // One digit with arrows beside it; its size hint holds the digit and the arrows.
+    DirDepth = named(new QSpinBox(gbSearch), "DirDepth");
+    DirDepth->setRange(0, kMaxDepthLimit);
     DirDepth->setAlignment(Qt::AlignCenter);
+    DirDepth->setValue(kMaxDepthLimit);   // a change of value writes the field's text at once,
+    DirDepth->setValue(0);                // not only when it is first shown
     LFileMask = named(new QLabel(tr("Маска файлов"), gbSearch), "LFileMask");
     heFileMask = named(new THistoryEdit(gbSearch), "heFileMask");
     heFileMask->setHistory(kFileMaskHistory);

@@ -8,6 +8,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QSpinBox;
 class QPushButton;
 class QRadioButton;
 class THistoryEdit;
@@ -41,7 +42,7 @@ public:
     QLabel *LDirMask;
     THistoryEdit *heDirMask;
     QCheckBox *cbDepth;
-    QLineEdit *DirDepth;
+    QSpinBox *DirDepth;
     QLabel *LFileMask;
     THistoryEdit *heFileMask;
     QCheckBox *cbExtension;
