@@ -98,6 +98,13 @@ QByteArray XmlEncode(QStringView text)
 
 QString DecodeUtf8Strict(QByteArrayView utf8, bool *ok)
 {
+    // Plain ASCII (a picture's text is megabytes of it) is its own UTF-16,
+    // checked and widened by Qt's vectorised code.
+    if (utf8.size() >= kBulkLength && QtPrivate::isAscii(QLatin1StringView(utf8))) {
+        if (ok)
+            *ok = true;
+        return QString::fromLatin1(utf8);
+    }
     const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
     const qsizetype n = utf8.size();
     QString result;
