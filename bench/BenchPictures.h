@@ -3,7 +3,16 @@
 // The pictures the benchmarks load into a design: full-HD and photograph-like,
 // so that compressing them costs what a real project's pictures cost.
 
+#include "app/cli/CliEditor.h"
+#include "kit/TPicture.h"
+#include "window/TButtonBox.h"
+#include "window/TImageEx.h"
+#include "window/TPicButton.h"
+#include "window/TPictureSet.h"
+#include "window/TStyledButton.h"
+
 #include <QImage>
+#include <QList>
 #include <algorithm>
 #include <random>
 
@@ -27,6 +36,22 @@ inline QImage MakePicture(unsigned seed)
         }
     }
     return image;
+}
+
+// The first count pictures of a design, in a fixed order: the background and
+// the theme, the menu buttons' three, then three of each new stand-alone button.
+inline QList<TPicture *> DesignPictures(cli::Editor &editor, int count)
+{
+    TPreviewForm &form = editor.form;
+    QList<TPicture *> pictures{form.BackImage()->Picture(), form.ThemeImage()->Picture()};
+    const TPictureSet *style = form.MenuArea()->ButtonStyle()->Pictures();
+    pictures << style->Default() << style->Selected() << style->Pressed();
+    for (int i = 0; pictures.size() < count; ++i) {
+        const TPictureSet *set = editor.layout.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
+        pictures << set->Default() << set->Selected() << set->Pressed();
+    }
+    pictures.resize(count);
+    return pictures;
 }
 
 } // namespace bench

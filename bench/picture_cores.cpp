@@ -38,20 +38,6 @@ constexpr int kRounds = 3;
 constexpr int kEntries = 20000;
 constexpr int kEntriesPerGroup = 100;
 
-QList<TPicture *> tenPictures(cli::Editor &editor)
-{
-    TPreviewForm &form = editor.form;
-    QList<TPicture *> pictures{form.BackImage()->Picture(), form.ThemeImage()->Picture()};
-    const TPictureSet *style = form.MenuArea()->ButtonStyle()->Pictures();
-    pictures << style->Default() << style->Selected() << style->Pressed();
-    for (int i = 0; i < 2; ++i) {
-        const TPictureSet *set = editor.layout.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
-        pictures << set->Default() << set->Selected() << set->Pressed();
-    }
-    pictures.resize(kPictures);
-    return pictures;
-}
-
 // Median of rounds of work, each after an untimed preparation.
 double medianMs(const std::function<void()> &prepare, const std::function<void()> &work)
 {
@@ -80,7 +66,7 @@ int main(int argc, char **argv)
     const QString file = dir.filePath(QStringLiteral("Velmora.XML"));
 
     cli::Editor editor;
-    const QList<TPicture *> pictures = tenPictures(editor);
+    const QList<TPicture *> pictures = bench::DesignPictures(editor, kPictures);
     QList<QImage> images;
     QList<QByteArray> bitmaps;
     for (int i = 0; i < kPictures; ++i) {

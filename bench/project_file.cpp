@@ -52,15 +52,7 @@ int main(int argc, char **argv)
     const QString rawFile = dir.filePath(QStringLiteral("raw.bin"));
 
     cli::Editor editor;
-    TPreviewForm &form = editor.form;
-    QList<TPicture *> pictures{form.BackImage()->Picture(), form.ThemeImage()->Picture()};
-    const TPictureSet *style = form.MenuArea()->ButtonStyle()->Pictures();
-    pictures << style->Default() << style->Selected() << style->Pressed();
-    for (int i = 0; i < 2; ++i) {
-        const TPictureSet *set = editor.layout.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
-        pictures << set->Default() << set->Selected() << set->Pressed();
-    }
-    pictures.resize(kPictures);
+    QList<TPicture *> pictures = bench::DesignPictures(editor, kPictures);
     QList<QByteArray> bitmaps;
     for (int i = 0; i < kPictures; ++i) {
         pictures[i]->setBitmap(bench::MakePicture(unsigned(i + 1)));

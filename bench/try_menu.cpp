@@ -39,14 +39,7 @@ int main(int argc, char **argv)
     TPreviewForm &form = editor.form;
     form.setClientWidth(kWidth);
     form.setClientHeight(kHeight);
-    QList<TPicture *> pictures{form.BackImage()->Picture(), form.ThemeImage()->Picture()};
-    const TPictureSet *style = form.MenuArea()->ButtonStyle()->Pictures();
-    pictures << style->Default() << style->Selected() << style->Pressed();
-    for (int i = 0; i < 2; ++i) {
-        const TPictureSet *set = editor.layout.CreatePicButton(QStringLiteral("b%1").arg(i))->Pictures();
-        pictures << set->Default() << set->Selected() << set->Pressed();
-    }
-    pictures.resize(kPictures);
+    QList<TPicture *> pictures = bench::DesignPictures(editor, kPictures);
     for (int i = 0; i < kPictures; ++i)
         pictures[i]->setBitmap(bench::MakePicture(unsigned(i + 1)));
     for (int i = 0; i < kEntries; ++i)
