@@ -49,12 +49,16 @@ int main(int argc, char **argv)
 
     cli::Editor reader;
     const auto [trial, open] = bench::medianPairMs(
-        kRounds, [&] { TTrialDesign design(editor.project.ProjectBytes()); },
+        kRounds,
+        [&] {
+            const QByteArray written = editor.project.ProjectBytes();
+            TTrialDesign design(written, editor.project.KnownPictures());
+        },
         [&] { reader.project.LoadProject(file, TProject::WholeProject()); });
 
     QByteArray bytes;
     const double writing = bench::msOf([&] { bytes = editor.project.ProjectBytes(); });
-    const double reading = bench::msOf([&] { TTrialDesign again(bytes); });
+    const double reading = bench::msOf([&] { TTrialDesign again(bytes, editor.project.KnownPictures()); });
     TTrialDesign design(editor.project.ProjectBytes());
     const std::unique_ptr<TMenuRun> run = design.MakeRun(QString(), QString());
     design.Show(*run);

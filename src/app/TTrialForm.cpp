@@ -21,9 +21,9 @@ constexpr int kGap = 8;
 
 } // namespace
 
-TTrialForm::TTrialForm(const QByteArray &bytes, const QString &projectFile, const QString &discDir,
+TTrialForm::TTrialForm(const QByteArray &bytes, const TKnownPictures &known, const QString &projectFile, const QString &discDir,
                        UserPrompt &prompt, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_design(std::make_unique<TTrialDesign>(bytes)),
+    : QWidget(parent, Qt::Window), m_design(std::make_unique<TTrialDesign>(bytes, known)),
       m_run(m_design->MakeRun(projectFile, discDir)), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("TTrialForm"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xml/PictureBatch.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -20,10 +22,11 @@ class TTrialForm : public QWidget
 
 public:
     // Reads the bytes (throws BrenwickError when they are not a readable
-    // project); projectFile and discDir resolve programs' paths. Questions go
-    // through prompt.
-    TTrialForm(const QByteArray &bytes, const QString &projectFile, const QString &discDir, UserPrompt &prompt,
-               QWidget *parent = nullptr);
+    // project), taking the known pictures' bitmaps for their texts;
+    // projectFile and discDir resolve programs' paths. Questions go through
+    // prompt.
+    TTrialForm(const QByteArray &bytes, const TKnownPictures &known, const QString &projectFile,
+               const QString &discDir, UserPrompt &prompt, QWidget *parent = nullptr);
     ~TTrialForm() override;
 
     // Shows the menu window and the log below it.

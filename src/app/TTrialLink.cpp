@@ -19,7 +19,10 @@ void TTrialLink::ATryMenuExecute()
         m_form->close();
     TProject &project = m_main.Project();
     try {
-        m_form = new TTrialForm(project.ProjectBytes(), project.FileName(), project.Options().RootDir(),
+        // Writing gives every picture its text; the editor's bitmaps of those
+        // texts are what reading them would give, so they are not decoded again.
+        const QByteArray bytes = project.ProjectBytes();
+        m_form = new TTrialForm(bytes, project.KnownPictures(), project.FileName(), project.Options().RootDir(),
                                 m_main.Prompt(), &m_main);
     } catch (const BrenwickError &e) {
         m_main.Prompt().ask(tr("Проверка меню"), e.message(), UserPrompt::Buttons::Ok, UserPrompt::Icon::Error);

@@ -52,6 +52,7 @@ void TPicture::setBitmap(const QImage &image, const TBitmapLayout &layout, const
     m_image = image;
     m_layout = image.isNull() ? TBitmapLayout() : layout;
     m_keptText = image.isNull() ? QString() : text;
+    m_textReadBack = !m_keptText.isEmpty();
     m_hasExplicitTransparentColor = false;
     changed();
 }
@@ -62,6 +63,7 @@ void TPicture::setGraphic(const QImage &image, GraphicKind kind)
     m_image = kind == gkNone ? QImage() : image;
     m_layout = TBitmapLayout();
     m_keptText.clear();
+    m_textReadBack = false;
     m_hasExplicitTransparentColor = false;
     changed();
 }
@@ -77,10 +79,24 @@ void TPicture::assign(const TPicture &other)
     m_image = other.m_image;
     m_layout = other.m_layout;
     m_keptText = other.m_keptText;
+    m_textReadBack = other.m_textReadBack;
     m_transparent = other.m_transparent;
     m_hasExplicitTransparentColor = other.m_hasExplicitTransparentColor;
     m_explicitTransparentColor = other.m_explicitTransparentColor;
     changed();
+}
+
+QImage TPicture::keptTextImage() const
+{
+    if (m_keptText.isEmpty() || m_kind != gkBitmap)
+        return QImage();
+    if (m_textReadBack)
+        return m_image;
+    // Written by default as 24-bit pixels, which read back as 32-bit ones.
+    const QImage::Format format = m_image.format();
+    if (!m_layout.known && (format == QImage::Format_RGB32 || format == QImage::Format_RGB888))
+        return m_image.convertToFormat(QImage::Format_RGB32);
+    return QImage();
 }
 
 void TPicture::makeBitmap()

@@ -60,7 +60,16 @@ public:
     // of the graphic drops it (transparency is not part of the text).
     const QString &keptText() const { return m_keptText; }
     // Remembers the text the bitmap was just written as; changes nothing else.
-    void keepText(const QString &text) { m_keptText = text; }
+    void keepText(const QString &text)
+    {
+        m_keptText = text;
+        m_textReadBack = false;
+    }
+    // The bitmap a reader of the kept text gets, when the picture knows it
+    // without reading the text: the bitmap the text was read as, or one
+    // written in a form that reads back pixel for pixel (true colour without
+    // alpha, in the default layout). A null image when it does not know.
+    QImage keptTextImage() const;
 
     // Makes the picture hold a bitmap: no graphic gives an empty bitmap; another
     // kind is drawn onto a 24-bit bitmap of its own size over white.
@@ -81,6 +90,7 @@ private:
     QImage m_image;
     TBitmapLayout m_layout;
     QString m_keptText;
+    bool m_textReadBack = false;   // m_image is what m_keptText was read as
     bool m_transparent = false;
     bool m_hasExplicitTransparentColor = false;
     QRgb m_explicitTransparentColor = 0;

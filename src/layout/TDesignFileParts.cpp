@@ -152,9 +152,8 @@ void TDesignFileParts::ClearButtons()
         m_buttons->DeleteAllPicButtons();
 }
 
-void TDesignFileParts::EncodePictures(bool design, bool buttons)
+QList<TPicture *> TDesignFileParts::Pictures(bool design, bool buttons) const
 {
-    // In the order the writers meet them.
     QList<TPicture *> pictures;
     auto addSet = [&pictures](const TPictureSet *set) { pictures << set->Default() << set->Selected() << set->Pressed(); };
     if (design) {
@@ -165,5 +164,15 @@ void TDesignFileParts::EncodePictures(bool design, bool buttons)
         for (TPicButton *button : m_buttons->PicButtons())
             addSet(button->Pictures());
     }
-    ::EncodePictures(pictures);
+    return pictures;
+}
+
+void TDesignFileParts::EncodePictures(bool design, bool buttons)
+{
+    ::EncodePictures(Pictures(design, buttons));
+}
+
+TKnownPictures TDesignFileParts::KnownPictures() const
+{
+    return ::KnownPictures(Pictures(true, true));
 }

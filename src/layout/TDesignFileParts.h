@@ -21,9 +21,13 @@ public:
     Apply ReadButtons(TXNode &root) override;
     void ClearButtons() override;
     void EncodePictures(bool design, bool buttons) override;
+    TKnownPictures KnownPictures() const override;
     bool AddNewDesign(TXNode &root) override;
 
 private:
+    // The pictures of the chosen parts, in the order the writers meet them.
+    QList<TPicture *> Pictures(bool design, bool buttons) const;
+
     TPreviewForm &m_form;
     TLayoutEditor *m_buttons;
 };

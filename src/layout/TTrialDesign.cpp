@@ -27,12 +27,12 @@ public:
     }
 };
 
-TTrialDesign::TTrialDesign(const QByteArray &bytes) : m_source(std::make_unique<RunSource>())
+TTrialDesign::TTrialDesign(const QByteArray &bytes, const TKnownPictures &known) : m_source(std::make_unique<RunSource>())
 {
     m_form.hide();
     m_project.SetDesignParts(&m_parts);
     m_layout.FormShow();
-    m_project.ApplyProject(m_project.ReadProjectBytes(bytes));
+    m_project.ApplyProject(m_project.ReadProjectBytes(bytes, known));
     m_form.setEnableSelect(false);
     m_form.setShowSelection(false);
     m_form.SetSelection(nullptr);

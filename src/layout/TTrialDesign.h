@@ -18,8 +18,9 @@
 class TTrialDesign
 {
 public:
-    // Reads the bytes; throws BrenwickError when they are not a readable project.
-    explicit TTrialDesign(const QByteArray &bytes);
+    // Reads the bytes; throws BrenwickError when they are not a readable
+    // project. Picture texts among the known ones take their bitmaps.
+    explicit TTrialDesign(const QByteArray &bytes, const TKnownPictures &known = {});
     ~TTrialDesign();
     TTrialDesign(const TTrialDesign &) = delete;
     TTrialDesign &operator=(const TTrialDesign &) = delete;

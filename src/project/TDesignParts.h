@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xml/PictureBatch.h"
+
 #include <functional>
 
 class TXNode;
@@ -31,6 +33,8 @@ public:
     // Before the writers run: gives the pictures of the chosen parts their
     // texts at once (in parallel); throws as the writers would.
     virtual void EncodePictures(bool design, bool buttons) { (void)design, (void)buttons; }
+    // The pictures of design and buttons that know the bitmap of their kept text.
+    virtual TKnownPictures KnownPictures() const { return {}; }
     // When root holds no design element and no button (a command list written
     // by hand or by a script), adds those of a new project and returns true.
     virtual bool AddNewDesign([[maybe_unused]] TXNode &root) { return false; }

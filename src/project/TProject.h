@@ -119,7 +119,11 @@ public:
     QByteArray ProjectBytes();
     // ReadProject for a whole project's bytes in memory; throws BrenwickError
     // for bad content. ApplyProject then leaves the project without a file name.
-    TLoadedPtr ReadProjectBytes(const QByteArray &bytes);
+    // Pictures whose texts are among the known ones take those bitmaps.
+    TLoadedPtr ReadProjectBytes(const QByteArray &bytes, const TKnownPictures &known = {});
+    // The bitmaps of the picture texts the last write gave (ProjectBytes, a
+    // save), for reading those bytes back without decoding them again.
+    TKnownPictures KnownPictures() const;
     // Removes all commands and/or all stand-alone buttons; clears the modified flag.
     void ClearProject(TParts parts);
     // The whole project as a document with the project file's prolog and
@@ -155,7 +159,7 @@ private:
     // The elements of the chosen parts under the document element.
     void WriteParts(TXNode &root, TParts parts);
     // Checks and collects the chosen parts of a document read completely.
-    TLoadedPtr ReadParts(std::unique_ptr<TXDocument> document, TParts parts);
+    TLoadedPtr ReadParts(std::unique_ptr<TXDocument> document, TParts parts, const TKnownPictures &known = {});
     // Sets the options, the design and the buttons of a load without commands.
     void ApplyParts(const TLoaded &loaded);
     // Writes the file; the document keeps the file name only for a whole

@@ -15,10 +15,15 @@ QByteArray TProject::ProjectBytes()
     return document.ToBytes();
 }
 
-TProject::TLoadedPtr TProject::ReadProjectBytes(const QByteArray &bytes)
+TProject::TLoadedPtr TProject::ReadProjectBytes(const QByteArray &bytes, const TKnownPictures &known)
 {
     auto document = std::make_unique<TXDocument>();
     TXInput in{QByteArrayView(bytes)};
     document->ReadFrom(in);
-    return ReadParts(std::move(document), WholeProject());
+    return ReadParts(std::move(document), WholeProject(), known);
+}
+
+TKnownPictures TProject::KnownPictures() const
+{
+    return m_designParts->KnownPictures();
 }

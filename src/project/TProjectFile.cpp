@@ -270,13 +270,14 @@ TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts
     return loaded;
 }
 
-TProject::TLoadedPtr TProject::ReadParts(std::unique_ptr<TXDocument> document, TParts parts)
+TProject::TLoadedPtr TProject::ReadParts(std::unique_ptr<TXDocument> document, TParts parts,
+                                         const TKnownPictures &known)
 {
     TLoadedPtr loaded(new TLoaded);
     loaded->parts = parts;
     loaded->document = std::move(document);
     TXNode &root = *loaded->document->Root();
-    const TPicturesDecodedAhead pictures(root);   // the design readers take them from here
+    const TPicturesDecodedAhead pictures(root, {}, known);   // the design readers take them from here
 
     if (parts.testFlag(ppCommands)) {
         int number = 0;

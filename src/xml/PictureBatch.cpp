@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -95,6 +96,17 @@ void EncodePictures(const QList<TPicture *> &pictures, TPictureThreads threads)
         std::rethrow_exception(first);
 }
 
+TKnownPictures KnownPictures(const QList<TPicture *> &pictures)
+{
+    TKnownPictures known;
+    for (const TPicture *picture : pictures) {
+        const QImage image = picture->keptTextImage();
+        if (!image.isNull())
+            known.append({picture->keptText(), {image, picture->bitmapLayout()}});
+    }
+    return known;
+}
+
 TBmpImage DecodePictureElement(const TXNode &element)
 {
     if (t_ahead) {
@@ -104,7 +116,9 @@ TBmpImage DecodePictureElement(const TXNode &element)
     return DecodeText(element.Text());
 }
 
-TPicturesDecodedAhead::TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads) : m_outer(t_ahead)
+TPicturesDecodedAhead::TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads,
+                                             const TKnownPictures &known)
+    : m_outer(t_ahead)
 {
     std::vector<const TXNode *> elements;
     CollectPictureElements(root, elements);
@@ -113,10 +127,17 @@ TPicturesDecodedAhead::TPicturesDecodedAhead(const TXNode &root, TPictureThreads
         m_results[i].element = elements[i];
         m_index.insert(elements[i], qsizetype(i));
     }
-    ForEachIndex(qsizetype(m_results.size()), threads, [this](qsizetype i) {
+    ForEachIndex(qsizetype(m_results.size()), threads, [this, &known](qsizetype i) {
         TResult &r = m_results[size_t(i)];
+        const QString &text = r.element->Text();
+        const auto same = std::find_if(known.cbegin(), known.cend(),
+                                       [&text](const TKnownPicture &k) { return k.text == text; });
+        if (same != known.cend()) {
+            r.bitmap = same->bitmap;
+            return;
+        }
         try {
-            r.bitmap = DecodeText(r.element->Text());
+            r.bitmap = DecodeText(text);
         } catch (...) {
             r.error = std::current_exception();
         }

@@ -28,6 +28,20 @@ struct TPictureThreads
 // as PictureToText would; the others keep their texts.
 void EncodePictures(const QList<TPicture *> &pictures, TPictureThreads threads = {});
 
+// Bitmaps whose picture texts a reader knows already (the editor's own
+// pictures, when it reads back the project it has just written): an element
+// holding one of these texts, character for character, takes that bitmap
+// instead of decoding the text again.
+struct TKnownPicture
+{
+    QString text;
+    TBmpImage bitmap;
+};
+using TKnownPictures = QList<TKnownPicture>;
+
+// The pictures among these that know the bitmap of their kept text.
+TKnownPictures KnownPictures(const QList<TPicture *> &pictures);
+
 // The bitmap a picture element's text carries, checked as TextToPicture checks
 // it: a null image for an empty text or a size of 0 or below; a damaged text
 // throws its BrenwickError. Taken from the decoding ahead under way on this
@@ -39,10 +53,12 @@ TBmpImage DecodePictureElement(const TXNode &element);
 // for DecodePictureElement on the same thread. A failure is kept and thrown
 // only when the reader asks for that element, so the first picture to fail is
 // the one the reader meets first. Scopes nest; the inner one is asked first.
+// An element whose text is one of the known pictures' takes its bitmap.
 class TPicturesDecodedAhead
 {
 public:
-    explicit TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads = {});
+    explicit TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads = {},
+                                   const TKnownPictures &known = {});
     ~TPicturesDecodedAhead();
     TPicturesDecodedAhead(const TPicturesDecodedAhead &) = delete;
     TPicturesDecodedAhead &operator=(const TPicturesDecodedAhead &) = delete;

@@ -43,7 +43,7 @@ QByteArray ProjectBytes()
 struct TrialFormTest : ::testing::Test
 {
     ScriptedPrompt prompt;
-    TTrialForm *form = new TTrialForm(ProjectBytes(), QString(), QString(), prompt);
+    TTrialForm *form = new TTrialForm(ProjectBytes(), {}, QString(), QString(), prompt);
     QWidget *front = nullptr;
 
     void SetUp() override

@@ -130,3 +130,42 @@ TEST(PictureBatch, DecodingAheadGivesWhatTheReaderDecodesAloneFailuresIncluded)
     EXPECT_EQ(aloneImages[0].convertToFormat(QImage::Format_RGB32), a.image());
     EXPECT_TRUE(aloneImages[4].isNull());
 }
+
+TEST(PictureBatch, KnownBitmapsAreWhatTheirTextsReadBackAsAndAreTakenForThatTextOnly)
+{
+    // Written pictures: true colour reads back pixel for pixel; pixels with
+    // alpha read back over white, and a layout of the picture's own may not
+    // hold its pixels, so those are not known.
+    TPicture rgb32, rgb888, alpha, layout, read;
+    rgb32.setBitmap(Pattern(9, 5, 3));
+    rgb888.setBitmap(Pattern(5, 3, 6).convertToFormat(QImage::Format_RGB888));
+    QImage translucent(4, 4, QImage::Format_ARGB32);
+    translucent.fill(qRgba(200, 10, 10, 100));
+    alpha.setBitmap(translucent);
+    TBitmapLayout sixteen;
+    sixteen.known = true;
+    sixteen.bitCount = 16;
+    layout.setBitmap(Pattern(6, 6, 7), sixteen);
+    for (TPicture *p : {&rgb32, &rgb888, &alpha, &layout})
+        PictureToText(*p);
+    TextToPicture(read, PictureToText(alpha));
+    for (TPicture *p : {&rgb32, &rgb888, &read})
+        EXPECT_EQ(p->keptTextImage(), BitmapFromBytes(PictureTextToBytes(p->keptText())));
+    EXPECT_TRUE(alpha.keptTextImage().isNull());
+    EXPECT_TRUE(layout.keptTextImage().isNull());
+    const TKnownPictures known = KnownPictures({&rgb32, &rgb888, &alpha, &layout, &read});
+    ASSERT_EQ(known.size(), 3);
+    rgb32.setBitmap(Pattern(2, 2, 1));   // a new graphic drops what was known
+    EXPECT_TRUE(rgb32.keptTextImage().isNull());
+
+    // A text one character off the known one is decoded (here: it fails).
+    const QString text = known[0].text;
+    QString nearly = text;
+    nearly[nearly.size() - 1] = u'!';
+    const TTree tree({text, nearly});
+    const TKnownPictures marked{{text, {Pattern(1, 1, 9), {}}}};
+    const TPicturesDecodedAhead ahead(tree.root, {2}, marked);
+    EXPECT_EQ(DecodePictureElement(*tree.pictures[0]).image, Pattern(1, 1, 9));
+    EXPECT_EQ(Message([&] { DecodePictureElement(*tree.pictures[1]); }),
+              QStringLiteral("Coding table entry not found."));
+}
