@@ -159,7 +159,10 @@ private:
     // The elements of the chosen parts under the document element.
     void WriteParts(TXNode &root, TParts parts);
     // Checks and collects the chosen parts of a document read completely.
-    TLoadedPtr ReadParts(std::unique_ptr<TXDocument> document, TParts parts, const TKnownPictures &known = {});
+    // The pictures come from those decoded ahead (while the document was
+    // read), or are decoded here.
+    TLoadedPtr ReadParts(std::unique_ptr<TXDocument> document, TParts parts,
+                         TPicturesDecodedAhead *pictures = nullptr);
     // Sets the options, the design and the buttons of a load without commands.
     void ApplyParts(const TLoaded &loaded);
     // Writes the file; the document keeps the file name only for a whole

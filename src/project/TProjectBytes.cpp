@@ -18,9 +18,11 @@ QByteArray TProject::ProjectBytes()
 TProject::TLoadedPtr TProject::ReadProjectBytes(const QByteArray &bytes, const TKnownPictures &known)
 {
     auto document = std::make_unique<TXDocument>();
+    TPicturesDecodedAhead pictures({}, known);
     TXInput in{QByteArrayView(bytes)};
+    pictures.Follow(in);
     document->ReadFrom(in);
-    return ReadParts(std::move(document), WholeProject(), known);
+    return ReadParts(std::move(document), WholeProject(), &pictures);
 }
 
 TKnownPictures TProject::KnownPictures() const

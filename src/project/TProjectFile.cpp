@@ -6,6 +6,7 @@
 #include "xml/TXStream.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 // The project file: the prolog, the document element Velmora with creator,
 // the command tree under root, the option elements and the design's elements.
@@ -253,12 +254,14 @@ void TProject::SaveFile(const QString &fileName, TParts parts, bool keepFileName
 TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts)
 {
     auto document = std::make_unique<TXDocument>();
-    if (!document->LoadFromFile(fileName)) {
+    // Pictures are decoded while the rest of the file is still being read.
+    TPicturesDecodedAhead pictures;
+    if (!document->LoadFromFile(fileName, [&pictures](const TXNode &element) { pictures.Offer(element); })) {
         m_lastOpenError = document->LastError();
         return nullptr;
     }
     m_lastOpenError.clear();
-    TLoadedPtr loaded = ReadParts(std::move(document), parts);
+    TLoadedPtr loaded = ReadParts(std::move(document), parts, &pictures);
     loaded->fileName = fileName;
     if (!parts.testFlag(ppCommands)) {
         // What undoing the load puts back, taken the way a save and a load
@@ -271,13 +274,17 @@ TProject::TLoadedPtr TProject::ReadProject(const QString &fileName, TParts parts
 }
 
 TProject::TLoadedPtr TProject::ReadParts(std::unique_ptr<TXDocument> document, TParts parts,
-                                         const TKnownPictures &known)
+                                         TPicturesDecodedAhead *pictures)
 {
     TLoadedPtr loaded(new TLoaded);
     loaded->parts = parts;
     loaded->document = std::move(document);
     TXNode &root = *loaded->document->Root();
-    const TPicturesDecodedAhead pictures(root, {}, known);   // the design readers take them from here
+    // The design readers take the pictures from here.
+    std::optional<TPicturesDecodedAhead> own;
+    if (!pictures)
+        pictures = &own.emplace();
+    pictures->Finish(root);
 
     if (parts.testFlag(ppCommands)) {
         int number = 0;

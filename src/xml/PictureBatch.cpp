@@ -3,11 +3,13 @@
 #include "kit/TPicture.h"
 #include "xml/PictureText.h"
 #include "xml/TXNode.h"
+#include "xml/TXStream.h"
 
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
+#include <mutex>
 #include <numeric>
 
 namespace {
@@ -55,8 +57,8 @@ void CollectPictureElements(const TXNode &node, std::vector<const TXNode *> &out
 
 TBmpImage DecodeText(const QString &text)
 {
-    const QByteArray bytes = text.isEmpty() ? QByteArray() : PictureTextToBytes(text);
-    return bytes.isEmpty() ? TBmpImage() : ReadBmp(bytes);
+    QByteArray buffer;
+    return DecodePicture(text, buffer);
 }
 
 } // namespace
@@ -116,38 +118,109 @@ TBmpImage DecodePictureElement(const TXNode &element)
     return DecodeText(element.Text());
 }
 
-TPicturesDecodedAhead::TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads,
-                                             const TKnownPictures &known)
-    : m_outer(t_ahead)
+TPicturesDecodedAhead::TPicturesDecodedAhead(TPictureThreads threads, const TKnownPictures &known)
+    : m_threads(threads.count > 0 ? threads.count : QThread::idealThreadCount()), m_known(known)
 {
-    std::vector<const TXNode *> elements;
-    CollectPictureElements(root, elements);
-    m_results.resize(elements.size());
-    for (size_t i = 0; i < elements.size(); ++i) {
-        m_results[i].element = elements[i];
-        m_index.insert(elements[i], qsizetype(i));
+    if (m_threads > 1) {
+        // While the document is still being read, that takes a core of its own.
+        m_pool = std::make_unique<QThreadPool>();
+        m_pool->setMaxThreadCount(m_threads - 1);
     }
-    ForEachIndex(qsizetype(m_results.size()), threads, [this, &known](qsizetype i) {
-        TResult &r = m_results[size_t(i)];
-        const QString &text = r.element->Text();
-        const auto same = std::find_if(known.cbegin(), known.cend(),
-                                       [&text](const TKnownPicture &k) { return k.text == text; });
-        if (same != known.cend()) {
-            r.bitmap = same->bitmap;
-            return;
-        }
-        try {
-            r.bitmap = DecodeText(text);
-        } catch (...) {
-            r.error = std::current_exception();
-        }
-    });
-    t_ahead = this;
+}
+
+TPicturesDecodedAhead::TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads, const TKnownPictures &known)
+    : TPicturesDecodedAhead(threads, known)
+{
+    Finish(root);
 }
 
 TPicturesDecodedAhead::~TPicturesDecodedAhead()
 {
-    t_ahead = m_outer;
+    if (m_pool)
+        m_pool->waitForDone();
+    if (m_serving)
+        t_ahead = m_outer;
+}
+
+void TPicturesDecodedAhead::Offer(const TXNode &element)
+{
+    if (!m_serving && IsPictureElement(element) && !element.Text().isEmpty() && !m_index.contains(&element)) {
+        TResult &r = Add(element);
+        r.text = element.Text();
+        Run(r);
+    }
+}
+
+void TPicturesDecodedAhead::Follow(TXInput &in)
+{
+    in.SetOnText([this](const TXNode &element) { Offer(element); });
+}
+
+TPicturesDecodedAhead::TResult &TPicturesDecodedAhead::Add(const TXNode &element)
+{
+    m_index.insert(&element, qsizetype(m_results.size()));
+    TResult &r = m_results.emplace_back();
+    r.element = &element;
+    return r;
+}
+
+void TPicturesDecodedAhead::Run(TResult &r)
+{
+    auto work = [&r, this] {
+        const auto same = std::find_if(m_known.cbegin(), m_known.cend(),
+                                       [&r](const TKnownPicture &k) { return k.text == r.text; });
+        if (same != m_known.cend()) {
+            r.bitmap = same->bitmap;
+            return;
+        }
+        // Each job inflates into a buffer that an earlier one left behind.
+        QByteArray buffer;
+        {
+            const std::lock_guard lock(m_buffersLock);
+            if (!m_buffers.empty()) {
+                buffer = std::move(m_buffers.back());
+                m_buffers.pop_back();
+            }
+        }
+        try {
+            r.bitmap = DecodePicture(r.text, buffer);
+        } catch (...) {
+            r.error = std::current_exception();
+        }
+        const std::lock_guard lock(m_buffersLock);
+        m_buffers.push_back(std::move(buffer));
+    };
+    if (m_pool)
+        m_pool->start(work);
+    else
+        work();
+}
+
+void TPicturesDecodedAhead::Finish(const TXNode &root)
+{
+    if (m_serving)
+        return;
+    if (m_pool) {
+        m_pool->setMaxThreadCount(m_threads);
+        m_pool->waitForDone();
+    }
+    std::vector<const TXNode *> elements;
+    CollectPictureElements(root, elements);
+    for (const TXNode *element : elements) {
+        const auto it = m_index.constFind(element);
+        if (it != m_index.cend() && m_results[size_t(*it)].text.isSharedWith(element->Text()))
+            continue;
+        // Not offered, or changed since (blanks before a child element are
+        // dropped): decoded as it stands now.
+        TResult &r = Add(*element);
+        r.text = element->Text();
+        Run(r);
+    }
+    if (m_pool)
+        m_pool->waitForDone();
+    m_outer = t_ahead;
+    t_ahead = this;
+    m_serving = true;
 }
 
 const TBmpImage *TPicturesDecodedAhead::Find(const TXNode &element) const

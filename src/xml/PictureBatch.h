@@ -3,11 +3,16 @@
 #include "kit/BmpFile.h"
 
 #include <QHash>
+#include <QThreadPool>
 #include <QList>
+#include <deque>
 #include <exception>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 class TPicture;
+class TXInput;
 class TXNode;
 
 // Pictures are the bulk of a project file: compressing and inflating them is
@@ -48,34 +53,57 @@ TKnownPictures KnownPictures(const QList<TPicture *> &pictures);
 // thread when it holds the element.
 TBmpImage DecodePictureElement(const TXNode &element);
 
-// While it lives, decodes ahead, in parallel, the picture elements under root
-// (the elements "source", "default", "selected" and "pressed" that hold text),
-// for DecodePictureElement on the same thread. A failure is kept and thrown
-// only when the reader asks for that element, so the first picture to fail is
-// the one the reader meets first. Scopes nest; the inner one is asked first.
-// An element whose text is one of the known pictures' takes its bitmap.
+// While it lives, decodes ahead, in parallel, the picture elements of a
+// document (the elements "source", "default", "selected" and "pressed" that
+// hold text), for DecodePictureElement on the same thread. Decoding may start
+// while the document is still being read: Offer each element as its text is
+// read; Finish then decodes what was not offered (or whose text changed since)
+// and waits for all. A failure is kept and thrown only when the reader asks
+// for that element, so the first picture to fail is the one the reader meets
+// first. Scopes nest; the inner one is asked first. An element whose text is
+// one of the known pictures' takes its bitmap.
 class TPicturesDecodedAhead
 {
 public:
+    explicit TPicturesDecodedAhead(TPictureThreads threads = {}, const TKnownPictures &known = {});
+    // Decodes the picture elements under root at once (Finish).
     explicit TPicturesDecodedAhead(const TXNode &root, TPictureThreads threads = {},
                                    const TKnownPictures &known = {});
     ~TPicturesDecodedAhead();
     TPicturesDecodedAhead(const TPicturesDecodedAhead &) = delete;
     TPicturesDecodedAhead &operator=(const TPicturesDecodedAhead &) = delete;
 
+    // Starts decoding the element's text when it is a picture element.
+    void Offer(const TXNode &element);
+    // Offers the input's element texts as it reads them.
+    void Follow(TXInput &in);
+    // Decodes the picture elements under root not decoded yet, waits for all,
+    // and from then on serves DecodePictureElement on this thread.
+    void Finish(const TXNode &root);
+
     // The element's bitmap, or nullptr when this scope did not decode it;
     // rethrows the element's failure.
     const TBmpImage *Find(const TXNode &element) const;
-    int Count() const { return int(m_results.size()); }
+    int Count() const { return int(m_index.size()); }
 
 private:
     struct TResult
     {
         const TXNode *element = nullptr;
+        QString text;   // the text decoded, shared with the element's
         TBmpImage bitmap;
         std::exception_ptr error;
     };
-    std::vector<TResult> m_results;
+    TResult &Add(const TXNode &element);
+    void Run(TResult &r);
+
+    const int m_threads;
+    const TKnownPictures m_known;
+    std::unique_ptr<QThreadPool> m_pool;   // none when decoding on this thread
+    std::deque<TResult> m_results;         // stays in place while workers fill it
+    std::mutex m_buffersLock;
+    std::vector<QByteArray> m_buffers;     // inflated bytes' room, for the next job
     QHash<const TXNode *, qsizetype> m_index;
-    const TPicturesDecodedAhead *m_outer;
+    const TPicturesDecodedAhead *m_outer = nullptr;
+    bool m_serving = false;
 };

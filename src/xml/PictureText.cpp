@@ -3,6 +3,7 @@
 #include "kit/BrenwickError.h"
 #include "kit/TPicture.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <zlib.h>
@@ -146,6 +147,80 @@ const std::array<quint8, kAsciiEnd> &base64Table()
     throw BrenwickError(QStringLiteral("Coding table entry not found."));
 }
 
+// Standard Base64 decoding a piece at a time, of 16-bit or 8-bit characters:
+// CR and LF are skipped, and after the first "=" only "=" and line breaks
+// may follow.
+class TBase64Stream
+{
+public:
+    // Decodes n characters into out, which has room for n / 4 * 3 + 3 bytes;
+    // returns the end of the bytes written.
+    template <typename Char>
+    char *Decode(const Char *s, qsizetype n, char *out)
+    {
+        qsizetype i = 0;
+        const std::array<quint8, kAsciiEnd> &table = base64Table();
+        if (!m_padding) {
+            for (; i < n; ++i) {
+                // Whole groups of four alphabet characters, the bulk of any text.
+                while (m_count == 0 && i + 4 <= n && quint32(s[i] | s[i + 1] | s[i + 2] | s[i + 3]) < kAsciiEnd) {
+                    const quint32 v0 = table[s[i]], v1 = table[s[i + 1]], v2 = table[s[i + 2]], v3 = table[s[i + 3]];
+                    if ((v0 | v1 | v2 | v3) > kLastBase64)
+                        break;
+                    const quint32 quad = (v0 << 18) | (v1 << 12) | (v2 << 6) | v3;
+                    *out++ = char(quad >> 16);
+                    *out++ = char(quad >> 8);
+                    *out++ = char(quad);
+                    i += 4;
+                }
+                if (i >= n)
+                    break;
+                const char16_t c = char16_t(s[i]);
+                const int v = base64Value(c);
+                if (v >= 0) {
+                    m_group = (m_group << 6) | quint32(v);
+                    if (++m_count == 4) {
+                        *out++ = char(m_group >> 16);
+                        *out++ = char(m_group >> 8);
+                        *out++ = char(m_group);
+                        m_group = 0;
+                        m_count = 0;
+                    }
+                } else if (c == u'=') {
+                    m_padding = true;
+                    break;
+                } else if (c != u'\r' && c != u'\n') {
+                    codingTableError();
+                }
+            }
+        }
+        for (; i < n; ++i) {
+            const char16_t c = char16_t(s[i]);
+            if (c != u'=' && c != u'\r' && c != u'\n')
+                codingTableError();
+        }
+        return out;
+    }
+
+    // The bytes of a last, partial group.
+    char *Finish(char *out)
+    {
+        if (m_count == 2) {
+            *out++ = char(m_group >> 4);
+        } else if (m_count == 3) {
+            *out++ = char(m_group >> 10);
+            *out++ = char(m_group >> 2);
+        }
+        m_count = 0;
+        return out;
+    }
+
+private:
+    quint32 m_group = 0;
+    int m_count = 0;
+    bool m_padding = false;
+};
+
 } // namespace
 
 QByteArray BitmapBytes(const QImage &bitmap, const TBitmapLayout &layout)
@@ -182,56 +257,9 @@ QByteArray DecodePictureBase64(QStringView text)
 {
     QByteArray out;
     out.resize(text.size() / 4 * 3 + 3);
-    char *p = out.data();
-    quint32 group = 0;
-    int count = 0;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const char16_t *s = text.utf16();
-    const std::array<quint8, kAsciiEnd> &table = base64Table();
-    for (; i < n; ++i) {
-        // Whole groups of four alphabet characters, the bulk of any text.
-        while (count == 0 && i + 4 <= n && (s[i] | s[i + 1] | s[i + 2] | s[i + 3]) < kAsciiEnd) {
-            const quint32 v0 = table[s[i]], v1 = table[s[i + 1]], v2 = table[s[i + 2]], v3 = table[s[i + 3]];
-            if ((v0 | v1 | v2 | v3) > kLastBase64)
-                break;
-            const quint32 quad = (v0 << 18) | (v1 << 12) | (v2 << 6) | v3;
-            *p++ = char(quad >> 16);
-            *p++ = char(quad >> 8);
-            *p++ = char(quad);
-            i += 4;
-        }
-        if (i >= n)
-            break;
-        const char16_t c = s[i];
-        const int v = base64Value(c);
-        if (v >= 0) {
-            group = (group << 6) | quint32(v);
-            if (++count == 4) {
-                *p++ = char(group >> 16);
-                *p++ = char(group >> 8);
-                *p++ = char(group);
-                group = 0;
-                count = 0;
-            }
-        } else if (c == u'=') {
-            break;
-        } else if (c != u'\r' && c != u'\n') {
-            codingTableError();
-        }
-    }
-    // Only "=" and line breaks may follow the first "=".
-    for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'=' && c != u'\r' && c != u'\n')
-            codingTableError();
-    }
-    if (count == 2) {
-        *p++ = char(group >> 4);
-    } else if (count == 3) {
-        *p++ = char(group >> 10);
-        *p++ = char(group >> 2);
-    }
+    TBase64Stream base64;
+    char *p = base64.Decode(text.utf16(), text.size(), out.data());
+    p = base64.Finish(p);
     out.truncate(p - out.constData());
     return out;
 }
@@ -248,6 +276,86 @@ QByteArray PictureTextToBytes(QStringView text)
     if (qint64(size) > kMaxInflateRatio * compressed.size() + kInflateSlack)
         invalidBitmap();
     return inflateExactly(compressed, size);
+}
+
+namespace {
+
+// Characters of Base64 decoded at once before they go to the inflater.
+constexpr qsizetype kPieceChars = 16 * 1024;
+
+// DecodePicture without the fall-back: throws at the first failure it meets,
+// which need not be the one the plain steps meet first.
+template <typename Char>
+TBmpImage decodeInOnePass(const Char *s, qsizetype n, QByteArray &buffer)
+{
+    const Char *semicolon = std::find(s, s + n, Char(';'));
+    if (semicolon == s + n)
+        invalidBitmap();
+    qint64 size = 0;
+    for (const Char *d = s; d < semicolon; ++d) {
+        if (*d < Char('0') || *d > Char('9') || size > std::numeric_limits<qint32>::max())
+            invalidBitmap();   // signs, bad digits and overflow: the plain steps say which
+        size = size * 10 + (*d - Char('0'));
+    }
+    const Char *text = semicolon + 1;
+    const qsizetype chars = n - (text - s);
+    if (semicolon == s || size <= 0 || size > kReserveLimit
+        || size > kMaxInflateRatio * (chars / 4 * 3 + 3) + kInflateSlack)
+        invalidBitmap();
+
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        invalidBitmap();
+    struct End
+    {
+        z_stream *zs;
+        ~End() { inflateEnd(zs); }
+    } end{&zs};
+    // One byte of room beyond the size: a stream that fills it is too long.
+    buffer.resize(qsizetype(size) + 1);
+    zs.next_out = reinterpret_cast<Bytef *>(buffer.data());
+    zs.avail_out = uInt(size + 1);
+    bool ended = false;
+    TBase64Stream base64;
+    std::array<char, kPieceChars / 4 * 3 + 3> piece;
+    auto inflatePiece = [&](const char *from, const char *to) {
+        zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(from));
+        zs.avail_in = uInt(to - from);
+        while (!ended && zs.avail_in > 0) {
+            const int ret = inflate(&zs, Z_NO_FLUSH);
+            if (ret == Z_STREAM_END)
+                ended = true;
+            else if (ret != Z_OK || zs.avail_out == 0)
+                invalidBitmap();
+        }
+    };
+    for (qsizetype at = 0; at < chars; at += kPieceChars) {
+        const qsizetype count = qMin(kPieceChars, chars - at);
+        char *pieceEnd = base64.Decode(text + at, count, piece.data());
+        if (at + count == chars)
+            pieceEnd = base64.Finish(pieceEnd);
+        inflatePiece(piece.data(), pieceEnd);   // past the stream's end only checked
+    }
+    if (!ended || qint64(zs.total_out) != size)
+        invalidBitmap();
+    buffer.resize(qsizetype(size));
+    return ReadBmp(buffer);
+}
+
+} // namespace
+
+TBmpImage DecodePicture(QStringView text, QByteArray &buffer)
+{
+    if (text.isEmpty())
+        return TBmpImage();
+    try {
+        return decodeInOnePass(text.utf16(), text.size(), buffer);
+    } catch (const BrenwickError &) {
+        // Failures (and sizes of 0 or below) take the plain steps, which say
+        // what fails first.
+        const QByteArray bytes = PictureTextToBytes(text);
+        return bytes.isEmpty() ? TBmpImage() : ReadBmp(bytes);
+    }
 }
 
 QImage BitmapFromBytes(const QByteArray &bytes)
@@ -271,11 +379,11 @@ void TextToPicture(TPicture &picture, QStringView text)
         picture.setBitmap(QImage());
         return;
     }
-    const QByteArray bytes = PictureTextToBytes(text);
-    if (bytes.isEmpty()) {
+    QByteArray buffer;
+    const TBmpImage bitmap = DecodePicture(text, buffer);
+    if (bitmap.image.isNull()) {
         picture.setBitmap(QImage());
         return;
     }
-    const TBmpImage bitmap = ReadBmp(bytes);
     picture.setBitmap(bitmap.image, bitmap.layout, text.toString());
 }

@@ -51,6 +51,13 @@ QByteArray PictureTextToBytes(QStringView text);
 // not valid" for anything that does not read completely and exactly (ReadBmp).
 QImage BitmapFromBytes(const QByteArray &bytes);
 
+// Picture text to the bitmap it carries: PictureTextToBytes and ReadBmp in
+// one pass over the text, the Base64 decoded a piece at a time straight into
+// the inflater, and the BMP bytes inflated into buffer, which keeps its
+// capacity for the next picture. The same bitmap, or the same error, as the
+// two steps give; an empty text or a size of 0 or below gives a null image.
+TBmpImage DecodePicture(QStringView text, QByteArray &buffer);
+
 // Standard Base64 decoding as the picture text needs it: CR and LF are
 // skipped, "=" may only fill the end.
 QByteArray DecodePictureBase64(QStringView text);

@@ -65,7 +65,7 @@ void TXDocument::ReadFrom(TXInput &in)
     m_rootName = root.m_name;
 }
 
-bool TXDocument::LoadFromFile(const QString &fileName)
+bool TXDocument::LoadFromFile(const QString &fileName, TXInput::TextHandler onText)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
@@ -76,6 +76,7 @@ bool TXDocument::LoadFromFile(const QString &fileName)
     }
     m_lastError.clear();
     TXInput in(file);
+    in.SetOnText(std::move(onText));
     try {
         ReadFrom(in);
     } catch (BrenwickError &e) {

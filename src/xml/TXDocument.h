@@ -1,6 +1,7 @@
 #pragma once
 
 #include "xml/TXNode.h"
+#include "xml/TXStream.h"
 
 #include <QByteArray>
 #include <QString>
@@ -57,8 +58,9 @@ public:
     // root's, RootName takes the file's root name, and the result is true.
     // Nothing after the root element's end tag is read. A file that ends before
     // its root element is closed, or nests too deep, throws BrenwickError and
-    // leaves the document as it was.
-    bool LoadFromFile(const QString &fileName);
+    // leaves the document as it was. onText sees each element's text as soon
+    // as it is read (TXInput::SetOnText).
+    bool LoadFromFile(const QString &fileName, TXInput::TextHandler onText = {});
 
     // Saves to the file (an empty name means FileName) through a temporary file
     // that replaces the old one only when everything was written. Throws

@@ -254,6 +254,8 @@ void TXNode::readText(TXInput &in)
     if (isBlankText(text))
         text.clear();
     m_text = text;
+    if (in.m_onText)
+        in.m_onText(*this);
 }
 
 bool TXNode::ReadFrom(TXInput &in)

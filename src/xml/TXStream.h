@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QIODevice;
+class TXNode;
 
 // The input stream the XML reader consumes: bytes from a device, read through
 // a buffer of its own, or from bytes in memory. It offers the reading
@@ -46,6 +48,11 @@ public:
     // Element and attribute names as text, shared between equal names.
     QString NameText(QByteArrayView bytes);
 
+    // Called with each element whose text has just been read, while the rest
+    // of the document is still to come (the element's text may yet change).
+    using TextHandler = std::function<void(const TXNode &)>;
+    void SetOnText(TextHandler handler) { m_onText = std::move(handler); }
+
 private:
     friend class TXNode;
 
@@ -80,6 +87,7 @@ private:
         QString text;
     };
     std::vector<CachedName> m_names;
+    TextHandler m_onText;
 };
 
 // The output stream the XML writer writes to: a device (through a buffer; a

@@ -4,7 +4,9 @@
 #include "kit/TPicture.h"
 #include "xml/PictureBatch.h"
 #include "xml/PictureText.h"
+#include "xml/TXDocument.h"
 #include "xml/TXNode.h"
+#include "xml/TXStream.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -168,4 +170,29 @@ TEST(PictureBatch, KnownBitmapsAreWhatTheirTextsReadBackAsAndAreTakenForThatText
     EXPECT_EQ(DecodePictureElement(*tree.pictures[0]).image, Pattern(1, 1, 9));
     EXPECT_EQ(Message([&] { DecodePictureElement(*tree.pictures[1]); }),
               QStringLiteral("Coding table entry not found."));
+}
+
+TEST(PictureBatch, DecodingWhileReadingTakesEachTextAsTheDocumentEndsUpWithIt)
+{
+    TPicture a;
+    a.setBitmap(Pattern(5, 4, 1));
+    const QByteArray text = PictureToText(a).toLatin1();
+    // The pressed picture's text ends in blanks when it is read; the child
+    // after it makes them layout, dropped, and the text valid again.
+    const QByteArray xml = "<Velmora><theme><source>" + text + "</source></theme><button><pressed>" + text +
+                           " \r\n  <x/></pressed></button><about>" + text + "</about></Velmora>";
+    for (int threads : {1, 2}) {
+        TXDocument document;
+        TPicturesDecodedAhead ahead({threads});
+        TXInput in{QByteArrayView(xml)};
+        ahead.Follow(in);
+        document.ReadFrom(in);
+        ahead.Finish(*document.Root());
+        EXPECT_EQ(ahead.Count(), 2);
+        const TXNode &pressed = *document.Root()->Child(QStringLiteral("button"))->Child(QStringLiteral("pressed"));
+        ASSERT_EQ(pressed.Text(), QString::fromLatin1(text));
+        const TXNode *source = document.Root()->Child(QStringLiteral("theme"))->Child(QStringLiteral("source"));
+        for (const TXNode *el : {source, &pressed})
+            EXPECT_EQ(DecodePictureElement(*el).image, a.image());
+    }
 }

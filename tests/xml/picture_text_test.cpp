@@ -419,3 +419,45 @@ TEST(PictureText, NeverWritesAPictureTheReaderRefuses)
     TextToPicture(back, PictureToText(picture));
     EXPECT_EQ(back.image().size(), QSize(kWidest, 1));
 }
+
+TEST(PictureText, OnePassDecodingGivesWhatTheTwoStepsGiveFailuresIncluded)
+{
+    // Noise compresses badly: the text runs to several pieces of decoding.
+    QImage noisy(200, 100, QImage::Format_RGB32);
+    std::mt19937 rng(7);
+    for (int y = 0; y < noisy.height(); ++y)
+        for (int x = 0; x < noisy.width(); ++x)
+            noisy.setPixel(x, y, rng() | 0xFF000000u);
+    const QByteArray bmp = BitmapBytes(noisy);
+    const QString text = textFor(bmp, bmp.size());
+    const qsizetype start = text.indexOf(u';') + 1;
+
+    QString broken = text;   // line breaks throughout, one across each piece's end
+    for (qsizetype at = broken.size() - 1; at > start; at -= 997)
+        broken.insert(at, QStringLiteral("\r\n"));
+    QString damagedThenBad = text;   // the stream fails first, the Base64 later
+    damagedThenBad[start + 40] = damagedThenBad[start + 40] == u'A' ? u'B' : u'A';
+    damagedThenBad[damagedThenBad.size() - 30] = u'*';
+    QByteArray compressed = QByteArray::fromBase64(text.sliced(start).toLatin1());
+    const QString trailing = text.first(start) + QString::fromLatin1((compressed + "after the end").toBase64());
+    const QStringList texts{text,       broken,        damagedThenBad,        trailing,
+                            text + u'=', text + "=A",  text.first(text.size() - 6), text.first(start) + "!" + text.sliced(start),
+                            QStringLiteral("-5;abc"), QStringLiteral("0;")};
+
+    const auto messageOf = [](const auto &work) {
+        try {
+            work();
+        } catch (const BrenwickError &e) {
+            return e.message();
+        }
+        return QString();
+    };
+    QByteArray buffer(bmp.size() * 2, 'x');   // left over from a larger picture
+    for (const QString &t : texts) {
+        QImage plain, onePass;
+        const QString plainError = messageOf([&] { plain = BitmapFromBytes(PictureTextToBytes(t)); });
+        EXPECT_EQ(messageOf([&] { onePass = DecodePicture(t, buffer).image; }), plainError) << t.left(40).toStdString();
+        EXPECT_EQ(onePass, plain);
+    }
+    EXPECT_EQ(DecodePicture(trailing, buffer).image, DecodePicture(broken, buffer).image);
+}
