@@ -1617,6 +1617,10 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <source>В файле нет оформления: взято оформление нового проекта</source>
         <translation>The file has no design: the design of a new project was taken</translation>
     </message>
+    <message>
+        <source>Копия для восстановления не записана (попытка повторится): %1</source>
+        <translation>The recovery copy was not written (it will be tried again): %1</translation>
+    </message>
 </context>
 <context>
     <name>TMenuContents</name>

@@ -137,8 +137,13 @@ void TAutosave::WriteNow()
         emit Written(QString(), e.message());
         return;
     }
-    document->SetHeader(document->Header()
-                        + TRecoveryFolder::HeaderLine(m_project.FileName(), QDateTime::currentDateTimeUtc()));
+    document->SetHeader(document->Header() + TRecoveryFolder::HeaderLine(m_project.FileName(),
+                                                                         QDateTime::currentDateTimeUtc(), m_session));
+    if (!m_lock && m_folder.Make()) {
+        auto lock = std::make_unique<QLockFile>(m_folder.LockPathFor(m_session));
+        if (lock->tryLock(0))
+            m_lock = std::move(lock);
+    }
     m_dirty = false;
     m_pendingPath = CopyPath();
     const TRecoveryFolder folder = m_folder;
@@ -174,6 +179,8 @@ void TAutosave::OnWriteFinished()
         if (m_writtenPath != path)
             RemoveCopy(m_writtenPath);   // the project moved on to another file
         m_writtenPath = path;
+    } else {
+        m_dirty = true;   // the changes are in no copy yet
     }
     emit Written(path, error);
     if (std::exchange(m_again, false))
@@ -196,6 +203,8 @@ void TAutosave::Discard()
     }
     RemoveCopy(std::exchange(m_writtenPath, QString()));
     RemoveCopy(CopyPath());
+    m_lock.reset();   // no copy left to keep: the locks go too
+    m_adopted.reset();
 }
 
 QString TAutosave::ProjectName(const QString &projectFile) const
@@ -258,6 +267,12 @@ bool TAutosave::Restore(const TRecoveryFolder::TCopy &copy)
     m_restoring = false;
     m_writtenPath = copy.path;
     m_dirty = false;
+    // Until this session writes it anew, the copy names the session it came from.
+    if (!copy.session.isEmpty()) {
+        m_adopted = std::make_unique<QLockFile>(m_folder.LockPathFor(copy.session));
+        if (!m_adopted->tryLock(0))
+            m_adopted.reset();
+    }
     emit Restored(copy.projectFile);
     return true;
 }
@@ -265,8 +280,10 @@ bool TAutosave::Restore(const TRecoveryFolder::TCopy &copy)
 TAutosave::TOffer TAutosave::OfferAtStart(const QString &exceptFile)
 {
     for (const TRecoveryFolder::TCopy &copy : m_folder.Copies()) {
-        if (copy.path == m_writtenPath || copy.path == m_pendingPath)
+        if (copy.path == m_writtenPath || copy.path == m_pendingPath || copy.session == m_session)
             continue;   // this session's own
+        if (m_folder.InUse(copy))
+            continue;   // another editor's, still running
         if (copy.HasHeader() && (SameFile(copy.projectFile, exceptFile) || !NewerThanItsFile(copy)))
             continue;
         if (Offer(copy) == TOffer::Restored)
@@ -283,5 +300,7 @@ TAutosave::TOffer TAutosave::OfferAtOpen(const QString &projectFile)
     const TRecoveryFolder::TCopy copy = TRecoveryFolder::ReadHeader(path);
     if (copy.HasHeader() && (!SameFile(copy.projectFile, projectFile) || !NewerThanItsFile(copy)))
         return TOffer::None;
+    if (m_folder.InUse(copy))
+        return TOffer::None;   // another editor has the project open and keeps its copy
     return Offer(copy);
 }

@@ -4,9 +4,11 @@
 
 #include <QFuture>
 #include <QFutureWatcher>
+#include <QLockFile>
 #include <QObject>
 #include <QThreadPool>
 #include <QTimer>
+#include <memory>
 
 class TProject;
 class UserPrompt;
@@ -23,7 +25,9 @@ class UserPrompt;
 // is opened (OfferAtOpen) the user is asked whether to restore it: yes opens
 // the copy as the project, modified, under the original's name; no deletes the
 // copy; cancel keeps it for later. A copy that does not read is set aside
-// (".broken") and reported once.
+// (".broken") and reported once. Copies of another editor still running are
+// its own: never offered, never deleted. A copy that could not be written is
+// tried again at the next interval.
 //
 // Settings file, section "autosave": "enabled" (1 or 0, default 1) and
 // "interval" (seconds, default 120).
@@ -98,6 +102,10 @@ private:
     // on to another file or is saved).
     QString m_writtenPath;
     QString m_pendingPath;
+    // Held while this session runs, once it has written a copy: other editors
+    // leave its copies alone.
+    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QLockFile> m_adopted;   // the lock of the session of a restored copy
     QThreadPool m_writer;
     QFuture<QString> m_write;
     QFutureWatcher<QString> m_watcher;

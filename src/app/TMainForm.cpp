@@ -51,6 +51,10 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     }
     m_prompt = prompt;
     m_autosave = std::make_unique<TAutosave>(m_project, *m_prompt, m_settingsPath);
+    connect(m_autosave.get(), &TAutosave::Written, this, [this](const QString &, const QString &error) {
+        if (!error.isEmpty())
+            statusBar()->showMessage(tr("Копия для восстановления не записана (попытка повторится): %1").arg(error));
+    });
 
     UpdateTitle();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
@@ -15,6 +16,7 @@ const char *const kFolderVariable = "BRENWICK_RECOVERY_DIR";
 const char *const kSubfolder = "recovery";
 const char *const kSuffix = ".xml";
 const char *const kBrokenSuffix = ".broken";
+const char *const kLockSuffix = ".lock";
 // The header stands within the first bytes of a copy, after the prolog.
 constexpr qint64 kHeaderReach = 4096;
 // Enough of the path's hash to keep copies of different files apart.
@@ -48,12 +50,30 @@ QString TRecoveryFolder::CopyPathFor(const QString &projectFile, const QString &
     return m_folder + QLatin1Char('/') + name + QLatin1StringView(kSuffix);
 }
 
-QString TRecoveryFolder::HeaderLine(const QString &projectFile, const QDateTime &time)
+QString TRecoveryFolder::HeaderLine(const QString &projectFile, const QDateTime &time, const QString &session)
 {
     // Percent-encoded, the path holds no character the XML reader stops at.
-    return QStringLiteral("<?brenwick-recovery path=\"%1\" time=\"%2\"?>\r")
-        .arg(QString::fromLatin1(QUrl::toPercentEncoding(projectFile)),
-             time.toUTC().toString(Qt::ISODateWithMs));
+    return QStringLiteral("<?brenwick-recovery path=\"%1\" time=\"%2\" session=\"%3\"?>\r")
+        .arg(QString::fromLatin1(QUrl::toPercentEncoding(projectFile)), time.toUTC().toString(Qt::ISODateWithMs),
+             QString::fromLatin1(QUrl::toPercentEncoding(session)));
+}
+
+QString TRecoveryFolder::LockPathFor(const QString &session) const
+{
+    // Hidden: the folder lists copies only.
+    return m_folder + QStringLiteral("/.") + session + QLatin1StringView(kLockSuffix);
+}
+
+bool TRecoveryFolder::InUse(const TCopy &copy) const
+{
+    if (copy.session.isEmpty() || !QFileInfo::exists(LockPathFor(copy.session)))
+        return false;
+    QLockFile lock(LockPathFor(copy.session));
+    lock.setStaleLockTime(0);   // however old, a lock is stale only when its process is gone
+    if (!lock.tryLock(0))
+        return lock.error() == QLockFile::LockFailedError;
+    lock.unlock();   // taken over from a session that died: removed
+    return false;
 }
 
 TRecoveryFolder::TCopy TRecoveryFolder::ReadHeader(const QString &copyPath)
@@ -65,7 +85,7 @@ TRecoveryFolder::TCopy TRecoveryFolder::ReadHeader(const QString &copyPath)
         return copy;
     const QString head = QString::fromUtf8(file.read(kHeaderReach));
     static const QRegularExpression kHeader(
-        QStringLiteral("<\\?brenwick-recovery path=\"([^\"]*)\" time=\"([^\"]*)\"\\?>"));
+        QStringLiteral("<\\?brenwick-recovery path=\"([^\"]*)\" time=\"([^\"]*)\"(?: session=\"([^\"]*)\")?\\?>"));
     const QRegularExpressionMatch m = kHeader.match(head);
     if (!m.hasMatch())
         return copy;
@@ -74,6 +94,7 @@ TRecoveryFolder::TCopy TRecoveryFolder::ReadHeader(const QString &copyPath)
         return copy;
     copy.projectFile = QUrl::fromPercentEncoding(m.captured(1).toLatin1());
     copy.time = time.toUTC();
+    copy.session = QUrl::fromPercentEncoding(m.captured(3).toLatin1());
     return copy;
 }
 

@@ -18,6 +18,7 @@ public:
         QString path;          // the copy itself
         QString projectFile;   // the project's own file; empty when never saved
         QDateTime time;        // when it was written (UTC); invalid without a header
+        QString session;       // the editor session that wrote it; empty in older copies
         bool HasHeader() const { return time.isValid(); }
     };
 
@@ -31,8 +32,15 @@ public:
     // Where the copy of a project file goes; a never-saved project (empty name)
     // has one per session.
     QString CopyPathFor(const QString &projectFile, const QString &session) const;
-    // The line after the prolog that names the project and the time.
-    static QString HeaderLine(const QString &projectFile, const QDateTime &time);
+    // The line after the prolog that names the project, the time and the
+    // editor session.
+    static QString HeaderLine(const QString &projectFile, const QDateTime &time, const QString &session);
+    // The lock an editor session holds while it runs, so that other editors
+    // leave its copies alone.
+    QString LockPathFor(const QString &session) const;
+    // Whether the copy's session is still running (its lock is held by a live
+    // process). A lock left by a session that died is removed.
+    bool InUse(const TCopy &copy) const;
     // Reads a copy's header; TCopy::time stays invalid when it has none.
     static TCopy ReadHeader(const QString &copyPath);
 

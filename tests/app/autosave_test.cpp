@@ -257,7 +257,7 @@ TEST_F(AutosaveTest, ACopyThatDoesNotReadIsSetAsideAndReportedOnce)
     };
     const QString cut = folder.Folder() + QStringLiteral("/cut.xml");
     write(cut, QByteArray(TProject::kProlog)
-                   + TRecoveryFolder::HeaderLine(Path("gone.xml"), QDateTime::currentDateTimeUtc()).toUtf8()
+                   + TRecoveryFolder::HeaderLine(Path("gone.xml"), QDateTime::currentDateTimeUtc(), QStringLiteral("gone")).toUtf8()
                    + "<Velmora>\r\n  <root>\r\n    <group name=\"x\"");
     const QString bare = folder.Folder() + QStringLiteral("/bare.xml");
     write(bare, "<Velmora/>");
@@ -379,4 +379,37 @@ TEST_F(AutosaveTest, AKillDuringTheWritingOfACopyLeavesThePreviousOneReadable)
     EXPECT_EQ(editor.prompt.asked.size(), 1);   // no report of a broken copy
     const QString caption = TPropertyLayer::read(&editor.preview, QStringLiteral("Caption")).toString();
     EXPECT_TRUE(caption == QStringLiteral("v2") || caption == QStringLiteral("v3")) << caption.toStdString();
+}
+
+TEST_F(AutosaveTest, ARunningEditorsCopyIsLeftAloneAndAFailedCopyIsTriedAgain)
+{
+    auto running = std::make_unique<TEditor>(Path("brenwick.ini"));
+    running->Edit(QStringLiteral("Живой"));
+    running->Autosave().WriteNow();
+    running->Autosave().WaitForWrite();
+    TEditor other(Path("brenwick.ini"));
+    other.prompt.answers = {UserPrompt::Answer::No, UserPrompt::Answer::No};
+    EXPECT_EQ(other.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+    EXPECT_TRUE(other.prompt.asked.isEmpty());
+    EXPECT_EQ(CopyFiles().size(), 1);
+    running.reset();   // gone, its copy left behind
+    EXPECT_EQ(other.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+    EXPECT_EQ(other.prompt.asked.size(), 1);
+    EXPECT_TRUE(CopyFiles().isEmpty());
+
+    // A file where the folder should be: the copy fails, the status bar says
+    // so, and the next interval tries again without another change.
+    QFile blocker(TRecoveryFolder::DefaultFolder());
+    ASSERT_TRUE(QDir(TRecoveryFolder::DefaultFolder()).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSignalSpy written(&other.Autosave(), &TAutosave::Written);
+    other.Edit(QStringLiteral("Сбой"));
+    ASSERT_TRUE(written.wait(5000));
+    EXPECT_FALSE(written[0][1].toString().isEmpty());
+    EXPECT_TRUE(other.main.statusBar()->currentMessage().startsWith(QStringLiteral("Копия для восстановления не записана")));
+    ASSERT_TRUE(blocker.remove());
+    ASSERT_TRUE(written.wait(5000));
+    EXPECT_TRUE(written[1][1].toString().isEmpty());
+    EXPECT_TRUE(QFile::exists(other.Autosave().CopyPath()));
 }
