@@ -423,7 +423,7 @@ TEST(PictureText, NeverWritesAPictureTheReaderRefuses)
 TEST(PictureText, OnePassDecodingGivesWhatTheTwoStepsGiveFailuresIncluded)
 {
     // Noise compresses badly: the text runs to several pieces of decoding.
-    QImage noisy(200, 100, QImage::Format_RGB32);
+    QImage noisy(400, 400, QImage::Format_RGB32);
     std::mt19937 rng(7);
     for (int y = 0; y < noisy.height(); ++y)
         for (int x = 0; x < noisy.width(); ++x)
