@@ -169,9 +169,12 @@ QString DecodeUtf8Strict(QByteArrayView utf8, bool *ok)
 
 QString XmlDecode(QByteArrayView utf8)
 {
+    // Only the byte "&" is the character "&": the shorter search of the two.
+    if (!utf8.contains('&'))
+        return DecodeUtf8Strict(utf8);
     QString text = DecodeUtf8Strict(utf8);
     if (!text.contains(u'&'))
-        return text;
+        return text;   // bytes that are not UTF-8: no text
     // Entities never overlap (each begins with the only "&" it holds) and no
     // replacement produces a character of another entity, so one left-to-right
     // pass gives the same result as the four passes "&quot;", "&lt;", "&gt;",
