@@ -200,10 +200,8 @@ void TPicturesDecodedAhead::Finish(const TXNode &root)
 {
     if (m_serving)
         return;
-    if (m_pool) {
-        m_pool->setMaxThreadCount(m_threads);
-        m_pool->waitForDone();
-    }
+    if (m_pool)
+        m_pool->setMaxThreadCount(m_threads);   // the reading is done: every core decodes
     std::vector<const TXNode *> elements;
     CollectPictureElements(root, elements);
     for (const TXNode *element : elements) {
