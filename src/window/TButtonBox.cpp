@@ -133,7 +133,7 @@ QRect TButtonBox::ItemRect(const Grid &grid, int index, const QString &text)
     case taRightJustify: x = (qint64(col) + 1) * grid.columnWidth - size.width(); break;
     case taCenter: x = qint64(col) * grid.columnWidth + (qint64(grid.columnWidth) - size.width()) / 2; break;
     }
-    return QRect(clampToInt(x), clampToInt(y), size.width(), size.height());
+    return clampedRect(x, y, size.width(), size.height());
 }
 
 int TButtonBox::ItemAt(const QPoint &point)
