@@ -94,7 +94,11 @@ TRecoveryFolder::TCopy TRecoveryFolder::ReadHeader(const QString &copyPath)
         return copy;
     copy.projectFile = QUrl::fromPercentEncoding(m.captured(1).toLatin1());
     copy.time = time.toUTC();
-    copy.session = QUrl::fromPercentEncoding(m.captured(3).toLatin1());
+    // A session names a lock file beside the copies: letters, digits and "-" only.
+    static const QRegularExpression kSessionName(QStringLiteral("^[0-9A-Za-z-]+$"));
+    const QString session = QUrl::fromPercentEncoding(m.captured(3).toLatin1());
+    if (kSessionName.match(session).hasMatch())
+        copy.session = session;
     return copy;
 }
 

@@ -147,16 +147,14 @@ const std::array<quint8, kAsciiEnd> &base64Table()
     throw BrenwickError(QStringLiteral("Coding table entry not found."));
 }
 
-// Standard Base64 decoding a piece at a time, of 16-bit or 8-bit characters:
-// CR and LF are skipped, and after the first "=" only "=" and line breaks
-// may follow.
+// Standard Base64 decoding a piece at a time: CR and LF are skipped, and
+// after the first "=" only "=" and line breaks may follow.
 class TBase64Stream
 {
 public:
     // Decodes n characters into out, which has room for n / 4 * 3 + 3 bytes;
     // returns the end of the bytes written.
-    template <typename Char>
-    char *Decode(const Char *s, qsizetype n, char *out)
+    char *Decode(const char16_t *s, qsizetype n, char *out)
     {
         qsizetype i = 0;
         const std::array<quint8, kAsciiEnd> &table = base64Table();
@@ -175,7 +173,7 @@ public:
                 }
                 if (i >= n)
                     break;
-                const char16_t c = char16_t(s[i]);
+                const char16_t c = s[i];
                 const int v = base64Value(c);
                 if (v >= 0) {
                     m_group = (m_group << 6) | quint32(v);
@@ -195,7 +193,7 @@ public:
             }
         }
         for (; i < n; ++i) {
-            const char16_t c = char16_t(s[i]);
+            const char16_t c = s[i];
             if (c != u'=' && c != u'\r' && c != u'\n')
                 codingTableError();
         }
@@ -287,19 +285,20 @@ constexpr qsizetype kPieceChars = 256 * 1024;
 
 // DecodePicture without the fall-back: throws at the first failure it meets,
 // which need not be the one the plain steps meet first.
-template <typename Char>
-TBmpImage decodeInOnePass(const Char *s, qsizetype n, QByteArray &buffer)
+TBmpImage decodeInOnePass(QStringView whole, QByteArray &buffer)
 {
-    const Char *semicolon = std::find(s, s + n, Char(';'));
+    const char16_t *s = whole.utf16();
+    const qsizetype n = whole.size();
+    const char16_t *semicolon = std::find(s, s + n, u';');
     if (semicolon == s + n)
         invalidBitmap();
     qint64 size = 0;
-    for (const Char *d = s; d < semicolon; ++d) {
-        if (*d < Char('0') || *d > Char('9') || size > std::numeric_limits<qint32>::max())
+    for (const char16_t *d = s; d < semicolon; ++d) {
+        if (*d < u'0' || *d > u'9' || size > std::numeric_limits<qint32>::max())
             invalidBitmap();   // signs, bad digits and overflow: the plain steps say which
-        size = size * 10 + (*d - Char('0'));
+        size = size * 10 + (*d - u'0');
     }
-    const Char *text = semicolon + 1;
+    const char16_t *text = semicolon + 1;
     const qsizetype chars = n - (text - s);
     if (semicolon == s || size <= 0 || size > kReserveLimit
         || size > kMaxInflateRatio * (chars / 4 * 3 + 3) + kInflateSlack)
@@ -351,7 +350,7 @@ TBmpImage DecodePicture(QStringView text, QByteArray &buffer)
     if (text.isEmpty())
         return TBmpImage();
     try {
-        return decodeInOnePass(text.utf16(), text.size(), buffer);
+        return decodeInOnePass(text, buffer);
     } catch (const BrenwickError &) {
         // Failures (and sizes of 0 or below) take the plain steps, which say
         // what fails first.

@@ -257,8 +257,12 @@ TEST_F(AutosaveTest, ACopyThatDoesNotReadIsSetAsideAndReportedOnce)
     };
     const QString cut = folder.Folder() + QStringLiteral("/cut.xml");
     write(cut, QByteArray(TProject::kProlog)
-                   + TRecoveryFolder::HeaderLine(Path("gone.xml"), QDateTime::currentDateTimeUtc(), QStringLiteral("gone")).toUtf8()
+                   + TRecoveryFolder::HeaderLine(Path("gone.xml"), QDateTime::currentDateTimeUtc(),
+                                                 QStringLiteral("./../elsewhere"))
+                         .toUtf8()
                    + "<Velmora>\r\n  <root>\r\n    <group name=\"x\"");
+    // A session names a lock file beside the copies, never one elsewhere.
+    EXPECT_TRUE(TRecoveryFolder::ReadHeader(cut).session.isEmpty());
     const QString bare = folder.Folder() + QStringLiteral("/bare.xml");
     write(bare, "<Velmora/>");
     write(folder.Folder() + QStringLiteral("/half.xml.Xy12Ab"), "<?xml");   // a write cut short: not a copy
