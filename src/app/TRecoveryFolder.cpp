@@ -1,5 +1,6 @@
 #include "app/TRecoveryFolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -70,8 +71,14 @@ bool TRecoveryFolder::InUse(const TCopy &copy) const
         return false;
     QLockFile lock(LockPathFor(copy.session));
     lock.setStaleLockTime(0);   // however old, a lock is stale only when its process is gone
-    if (!lock.tryLock(0))
-        return lock.error() == QLockFile::LockFailedError;
+    if (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError)
+            return false;
+        // One editor runs per process: a lock this process holds is no other editor's.
+        qint64 pid = 0;
+        QString host, application;
+        return !(lock.getLockInfo(&pid, &host, &application) && pid == QCoreApplication::applicationPid());
+    }
     lock.unlock();   // taken over from a session that died: removed
     return false;
 }

@@ -38,8 +38,9 @@ public:
     // The lock an editor session holds while it runs, so that other editors
     // leave its copies alone.
     QString LockPathFor(const QString &session) const;
-    // Whether the copy's session is still running (its lock is held by a live
-    // process). A lock left by a session that died is removed.
+    // Whether the copy's session is another editor still running (its lock is
+    // held by another live process). A lock left by a session that died is
+    // removed.
     bool InUse(const TCopy &copy) const;
     // Reads a copy's header; TCopy::time stays invalid when it has none.
     static TCopy ReadHeader(const QString &copyPath);

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -321,8 +322,9 @@ TEST_F(AutosaveTest, DISABLED_ChildEditorWorksUntilKilled)
 namespace {
 
 // Starts this test program as an editor that works in dir, and kills it
-// (SIGKILL) once it has printed the line.
-void RunAndKill(const QString &dir, const QString &mode, const QByteArray &killAt)
+// (SIGKILL) once it has printed the line and whileRunning has run.
+void RunAndKill(const QString &dir, const QString &mode, const QByteArray &killAt,
+                const std::function<void()> &whileRunning = {})
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -338,6 +340,8 @@ void RunAndKill(const QString &dir, const QString &mode, const QByteArray &killA
         ASSERT_TRUE(child.waitForReadyRead(60000)) << out.toStdString();
         out += child.readAllStandardOutput();
     }
+    if (whileRunning)
+        whileRunning();
     child.kill();   // SIGKILL: nothing of the editor runs after it
     ASSERT_TRUE(child.waitForFinished());
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
@@ -387,16 +391,21 @@ TEST_F(AutosaveTest, AKillDuringTheWritingOfACopyLeavesThePreviousOneReadable)
 
 TEST_F(AutosaveTest, ARunningEditorsCopyIsLeftAloneAndAFailedCopyIsTriedAgain)
 {
-    auto running = std::make_unique<TEditor>(Path("brenwick.ini"));
-    running->Edit(QStringLiteral("Живой"));
-    running->Autosave().WriteNow();
-    running->Autosave().WaitForWrite();
+    {
+        TEditor first(Path("brenwick.ini"));
+        ASSERT_TRUE(first.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    }
+    QTest::qWait(20);
     TEditor other(Path("brenwick.ini"));
-    other.prompt.answers = {UserPrompt::Answer::No, UserPrompt::Answer::No};
-    EXPECT_EQ(other.Autosave().OfferAtStart(), TAutosave::TOffer::None);
-    EXPECT_TRUE(other.prompt.asked.isEmpty());
-    EXPECT_EQ(CopyFiles().size(), 1);
-    running.reset();   // gone, its copy left behind
+    other.prompt.answers = {UserPrompt::Answer::No};
+    RunAndKill(dir.path(), QStringLiteral("edit"), "ready", [&] {
+        // Another editor's copy, while it runs: neither offered nor deleted.
+        EXPECT_EQ(other.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+        EXPECT_EQ(other.Autosave().OfferAtOpen(Path("p.xml")), TAutosave::TOffer::None);
+        EXPECT_TRUE(other.prompt.asked.isEmpty());
+        EXPECT_EQ(CopyFiles().size(), 1);
+    });
+    // Killed, it left its copy behind: offered, and "Нет" deletes it.
     EXPECT_EQ(other.Autosave().OfferAtStart(), TAutosave::TOffer::None);
     EXPECT_EQ(other.prompt.asked.size(), 1);
     EXPECT_TRUE(CopyFiles().isEmpty());
