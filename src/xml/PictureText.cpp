@@ -60,18 +60,27 @@ qint32 parseSize(QStringView text)
     return qint32(value);
 }
 
+// A zlib inflater, ended however its use ends; one that cannot start is an
+// invalid bitmap.
+struct TInflater
+{
+    z_stream zs{};
+    TInflater()
+    {
+        if (inflateInit(&zs) != Z_OK)
+            invalidBitmap();
+    }
+    ~TInflater() { inflateEnd(&zs); }
+    TInflater(const TInflater &) = delete;
+    TInflater &operator=(const TInflater &) = delete;
+};
+
 // Inflates one zlib stream into exactly expected bytes; anything else (a
 // damaged stream, more or fewer bytes) is an invalid bitmap.
 QByteArray inflateExactly(QByteArrayView compressed, qsizetype expected)
 {
-    z_stream zs{};
-    if (inflateInit(&zs) != Z_OK)
-        invalidBitmap();
-    struct End
-    {
-        z_stream *zs;
-        ~End() { inflateEnd(zs); }
-    } end{&zs};
+    TInflater inflater;
+    z_stream &zs = inflater.zs;
 
     QByteArray out;
     out.resize(qMin(expected, kReserveLimit));
@@ -304,14 +313,8 @@ TBmpImage decodeInOnePass(QStringView whole, QByteArray &buffer)
         || size > kMaxInflateRatio * (chars / 4 * 3 + 3) + kInflateSlack)
         invalidBitmap();
 
-    z_stream zs{};
-    if (inflateInit(&zs) != Z_OK)
-        invalidBitmap();
-    struct End
-    {
-        z_stream *zs;
-        ~End() { inflateEnd(zs); }
-    } end{&zs};
+    TInflater inflater;
+    z_stream &zs = inflater.zs;
     // One byte of room beyond the size: a stream that fills it is too long.
     buffer.resize(qsizetype(size) + 1);
     zs.next_out = reinterpret_cast<Bytef *>(buffer.data());
