@@ -4,7 +4,7 @@
 // so that compressing them costs what a real project's pictures cost.
 
 #include "app/cli/CliEditor.h"
-#include "kit/TPicture.h"
+#include "base/TPicture.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"

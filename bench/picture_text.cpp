@@ -1,7 +1,7 @@
 // Times the picture text form of a 1920x1080 true-colour picture against the
 // raw path on the same bytes measured in the same run: compress2 + Base64 for
 // PictureToText, Base64 decoding + uncompress for TextToPicture.
-#include "kit/TPicture.h"
+#include "base/TPicture.h"
 #include "xml/PictureText.h"
 #include "PairTiming.h"
 

@@ -8,5 +8,6 @@ set(BRENWICK_TS_FILES ${CMAKE_SOURCE_DIR}/resources/translations/brenwick_en.ts)
 set(BRENWICK_LUPDATE_OPTIONS -locations none -no-obsolete -source-language ru_RU)
 qt_add_translations(brenwick_core
   TS_FILES ${BRENWICK_TS_FILES}
+  SOURCES ${BRENWICK_BASE_SOURCES} ${BRENWICK_SOURCES}
   RESOURCE_PREFIX /i18n
   LUPDATE_OPTIONS ${BRENWICK_LUPDATE_OPTIONS})

@@ -3,8 +3,8 @@
 // picture text (to reach the bitmap reader), or as zlib data under a size
 // field taken from the input (to reach the inflation checks). Whatever decodes
 // must encode and decode again to the same pixels.
-#include "kit/BrenwickError.h"
-#include "kit/TPicture.h"
+#include "base/BrenwickError.h"
+#include "base/TPicture.h"
 #include "xml/PictureText.h"
 
 #include <QGuiApplication>

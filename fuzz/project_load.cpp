@@ -5,7 +5,7 @@
 // path option word the editor does not know opens with no option, which saves
 // without one and then opens as the default).
 #include "app/cli/CliEditor.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the XML reader. The same bytes are read from memory
 // and through a device with a tiny buffer; both must agree, and whatever was
 // read must write without failing.
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "xml/TXDocument.h"
 #include "xml/TXStream.h"
 

@@ -1,7 +1,7 @@
 #include "app/TAutosave.h"
 
 #include "app/TSettingsFile.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
 #include "project/TProject.h"
 #include "xml/TXDocument.h"

@@ -2,7 +2,7 @@
 
 #include "app/TCheckForm.h"
 #include "app/TMainForm.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
 #include "layout/TDesignFactsReader.h"
 #include "layout/TPreviewForm.h"

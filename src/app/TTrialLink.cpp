@@ -2,7 +2,7 @@
 
 #include "app/TMainForm.h"
 #include "app/TTrialForm.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "kit/TPictureDialog.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/TPropertyLayer.h"
+#include "base/TPropertyLayer.h"
 
 #include <QDialog>
 #include <memory>

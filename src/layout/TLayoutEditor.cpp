@@ -1,6 +1,6 @@
 #include "layout/TLayoutEditor.h"
 
-#include "kit/TSetPropertyCommand.h"
+#include "base/TSetPropertyCommand.h"
 #include "kit/UserPrompt.h"
 #include "layout/TDesignValueTypes.h"
 #include "layout/TPicButtonCommand.h"

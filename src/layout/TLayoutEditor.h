@@ -1,7 +1,7 @@
 #pragma once
 
 #include "kit/TPropertyGridModel.h"
-#include "kit/TPropertyLayer.h"
+#include "base/TPropertyLayer.h"
 #include "layout/TInspectorConfig.h"
 #include "layout/TObjectTree.h"
 

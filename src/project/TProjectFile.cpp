@@ -1,6 +1,6 @@
 #include "project/TProject.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "xml/PictureBatch.h"
 #include "xml/TXDocument.h"
 #include "xml/TXStream.h"

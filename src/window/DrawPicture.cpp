@@ -1,6 +1,6 @@
 #include "window/DrawPicture.h"
 
-#include "kit/TPicture.h"
+#include "base/TPicture.h"
 
 #include <QPainter>
 

@@ -1,16 +1,15 @@
 #include "xml/PictureBatch.h"
 
-#include "kit/TPicture.h"
+#include "base/TPicture.h"
 #include "xml/PictureText.h"
 #include "xml/TXNode.h"
 #include "xml/TXStream.h"
 
 #include <QThread>
 #include <QThreadPool>
-#include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
+#include <atomic>
 #include <mutex>
-#include <numeric>
 
 namespace {
 
@@ -29,11 +28,17 @@ void ForEachIndex(qsizetype n, TPictureThreads threads, Work work)
             work(i);
         return;
     }
-    std::vector<qsizetype> indices(size_t(n), 0);
-    std::iota(indices.begin(), indices.end(), qsizetype(0));
+    // Each worker takes the next index until none is left.
+    const int workers = int(qMin<qsizetype>(wanted, n));
+    std::atomic<qsizetype> next{0};
     QThreadPool pool;
-    pool.setMaxThreadCount(int(qMin<qsizetype>(wanted, n)));
-    QtConcurrent::blockingMap(&pool, indices, [&work](qsizetype i) { work(i); });
+    pool.setMaxThreadCount(workers);
+    for (int w = 0; w < workers; ++w)
+        pool.start([&next, &work, n] {
+            for (qsizetype i = next++; i < n; i = next++)
+                work(i);
+        });
+    pool.waitForDone();
 }
 
 bool IsPictureElement(const TXNode &node)

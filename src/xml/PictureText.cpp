@@ -1,7 +1,7 @@
 #include "xml/PictureText.h"
 
-#include "kit/BrenwickError.h"
-#include "kit/TPicture.h"
+#include "base/BrenwickError.h"
+#include "base/TPicture.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "kit/BmpFile.h"
+#include "base/BmpFile.h"
 
 class TPicture;
 

@@ -1,6 +1,6 @@
 #include "xml/TAttrValue.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 
 #include <limits>
 

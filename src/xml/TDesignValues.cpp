@@ -1,7 +1,7 @@
 #include "xml/TDesignValues.h"
 
-#include "kit/TPicture.h"
-#include "kit/TPropertyLayer.h"
+#include "base/TPicture.h"
+#include "base/TPropertyLayer.h"
 
 #include <QObject>
 

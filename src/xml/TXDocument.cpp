@@ -1,7 +1,7 @@
 #include "xml/TXDocument.h"
 
-#include "kit/BrenwickError.h"
-#include "kit/UserPrompt.h"
+#include "base/BrenwickError.h"
+#include "base/UserPrompt.h"
 #include "xml/TXStream.h"
 
 #include <QFile>

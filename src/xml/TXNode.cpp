@@ -1,6 +1,6 @@
 #include "xml/TXNode.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "xml/TXStream.h"
 #include "xml/XmlText.h"
 

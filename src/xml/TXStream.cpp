@@ -1,6 +1,6 @@
 #include "xml/TXStream.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "xml/XmlText.h"
 
 #include <QIODevice>

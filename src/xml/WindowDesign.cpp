@@ -1,8 +1,8 @@
 #include "xml/WindowDesign.h"
 
-#include "kit/BrenwickError.h"
-#include "kit/TPicture.h"
-#include "kit/TPropertyLayer.h"
+#include "base/BrenwickError.h"
+#include "base/TPicture.h"
+#include "base/TPropertyLayer.h"
 #include "xml/PictureBatch.h"
 #include "xml/PictureText.h"
 #include "xml/TXNode.h"

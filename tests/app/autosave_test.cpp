@@ -6,7 +6,7 @@
 #include "app/TDesignWindowLink.h"
 #include "app/TLayoutPageLink.h"
 #include "app/TMainForm.h"
-#include "kit/TPropertyLayer.h"
+#include "base/TPropertyLayer.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 #include "support/ScriptedPrompt.h"

@@ -3,7 +3,7 @@
 #include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
 #include "app/TLayoutPageLink.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"

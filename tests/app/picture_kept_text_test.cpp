@@ -1,7 +1,7 @@
 // Pictures keep the text they were read from or last written as: an unedited
 // project saves them byte for byte, and every kind of picture change drops it.
 #include "app/cli/CliEditor.h"
-#include "kit/TPropertyLayer.h"
+#include "base/TPropertyLayer.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"

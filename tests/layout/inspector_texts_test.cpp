@@ -1,4 +1,4 @@
-#include "kit/BmpFile.h"
+#include "base/BmpFile.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"

@@ -5,7 +5,7 @@
 #include "app/TLayoutPageLink.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "project/TTreeCommands.h"
 #include "xml/TXNode.h"
 #include "support/ScriptedPrompt.h"

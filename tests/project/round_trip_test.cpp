@@ -2,7 +2,7 @@
 // editor never writes a file that it cannot read back.
 
 #include "command_tree_dump.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "project/TCommandTreeTarget.h"
 #include "project/TFolderScan.h"
 #include "project/TProject.h"

@@ -1,5 +1,5 @@
 #include "import_fixture.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "project/TCommandEditor.h"
 #include "project/TCommandTreeTarget.h"
 #include "project/TFolderScan.h"

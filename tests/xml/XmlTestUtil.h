@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "xml/TXDocument.h"
 #include "xml/TXStream.h"
 

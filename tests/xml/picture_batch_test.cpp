@@ -1,7 +1,7 @@
 // Pictures encoded and decoded on several threads give exactly what one
 // thread gives, failures included.
-#include "kit/BrenwickError.h"
-#include "kit/TPicture.h"
+#include "base/BrenwickError.h"
+#include "base/TPicture.h"
 #include "xml/PictureBatch.h"
 #include "xml/PictureText.h"
 #include "xml/TXDocument.h"

@@ -1,6 +1,6 @@
 #include "XmlTestUtil.h"
 
-#include "kit/TPicture.h"
+#include "base/TPicture.h"
 #include "xml/PictureText.h"
 
 #include <QPainter>

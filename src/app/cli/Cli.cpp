@@ -1,7 +1,7 @@
 #include "app/cli/Cli.h"
 
-#include "kit/BrenwickError.h"
-#include "kit/LoadFailure.h"
+#include "base/BrenwickError.h"
+#include "base/LoadFailure.h"
 
 #include <QCommandLineParser>
 #include <iterator>

@@ -1,7 +1,7 @@
 #include "app/cli/Cli.h"
 
 #include "app/cli/CliEditor.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 
 #include <QCommandLineParser>
 

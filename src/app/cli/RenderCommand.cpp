@@ -1,6 +1,6 @@
 #include "app/cli/Cli.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "app/cli/CliEditor.h"
 
 #include <QCommandLineParser>

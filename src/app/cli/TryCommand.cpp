@@ -1,6 +1,6 @@
 #include "app/cli/Cli.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "layout/TTrialDesign.h"
 #include "project/TMenuRunScript.h"
 

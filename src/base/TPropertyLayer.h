@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/TPicture.h"
+#include "base/TPicture.h"
 
 #include <QImage>
 #include <QMetaEnum>

@@ -1,6 +1,6 @@
-#include "kit/TPicture.h"
+#include "base/TPicture.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 
 #include <QFile>
 #include <QImageReader>

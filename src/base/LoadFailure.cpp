@@ -1,6 +1,6 @@
-#include "kit/LoadFailure.h"
+#include "base/LoadFailure.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 
 #include <QCoreApplication>
 

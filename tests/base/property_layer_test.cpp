@@ -1,4 +1,4 @@
-#include "kit/TPropertyLayer.h"
+#include "base/TPropertyLayer.h"
 
 #include <QSignalSpy>
 #include <QWidget>

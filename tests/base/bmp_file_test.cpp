@@ -1,6 +1,6 @@
-#include "kit/BmpFile.h"
-#include "kit/BrenwickError.h"
-#include "kit/TPicture.h"
+#include "base/BmpFile.h"
+#include "base/BrenwickError.h"
+#include "base/TPicture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "kit/BmpFile.h"
+#include "base/BmpFile.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,4 +1,4 @@
-#include "kit/TSetPropertyCommand.h"
+#include "base/TSetPropertyCommand.h"
 
 TSetPropertyCommand::TSetPropertyCommand(TPropertyLayer &layer, QObject *object, const QString &path,
                                          const QVariant &oldValue, const QVariant &newValue, bool typed,

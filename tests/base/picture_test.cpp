@@ -1,5 +1,5 @@
-#include "kit/BrenwickError.h"
-#include "kit/TPicture.h"
+#include "base/BrenwickError.h"
+#include "base/TPicture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

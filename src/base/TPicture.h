@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/BmpFile.h"
+#include "base/BmpFile.h"
 
 #include <QImage>
 #include <QObject>
