@@ -36,3 +36,26 @@ QRect anchoredBounds(const QRect &bounds, unsigned anchors, const QSize &oldClie
     follow(y, h, anchors & anTop, anchors & anBottom, oldClient.height(), newClient.height());
     return QRect(x, y, w, h);
 }
+
+QRect TAnchorOrigins::target(const QObject *child, const QRect &bounds, unsigned anchors, const QSize &oldClient,
+                             const QSize &newClient)
+{
+    Origin origin = m_origins.value(child);
+    if (origin.applied != bounds || origin.anchors != anchors || !origin.client.isValid())
+        origin = Origin{bounds, oldClient, anchors, QRect()};
+    m_next.insert(child, origin);
+    return anchoredBounds(origin.bounds, anchors, origin.client, newClient);
+}
+
+void TAnchorOrigins::placed(const QObject *child, const QRect &bounds)
+{
+    const auto it = m_next.find(child);
+    if (it != m_next.end())
+        it->applied = bounds;
+}
+
+void TAnchorOrigins::endResize()
+{
+    m_origins.swap(m_next);
+    m_next.clear();
+}

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "layout/TAnchorLayout.h"
 #include "layout/TDesignGesture.h"
 #include "layout/TDesignObjects.h"
+#include "layout/TWindowShape.h"
 #include "project/TDesignView.h"
 #include "window/TColor.h"
 #include "window/TCursor.h"
@@ -266,20 +268,6 @@ private:
     std::function<void()> m_onRefreshInspector;
 
     QSize m_laidOutSize;
-    // Where each child stood, and for which client size, when its anchors
-    // last took over: every later resize is computed from there, so a child
-    // squeezed to nothing by a small window gets its size back with the window.
-    struct AnchorOrigin
-    {
-        QRect bounds;
-        QSize client;
-        unsigned anchors = 0;
-        QRect applied;   // what the anchors made of it last; anything else restarts
-    };
-    QHash<const QObject *, AnchorOrigin> m_anchorOrigins;
-    bool m_shapePending = false;
-    QRegion m_shapeDirty;    // client areas repainted since the last shape update
-    QRegion m_shape;         // the solid part last computed
-    bool m_shapeKnown = false;
-    bool m_computingShape = false;
+    TAnchorOrigins m_anchorOrigins;
+    TIncrementalMask m_mask;
 };

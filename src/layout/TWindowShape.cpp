@@ -34,3 +34,36 @@ QRegion solidRegion(const QImage &rendered, QRgb key)
                                                 Qt::MaskInColor);
     return QRegion(QBitmap::fromImage(mask));
 }
+
+void TIncrementalMask::reset()
+{
+    m_known = false;
+    m_dirty = QRegion();
+}
+
+bool TIncrementalMask::markDirty(const QRect &area)
+{
+    if (m_computing)
+        return false;
+    m_dirty |= area;
+    if (m_pending)
+        return false;
+    m_pending = true;
+    return true;
+}
+
+QRegion TIncrementalMask::update(const QRect &window, const SolidIn &solidIn)
+{
+    m_pending = false;
+    const QRect area = m_dirty.boundingRect() & window;
+    m_dirty = QRegion();
+    m_computing = true;
+    if (!m_known || area == window) {
+        m_shape = solidIn(window);
+        m_known = true;
+    } else if (!area.isEmpty()) {
+        m_shape = (m_shape - area) | solidIn(area);
+    }
+    m_computing = false;
+    return m_shape;
+}
