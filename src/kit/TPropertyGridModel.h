@@ -38,6 +38,12 @@ public:
         Q_UNUSED(inspected) Q_UNUSED(path) Q_UNUSED(min) Q_UNUSED(max)
         return false;
     }
+    // True when a number outside the row's range is taken at the nearest end
+    // of it, as the property's setter does, rather than refused.
+    virtual bool Clamps([[maybe_unused]] QObject *inspected, [[maybe_unused]] const QString &path) const
+    {
+        return false;
+    }
 };
 
 // How the grid shows and parses the values of a type of its own (colours,

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QMetaEnum>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -190,17 +191,18 @@ bool TPropertyGridModel::parseText(const Row &row, const QString &text, QVariant
     }
     switch (row.typeId) {
     case QMetaType::Int: {
+        int min = std::numeric_limits<qint32>::min();
+        int max = std::numeric_limits<qint32>::max();
+        const bool ranged = m_config.Range(m_inspected, row.path, &min, &max);
+        const QString name = m_config.DisplayName(row.path, row.name);
         bool ok = false;
-        const qlonglong v = trimmed.toLongLong(&ok);
-        if (!ok || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
-            return bad(tr("\"%1\" не является целым числом от %2 до %3.")
-                           .arg(text)
-                           .arg(std::numeric_limits<qint32>::min())
-                           .arg(std::numeric_limits<qint32>::max()));
-        int min = 0;
-        int max = 0;
-        if (m_config.Range(m_inspected, row.path, &min, &max) && (v < min || v > max))
-            return bad(tr("%1: от %2 до %3").arg(m_config.DisplayName(row.path, row.name)).arg(min).arg(max));
+        qlonglong v = trimmed.toLongLong(&ok);
+        if (!ok)
+            return bad(tr("%1: введите целое число от %2 до %3").arg(name).arg(min).arg(max));
+        if (ranged && m_config.Clamps(m_inspected, row.path))
+            v = std::clamp<qlonglong>(v, min, max);
+        if (v < min || v > max)
+            return bad(tr("%1: от %2 до %3").arg(name).arg(min).arg(max));
         *value = int(v);
         return true;
     }

@@ -391,3 +391,8 @@ bool TInspectorConfig::Range(QObject *, const QString &path, int *min, int *max)
 {
     return PropertyRanges::Of(path, min, max);
 }
+
+bool TInspectorConfig::Clamps(QObject *, const QString &path) const
+{
+    return PropertyRanges::Clamps(path);
+}

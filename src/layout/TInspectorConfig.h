@@ -26,6 +26,7 @@ public:
     QString Description(QObject *inspected, const QString &path) const override;
     QString ValueLabel(const QString &key) const override;
     bool Range(QObject *inspected, const QString &path, int *min, int *max) const override;
+    bool Clamps(QObject *inspected, const QString &path) const override;
 
     // The names a description of the object's properties is looked up under:
     // its own classes up the hierarchy, with the framework's names for the

@@ -4,7 +4,6 @@
 #include "window/TFont.h"
 
 #include <QHash>
-#include <limits>
 #include <utility>
 
 namespace PropertyRanges {
@@ -19,8 +18,8 @@ bool Of(const QString &path, int *min, int *max)
         {QStringLiteral("Top"), {-kMaxExtent, kMaxExtent}},
         {QStringLiteral("Width"), {0, kMaxExtent}},
         {QStringLiteral("Height"), {0, kMaxExtent}},
-        {QStringLiteral("ClientWidth"), {kMinClientSize, kMaxExtent}},
-        {QStringLiteral("ClientHeight"), {kMinClientSize, kMaxExtent}},
+        {QStringLiteral("ClientWidth"), {0, kMaxExtent}},
+        {QStringLiteral("ClientHeight"), {0, kMaxExtent}},
         {QStringLiteral("MinWidth"), {0, kMaxExtent}},
         {QStringLiteral("MinHeight"), {0, kMaxExtent}},
         {QStringLiteral("MaxWidth"), {0, kMaxExtent}},
@@ -29,11 +28,11 @@ bool Of(const QString &path, int *min, int *max)
         {QStringLiteral("Columns"), {TButtonBox::kMinColumns, TButtonBox::kMaxColumns}},
         {QStringLiteral("ShadowSize"), {-kMaxShadowOffset, kMaxShadowOffset}},
         {QStringLiteral("RowSpacing"), {kMinRowSpacing, kMaxRowSpacing}},
-        {QStringLiteral("PadVertical"), {0, kMaxPad}},
-        {QStringLiteral("PadHorizontal"), {0, kMaxPad}},
+        {QStringLiteral("PadVertical"), {-kMaxPad, kMaxPad}},
+        {QStringLiteral("PadHorizontal"), {-kMaxPad, kMaxPad}},
         {QStringLiteral("Spacing"), {kMinSpacing, kMaxSpacing}},
-        {QStringLiteral("Size"), {1, kMaxFontSize}},
-        {QStringLiteral("ItemID"), {0, std::numeric_limits<int>::max()}},
+        // A font stored with a cell height (positive) shows a negative size.
+        {QStringLiteral("Size"), {-kMaxFontSize, kMaxFontSize}},
     };
     const auto it = kRanges.constFind(path.section(QLatin1Char('.'), -1));
     if (it == kRanges.constEnd())
@@ -41,6 +40,11 @@ bool Of(const QString &path, int *min, int *max)
     *min = it->first;
     *max = it->second;
     return true;
+}
+
+bool Clamps(const QString &path)
+{
+    return path.section(QLatin1Char('.'), -1) == QLatin1StringView("Columns");
 }
 
 } // namespace PropertyRanges

@@ -186,7 +186,7 @@ TEST_F(InspectorPage, ConfirmedValuesAreStepsAndOutOfRangeOrIneffectiveOnesAreNo
     // Out of range: the message names the range, nothing changes, the grid agrees.
     type("ClientWidth", QStringLiteral("-100"));
     ASSERT_FALSE(prompt.asked.isEmpty());
-    EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Ширина: от 100 до 4096"));
+    EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Ширина: от 0 до 4096"));
     type("AlphaBlendValue", QStringLiteral("256"));
     EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Непрозрачность: от 0 до 255"));
     type("AlphaBlendValue", QStringLiteral("0"));   // the edge itself is taken

@@ -136,11 +136,15 @@ TEST_F(Inspector, BadInputIsReportedAndChangesNothing)
 {
     inspect("Надпись наверху");
     const int left = form.Heading()->Left();
-    for (const char *bad : {"abc", "2147483648", "-2147483649", ""}) {
+    // Text that is no number names the row and its range, as a number outside it does.
+    for (const char *bad : {"abc", "1e3", "", "2147483648", "-2147483649"}) {
         prompt.asked.clear();
         EXPECT_FALSE(edit("Left", QString::fromLatin1(bad)));
         ASSERT_EQ(prompt.asked.size(), 1) << bad;
-        EXPECT_TRUE(prompt.asked[0].text.contains(QString::fromLatin1(bad))) << prompt.asked[0].text.toStdString();
+        const bool number = QString::fromLatin1(bad).toLongLong() != 0;
+        EXPECT_EQ(prompt.asked[0].text, number ? QStringLiteral("Отступ слева: от -4096 до 4096")
+                                               : QStringLiteral("Отступ слева: введите целое число от -4096 до 4096"))
+            << bad;
     }
     EXPECT_FALSE(edit("Color", QStringLiteral("clNoSuchColour")));
     EXPECT_FALSE(edit("BorderStyle", QStringLiteral("tbsNothing")));
@@ -151,9 +155,65 @@ TEST_F(Inspector, BadInputIsReportedAndChangesNothing)
     // A whole number outside the row's range names the range; its edge is taken.
     EXPECT_FALSE(edit("Left", QStringLiteral("-2147483648")));
     EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Отступ слева: от -4096 до 4096"));
-    EXPECT_FALSE(edit("Font.Size", QStringLiteral("0")));
-    EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Размер: от 1 до 3072"));
     EXPECT_TRUE(edit("Left", QStringLiteral("-4096")));
+}
+
+TEST_F(Inspector, RangesTakeEveryValueAFileCanHoldAndNoMore)
+{
+    struct Case
+    {
+        const char *object;
+        const char *path;
+        int low;
+        int high;
+    };
+    const Case cases[] = {
+        {"Надпись наверху", "ShadowSize", -64, 64}, {"Надпись наверху", "Left", -4096, 4096},
+        {"Надпись наверху", "Font.Size", -3072, 3072}, {"Окно", "AlphaBlendValue", 0, 255},
+        {"Окно", "ClientWidth", 0, 4096},           {"Справка", "PadHorizontal", -256, 256},
+        {"Справка", "PadVertical", -256, 256},      {"Комментарий", "RowSpacing", -64, 256},
+    };
+    for (const Case &c : cases) {
+        inspect(QString::fromUtf8(c.object));
+        const QString path = QString::fromLatin1(c.path);
+        EXPECT_TRUE(edit(path, QString::number(c.low))) << c.path;
+        EXPECT_EQ(shown(path), QString::number(c.low)) << c.path;
+        EXPECT_TRUE(edit(path, QString::number(c.high))) << c.path;
+        EXPECT_EQ(shown(path), QString::number(c.high)) << c.path;
+        prompt.asked.clear();
+        EXPECT_FALSE(edit(path, QString::number(c.low - 1))) << c.path;
+        EXPECT_FALSE(edit(path, QString::number(c.high + 1))) << c.path;
+        EXPECT_EQ(prompt.asked.size(), 2) << c.path;
+        EXPECT_EQ(shown(path), QString::number(c.high)) << c.path;
+    }
+    prompt.asked.clear();
+    inspect("Окно");
+    EXPECT_FALSE(edit("ClientWidth", QStringLiteral("abc")));
+    EXPECT_EQ(prompt.asked.last().text, QStringLiteral("Ширина: введите целое число от 0 до 4096"));
+
+    // A font stored with a cell height shows a negative size, which the row
+    // takes back; 0 is the default size.
+    inspect("Надпись наверху");
+    form.Heading()->Font()->setHeight(20);
+    model.RefreshValues();
+    EXPECT_EQ(shown("Font.Size"), QStringLiteral("-15"));
+    EXPECT_TRUE(edit("Font.Size", QStringLiteral("-16")));
+    EXPECT_EQ(form.Heading()->Font()->Height(), 21);
+    EXPECT_TRUE(edit("Font.Size", QStringLiteral("0")));
+    EXPECT_EQ(form.Heading()->Font()->Height(), 0);
+
+    // Command numbers may be negative.
+    inspect("Справка");
+    EXPECT_TRUE(edit("ItemID", QStringLiteral("-1")));
+    EXPECT_EQ(qobject_cast<TPicButton *>(model.Inspected())->ItemID(), -1);
+    EXPECT_TRUE(edit("ItemID", QStringLiteral("-2147483648")));
+
+    // Columns beyond the setter's range are held at its nearest end, not refused.
+    inspect("Область меню");
+    EXPECT_TRUE(edit("Columns", QStringLiteral("7")));
+    EXPECT_EQ(form.MenuArea()->Columns(), 4);
+    EXPECT_TRUE(edit("Columns", QStringLiteral("0")));
+    EXPECT_EQ(form.MenuArea()->Columns(), 1);
 }
 
 TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)

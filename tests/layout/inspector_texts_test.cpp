@@ -91,8 +91,17 @@ TEST_F(InspectorTexts, ValuesReadInTheInspectorsLanguage)
     EXPECT_EQ(shown("Font"), QStringLiteral("Times New Roman, 18, курсив"));
     EXPECT_EQ(shown("Font.Style"), QStringLiteral("[Курсив]"));
     EXPECT_EQ(shown("Constraints"), QStringLiteral("(нет)"));
-    ASSERT_TRUE(edit("Constraints.MaxWidth", QStringLiteral("800")));
-    EXPECT_EQ(shown("Constraints"), QStringLiteral("до 800×0"));
+    // Each side alone is a constraint; «(нет)» only when none is set.
+    const std::pair<const char *, const char *> sides[] = {{"Constraints.MaxWidth", "до 800×0"},
+                                                           {"Constraints.MaxHeight", "до 0×800"},
+                                                           {"Constraints.MinWidth", "от 800×0"},
+                                                           {"Constraints.MinHeight", "от 0×800"}};
+    for (const auto &[path, text] : sides) {
+        ASSERT_TRUE(edit(QString::fromLatin1(path), QStringLiteral("800")));
+        EXPECT_EQ(shown("Constraints"), QString::fromUtf8(text));
+        ASSERT_TRUE(edit(QString::fromLatin1(path), QStringLiteral("0")));
+    }
+    EXPECT_EQ(shown("Constraints"), QStringLiteral("(нет)"));
     // Russian plural forms of the line count, at their edges.
     const std::pair<int, const char *> counts[] = {
         {0, "0 строк"}, {1, "1 строка"}, {4, "4 строки"}, {5, "5 строк"}, {11, "11 строк"}, {21, "21 строка"},
