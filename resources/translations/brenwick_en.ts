@@ -1239,7 +1239,7 @@ Prepare the disc in the folder “%2” anyway?</translation>
     </message>
     <message>
         <source>Начертание</source>
-        <translation>Style</translation>
+        <translation>Font style</translation>
     </message>
     <message>
         <source>Просто текст</source>

@@ -12,6 +12,7 @@
 #include "layout/TInspectorConfig.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
+#include "project/TProject.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QDialogButtonBox>
@@ -303,5 +304,55 @@ TEST(Translations, TheEnglishHelpNamesTheEnglishCaptions)
                                  "ShadowSize"}) {
         const QString name = config.Alias(QString::fromLatin1(property));
         EXPECT_TRUE(layout.contains(name)) << property << ": " << name.toStdString();
+    }
+}
+
+// Rows of one object that read differently in Russian read differently in
+// English too, at any depth (the font's style and the button's style).
+TEST(Translations, RowsThatDifferInRussianDifferInEnglish)
+{
+    TPreviewForm form;
+    TProject project;
+    ScriptedPrompt prompt;
+    TLayoutEditor editor{form, project, prompt};
+    editor.FormShow();
+    TPropertyGridModel &model = editor.Inspector();
+    // Every row's name by its path, the group headings left out.
+    const auto names = [&model] {
+        QHash<QString, QString> byPath;
+        std::function<void(const QModelIndex &)> walk = [&](const QModelIndex &parent) {
+            for (int r = 0; r < model.rowCount(parent); ++r) {
+                const QModelIndex row = model.index(r, 0, parent);
+                if (!model.IsGroup(row))
+                    byPath.insert(model.Path(row), row.data().toString());
+                walk(row);
+            }
+        };
+        walk(QModelIndex());
+        return byPath;
+    };
+    for (QStandardItem *node : editor.Tree().AllNodes()) {
+        if (!editor.Tree().Select(node) || !model.Inspected())
+            continue;
+        QObject *object = model.Inspected();
+        model.SetInspected(nullptr);
+        model.SetInspected(object);
+        const QHash<QString, QString> russian = names();
+        QHash<QString, QString> english;
+        {
+            Interface interface(shell::TLanguage::English);
+            model.SetInspected(nullptr);
+            model.SetInspected(object);
+            english = names();
+        }
+        for (auto a = russian.cbegin(); a != russian.cend(); ++a) {
+            for (auto b = russian.cbegin(); b != russian.cend(); ++b) {
+                if (a.value() != b.value()) {
+                    EXPECT_NE(english.value(a.key()), english.value(b.key()))
+                        << node->text().toStdString() << ": " << a.key().toStdString() << ", "
+                        << b.key().toStdString();
+                }
+            }
+        }
     }
 }
