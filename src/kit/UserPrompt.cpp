@@ -1,8 +1,11 @@
 #include "kit/UserPrompt.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -90,10 +93,57 @@ QString QtUserPrompt::text(const QString &caption, const QString &label, const Q
     return ok ? answer : QString();
 }
 
+QtUserPrompt::FamilyShown QtUserPrompt::dialogFamily(const QString &stored, const QStringList &installed,
+                                                    const QString &substitute, QString *shown)
+{
+    const auto has = [&installed](const QString &family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    };
+    *shown = stored;
+    if (has(stored))
+        return FamilyShown::Itself;
+    // The families of the player's system and those drawn with their metrics.
+    static const std::pair<const char *, const char *> kTwins[] = {
+        {"Times New Roman", "Liberation Serif"}, {"Times New Roman", "Tinos"},
+        {"Arial", "Liberation Sans"},            {"Arial", "Arimo"},
+        {"Courier New", "Liberation Mono"},      {"Courier New", "Cousine"},
+    };
+    for (const auto &[family, twin] : kTwins) {
+        if (stored.compare(QLatin1StringView(family), Qt::CaseInsensitive) == 0 && has(QLatin1StringView(twin))) {
+            *shown = QString::fromLatin1(twin);
+            return FamilyShown::MetricTwin;
+        }
+    }
+    if (has(substitute)) {
+        *shown = substitute;
+        return FamilyShown::Substitute;
+    }
+    return FamilyShown::Itself;
+}
+
 bool QtUserPrompt::font(const QString &caption, const QFont &initial, QFont *chosen)
 {
-    QFontDialog dialog(initial, m_parent);
-    dialog.setWindowTitle(caption);
+    // A family this machine lacks opens on the one shown in its place, named
+    // as such, not on the dialog's first family.
+    QString family;
+    const FamilyShown how = dialogFamily(initial.family(), QFontDatabase::families(), QFontInfo(initial).family(),
+                                         &family);
+    QFont opening = initial;
+    opening.setFamily(family);
+    QFontDialog dialog(opening, m_parent);
+    switch (how) {
+    case FamilyShown::Itself:
+        dialog.setWindowTitle(caption);
+        break;
+    case FamilyShown::MetricTwin:
+        dialog.setWindowTitle(QCoreApplication::translate("QtUserPrompt", "%1: %2 (показан как %3, с теми же размерами букв)")
+                                  .arg(caption, initial.family(), family));
+        break;
+    case FamilyShown::Substitute:
+        dialog.setWindowTitle(QCoreApplication::translate("QtUserPrompt", "%1: %2 (не установлен, показан как %3)")
+                                  .arg(caption, initial.family(), family));
+        break;
+    }
     const QFont shown = dialog.currentFont();
     if (dialog.exec() != QDialog::Accepted)
         return false;

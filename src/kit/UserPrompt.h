@@ -25,6 +25,14 @@ public:
     // as its substitute, survives a confirmation.
     static QFont chosenFont(const QFont &initial, const QFont &shown, const QFont &selected);
 
+    // The family a font dialog opens on for a stored family: the family itself
+    // when this machine has it, else its metric twin (the same size of every
+    // letter: Liberation Serif for Times New Roman), else what this machine
+    // draws in its place (substitute), if it has that.
+    enum class FamilyShown { Itself, MetricTwin, Substitute };
+    static FamilyShown dialogFamily(const QString &stored, const QStringList &installed, const QString &substitute,
+                                    QString *shown);
+
     QString limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength) override;
 
     // "Файлы XML|*.xml|Все файлы|*.*" -> "Файлы XML (*.xml);;Все файлы (*.*)"

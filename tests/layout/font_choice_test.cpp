@@ -6,6 +6,7 @@
 #include "window/TTextBox.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QTimer>
@@ -91,16 +92,55 @@ TEST(FontDialogAnswer, AttributesLeftAsShownKeepTheirInitialValue)
     EXPECT_EQ(chosen.family(), QStringLiteral("DejaVu Sans"));
     EXPECT_FALSE(chosen.italic());
 
-    // The real dialog, confirmed at once.
+    // The real dialog, confirmed at once: it opened on the family itself or
+    // on its metric twin, named in its title.
     QtUserPrompt real;
-    QTimer::singleShot(0, [] {
-        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget()))
+    QString opened;
+    QString title;
+    QTimer::singleShot(0, [&opened, &title] {
+        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget())) {
+            opened = dialog->currentFont().family();
+            title = dialog->windowTitle();
             dialog->accept();
+        }
     });
     ASSERT_TRUE(real.font(QStringLiteral("Шрифт"), initial, &chosen));
+    QString expected;
+    QtUserPrompt::dialogFamily(initial.family(), QFontDatabase::families(), QFontInfo(initial).family(), &expected);
+    EXPECT_EQ(opened, expected);
+    EXPECT_EQ(title.contains(QStringLiteral("Liberation Serif")), expected == QStringLiteral("Liberation Serif"));
     EXPECT_EQ(chosen.family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(chosen.pointSize(), 16);
     EXPECT_TRUE(chosen.italic());
+}
+
+// The font dialog opens on the stored family, its metric twin, or what is drawn in its place.
+TEST(FontDialogAnswer, TheDialogOpensOnTheFamilyOrWhatStandsInForIt)
+{
+    using Shown = QtUserPrompt::FamilyShown;
+    struct Case
+    {
+        const char *stored;
+        QStringList installed;
+        const char *substitute;
+        Shown how;
+        const char *shown;
+    };
+    const Case cases[] = {
+        {"times new roman", {"Times New Roman", "Tinos"}, "Tinos", Shown::Itself, "times new roman"},
+        {"Times New Roman", {"DejaVu Sans", "Tinos"}, "DejaVu Sans", Shown::MetricTwin, "Tinos"},
+        {"Arial", {"Liberation Serif", "Liberation Sans"}, "DejaVu Sans", Shown::MetricTwin, "Liberation Sans"},
+        {"Arial", {"Liberation Serif", "DejaVu Sans"}, "DejaVu Sans", Shown::Substitute, "DejaVu Sans"},
+        {"MS Sans Serif", {"DejaVu Sans"}, "Nowhere", Shown::Itself, "MS Sans Serif"},
+    };
+    for (const Case &c : cases) {
+        QString shown;
+        EXPECT_EQ(QtUserPrompt::dialogFamily(QString::fromLatin1(c.stored), c.installed,
+                                             QString::fromLatin1(c.substitute), &shown),
+                  c.how)
+            << c.stored;
+        EXPECT_EQ(shown, QString::fromLatin1(c.shown)) << c.stored;
+    }
 }
 
 // The fonts designs name are drawn with their metric twins where missing.
