@@ -2,6 +2,7 @@
 
 #include "base/TSetPropertyCommand.h"
 #include "kit/UserPrompt.h"
+#include "layout/TButtonPlace.h"
 #include "layout/TDesignValueTypes.h"
 #include "layout/TPicButtonCommand.h"
 #include "layout/TPreviewForm.h"
@@ -135,6 +136,20 @@ TPicButton *TLayoutEditor::CreatePicButton(const QString &caption)
     return button;
 }
 
+TPicButton *TLayoutEditor::CreateNewButton(const QString &caption)
+{
+    QList<QRect> taken;
+    for (TPicButton *other : PicButtons())
+        taken << QRect(other->Left(), other->Top(), other->Width(), other->Height());
+    TPicButton *button = CreatePicButton(caption);
+    setButtonPictures(button, QStringLiteral("explorer"));
+    const QPoint place = FreeButtonPlace(QSize(m_form.ClientWidth(), m_form.ClientHeight()),
+                                         QSize(button->Width(), button->Height()), taken);
+    button->setLeft(place.x());
+    button->setTop(place.y());
+    return button;
+}
+
 QStandardItem *TLayoutEditor::AddButtonNode(TPicButton *button, qsizetype index)
 {
     if (!m_buttonsNode)
@@ -250,6 +265,9 @@ void TLayoutEditor::ObjectTreeChange(QStandardItem *, QObject *object)
 void TLayoutEditor::AAddButtonExecute()
 {
     m_project.UndoStack().push(TPicButtonCommand::Add(*this, U(kNewButtonCaption)));
+    // The new button, the last one, shows selected in the tree, the grid and the window.
+    if (const QList<TPicButton *> buttons = PicButtons(); !buttons.isEmpty())
+        m_tree.Select(m_tree.NodeOf(buttons.last()));
 }
 
 void TLayoutEditor::ADeleteButtonExecute()

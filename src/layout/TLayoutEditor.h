@@ -56,6 +56,10 @@ public:
     // design window and its node at the end of "Кнопки". Not undoable by
     // itself (the design reader and the first showing use it directly).
     TPicButton *CreatePicButton(const QString &caption);
+    // A button added by the user: as CreatePicButton, with the pictures and
+    // size of the new project's buttons, placed inside the design window
+    // where it covers no other button.
+    TPicButton *CreateNewButton(const QString &caption);
     // Frees a button, its picture control and its node, after clearing every
     // reference to it (design window selection, inspected object).
     void DeletePicButton(TPicButton *button);

@@ -39,7 +39,7 @@ void TPicButtonCommand::redo()
         return;
     }
     if (!m_button && m_editor && m_index < 0) {
-        m_button = m_editor->CreatePicButton(m_caption);
+        m_button = m_editor->CreateNewButton(m_caption);
         return;
     }
     putBack();

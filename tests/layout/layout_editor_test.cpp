@@ -114,11 +114,16 @@ TEST_F(LayoutEditor, AddingAndDeletingButtonsAsksAndUndoes)
     EXPECT_TRUE(project.Modified());
     ASSERT_EQ(editor.PicButtons().size(), 5);
     EXPECT_EQ(outline().mid(11), QStringList({"  Выход", "  Проводник", "  Справка", "  Кнопка", "  Кнопка"}));
-    EXPECT_EQ(button(4)->Width(), 0);
-    EXPECT_EQ(button(4)->Height(), 0);
-    EXPECT_EQ(button(4)->Left(), 0);
+    // Each new button has the size and pictures of the new project's ones,
+    // stands in their row where it covers none, and shows selected.
+    EXPECT_EQ(QRect(button(3)->Left(), button(3)->Top(), button(3)->Width(), button(3)->Height()),
+              QRect(236, 248, 64, 64));
+    EXPECT_EQ(QRect(button(4)->Left(), button(4)->Top(), button(4)->Width(), button(4)->Height()),
+              QRect(168, 248, 64, 64));
+    EXPECT_FALSE(button(4)->Pictures()->Pressed()->isEmpty());
     EXPECT_EQ(button(4)->Action(), TPicButton::baExecute);
-    EXPECT_EQ(editor.Tree().Selected(), nullptr);
+    EXPECT_EQ(editor.Tree().SelectedObject(), button(4));
+    EXPECT_EQ(editor.Inspected(), button(4));
 
     project.SetModified(false);
     TPicButton *exit = button(0);
