@@ -28,7 +28,18 @@ void TDesignGesture::press(const QPoint &clientPos)
         m_parts = hitTest(p);
         m_startBounds = m_host.selectionBounds();
     } else if (m_enableSelect) {
+        // A press elsewhere selects at once; on an object it also starts
+        // moving it, so that a press and drag selects and moves.
+        m_host.clickSelect(clientPos);
+        const QPoint q = convert(clientPos);
         m_parts = dpSelect;
+        m_selectedAtPress = true;
+        if (m_host.selection() == TGestureHost::Selection::Object && !m_host.selectionFillsParent()
+            && insideBounds(m_host.selectionBounds(), q)) {
+            m_lastPoint = q;
+            m_parts = dpMove;
+            m_startBounds = m_host.selectionBounds();
+        }
     }
 }
 
@@ -120,15 +131,16 @@ void TDesignGesture::move(const QPoint &clientPos)
         m_host.setFrontCursor(cursorForDragParts(hitTest(p)));
 }
 
-void TDesignGesture::release(const QPoint &clientPos)
+void TDesignGesture::release(const QPoint &)
 {
-    if (m_parts == TDragParts(dpSelect))
-        m_host.clickSelect(clientPos);
-    else if (m_parts && m_host.selection() != TGestureHost::Selection::None
-             && m_host.selectionBounds() != m_startBounds)
-        m_host.boundsEdited(m_startBounds, m_host.selectionBounds());
-    else if (m_parts)
-        m_host.markModified();   // a press and release without a change still counts
+    // Selecting (dpSelect) selected at the press already.
+    if (m_parts && m_parts != TDragParts(dpSelect)) {
+        if (m_host.selection() != TGestureHost::Selection::None && m_host.selectionBounds() != m_startBounds)
+            m_host.boundsEdited(m_startBounds, m_host.selectionBounds());
+        else if (!m_selectedAtPress)
+            m_host.markModified();   // a press and release without a change still counts
+    }
+    m_selectedAtPress = false;
     m_host.refreshInspectorValues();
     m_parts = {};
 }

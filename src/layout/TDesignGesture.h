@@ -46,8 +46,9 @@ public:
 
 // The press / move / release state machine of the design window's top layer.
 // Idle (no parts) -> Editing (move or resize parts) on a press inside the
-// selection, or Selecting (dpSelect) on a press elsewhere while selection is
-// enabled; every release goes back to Idle.
+// selection; a press elsewhere while selection is enabled selects at once and
+// then moves the object it selected (Editing) or, on nothing movable, waits
+// for the release (Selecting, dpSelect); every release goes back to Idle.
 class TDesignGesture
 {
 public:
@@ -73,5 +74,6 @@ private:
     TDragParts m_parts;
     QPoint m_lastPoint;
     QRect m_startBounds;   // the selection's bounds when the move or resize began
+    bool m_selectedAtPress = false;   // this press selected: a release without a move is no edit
     bool m_enableSelect = true;
 };

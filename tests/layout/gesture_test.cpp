@@ -1,6 +1,7 @@
 #include "layout/TDesignGesture.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -28,7 +29,16 @@ public:
     }
     QPoint windowPosition() const override { return windowPos; }
     QSize clientSize() const override { return client; }
-    void clickSelect(const QPoint &p) override { clicks << p; }
+    // A click selects the object at selectOnClick, when one is set.
+    std::optional<QRect> selectOnClick;
+    void clickSelect(const QPoint &p) override
+    {
+        clicks << p;
+        if (selectOnClick) {
+            sel = Selection::Object;
+            bounds = *selectOnClick;
+        }
+    }
     void markModified() override { ++modified; }
     void refreshInspectorValues() override { ++refreshed; }
     void setFrontCursor(Qt::CursorShape shape) override { cursor = shape; }
@@ -254,16 +264,49 @@ TEST_F(Gesture, PressReleaseWithoutMoveMarksModified)
     EXPECT_TRUE(host.clicks.isEmpty());
 }
 
-TEST_F(Gesture, PressOutsideSelectsOnRelease)
+TEST_F(Gesture, PressOutsideSelectsAtOnce)
 {
     g.press({10, 10});
     EXPECT_EQ(g.dragParts(), TDragParts(dpSelect));
     g.move({400, 300});                     // moves do nothing while selecting
     EXPECT_EQ(host.bounds, QRect(100, 100, 40, 40));
     g.release({12, 14});
-    ASSERT_EQ(host.clicks.size(), 1);
-    EXPECT_EQ(host.clicks.first(), QPoint(12, 14));
+    ASSERT_EQ(host.clicks.size(), 1);   // at the press, not again at the release
+    EXPECT_EQ(host.clicks.first(), QPoint(10, 10));
     EXPECT_EQ(host.modified, 0);
+}
+
+// A press on an object not selected selects it and a drag moves it at once,
+// by its edge too; a press that only selects is no edit.
+TEST_F(Gesture, PressAndDragOnAnotherObjectSelectsAndMovesIt)
+{
+    host.sel = TGestureHost::Selection::None;
+    host.selectOnClick = QRect(10, 10, 40, 40);
+    g.press({11, 48});
+    EXPECT_EQ(host.sel, TGestureHost::Selection::Object);
+    EXPECT_EQ(g.dragParts(), TDragParts(dpMove));
+    g.move({21, 43});
+    EXPECT_EQ(host.bounds, QRect(20, 5, 40, 40));
+    g.release({21, 43});
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.clicks.size(), 1);
+
+    host.selectOnClick = QRect(200, 200, 40, 40);
+    g.press({210, 210});
+    g.release({210, 210});
+    EXPECT_EQ(host.bounds, QRect(200, 200, 40, 40));
+    EXPECT_EQ(host.modified, 1);
+    // The background fills the window: selected, never dragged.
+    host.selectOnClick = QRect(0, 0, 512, 316);
+    host.fills = true;
+    g.press({300, 300});
+    EXPECT_EQ(g.dragParts(), TDragParts(dpSelect));
+    g.release({300, 300});
+    // A press beside the new selection moves nothing.
+    host.fills = false;
+    host.selectOnClick = QRect(400, 100, 40, 40);
+    g.press({300, 300});
+    EXPECT_EQ(g.dragParts(), TDragParts(dpSelect));
     EXPECT_EQ(host.refreshed, 1);
 }
 
