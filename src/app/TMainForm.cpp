@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "base/TextLiterals.h"
 #include "app/HiddenWhileWorking.h"
 #include "app/TAutosave.h"
 #include "app/TSettingsFile.h"
@@ -34,11 +35,6 @@ const char *const kCloseText = QT_TRANSLATE_NOOP("TMainForm", "Сохранит�
 const char *const kDiscFolderTitle = QT_TRANSLATE_NOOP(
     "TMainForm", "Каталог, в котором располагаются файлы компакт-диска так же, как они будут на диске");
 const char *const kSaveSuffix = "xml";
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "layout/TDesignFileParts.h"
 
+#include "base/TextLiterals.h"
 #include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
 #include "layout/TLayoutEditor.h"
@@ -15,11 +16,6 @@
 #include "xml/WindowDesign.h"
 
 namespace {
-
-QString L(const char *latin1)
-{
-    return QString::fromLatin1(latin1);
-}
 
 bool FillsParent(const TSurface *control)
 {

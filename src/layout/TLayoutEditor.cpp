@@ -1,5 +1,6 @@
 #include "layout/TLayoutEditor.h"
 
+#include "base/TextLiterals.h"
 #include "base/TSetPropertyCommand.h"
 #include "kit/UserPrompt.h"
 #include "layout/TButtonPlace.h"
@@ -15,11 +16,6 @@
 const char *const TLayoutEditor::kNewButtonCaption = "Кнопка";
 
 namespace {
-
-QString U(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 // The default, selected and pressed pictures of a default button.
 void setButtonPictures(TPicButton *button, const QString &name)

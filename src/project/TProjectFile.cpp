@@ -1,5 +1,6 @@
 #include "project/TProject.h"
 
+#include "base/TextLiterals.h"
 #include "base/BrenwickError.h"
 #include "xml/PictureBatch.h"
 #include "xml/TXDocument.h"
@@ -23,11 +24,6 @@ const char *const kTooDeep = QT_TRANSLATE_NOOP("TProjectFile",
     "Группы вложены на %1 уровней, а файл проекта можно прочитать не глубже %2 уровней. "
     "Перенесите часть команд выше.");
 constexpr int kLevelsAboveCommands = 2;
-
-QString L(const char *latin1)
-{
-    return QString::fromLatin1(latin1);
-}
 
 void WriteEntry(TXNode &parent, const TBaseItem &item)
 {

@@ -1,5 +1,6 @@
 #include "xml/WindowDesign.h"
 
+#include "base/TextLiterals.h"
 #include "base/BrenwickError.h"
 #include "base/TPicture.h"
 #include "base/TPropertyLayer.h"
@@ -46,11 +47,6 @@ constexpr int kButtonStyleValues = 3;   // text, button, skinned
 constexpr int kButtonActionValues = 6;  // exit, minimise, browse, execute, help, level up
 
 using TRows = std::span<const TRow>;
-
-QString L(const char *latin1)
-{
-    return QString::fromLatin1(latin1);
-}
 
 // The object an object-valued path holds ("ButtonStyle", "Pictures.Default"), or nullptr.
 QObject *ObjectAt(QObject &object, const char *path)
