@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 
@@ -95,6 +96,27 @@ void TMainForm::FitToPages()
     resize(size().expandedTo(least));
 }
 
+QPoint TMainForm::BesidePlace(const QRect &available, const QRect &designFrame, const QSize &own,
+                              const QPoint &fallback)
+{
+    constexpr int kGap = 8;
+    const QRect beside(QPoint(designFrame.right() + 1 + kGap, designFrame.top()), own);
+    return available.contains(beside) ? beside.topLeft() : fallback;
+}
+
+void TMainForm::PlaceBesideDesign(const QRect &designFrame)
+{
+    if (m_placeStored)
+        return;
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect frame = frameGeometry();
+    const QPoint place = BesidePlace(screen->availableGeometry(), designFrame, frame.size(), frame.topLeft());
+    // The frame's place; move() places the frame too.
+    move(place);
+}
+
 void TMainForm::SetDesignView(TDesignView *view)
 {
     m_project.SetDesignView(view);
@@ -114,6 +136,7 @@ void TMainForm::ReadSettings()
         const int value = settings.value(QString::fromLatin1(key)).toString().trimmed().toInt(&ok);
         return ok ? value : current;
     };
+    m_placeStored = settings.contains(QStringLiteral("left")) || settings.contains(QStringLiteral("top"));
     const int left = number("left", x());
     const int top = number("top", y());
     const int width = number("width", this->width());

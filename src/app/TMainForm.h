@@ -60,6 +60,15 @@ public:
     // with this desktop's fonts, never below 502 x 378. Called again once the
     // page "Внешний вид" is filled.
     void FitToPages();
+    // At the first start (no place in the settings file): right of the design
+    // window, whose frame is designFrame, when the screen shows both side by
+    // side; the first place otherwise.
+    void PlaceBesideDesign(const QRect &designFrame);
+    // Where a window of the size own goes right of designFrame, a small gap
+    // apart and level with it, within the screen's available area; fallback
+    // when it does not fit there.
+    static QPoint BesidePlace(const QRect &available, const QRect &designFrame, const QSize &own,
+                              const QPoint &fallback);
     void SetSplitterPos(int pos) { m_splitterPos = pos; }
 
     // --- file operations (each shows its own errors) ----------------------
@@ -137,5 +146,6 @@ private:
     TRecentFiles m_recent;
     QString m_dialogFolder;
     int m_splitterPos = kDesignSplitterPos;
+    bool m_placeStored = false;   // the settings file gave the window's place
     std::unique_ptr<TAutosave> m_autosave;   // last: it refers to the project
 };

@@ -74,6 +74,7 @@ int main(int argc, char **argv)
     shell::ConnectHelpAndAbout(mainForm, about, help);
     mainForm.show();
     preview.show();
+    mainForm.PlaceBesideDesign(preview.frameGeometry());
     shell::SetHelpContexts(mainForm);
     // Unsaved work of an earlier session first; the file named here asks on opening.
     QTimer::singleShot(0, &mainForm, [&mainForm, &options] { mainForm.Autosave().OfferAtStart(options.projectFile); });

@@ -83,6 +83,29 @@ TEST_F(MainFormFixture, FirstStartUsesTheDesignPlaceAndAnEmptyRecentList)
     EXPECT_TRUE(s.childKeys().isEmpty());
 }
 
+// At the first start the main window stands right of the design window when
+// the screen holds both side by side; a place from the settings file stays.
+TEST_F(MainFormFixture, FirstStartPlacesTheWindowBesideTheDesignWhereItFits)
+{
+    const QRect design(47, 193, 520, 400);
+    const QSize own(510, 420);
+    const QPoint first(359, 238);
+    // 47 + 520 + 8 + 510 = 1085: an exact fit, then one pixel short.
+    EXPECT_EQ(TMainForm::BesidePlace(QRect(0, 0, 1085, 1024), design, own, first), QPoint(575, 193));
+    EXPECT_EQ(TMainForm::BesidePlace(QRect(0, 0, 1084, 1024), design, own, first), first);
+    EXPECT_EQ(TMainForm::BesidePlace(QRect(0, 0, 1920, 612), design, own, first), first);   // too low
+
+    {
+        QSettings s(SettingsPath(), QSettings::IniFormat);
+        s.setValue(QStringLiteral("window/left"), 20);
+        s.setValue(QStringLiteral("window/top"), 30);
+    }
+    Create();
+    const QPoint stored = form->pos();
+    form->PlaceBesideDesign(QRect(0, 0, 10, 10));
+    EXPECT_EQ(form->pos(), stored);
+}
+
 TEST_F(MainFormFixture, SettingsBringBackThePlaceAndTheRecentList)
 {
     {
