@@ -255,6 +255,25 @@ int TPropertyGrid::namesNeed() const
     return need;
 }
 
+int TPropertyGrid::valuesNeed() const
+{
+    constexpr int kTextMargin = 8;
+    int need = 0;
+    for (QModelIndex row = model()->index(0, TPropertyGridModel::ValueColumn); row.isValid(); row = indexBelow(row)) {
+        const QModelIndex value = row.siblingAtColumn(TPropertyGridModel::ValueColumn);
+        const int icon = value.data(Qt::DecorationRole).isNull() ? 0 : iconSize().width() + kTextMargin;
+        need = std::max(need, icon + fontMetrics().horizontalAdvance(value.data().toString()) + kTextMargin);
+    }
+    return need;
+}
+
+int TPropertyGrid::namesWidthFor(int width, int namesNeed, int valuesNeed)
+{
+    if (namesNeed + valuesNeed <= width || valuesNeed <= 0)
+        return std::min(namesNeed, width);
+    return int(qint64(width) * namesNeed / (namesNeed + valuesNeed));
+}
+
 QModelIndex TPropertyGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     // Tab goes to the next row's value, Shift+Tab to the previous one.

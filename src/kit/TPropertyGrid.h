@@ -55,6 +55,12 @@ public:
     int namesWidth() const;
     // The width the names column needs to show its longest visible name whole.
     int namesNeed() const;
+    // The width the values column needs to show its longest value whole.
+    int valuesNeed() const;
+    // The names column's width for a grid of the given width: every name whole
+    // while the values still fit beside them, else each column its share of
+    // what both need.
+    static int namesWidthFor(int width, int namesNeed, int valuesNeed);
 
 signals:
     // The current row changed (an invalid index when there is none).

@@ -88,7 +88,7 @@ TLayoutPage::TLayoutPage(QWidget *page, TLayoutEditor &editor, const Actions &ac
     PropertyHelp = new TPropertyHelp(RightPanel);
     PropertyHelp->setObjectName(QStringLiteral("PropertyHelp"));
     PropertyHelp->setAccessibleName(tr("Описание свойства"));
-    PropertyHelp->setFixedHeight(kHelpHeight);
+    PropertyHelp->setBaseHeight(kHelpHeight);
     auto *right = new QVBoxLayout(RightPanel);
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
@@ -152,8 +152,10 @@ void TLayoutPage::ShowHelp()
 
 void TLayoutPage::RightPanelResize()
 {
-    // The names take what the longest of them needs, at most half the grid.
-    ObjectInspector->setNamesWidth(std::min(ObjectInspector->width() / 2, ObjectInspector->namesNeed()));
+    // Every name and value whole where the grid is wide enough for both.
+    const int width = ObjectInspector->viewport()->width();
+    ObjectInspector->setNamesWidth(
+        TPropertyGrid::namesWidthFor(width, ObjectInspector->namesNeed(), ObjectInspector->valuesNeed()));
 }
 
 int TLayoutPage::SplitterPos() const

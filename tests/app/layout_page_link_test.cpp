@@ -50,9 +50,9 @@ TEST(LayoutPageLink, FirstShowingBuildsThePageAndTheSplitterIsStored)
     ASSERT_NE(main->LayoutPage()->findChild<QWidget *>(QStringLiteral("ObjectTree")), nullptr);
     auto *grid = main->LayoutPage()->findChild<TPropertyGrid *>(QStringLiteral("ObjectInspector"));
     ASSERT_NE(grid, nullptr);
-    // The names column shows the longest name whole and leaves the values at least half.
-    EXPECT_GE(grid->namesWidth(), std::min(grid->namesNeed(), grid->width() / 2));
-    EXPECT_LE(grid->namesWidth(), grid->width() / 2);
+    // Where the grid holds every name and value, the names show whole.
+    if (grid->namesNeed() + grid->valuesNeed() <= grid->viewport()->width())
+        EXPECT_GE(grid->namesWidth(), grid->namesNeed());
 
     // The hidden English switch renames the rows.
     const QModelIndex caption = editor->Inspector().IndexOfPath(QStringLiteral("Caption"));

@@ -2,6 +2,7 @@
 // grid's editors and the keyboard, reading what the grid and the undo stack
 // show afterwards.
 #include "kit/TPropertyGrid.h"
+#include "kit/TPropertyHelp.h"
 #include "layout/TBoundsCommand.h"
 #include "layout/TDesignFileParts.h"
 #include "layout/TLayoutEditor.h"
@@ -166,6 +167,32 @@ TEST_F(InspectorPage, AListChoiceAppliesAtOnceAsOneNamedStep)
     stack.undo();
     EXPECT_EQ(form.Heading()->BorderStyle(), before);
     EXPECT_FALSE(project.Modified());
+}
+
+// Names and values show whole where the grid holds both, else each column
+// gets its share; the description strip grows with its text.
+TEST_F(InspectorPage, NothingIsCutWhereThereIsRoom)
+{
+    EXPECT_EQ(TPropertyGrid::namesWidthFor(277, 130, 147), 130);   // an exact fit
+    EXPECT_EQ(TPropertyGrid::namesWidthFor(277, 130, 148), 129);   // one short: shares
+    EXPECT_EQ(TPropertyGrid::namesWidthFor(100, 150, 0), 100);
+
+    window.resize(502, 340);
+    click("Окно");
+    QCoreApplication::processEvents();
+    TPropertyGrid *grid = page->ObjectInspector;
+    const int width = grid->viewport()->width();
+    if (grid->namesNeed() + grid->valuesNeed() <= width) {
+        EXPECT_GE(grid->namesWidth(), grid->namesNeed());
+        EXPECT_GE(width - grid->namesWidth(), grid->valuesNeed());
+    }
+    TPropertyHelp *help = page->PropertyHelp;
+    help->showProperty(QStringLiteral("Привязка"), QStringLiteral("слово ").repeated(60));
+    QCoreApplication::processEvents();
+    EXPECT_GT(help->height(), TLayoutPage::kHelpHeight);
+    EXPECT_GE(help->height(), help->heightForWidth(help->width()));
+    help->showProperty(QString(), QString());
+    EXPECT_EQ(help->height(), TLayoutPage::kHelpHeight);
 }
 
 TEST_F(InspectorPage, ConfirmedValuesAreStepsAndOutOfRangeOrIneffectiveOnesAreNot)
