@@ -51,8 +51,9 @@ TEST(LayoutPageLink, FirstShowingBuildsThePageAndTheSplitterIsStored)
     auto *grid = main->LayoutPage()->findChild<TPropertyGrid *>(QStringLiteral("ObjectInspector"));
     ASSERT_NE(grid, nullptr);
     // Where the grid holds every name and value, the names show whole.
-    if (grid->namesNeed() + grid->valuesNeed() <= grid->viewport()->width())
+    if (grid->namesNeed() + grid->valuesNeed() <= grid->viewport()->width()) {
         EXPECT_GE(grid->namesWidth(), grid->namesNeed());
+    }
 
     // The hidden English switch renames the rows.
     const QModelIndex caption = editor->Inspector().IndexOfPath(QStringLiteral("Caption"));
