@@ -50,6 +50,14 @@
 <context>
     <name>QtUserPrompt</name>
     <message>
+        <source>%1: %2 (показан как %3, с теми же размерами букв)</source>
+        <translation>%1: %2 (shown as %3, with the same letter sizes)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (не установлен, показан как %3)</source>
+        <translation>%1: %2 (not installed, shown as %3)</translation>
+    </message>
+    <message>
         <source>Да</source>
         <translation>Yes</translation>
     </message>
@@ -2077,8 +2085,8 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>&quot;%1&quot; is not a valid value.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; не является целым числом от %2 до %3.</source>
-        <translation>&quot;%1&quot; is not a whole number from %2 to %3.</translation>
+        <source>%1: введите целое число от %2 до %3</source>
+        <translation>%1: enter a whole number from %2 to %3</translation>
     </message>
     <message>
         <source>Да</source>
