@@ -30,7 +30,10 @@ constexpr int kSteps = 200;
 constexpr int kLoads = 10;
 constexpr int kRounds = 3;
 constexpr double kFrameMs = 1000.0 / 60;
-constexpr double kAllowedRatio = 1.3;
+constexpr double kAllowedRatio = 1.3;       // a drag with the grid showing, against hidden
+constexpr double kAllowedSwitchMs = 2.0;     // the grid switched between two objects
+constexpr double kAllowedLoadRatio = 1.2;    // a design load with the grid showing
+constexpr double kAllowedStepRatio = 1.1;    // an undo or redo with the grid showing
 const QSize kClient(1920, 1080);
 const QSize kPage(700, 500);
 
@@ -178,7 +181,9 @@ int main(int argc, char **argv)
     Setup s;
     std::printf("property inspector: %d switches, %d move events at %d x %d\n", kSwitches, kMoves, kClient.width(),
                 kClient.height());
-    std::printf("switch button (30 rows) <-> window (12 rows): %7.3f ms per switch\n", switchMs(s));
+    const double switchTime = switchMs(s);
+    std::printf("switch button (30 rows) <-> window (12 rows): %7.3f ms per switch (allowed %.1f)\n", switchTime,
+                kAllowedSwitchMs);
     // Hidden first, shown second, then both again: the better of each pair counts.
     s.page.hide();
     const double hidden1 = dragMs(s);
@@ -196,20 +201,20 @@ int main(int argc, char **argv)
     std::printf("move with the inspector hidden %7.3f ms, showing the dragged button %7.3f ms "
                 "(ratio %4.2f, allowed %.1f; move/frame@60Hz %4.2f)\n",
                 hidden, shown, ratio, kAllowedRatio, shown / kFrameMs);
-    bool ok = ratio <= kAllowedRatio && shown < kFrameMs;
+    bool ok = ratio <= kAllowedRatio && shown < kFrameMs && switchTime < kAllowedSwitchMs;
 
     QTemporaryDir dir;
     const QString design = dir.filePath(QStringLiteral("design.xml"));
     s.project.SaveProject(design, TProject::DesignFile());
     const auto [loadHidden, loadShown] = hiddenShown(s, [&] { return loadMs(s, design); });
     std::printf("design load with the grid hidden %7.3f ms, showing %7.3f ms (ratio %4.2f, allowed %.1f)\n",
-                loadHidden, loadShown, loadShown / loadHidden, kAllowedRatio);
-    ok = ok && loadShown <= kAllowedRatio * loadHidden;
+                loadHidden, loadShown, loadShown / loadHidden, kAllowedLoadRatio);
+    ok = ok && loadShown <= kAllowedLoadRatio * loadHidden;
     const auto [stepHidden, stepShown] = hiddenShown(s, [&] { return undoRedoMs(s); });
     std::printf("undo/redo of %d steps with the grid hidden %7.3f ms, showing %7.3f ms per step "
                 "(ratio %4.2f, allowed %.1f)\n",
-                kSteps, stepHidden, stepShown, stepShown / stepHidden, kAllowedRatio);
-    ok = ok && stepShown <= kAllowedRatio * stepHidden;
+                kSteps, stepHidden, stepShown, stepShown / stepHidden, kAllowedStepRatio);
+    ok = ok && stepShown <= kAllowedStepRatio * stepHidden;
     s.project.SetDesignParts(nullptr);
     return ok ? 0 : 1;
 }

@@ -565,6 +565,14 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <source>Повторить</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Отменить: ввод в поле</source>
+        <translation>Undo Typing</translation>
+    </message>
+    <message>
+        <source>Повторить: ввод в поле</source>
+        <translation>Redo Typing</translation>
+    </message>
 </context>
 <context>
     <name>TFileNameEdit</name>

@@ -1,7 +1,6 @@
 #include "app/TDesignWindowLink.h"
 
 #include "app/TMainForm.h"
-#include "layout/TBoundsCommand.h"
 #include "layout/TPreviewForm.h"
 
 #include <QAction>
@@ -10,12 +9,9 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
 {
     TProject &project = mainForm.Project();
     preview.setMenuSource(&project.Tree());
-    // A click inside the selection counts as an edit; a move or resize with
-    // the mouse is one undo step, made at the release.
+    // A click inside the selection counts as an edit (a move or resize with
+    // the mouse is a step of the design document, made at the release).
     preview.setOnModified([&project] { project.Changed(TCommandTree::tcData); });
-    preview.setOnBoundsEdited([&project, &preview](QWidget *control, const QRect &before, const QRect &after) {
-        project.UndoStack().push(new TBoundsCommand(preview, control, before, after));
-    });
     // Undo and redo work from the design window too, where the drags are made.
     preview.addAction(mainForm.AEditUndo);
     preview.addAction(mainForm.AEditRedo);

@@ -1,25 +1,70 @@
 #include "app/TEditActions.h"
 
-#include "app/TFieldUndo.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTimer>
 #include <QUndoStack>
 
 TEditActions::TEditActions(QWidget &window, QUndoStack &stack, QAction *undo, QAction *redo)
     : QObject(&window), m_window(window), m_stack(stack), AEditUndo(undo), AEditRedo(redo)
 {
-    connect(AEditUndo, &QAction::triggered, &stack, &QUndoStack::undo);
-    connect(AEditRedo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(AEditUndo, &QAction::triggered, this, [this] { Perform(TFieldUndo::Key::Undo, FocusedField()); });
+    connect(AEditRedo, &QAction::triggered, this, [this] { Perform(TFieldUndo::Key::Redo, FocusedField()); });
     for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(&stack, signal, this, &TEditActions::UpdateEditActions);
     for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
         connect(&stack, signal, this, &TEditActions::UpdateEditActions);
+    // A new edit of the project starts a new history: nothing undone is left.
+    connect(&stack, &QUndoStack::indexChanged, this, [this] {
+        if (!m_stepping)
+            m_undone.clear();
+    });
+    connect(qApp, &QApplication::focusChanged, this, &TEditActions::UpdateEditActions);
     UpdateEditActions();
     qApp->installEventFilter(this);   // the text fields' own undo keys
+}
+
+QObject *TEditActions::FocusedField() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != &m_window || !TFieldUndo::IsTextField(focus))
+        return nullptr;
+    return focus;
+}
+
+TEditActions::Target TEditActions::TargetOf(const QObject *field, TFieldUndo::Key key) const
+{
+    const bool fieldTakes = TFieldUndo::FieldTakes(field, key);
+    if (key == TFieldUndo::Key::Redo && !m_undone.isEmpty()) {
+        // Redo brings back the latest undo first, wherever it went.
+        if (m_undone.last() == Target::Project && m_stack.canRedo())
+            return Target::Project;
+        if (m_undone.last() == Target::Field && fieldTakes)
+            return Target::Field;
+    }
+    return fieldTakes ? Target::Field : Target::Project;
+}
+
+void TEditActions::Perform(TFieldUndo::Key key, QObject *field)
+{
+    const Target target = TargetOf(field, key);
+    if (target == Target::Field) {
+        TFieldUndo::Apply(field, key);
+    } else {
+        if (!(key == TFieldUndo::Key::Undo ? m_stack.canUndo() : m_stack.canRedo()))
+            return;
+        m_stepping = true;
+        key == TFieldUndo::Key::Undo ? m_stack.undo() : m_stack.redo();
+        m_stepping = false;
+    }
+    // The field's own step may have reached the project as a new edit, which
+    // cleared what was undone; the undo itself is remembered after it.
+    if (key == TFieldUndo::Key::Undo)
+        m_undone.append(target);
+    else if (!m_undone.isEmpty())
+        m_undone.removeLast();
+    UpdateEditActions();
 }
 
 void TEditActions::UpdateEditActions()
@@ -27,10 +72,21 @@ void TEditActions::UpdateEditActions()
     // "&" in a step's name is text, not a menu accelerator.
     auto escaped = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
     const QUndoStack &stack = m_stack;
-    AEditUndo->setEnabled(stack.canUndo());
-    AEditUndo->setText(stack.canUndo() ? tr("Отменить: ") + escaped(stack.undoText()) : tr("Отменить"));
-    AEditRedo->setEnabled(stack.canRedo());
-    AEditRedo->setText(stack.canRedo() ? tr("Повторить: ") + escaped(stack.redoText()) : tr("Повторить"));
+    const QObject *field = FocusedField();
+    if (TargetOf(field, TFieldUndo::Key::Undo) == Target::Field) {
+        AEditUndo->setEnabled(true);
+        AEditUndo->setText(tr("Отменить: ввод в поле"));
+    } else {
+        AEditUndo->setEnabled(stack.canUndo());
+        AEditUndo->setText(stack.canUndo() ? tr("Отменить: ") + escaped(stack.undoText()) : tr("Отменить"));
+    }
+    if (TargetOf(field, TFieldUndo::Key::Redo) == Target::Field) {
+        AEditRedo->setEnabled(true);
+        AEditRedo->setText(tr("Повторить: ввод в поле"));
+    } else {
+        AEditRedo->setEnabled(stack.canRedo());
+        AEditRedo->setText(stack.canRedo() ? tr("Повторить: ") + escaped(stack.redoText()) : tr("Повторить"));
+    }
 }
 
 bool TEditActions::eventFilter(QObject *watched, QEvent *event)
@@ -40,12 +96,16 @@ bool TEditActions::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != &m_window)
+    if (!widget || widget->window() != &m_window || !TFieldUndo::IsTextField(watched))
         return QObject::eventFilter(watched, event);
     const TFieldUndo::Key key = TFieldUndo::KeyOf(static_cast<QKeyEvent *>(event)->keyCombination());
-    if (key == TFieldUndo::Key::None || !TFieldUndo::IsTextField(watched))
+    if (key == TFieldUndo::Key::None) {
+        // Typing changes what the field can take back: the texts follow.
+        if (event->type() == QEvent::KeyPress)
+            QTimer::singleShot(0, this, &TEditActions::UpdateEditActions);
         return QObject::eventFilter(watched, event);
-    if (!TFieldUndo::FieldTakes(watched, key)) {
+    }
+    if (TargetOf(watched, key) != Target::Field) {
         // The field would claim the key for nothing: it goes to the menu's action.
         if (event->type() == QEvent::ShortcutOverride) {
             event->ignore();
@@ -57,6 +117,6 @@ bool TEditActions::eventFilter(QObject *watched, QEvent *event)
         event->accept();
         return true;
     }
-    TFieldUndo::Apply(watched, key);
+    Perform(key, watched);
     return true;
 }

@@ -38,7 +38,7 @@ void TFolderImportLink::bAddFolderClick()
             added = !target.AddedRoots().isEmpty();
         });
     // The whole import is one step; undo takes out exactly what it added.
-    project.UndoStack().push(command);
+    project.Push(command);
     // An import that ran but found nothing still counts as an edit: the user
     // is asked before closing either way.
     if (!added)

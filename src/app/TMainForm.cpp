@@ -258,7 +258,6 @@ void TMainForm::AFileNewExecute()
         HiddenWhileWorking hide(this);
         m_autosave->Discard();   // the work left behind was answered for by the close question
         m_project.NewProject();
-        tsText->FillOptions();
     }
     UpdateTitle();
     m_project.DesignView().ShowPreview();
@@ -351,15 +350,14 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     m_project.DesignView().HidePreview();
     {
         HiddenWhileWorking hide(this);
+        // The pages follow the project's own signals: nothing to refresh here.
         m_project.ApplyProject(std::move(loaded));
-        tsText->FillOptions();
         if (m_project.TookNewDesign())
             statusBar()->showMessage(tr("В файле нет оформления: взято оформление нового проекта"));
         if (parts == TProject::WholeProject())
             AddRecentFile(fileName);
     }
     UpdateTitle();
-    m_project.RefreshDesign();
     m_project.DesignView().ShowPreview();
     if (parts != TProject::WholeProject())
         m_autosave->WriteNow();   // a design load is kept at once

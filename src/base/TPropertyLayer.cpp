@@ -218,6 +218,22 @@ bool TPropertyLayer::setValue(QObject *root, const QString &path, const QVariant
     return true;
 }
 
+bool TPropertyLayer::setValues(QObject *root, const QList<QPair<QString, QVariant>> &values, QString *error)
+{
+    bool written = false;
+    bool ok = true;
+    for (const auto &[path, value] : values) {
+        if (!write(root, path, value, error)) {
+            ok = false;
+            break;
+        }
+        written = true;
+    }
+    if (written)
+        emit valueChanged(root, QString());
+    return ok;
+}
+
 QVariant TPropertyLayer::readNode(const Node &node, int depth)
 {
     switch (node.kind) {

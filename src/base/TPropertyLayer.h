@@ -94,8 +94,13 @@ public:
 
     // Writes and, when the write succeeds, announces the change.
     bool setValue(QObject *root, const QString &path, const QVariant &value, QString *error = nullptr);
+    // Writes several values of one object in order (a move: Left, Top, Width,
+    // Height) and announces them once, with an empty path. Stops at the first
+    // value that cannot be written; what was written before it is announced.
+    bool setValues(QObject *root, const QList<QPair<QString, QVariant>> &values, QString *error = nullptr);
 
 signals:
+    // A value changed; an empty path: several values of the object at once.
     void valueChanged(QObject *root, const QString &path);
 
 private:

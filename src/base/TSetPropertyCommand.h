@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TMergeId.h"
 #include "base/TPropertyLayer.h"
 
 #include <QPointer>
@@ -13,8 +14,6 @@
 class TSetPropertyCommand : public QUndoCommand
 {
 public:
-    static constexpr int kId = 0x5e7;
-
     // applied: the value has already been written (the first redo then only
     // announces nothing and writes nothing).
     TSetPropertyCommand(TPropertyLayer &layer, QObject *object, const QString &path, const QVariant &oldValue,
@@ -22,7 +21,7 @@ public:
 
     void redo() override;
     void undo() override;
-    int id() const override { return kId; }
+    int id() const override { return MergeIdOf(TMergeId::Property); }
     bool mergeWith(const QUndoCommand *other) override;
 
     QObject *Object() const { return m_object; }

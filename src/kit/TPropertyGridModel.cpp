@@ -99,20 +99,12 @@ void TPropertyGridModel::repaintChanged()
 
 void TPropertyGridModel::layerChanged(QObject *root, const QString &path)
 {
-    if (!root || root != m_inspected)
-        return;
-    // The row of the path with the rows below it, and the rows above it,
-    // whose texts sum up their sub-rows.
-    const QModelIndex at = IndexOfPath(path);
-    if (!at.isValid()) {
+    Q_UNUSED(path)
+    // One value may change others with it (the client width the outer one, a
+    // picture an auto-sized button's size): every row is read again, and only
+    // those whose text changed repaint.
+    if (root && root == m_inspected)
         RefreshValues();
-        return;
-    }
-    const Row *row = rowOf(at);
-    refreshRow(*row);
-    refreshRows(*row);
-    for (const Row *up = row->parent; up && up != m_root.get(); up = up->parent)
-        refreshRow(*up);
 }
 
 const TPropertyValueType *TPropertyGridModel::ValueType(int metaTypeId) const

@@ -1,11 +1,14 @@
 #include "layout/TBoundsCommand.h"
 
-#include "layout/TPreviewForm.h"
+#include "layout/TDesignDocument.h"
 
-TBoundsCommand::TBoundsCommand(TPreviewForm &form, QWidget *control, const QRect &before, const QRect &after)
-    : m_form(form), m_control(control), m_before(before), m_after(after)
+#include <QCoreApplication>
+#include <QWidget>
+
+TBoundsCommand::TBoundsCommand(TDesignDocument &document, QWidget *control, const QRect &before, const QRect &after)
+    : m_document(&document), m_control(control), m_before(before), m_after(after)
 {
-    const QString caption = form.controlCaption(control);
+    const QString caption = document.NameOf(control);
     const bool resized = before.size() != after.size();
     setText(QCoreApplication::translate("TBoundsCommand", resized ? QT_TRANSLATE_NOOP("TBoundsCommand", "изменение размера «%1»")
                                                               : QT_TRANSLATE_NOOP("TBoundsCommand", "перемещение «%1»"))
@@ -28,8 +31,6 @@ void TBoundsCommand::undo()
 
 void TBoundsCommand::Apply(const QRect &bounds)
 {
-    if (!m_control)
-        return;
-    m_form.setControlBounds(m_control, bounds);
-    m_form.RefreshInspectorValues();
+    if (m_document && m_control)
+        m_document->WriteBounds(m_control, bounds);
 }

@@ -4,17 +4,19 @@
 #include <QRect>
 #include <QUndoCommand>
 
-class TPreviewForm;
+class TDesignDocument;
 class QWidget;
 
 // A move or resize with the mouse in the design window (of an object or of
 // the window itself) as one undo step, made when the button is released: the
-// bounds before the gesture and after it. The first redo finds the bounds
-// already applied. A control that is gone by then is left alone.
+// bounds before the gesture and after it, written through the design
+// document. The first redo finds the bounds already applied. A control that
+// is gone by then is left alone. The step names the object as the object
+// tree does, a stand-alone button by its caption: «перемещение «Сайт»».
 class TBoundsCommand : public QUndoCommand
 {
 public:
-    TBoundsCommand(TPreviewForm &form, QWidget *control, const QRect &before, const QRect &after);
+    TBoundsCommand(TDesignDocument &document, QWidget *control, const QRect &before, const QRect &after);
 
     void redo() override;
     void undo() override;
@@ -22,7 +24,7 @@ public:
 private:
     void Apply(const QRect &bounds);
 
-    TPreviewForm &m_form;
+    QPointer<TDesignDocument> m_document;
     QPointer<QWidget> m_control;
     QRect m_before;
     QRect m_after;

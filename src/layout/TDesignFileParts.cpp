@@ -2,7 +2,7 @@
 
 #include "base/TextLiterals.h"
 #include "base/BrenwickError.h"
-#include "kit/UserPrompt.h"
+#include "layout/TDesignSession.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"
@@ -39,15 +39,6 @@ constexpr TBoxPlace kCommentPlace{"commentbox", TTextBoxRole::Plain};
 
 // The elements a design consists of: a file with none of them is a command list.
 const char *const kDesignElements[] = {"window", "background", "theme", "toplabel", "menubox", "commentbox", "button"};
-
-// Nobody to ask while the new project's buttons are made.
-struct TNoPrompt : UserPrompt
-{
-    Answer ask(const QString &, const QString &, Buttons, Icon) override { return Answer::Cancel; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
-    QString folder(const QString &, const QString &) override { return {}; }
-};
 
 // Reads one design element, naming it in a failure.
 template <typename F>
@@ -86,16 +77,9 @@ bool TDesignFileParts::AddNewDesign(TXNode &root)
             return false;
     // The design and the default buttons of a project just begun, written
     // from a design window of its own as a save would write them.
-    TPreviewForm fresh;
-    fresh.hide();
-    TProject project;
-    TNoPrompt prompt;
-    TLayoutEditor layout(fresh, project, prompt);
-    fresh.setMenuSource(&project.Tree());
-    layout.FormShow();
-    TDesignFileParts parts(fresh, &layout);
-    parts.WriteDesign(root);
-    parts.WriteButtons(root);
+    TDesignSession fresh;
+    fresh.parts.WriteDesign(root);
+    fresh.parts.WriteButtons(root);
     return true;
 }
 

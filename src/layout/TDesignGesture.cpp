@@ -141,6 +141,5 @@ void TDesignGesture::release(const QPoint &)
             m_host.markModified();   // a press and release without a change still counts
     }
     m_selectedAtPress = false;
-    m_host.refreshInspectorValues();
     m_parts = {};
 }

@@ -40,7 +40,6 @@ public:
         Q_UNUSED(after);
         markModified();
     }
-    virtual void refreshInspectorValues() = 0;
     virtual void setFrontCursor(Qt::CursorShape shape) = 0;
 };
 

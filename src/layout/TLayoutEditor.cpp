@@ -29,8 +29,8 @@ void setButtonPictures(TPicButton *button, const QString &name)
 } // namespace
 
 TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &prompt, QObject *parent)
-    : QObject(parent), m_form(form), m_project(project), m_prompt(prompt), m_config(&form),
-      m_inspector(m_layer, m_config)
+    : QObject(parent), m_form(form), m_project(project), m_prompt(prompt), m_document(form, project),
+      m_config(&form), m_inspector(m_document.Layer(), m_config)
 {
     RegisterDesignValueTypes(m_inspector, &m_prompt);
     m_inspector.SetCommitHandler([this](QObject *object, const QString &path, const QVariant &value, bool typed,
@@ -39,14 +39,10 @@ TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &
         m_prompt.inform(tr("Ошибка"), message, UserPrompt::Icon::Error);
     });
     connect(this, &TLayoutEditor::InspectedChanged, &m_inspector, &TPropertyGridModel::SetInspected);
-    m_form.setOnRefreshInspector([this] { m_inspector.RefreshValues(); });
-    // Every change of the project is a step: after each push, undo or redo the
-    // grid re-reads its values (only rows whose text changed repaint), so a
-    // drag, a load or an undo never leaves it showing old values.
-    connect(&m_project.UndoStack(), &QUndoStack::indexChanged, &m_inspector, &TPropertyGridModel::RefreshValues);
-    // A project or design opened, a reset, or a design load undone: the tree
-    // and the grid show the window.
-    connect(&m_project, &TProject::PartsReplaced, this, [this] { SelectFirstNode(); });
+    // The grid hears the values written through the document's layer itself;
+    // the rest of each change comes from the document's announcement.
+    connect(&m_document, &TDesignDocument::Changed, this, &TLayoutEditor::DesignChanged);
+    connect(&m_document, &TDesignDocument::StepTouched, this, &TLayoutEditor::ShowTouched);
     connect(&m_tree, &TObjectTree::Changed, this, &TLayoutEditor::ObjectTreeChange);
     m_form.setDesignObjects(&m_tree);
     // The design window outlives nothing it does not own: it forgets the tree first.
@@ -56,7 +52,6 @@ TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &
 TLayoutEditor::~TLayoutEditor()
 {
     if (!m_formGone) {
-        m_form.setOnRefreshInspector({});
         m_form.setDesignObjects(nullptr);
         m_form.SetSelection(nullptr);
     }
@@ -155,12 +150,6 @@ QStandardItem *TLayoutEditor::AddButtonNode(TPicButton *button, qsizetype index)
         QList<QStandardItem *> row = m_buttonsNode->takeRow(node->row());
         m_buttonsNode->insertRow(int(index), row);
     }
-    connect(button, &TPicButton::captionChanged, this, [this, button](const QString &caption) {
-        if (QStandardItem *n = m_tree.NodeOf(button)) {
-            n->setText(caption);
-            n->setAccessibleText(caption);
-        }
-    });
     return node;
 }
 
@@ -173,7 +162,6 @@ qsizetype TLayoutEditor::DetachPicButton(TPicButton *button)
     m_form.SetSelection(nullptr);
     if (m_inspected == button || m_tree.SelectedObject() == button)
         SetInspected(nullptr);
-    disconnect(button, &TPicButton::captionChanged, this, nullptr);
     m_tree.DeleteNode(m_tree.NodeOf(button));
     m_form.removePictureControl(button->Image());
     button->setParent(nullptr);
@@ -200,7 +188,6 @@ void TLayoutEditor::DeletePicButton(TPicButton *button)
     m_form.SetSelection(nullptr);
     if (m_inspected == button)
         SetInspected(nullptr);
-    disconnect(button, &TPicButton::captionChanged, this, nullptr);
     TImageEx *image = button->Image();
     m_form.removePictureControl(image);
     delete image;
@@ -260,10 +247,9 @@ void TLayoutEditor::ObjectTreeChange(QStandardItem *, QObject *object)
 
 void TLayoutEditor::AAddButtonExecute()
 {
-    m_project.UndoStack().push(TPicButtonCommand::Add(*this, U(kNewButtonCaption)));
-    // The new button, the last one, shows selected in the tree, the grid and the window.
-    if (const QList<TPicButton *> buttons = PicButtons(); !buttons.isEmpty())
-        m_tree.Select(m_tree.NodeOf(buttons.last()));
+    // The new button then shows selected in the tree, the grid and the
+    // window, as the object of any step does.
+    m_document.Push(TPicButtonCommand::Add(*this, U(kNewButtonCaption)));
 }
 
 void TLayoutEditor::ADeleteButtonExecute()
@@ -273,7 +259,7 @@ void TLayoutEditor::ADeleteButtonExecute()
         const QString text = tr("Вы точно хотите удалить кнопку \"%1\" ?").arg(node->text());
         if (m_prompt.ask(tr("Удаление"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
             == UserPrompt::Answer::Yes) {
-            m_project.UndoStack().push(TPicButtonCommand::Delete(*this, button));
+            m_document.Push(TPicButtonCommand::Delete(*this, button));
             return;
         }
     }
@@ -284,19 +270,55 @@ void TLayoutEditor::ADeleteButtonExecute()
 bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed,
                                 QString *error)
 {
-    if (!object)
-        return false;
-    const QVariant old = TPropertyLayer::read(object, path);
-    if (!m_layer.setValue(object, path, value, error))
-        return false;
-    // A value the object did not take (a width under "Авто-размер") is no step.
-    const QVariant now = TPropertyLayer::read(object, path);
-    if (now == old)
-        return true;
-    auto *command = new TSetPropertyCommand(m_layer, object, path, old, now, typed, true, m_inspector.Editing());
-    command->setText(StepText(object, path));
-    m_project.UndoStack().push(command);
-    return true;
+    return m_document.SetProperty(object, path, value, StepText(object, path), typed, m_inspector.Editing(), error);
+}
+
+void TLayoutEditor::DesignChanged(QObject *object, const QString &path, TDesignDocument::TChange kind)
+{
+    using TChange = TDesignDocument::TChange;
+    switch (kind) {
+    case TChange::Value:
+        if (path == QLatin1StringView("Caption"))
+            RenameButtonNode(qobject_cast<TPicButton *>(object));
+        break;
+    case TChange::Replaced:
+        // A project or design read anew: every button's node takes the caption
+        // read, and the tree and the grid show the window.
+        for (TPicButton *button : PicButtons())
+            RenameButtonNode(button);
+        SelectFirstNode();
+        return;
+    case TChange::Outside:
+        m_inspector.RefreshValues();
+        return;
+    default:
+        break;
+    }
+    // The window's place and size move the objects anchored in it.
+    if (object == &m_form && m_inspected != &m_form)
+        m_inspector.RefreshValues();
+}
+
+void TLayoutEditor::RenameButtonNode(TPicButton *button)
+{
+    QStandardItem *node = button ? m_tree.NodeOf(button) : nullptr;
+    if (node && node->text() != button->Caption()) {
+        node->setText(button->Caption());
+        node->setAccessibleText(button->Caption());
+    }
+}
+
+void TLayoutEditor::ShowTouched(QObject *object)
+{
+    QStandardItem *node = object ? m_tree.NodeOf(object) : nullptr;
+    if (!node)
+        node = m_tree.model()->item(0);
+    if (!node)
+        return;
+    if (node != m_tree.Selected())
+        m_tree.Select(node);
+    else if (m_inspected != TObjectTree::ObjectOf(node))
+        ObjectTreeChange(node, TObjectTree::ObjectOf(node));
 }
 
 QString TLayoutEditor::StepText(QObject *object, const QString &path) const

@@ -2,6 +2,7 @@
 
 #include "kit/TPropertyGridModel.h"
 #include "base/TPropertyLayer.h"
+#include "layout/TDesignDocument.h"
 #include "layout/TInspectorConfig.h"
 #include "layout/TObjectTree.h"
 
@@ -16,7 +17,10 @@ class UserPrompt;
 // The logic of the page "Внешний вид": the object tree and its selection kept
 // in step with the design window, the inspected object, and the stand-alone
 // picture buttons, which only this class creates and frees. Every change it
-// makes to the design is a command on the project's undo stack.
+// makes to the design goes through the design document as a step; the tree
+// and the grid follow the document's announcements only. After every step,
+// undo or redo that changed the design they show the object it changed, or
+// the window when that object is gone.
 class TLayoutEditor : public QObject
 {
     Q_OBJECT
@@ -33,7 +37,8 @@ public:
     TPreviewForm &Form() { return m_form; }
     TProject &Project() { return m_project; }
     TObjectTree &Tree() { return m_tree; }
-    TPropertyLayer &Layer() { return m_layer; }
+    TDesignDocument &Document() { return m_document; }
+    TPropertyLayer &Layer() { return m_document.Layer(); }
     TInspectorConfig &Config() { return m_config; }
     // The property grid's rows for the inspected object.
     TPropertyGridModel &Inspector() { return m_inspector; }
@@ -99,13 +104,17 @@ private:
     void BuildTree();
     void CreateDefaultButtons();
     void ObjectTreeChange(QStandardItem *node, QObject *object);
+    void DesignChanged(QObject *object, const QString &path, TDesignDocument::TChange kind);
+    // Selects the node of the object a step changed, or "Окно".
+    void ShowTouched(QObject *object);
+    void RenameButtonNode(TPicButton *button);
     QStandardItem *AddButtonNode(TPicButton *button, qsizetype index);
 
     TPreviewForm &m_form;
     TProject &m_project;
     UserPrompt &m_prompt;
     TObjectTree m_tree;
-    TPropertyLayer m_layer;
+    TDesignDocument m_document;
     TInspectorConfig m_config;
     TPropertyGridModel m_inspector;
     QStandardItem *m_buttonsNode = nullptr;

@@ -40,6 +40,7 @@ void TPicButtonCommand::redo()
     }
     if (!m_button && m_editor && m_index < 0) {
         m_button = m_editor->CreateNewButton(m_caption);
+        m_editor->Document().Announce(m_button, TDesignDocument::TChange::Added);
         return;
     }
     putBack();
@@ -57,6 +58,7 @@ void TPicButtonCommand::takeOut()
 {
     if (!m_editor || !m_button || m_owned)
         return;
+    m_editor->Document().Announce(m_button, TDesignDocument::TChange::Removed);
     m_index = m_editor->DetachPicButton(m_button);
     m_owned = true;
 }
@@ -67,4 +69,5 @@ void TPicButtonCommand::putBack()
         return;
     m_editor->AttachPicButton(m_button, m_index);
     m_owned = false;
+    m_editor->Document().Announce(m_button, TDesignDocument::TChange::Added);
 }

@@ -2,6 +2,7 @@
 
 #include "layout/TClickPick.h"
 #include "layout/TFrontBox.h"
+#include "layout/TDesignDocument.h"
 #include "layout/TDesignPaint.h"
 #include "layout/TMenuContents.h"
 #include "layout/TAnchorLayout.h"
@@ -93,9 +94,12 @@ void TPreviewForm::SetSelection(QObject *object)
         control = wrapper->Control();
     else if (auto *widget = qobject_cast<QWidget *>(object))
         control = widget;
+    // Only the frame moves: its old and its new pixels repaint.
+    const QRegion before = selectionFrameRegion();
     m_selected = control;
-    update();
-    m_frontBox->update();
+    const QRegion frames = before | selectionFrameRegion();
+    if (!frames.isEmpty())
+        m_frontBox->update(frames);
     markShapeDirty(QRect());   // the frame's part of the shape moves with it
 }
 
@@ -113,12 +117,6 @@ void TPreviewForm::setDoubleBuffered(bool value)
     // Qt composes every repaint off screen in the window's backing store, so
     // the switch is kept for the design only.
     m_doubleBuffered = value;
-}
-
-void TPreviewForm::RefreshInspectorValues()
-{
-    if (m_onRefreshInspector)
-        m_onRefreshInspector();
 }
 
 // ---- colours and window properties ---------------------------------------
@@ -381,7 +379,6 @@ void TPreviewForm::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     layoutChildren();
     update();
-    RefreshInspectorValues();
     scheduleShapeUpdate();
 }
 
@@ -477,7 +474,10 @@ QRect TPreviewForm::selectionBounds() const
 
 void TPreviewForm::setSelectionBounds(const QRect &bounds)
 {
-    setControlBounds(m_selected, bounds);
+    if (m_document)
+        m_document->WriteBounds(m_selected, bounds);
+    else
+        setControlBounds(m_selected, bounds);
 }
 
 void TPreviewForm::setControlBounds(QWidget *control, const QRect &bounds)
@@ -512,8 +512,8 @@ QString TPreviewForm::controlCaption(const QWidget *control) const
 
 void TPreviewForm::boundsEdited(const QRect &before, const QRect &after)
 {
-    if (m_onBoundsEdited)
-        m_onBoundsEdited(m_selected, before, after);
+    if (m_document)
+        m_document->BoundsEdited(m_selected, before, after);
     else
         markModified();
 }

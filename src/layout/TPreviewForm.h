@@ -15,6 +15,7 @@
 #include <memory>
 
 class TButtonBox;
+class TDesignDocument;
 class TControlWrapper;
 class TImageEx;
 class TMenuSource;
@@ -158,19 +159,15 @@ public:
     // "Не выделять текст" of the window's own fixed order.
     void setNoSelectText(bool value) { m_noSelectText = value; }
     void setOnModified(std::function<void()> handler) { m_onModified = std::move(handler); }
-    // A mouse move or resize of control (the window itself included) ended
-    // with its bounds changed; without a handler it only marks modified.
-    using TBoundsHandler = std::function<void(QWidget *control, const QRect &before, const QRect &after)>;
-    void setOnBoundsEdited(TBoundsHandler handler) { m_onBoundsEdited = std::move(handler); }
+    // The design document through which the mouse's moves and resizes write
+    // the bounds, and which makes a finished one a step; without one they set
+    // the bounds directly and only mark modified.
+    void setDocument(TDesignDocument *document) { m_document = document; }
     // Sets the bounds of one of the window's controls, or of the window itself
     // (screen position and outer size), as a mouse gesture does.
     void setControlBounds(QWidget *control, const QRect &bounds);
     // The object tree's caption of a control of this window ("Окно" for itself).
     QString controlCaption(const QWidget *control) const;
-    void setOnRefreshInspector(std::function<void()> handler) { m_onRefreshInspector = std::move(handler); }
-
-    // Asks the property grid to re-read the inspected object's values.
-    void RefreshInspectorValues();
 
     // The client area exactly as the window paints it, optionally without the
     // selection frame: the same paint code as the screen.
@@ -209,7 +206,6 @@ private:
     void clickSelect(const QPoint &clientPos) override;
     void markModified() override;
     void boundsEdited(const QRect &before, const QRect &after) override;
-    void refreshInspectorValues() override { RefreshInspectorValues(); }
     void setFrontCursor(Qt::CursorShape shape) override;
 
     void FormCreate();
@@ -264,8 +260,7 @@ private:
     std::unique_ptr<FixedOrder> m_fixedOrder;
     TDesignObjects *m_designObjects = nullptr;
     std::function<void()> m_onModified;
-    TBoundsHandler m_onBoundsEdited;
-    std::function<void()> m_onRefreshInspector;
+    TDesignDocument *m_document = nullptr;
 
     QSize m_laidOutSize;
     TAnchorOrigins m_anchorOrigins;

@@ -29,9 +29,6 @@ public:
 
 TTrialDesign::TTrialDesign(const QByteArray &bytes, const TKnownPictures &known) : m_source(std::make_unique<RunSource>())
 {
-    m_form.hide();
-    m_project.SetDesignParts(&m_parts);
-    m_layout.FormShow();
     m_project.ApplyProject(m_project.ReadProjectBytes(bytes, known));
     m_form.setEnableSelect(false);
     m_form.setShowSelection(false);
@@ -42,7 +39,6 @@ TTrialDesign::TTrialDesign(const QByteArray &bytes, const TKnownPictures &known)
 TTrialDesign::~TTrialDesign()
 {
     m_form.setMenuSource(nullptr);
-    m_project.SetDesignParts(nullptr);
 }
 
 std::unique_ptr<TMenuRun> TTrialDesign::MakeRun(const QString &projectFile, const QString &discDir) const

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "kit/UserPrompt.h"
-#include "layout/TDesignFileParts.h"
-#include "layout/TLayoutEditor.h"
-#include "layout/TPreviewForm.h"
+#include "layout/TDesignSession.h"
 #include "project/TMenuRun.h"
-#include "project/TProject.h"
 
 #include <QByteArray>
 #include <memory>
@@ -44,17 +40,9 @@ public:
 
 private:
     class RunSource;
-    struct Silent : UserPrompt
-    {
-        Answer ask(const QString &, const QString &, Buttons, Icon) override { return Answer::Cancel; }
-        QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-        QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
-        QString folder(const QString &, const QString &) override { return {}; }
-    };
-    Silent m_prompt;
-    TPreviewForm m_form;
-    TProject m_project;
-    TLayoutEditor m_layout{m_form, m_project, m_prompt};
-    TDesignFileParts m_parts{m_form, &m_layout};
+    TDesignSession m_session;
+    TPreviewForm &m_form = m_session.form;
+    TProject &m_project = m_session.project;
+    TLayoutEditor &m_layout = m_session.layout;
     std::unique_ptr<RunSource> m_source;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TMergeId.h"
 #include "project/TProjectOptions.h"
 
 #include <QUndoCommand>
@@ -11,12 +12,10 @@
 class TOptionsCommand : public QUndoCommand
 {
 public:
-    static constexpr int kAboutMergeId = 0x0a7e;
-
     // changed: the options with the change made.
     TOptionsCommand(TProjectOptions &options, const TProjectOptions &changed);
 
-    int id() const override { return m_aboutOnly ? kAboutMergeId : -1; }
+    int id() const override { return MergeIdOf(m_aboutOnly ? TMergeId::AboutText : TMergeId::None); }
     bool mergeWith(const QUndoCommand *other) override;
     void redo() override;
     void undo() override;

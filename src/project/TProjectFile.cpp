@@ -357,7 +357,7 @@ void TProject::ApplyProject(TLoadedPtr loaded)
         // The project keeps its commands and its file: the file now differs
         // from the project, and the load can be undone.
         TLoadedPtr before = std::move(loaded->before);
-        m_undoStack.push(new TLoadPartsCommand(*this, std::move(loaded), std::move(before)));
+        Push(new TLoadPartsCommand(*this, std::move(loaded), std::move(before)));
         if (TBaseItem *first = m_tree.FirstItem())
             m_tree.Select(first);
         RefreshDesign();

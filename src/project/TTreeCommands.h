@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TMergeId.h"
 #include "project/TCommandTree.h"
 
 #include <QUndoCommand>
@@ -122,11 +123,10 @@ class TSetFieldCommand : public TTreeCommand
 {
 public:
     enum TField { fName, fComment, fCustom, fParams, fHidden };
-    static constexpr int kMergeId = 0x7e1d;
 
     TSetFieldCommand(TCommandTree &tree, TBaseItem *item, TField field, const QVariant &value);
 
-    int id() const override { return m_field == fHidden ? -1 : kMergeId; }
+    int id() const override { return MergeIdOf(m_field == fHidden ? TMergeId::None : TMergeId::CommandField); }
     bool mergeWith(const QUndoCommand *other) override;
 
 protected:

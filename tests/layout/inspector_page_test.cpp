@@ -3,7 +3,6 @@
 // show afterwards.
 #include "kit/TPropertyGrid.h"
 #include "kit/TPropertyHelp.h"
-#include "layout/TBoundsCommand.h"
 #include "layout/TDesignFileParts.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TLayoutPage.h"
@@ -39,10 +38,6 @@ struct InspectorPage : ::testing::Test
     void SetUp() override
     {
         project.SetDesignParts(&parts);
-        // A move with the mouse is a step, as the editor makes it.
-        form.setOnBoundsEdited([this](QWidget *control, const QRect &before, const QRect &after) {
-            stack.push(new TBoundsCommand(form, control, before, after));
-        });
         del.setEnabled(false);
         page = new TLayoutPage(&window, editor, {&add, &del, nullptr, nullptr}, &prompt);
         window.resize(700, 500);

@@ -166,7 +166,7 @@ TEST_F(LayoutEditor, AddingAndDeletingButtonsAsksAndUndoes)
 
 TEST_F(LayoutEditor, RenamingAndDeletingEverything)
 {
-    button(1)->setCaption(QStringLiteral("Обзор"));
+    editor.SetProperty(button(1), QStringLiteral("Caption"), QStringLiteral("Обзор"));
     EXPECT_NE(node("Обзор"), nullptr);
     EXPECT_EQ(node("Проводник"), nullptr);
 
