@@ -87,3 +87,77 @@ TEST(WindowShape, BorderStyles)
     EXPECT_FALSE(borderKind(5).fixedSize);
     EXPECT_EQ(borderKind(99).fixedSize, borderKind(2).fixedSize);
 }
+
+// The solid part is computed again only where the window repainted, and whole
+// after invalidate; repaints made by the computation itself are ignored.
+TEST(IncrementalMask, RecomputesOnlyTheRepaintedArea)
+{
+    TIncrementalMask mask;
+    const QRect window(0, 0, 100, 80);
+    QList<QRect> asked;
+    QRegion solid(window);   // what the window's pixels say
+    const auto solidIn = [&](const QRect &area) {
+        asked << area;
+        EXPECT_FALSE(mask.markDirty(QRect(0, 0, 5, 5)));   // a repaint during the computation
+        return solid & area;
+    };
+    EXPECT_TRUE(mask.markDirty(QRect(10, 10, 5, 5)));
+    EXPECT_FALSE(mask.markDirty(QRect(30, 10, 5, 5)));   // already pending
+    EXPECT_EQ(mask.update(window, solidIn), QRegion(window));   // first: the whole window
+    EXPECT_EQ(asked, QList<QRect>({window}));
+
+    asked.clear();
+    solid -= QRegion(12, 12, 2, 2);
+    EXPECT_TRUE(mask.markDirty(QRect(10, 10, 5, 5)));
+    mask.markDirty(QRect(20, 10, 5, 5));
+    EXPECT_EQ(mask.update(window, solidIn), QRegion(window) - QRegion(12, 12, 2, 2));
+    EXPECT_EQ(asked, QList<QRect>({QRect(10, 10, 15, 5)}));   // their bounding rectangle only
+
+    asked.clear();
+    mask.markDirty(QRect());   // only asks for an update: nothing to compute
+    mask.update(window, solidIn);
+    EXPECT_TRUE(asked.isEmpty());
+    mask.invalidate();
+    mask.update(window, solidIn);
+    EXPECT_EQ(asked, QList<QRect>({window}));
+    asked.clear();
+    mask.markDirty(QRect(90, 70, 20, 20));   // cut to the window
+    mask.update(window, solidIn);
+    EXPECT_EQ(asked, QList<QRect>({QRect(90, 70, 10, 10)}));
+    mask.reset();
+    asked.clear();
+    mask.markDirty(QRect(1, 1, 2, 2));
+    mask.update(window, solidIn);
+    EXPECT_EQ(asked, QList<QRect>({window}));   // forgotten: whole again
+}
+
+// A child follows its anchors from where they last placed it, so that a
+// window made small and big again gives it back its place and size; a child
+// placed otherwise in between starts from its new place.
+TEST(AnchorOrigins, ResizesStartFromWhereTheAnchorsLastPlacedAChild)
+{
+    TAnchorOrigins origins;
+    QObject child;
+    const unsigned all = anLeft | anTop | anRight | anBottom;
+    QRect bounds(10, 10, 50, 50);
+    const auto resize = [&](QSize from, QSize to, QRect (*hold)(QRect)) {
+        bounds = hold(origins.target(&child, bounds, all, from, to));
+        origins.placed(&child, bounds);
+        origins.endResize();
+    };
+    const auto atLeastZero = [](QRect r) { return QRect(r.x(), r.y(), std::max(r.width(), 0), std::max(r.height(), 0)); };
+    resize(QSize(100, 100), QSize(40, 40), atLeastZero);   // squeezed to nothing
+    EXPECT_EQ(bounds, QRect(10, 10, 0, 0));
+    resize(QSize(40, 40), QSize(100, 100), atLeastZero);
+    EXPECT_EQ(bounds, QRect(10, 10, 50, 50));
+
+    bounds = QRect(20, 20, 30, 30);   // moved by hand: starts afresh
+    resize(QSize(100, 100), QSize(110, 100), atLeastZero);
+    EXPECT_EQ(bounds, QRect(20, 20, 40, 30));
+    // Other anchors start afresh too.
+    EXPECT_EQ(origins.target(&child, bounds, anLeft | anTop, QSize(110, 100), QSize(50, 50)), bounds);
+    origins.endResize();
+    // A resize that does not place the child forgets it.
+    origins.endResize();
+    EXPECT_EQ(origins.target(&child, QRect(0, 0, 10, 10), all, QSize(100, 100), QSize(100, 100)), QRect(0, 0, 10, 10));
+}
