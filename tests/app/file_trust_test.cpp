@@ -155,6 +155,14 @@ TEST_F(FileTrustTest, PicturesWithoutTransparentReadItAsFalse)
     ASSERT_EQ(bytes.count("transparent="), 3);   // the three buttons keep theirs
     editor.project.LoadProject(Write("old.xml", bytes), TProject::WholeProject());
     EXPECT_FALSE(editor.form.ThemeImage()->Transparent());
+    // Present but not a number: false as well; a number still counts.
+    for (const char *value : {"abc", "", "-1", "TRUE"}) {
+        editor.form.ThemeImage()->setTransparent(value[0] == 'a' || value[0] == 0);
+        QByteArray odd = bytes;
+        odd.insert(odd.indexOf(" visible=", odd.indexOf("<theme>")), QByteArray(" transparent=\"") + value + "\"");
+        editor.project.LoadProject(Write("odd.xml", odd), TProject::WholeProject());
+        EXPECT_EQ(editor.form.ThemeImage()->Transparent(), value[0] == '-' || value[0] == 'T') << value;
+    }
     // A button still needs its own.
     EXPECT_EQ(Failure(bytes.replace(" transparent=\"0\" caption", " caption")).second,
               QStringLiteral("button[1]/appearance/@transparent"));
