@@ -1,4 +1,3 @@
-#include "app/QtTranslation.h"
 #include "app/cli/Cli.h"
 
 #include <QApplication>
@@ -27,9 +26,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The tool's own messages are English; what it reports from the editor's
-    // code (the check's findings) follows the locale as the editor does.
-    shell::InstallEditorTranslation(app, shell::LanguageOfLocale(QLocale::system()));
+    // The tool's own messages are English (cli::run sees to that); what it
+    // reports from the editor's work (the check's findings, the test-run's
+    // log) follows the locale as the editor does.
 
     QFile in;
     (void)in.open(stdin, QIODevice::ReadOnly);

@@ -4,6 +4,8 @@
 #include "kit/LoadFailure.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTranslator>
 #include <iterator>
 
 namespace cli {
@@ -24,6 +26,36 @@ const CommandInfo kCommands[] = {
 
 const QString kToolName = QStringLiteral("brenwick-cli");
 
+// The English translation installed while a command runs, and the language
+// its reports are in.
+QTranslator *g_english = nullptr;
+shell::TLanguage g_reports = shell::TLanguage::Russian;
+
+// Installs the editor's English texts for its lifetime.
+class EnglishMessages
+{
+public:
+    explicit EnglishMessages(shell::TLanguage reports)
+    {
+        g_reports = reports;
+        if (!g_english && m_translator.load(QStringLiteral(":/i18n/brenwick_en.qm"))
+            && QCoreApplication::installTranslator(&m_translator))
+            g_english = &m_translator;
+    }
+    ~EnglishMessages()
+    {
+        if (g_english == &m_translator) {
+            QCoreApplication::removeTranslator(&m_translator);
+            g_english = nullptr;
+        }
+    }
+    EnglishMessages(const EnglishMessages &) = delete;
+    EnglishMessages &operator=(const EnglishMessages &) = delete;
+
+private:
+    QTranslator m_translator;
+};
+
 QString usageText()
 {
     QString text = QStringLiteral("Usage: %1 [--help] [--version] COMMAND [ARGS...]\n\n"
@@ -35,6 +67,18 @@ QString usageText()
 }
 
 } // namespace
+
+ReportLanguage::ReportLanguage()
+{
+    if (g_english && g_reports == shell::TLanguage::Russian)
+        m_removed = QCoreApplication::removeTranslator(g_english);
+}
+
+ReportLanguage::~ReportLanguage()
+{
+    if (m_removed && g_english)
+        QCoreApplication::installTranslator(g_english);
+}
 
 bool parseOrShowHelp(QCommandLineParser &parser, const QStringList &args, Context &ctx)
 {
@@ -71,6 +115,7 @@ int run(const QStringList &arguments, Context &ctx)
         ctx.out << kToolName << ' ' << QStringLiteral(BRENWICK_VERSION) << '\n';
         return ExitOk;
     }
+    const EnglishMessages english(ctx.reports);
     for (const CommandInfo &c : kCommands) {
         if (first != QLatin1String(c.name))
             continue;

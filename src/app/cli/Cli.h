@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/QtTranslation.h"
+
+#include <QLocale>
 #include <QStringList>
 #include <QTextStream>
 
@@ -21,6 +24,24 @@ struct Context
     QTextStream &out;
     QTextStream &err;
     QIODevice &in;   // standard input
+    // The language of what the tool reports from the editor's own work (the
+    // check's findings, the test-run's log): the locale's, as the editor's.
+    shell::TLanguage reports = shell::LanguageOfLocale(QLocale::system());
+};
+
+// The tool speaks English whatever the locale: while a command runs, the
+// editor's texts are in English, except within a ReportLanguage, where they
+// are in the language of the reports.
+class ReportLanguage
+{
+public:
+    ReportLanguage();
+    ~ReportLanguage();
+    ReportLanguage(const ReportLanguage &) = delete;
+    ReportLanguage &operator=(const ReportLanguage &) = delete;
+
+private:
+    bool m_removed = false;
 };
 
 using Command = int (*)(const QStringList &args, Context &ctx);
