@@ -66,6 +66,50 @@ TEST_F(DiscPreparationTest, TheDiscCopyLeavesTheProjectWithItsOwnFile)
     EXPECT_TRUE(TDiscPreparation::IsOwnFile(onDisc, Disc()));
 }
 
+// The disc's Velmora.XML is this project's when its commands are the project's
+// in every field; one field off, a command missing or one more, it is another
+// project's, counted by its own commands.
+TEST_F(DiscPreparationTest, AnyDifferenceInTheCommandsMakesTheDiscsFileAnotherProjects)
+{
+    TProject project;
+    TCommandTree &tree = project.Tree();
+    TBaseItem *group = tree.AddItem(QStringLiteral("G"), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
+    TBaseItem *program = tree.AddItem(QStringLiteral("P"), ikProgram, TCommandTree::TPlace::LastChildOf(group), false);
+    tree.SetComment(program, QStringLiteral("pc"));
+    tree.SetCustom(program, QStringLiteral("p.exe"));
+    tree.SetParams(program, QStringLiteral("-x"));
+    TBaseItem *url = tree.AddItem(QStringLiteral("U"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr), false);
+    tree.SetCustom(url, QStringLiteral("http://u"));
+    tree.SetId(url, 7);
+    EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), std::nullopt);   // no file
+    TDiscPreparation::WriteProject(project, Disc());
+    const QString disc = Disc() + QStringLiteral("/Velmora.XML");
+    const QByteArray same = Bytes(disc);
+    EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), std::nullopt);
+
+    const qsizetype urlLine = same.indexOf("    <url ");
+    const QByteArray withoutUrl = QByteArray(same).remove(urlLine, same.indexOf('\n', urlLine) + 1 - urlLine);
+    const QByteArray extra = QByteArray(same).insert(same.indexOf("  </root>"), "    <comment id=\"9\" hidden=\"0\"/>\r\n");
+    const std::pair<QByteArray, int> others[] = {
+        {QByteArray(same).replace("comment=\"pc\"", "comment=\"pC\""), 3},
+        {QByteArray(same).replace("custom=\"p.exe\"", "custom=\"q.exe\""), 3},
+        {QByteArray(same).replace("params=\"-x\"", "params=\"-y\""), 3},
+        {QByteArray(same).replace("name=\"U\"", "name=\"V\""), 3},
+        {QByteArray(same).replace("id=\"7\"", "id=\"8\""), 3},
+        {QByteArray(same).replace("id=\"7\" hidden=\"0\"", "id=\"7\" hidden=\"-1\""), 3},
+        {QByteArray(same).replace("<url ", "<program "), 3},
+        {withoutUrl, 2},
+        {extra, 4},
+    };
+    for (const auto &[bytes, count] : others) {
+        ASSERT_NE(bytes, same);
+        Write(disc, bytes);
+        EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), count) << bytes.constData();
+    }
+    Write(disc, "<Velmora><root>");
+    EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), -1);
+}
+
 // --- the image ------------------------------------------------------------
 
 // The volume descriptors of an image from sector 16 on: a primary one, a
