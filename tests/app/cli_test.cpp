@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -35,44 +36,42 @@ TEST(Cli, VersionAndHelpAndUsageErrors)
     EXPECT_TRUE(bad.err.startsWith(QStringLiteral("brenwick-cli: unknown command")));
 }
 
-// Whatever the locale, the tool's messages are English; the check's findings
-// are in the language of the reports.
-TEST(Cli, MessagesAreEnglishAndFindingsFollowTheReportLanguage)
+// Whatever the language of the process (the tool's main takes the locale's),
+// the tool's messages are English; the check's findings and the test-run's
+// log are in the process's language.
+TEST(Cli, MessagesAreEnglishFindingsAndLogsInTheProcesssLanguage)
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.xml"));
-    auto run = [](const QStringList &args, shell::TLanguage reports) {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        QBuffer in;
-        in.open(QIODevice::ReadOnly);
-        cli::Context ctx{outStream, errStream, in, reports};
-        const int status = cli::run(QStringList{QStringLiteral("brenwick-cli")} + args, ctx);
-        outStream.flush();
-        errStream.flush();
-        return std::make_pair(status, out + err);
-    };
     const QString cannotOpen = QStringLiteral("brenwick-cli: Cannot open the file: %1\n").arg(missing);
-    for (const shell::TLanguage reports : {shell::TLanguage::Russian, shell::TLanguage::English}) {
-        for (const char *command : {"tree", "check", "try"})
-            EXPECT_EQ(run({QString::fromLatin1(command), missing}, reports), std::make_pair(1, cannotOpen)) << command;
-        EXPECT_EQ(run({QStringLiteral("resave"), missing, dir.filePath(QStringLiteral("out.xml"))}, reports).second,
-                  cannotOpen);
-    }
-
-    // A program entry without its file.
     const QString project = dir.filePath(QStringLiteral("p.xml"));
     {
+        // A program entry without its file, and a URL without an address.
         cli::Editor editor;
-        editor.project.Tree().AddItem(QStringLiteral("P"), ikProgram, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        TCommandTree &tree = editor.project.Tree();
+        tree.AddItem(QStringLiteral("P"), ikProgram, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        tree.AddItem(QStringLiteral("U"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr), false);
         editor.project.SaveProject(project, TProject::WholeProject());
     }
-    const auto russian = run({QStringLiteral("check"), project}, shell::TLanguage::Russian);
-    EXPECT_TRUE(russian.second.contains(QString::fromUtf8("ошибка: #1 «P»: не указан файл программы")))
-        << qPrintable(russian.second);
-    const auto english = run({QStringLiteral("check"), project}, shell::TLanguage::English);
-    EXPECT_TRUE(english.second.contains(QString::fromUtf8("error: #1 “P”: no program file is given")))
-        << qPrintable(english.second);
-    // Afterwards the tool's own texts are in the caller's language again.
+    auto runAll = [&](const char *finding, const char *log) {
+        for (const char *command : {"tree", "check", "try"}) {
+            const CliRun r = runCli({QString::fromLatin1(command), missing});
+            EXPECT_EQ(r.status, 1) << command;
+            EXPECT_EQ(r.err, cannotOpen) << command;
+        }
+        EXPECT_EQ(runCli({QStringLiteral("resave"), missing, dir.filePath(QStringLiteral("out.xml"))}).err, cannotOpen);
+        const CliRun check = runCli({QStringLiteral("check"), project});
+        EXPECT_TRUE(check.out.contains(QString::fromUtf8(finding))) << qPrintable(check.out);
+        const CliRun trial = runCli({QStringLiteral("try"), project, QStringLiteral("down"), QStringLiteral("enter")});
+        EXPECT_TRUE(trial.out.contains(QString::fromUtf8(log))) << qPrintable(trial.out);
+    };
+    runAll("ошибка: #1 «P»: не указан файл программы", "log: Открыть адрес: адрес не указан");
+    // Afterwards the process's texts are its own again.
     EXPECT_EQ(QCoreApplication::translate("TXDocument", "Ошибка"), QString::fromUtf8("Ошибка"));
+
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/brenwick_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    runAll("error: #1 “P”: no program file is given", "log: Open address: no address given");
+    QCoreApplication::removeTranslator(&english);
 }

@@ -26,18 +26,15 @@ const CommandInfo kCommands[] = {
 
 const QString kToolName = QStringLiteral("brenwick-cli");
 
-// The English translation installed while a command runs, and the language
-// its reports are in.
+// The English translation laid over the process's own while a command runs.
 QTranslator *g_english = nullptr;
-shell::TLanguage g_reports = shell::TLanguage::Russian;
 
 // Installs the editor's English texts for its lifetime.
 class EnglishMessages
 {
 public:
-    explicit EnglishMessages(shell::TLanguage reports)
+    EnglishMessages()
     {
-        g_reports = reports;
         if (!g_english && m_translator.load(QStringLiteral(":/i18n/brenwick_en.qm"))
             && QCoreApplication::installTranslator(&m_translator))
             g_english = &m_translator;
@@ -70,7 +67,7 @@ QString usageText()
 
 ReportLanguage::ReportLanguage()
 {
-    if (g_english && g_reports == shell::TLanguage::Russian)
+    if (g_english)
         m_removed = QCoreApplication::removeTranslator(g_english);
 }
 
@@ -115,7 +112,7 @@ int run(const QStringList &arguments, Context &ctx)
         ctx.out << kToolName << ' ' << QStringLiteral(BRENWICK_VERSION) << '\n';
         return ExitOk;
     }
-    const EnglishMessages english(ctx.reports);
+    const EnglishMessages english;
     for (const CommandInfo &c : kCommands) {
         if (first != QLatin1String(c.name))
             continue;

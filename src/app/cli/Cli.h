@@ -1,8 +1,5 @@
 #pragma once
 
-#include "app/QtTranslation.h"
-
-#include <QLocale>
 #include <QStringList>
 #include <QTextStream>
 
@@ -24,14 +21,12 @@ struct Context
     QTextStream &out;
     QTextStream &err;
     QIODevice &in;   // standard input
-    // The language of what the tool reports from the editor's own work (the
-    // check's findings, the test-run's log): the locale's, as the editor's.
-    shell::TLanguage reports = shell::LanguageOfLocale(QLocale::system());
 };
 
 // The tool speaks English whatever the locale: while a command runs, the
 // editor's texts are in English, except within a ReportLanguage, where they
-// are in the language of the reports.
+// are in the language the process had before (the tool's main installs the
+// locale's): the check's findings and the test-run's log follow the locale.
 class ReportLanguage
 {
 public:
