@@ -82,6 +82,16 @@ TAttrValue Encode(const QVariant &v, TKind kind)
     return TAttrValue(QString());
 }
 
+// A Boolean that reads as false when missing or not a number.
+bool FlagOf(const TAttrValue &a)
+{
+    try {
+        return a.ToBool();
+    } catch (const BrenwickError &) {
+        return false;
+    }
+}
+
 QVariant Decode(const TAttrValue &a, TKind kind)
 {
     switch (kind) {
@@ -97,11 +107,7 @@ QVariant Decode(const TAttrValue &a, TKind kind)
     case TKind::Bool:
         return a.ToBool();
     case TKind::Flag:
-        try {
-            return a.ToBool();
-        } catch (const BrenwickError &) {
-            return false;
-        }
+        return FlagOf(a);
     case TKind::Text:
         return a.ToString();
     case TKind::Lines:
