@@ -295,6 +295,7 @@ TEST(PictureText, OnlyTheWritersOwnFormIsWrittenBackAsItStands)
     EXPECT_FALSE(IsWriterPictureText(own.left(semicolon + 1) + QStringLiteral("AAAA====")));
     EXPECT_TRUE(IsWriterPictureText(QStringLiteral("7;AA==")));
     EXPECT_FALSE(IsWriterPictureText(QStringLiteral("7;AB==")));
+    EXPECT_FALSE(IsWriterPictureText(QStringLiteral("7;A===")));
 }
 
 TEST(PictureText, SizeFieldMustBeAnInteger)
