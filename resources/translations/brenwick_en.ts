@@ -39,6 +39,10 @@
         <source>%1 не читается.</source>
         <translation>%1 cannot be read.</translation>
     </message>
+    <message>
+        <source>%1: в имени атрибута «%2» стоит кавычка.</source>
+        <translation>%1: the attribute name “%2” holds a double quote.</translation>
+    </message>
 </context>
 <context>
     <name>PictureText</name>
@@ -466,6 +470,14 @@ Install it (on Debian and Ubuntu: apt-get install xorriso) and try again.</trans
     <message>
         <source>xorriso не смог создать образ (код %1).</source>
         <translation>xorriso could not create the image (code %1).</translation>
+    </message>
+    <message>
+        <source>Windows покажет: «%1»</source>
+        <translation>Windows will show: “%1”</translation>
+    </message>
+    <message>
+        <source>Не удалось записать метку диска в образ %1.</source>
+        <translation>Could not write the disc label into the image %1.</translation>
     </message>
 </context>
 <context>
@@ -1022,10 +1034,6 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <translation>The shadow&apos;s offset from the text, the same along X and Y. May be negative.</translation>
     </message>
     <message>
-        <source>Ставить в качестве текста название текущей группы.</source>
-        <translation>Show the current group&apos;s name as the text.</translation>
-    </message>
-    <message>
         <source>Количество колонок равного размера, в которое располагать кнопки.</source>
         <translation>The number of equal columns the buttons are laid out in.</translation>
     </message>
@@ -1050,28 +1058,12 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <translation>Stretch the picture to the button&apos;s bounds.</translation>
     </message>
     <message>
-        <source>Цвет заголовка кнопки в обычном состоянии.</source>
-        <translation>The colour of the button&apos;s caption in its normal state.</translation>
-    </message>
-    <message>
-        <source>Цвет заголовка кнопки в выделенном состоянии.</source>
-        <translation>The colour of the button&apos;s caption in its selected state.</translation>
-    </message>
-    <message>
         <source>Отступ заголовка от левого или правого края.</source>
         <translation>The caption&apos;s distance from the left or right edge.</translation>
     </message>
     <message>
         <source>Отступ заголовка от верхнего или нижнего края.</source>
         <translation>The caption&apos;s distance from the top or bottom edge.</translation>
-    </message>
-    <message>
-        <source>Отображать заголовок поверх или вместо картинки.</source>
-        <translation>Draw the caption over the picture or instead of it.</translation>
-    </message>
-    <message>
-        <source>Автоматическая установка размера кнопки равным размеру картинки. Если её нет, то 0x0.</source>
-        <translation>Size the button to its picture automatically; 0x0 without a picture.</translation>
     </message>
     <message>
         <source>Состояние кнопки - чтобы посмотреть, как она выглядит нажатой или выделенной.</source>
@@ -1356,6 +1348,34 @@ Prepare the disc in the folder “%2” anyway?</translation>
     <message>
         <source>Панель инструментов с изменяемым размером</source>
         <translation>Resizable tool window</translation>
+    </message>
+    <message>
+        <source>Ставить в качестве текста название текущей группы</source>
+        <translation>Show the current group&apos;s name as the text</translation>
+    </message>
+    <message>
+        <source>Цвет заголовка кнопки в обычном состоянии</source>
+        <translation>The colour of the button&apos;s caption in its normal state</translation>
+    </message>
+    <message>
+        <source>Цвет заголовка кнопки в выделенном состоянии</source>
+        <translation>The colour of the button&apos;s caption in its selected state</translation>
+    </message>
+    <message>
+        <source>Отступ заголовка от левого или правого края</source>
+        <translation>The caption&apos;s distance from the left or right edge</translation>
+    </message>
+    <message>
+        <source>Отступ заголовка от верхнего или нижнего края</source>
+        <translation>The caption&apos;s distance from the top or bottom edge</translation>
+    </message>
+    <message>
+        <source>Отображать заголовок поверх или вместо картинки</source>
+        <translation>Draw the caption over the picture or instead of it</translation>
+    </message>
+    <message>
+        <source>Автоматическая установка размера кнопки равным размеру картинки. Если её нет то 0x0.</source>
+        <translation>Size the button to its picture automatically; 0x0 without a picture.</translation>
     </message>
 </context>
 <context>

@@ -209,7 +209,7 @@ void TDiscLink::ADiscImageExecute()
     UserPrompt &prompt = m_main.Prompt();
     const QString caption = tr("Создать образ диска");
     const QString label = prompt.limitedText(caption, tr("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel),
-                                             TDiscImage::kMaxLabelLength);
+                                             TDiscImage::kMaxLabelLength, &TDiscImage::JolietNote);
     if (label.isEmpty())
         return;
     const QString problem = TDiscImage::LabelProblem(label);

@@ -27,8 +27,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The tool's own messages are English; what it reports from the editor's
-    // code (the check's findings) follows the locale as the editor does.
+    // What the tool reports from the editor's work (the check's findings, the
+    // test-run's log) follows the locale as the editor does; its own messages
+    // are English whatever the locale (cli::run lays English over this).
     shell::InstallEditorTranslation(app, shell::LanguageOfLocale(QLocale::system()));
 
     QFile in;

@@ -16,6 +16,7 @@ struct TFilePlace
         fwEnum,      // an attribute's number that names no value
         fwPicture,   // a picture text that does not decode
         fwEnd,       // the file ends before its document element is closed
+        fwName,      // an attribute name that could not be written back as read
     };
     TWhat what = fwUnknown;
     QStringList elements;            // element names, outermost first

@@ -44,6 +44,8 @@ QString LoadFailureReason(const BrenwickError &error)
         if (!p.value)
             return QCoreApplication::translate("LoadFailure", "%1: нет атрибута «%2».").arg(Subject(p), p.attribute);
         return QCoreApplication::translate("LoadFailure", "%1, атрибут «%2»: нет значения или оно не число («%3»).").arg(Subject(p), p.attribute, *p.value);
+    case TFilePlace::fwName:
+        return QCoreApplication::translate("LoadFailure", "%1: в имени атрибута «%2» стоит кавычка.").arg(Subject(p), p.attribute);
     case TFilePlace::fwUnknown:
         break;
     }

@@ -51,7 +51,7 @@ void TPicture::setBitmap(const QImage &image, const TBitmapLayout &layout, const
     m_kind = gkBitmap;
     m_image = image;
     m_layout = image.isNull() ? TBitmapLayout() : layout;
-    m_keptText = image.isNull() ? QString() : text;
+    m_keptText = text;
     m_textReadBack = !m_keptText.isEmpty();
     m_hasExplicitTransparentColor = false;
     changed();

@@ -43,7 +43,8 @@ public:
 
     // Puts a bitmap into the picture (a null image gives an empty bitmap). With
     // a layout, the bitmap was read from BMP bytes and is written back in it;
-    // with a text, the bitmap was read from that picture text, which is kept.
+    // with a text, the bitmap (empty ones too) was read from that picture
+    // text, which is kept.
     void setBitmap(const QImage &image, const TBitmapLayout &layout = {}, const QString &text = {});
     // How the bitmap lay in the BMP bytes it was read from (known false for any
     // other graphic, and for a bitmap made here).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 class QFont;
@@ -42,10 +44,14 @@ public:
         return false;
     }
 
+    // What the field says under its label about the text as it stands ("" for nothing).
+    using TextNote = std::function<QString(const QString &text)>;
+
     // A line of text of at most maxLength characters, held to that length as
-    // it is typed; by default the plain line above.
+    // it is typed, with the note (if any) kept up to date below the label; by
+    // default the plain line above.
     virtual QString limitedText(const QString &caption, const QString &label, const QString &initial,
-                                [[maybe_unused]] int maxLength)
+                                [[maybe_unused]] int maxLength, [[maybe_unused]] const TextNote &note = {})
     {
         return text(caption, label, initial);
     }

@@ -74,12 +74,18 @@ QString QtUserPrompt::folder(const QString &caption, const QString &dir)
     return QFileDialog::getExistingDirectory(m_parent, caption, dir);
 }
 
-QString QtUserPrompt::limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength)
+QString QtUserPrompt::limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength,
+                                  const TextNote &note)
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(caption);
-    dialog.setLabelText(label);
     dialog.setInputMode(QInputDialog::TextInput);
+    auto showNote = [&dialog, label, note](const QString &text) {
+        const QString said = note ? note(text) : QString();
+        dialog.setLabelText(said.isEmpty() ? label : label + QLatin1Char('\n') + said);
+    };
+    showNote(initial);
+    QObject::connect(&dialog, &QInputDialog::textValueChanged, &dialog, showNote);
     dialog.setTextValue(initial);
     if (auto *edit = dialog.findChild<QLineEdit *>())
         edit->setMaxLength(maxLength);

@@ -33,7 +33,8 @@ public:
     static FamilyShown dialogFamily(const QString &stored, const QStringList &installed, const QString &substitute,
                                     QString *shown);
 
-    QString limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength) override;
+    QString limitedText(const QString &caption, const QString &label, const QString &initial, int maxLength,
+                        const TextNote &note = {}) override;
 
     // "Файлы XML|*.xml|Все файлы|*.*" -> "Файлы XML (*.xml);;Все файлы (*.*)"
     static QString toQtFilter(const QString &filter);

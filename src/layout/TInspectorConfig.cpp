@@ -141,7 +141,7 @@ const Described kDescriptions[] = {
     {"TTextBox.RowSpacing", QT_TRANSLATE_NOOP("TInspectorConfig", "Дополнительное расстояние между строками. Может быть отрицательным.")},
     {"TTextBox.Shadow", QT_TRANSLATE_NOOP("TInspectorConfig", "Тень от текста.")},
     {"TTextBox.ShadowSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательным.")},
-    {"TTextBox.AllowChange", QT_TRANSLATE_NOOP("TInspectorConfig", "Ставить в качестве текста название текущей группы.")},
+    {"TTextBox.AllowChange", QT_TRANSLATE_NOOP("TInspectorConfig", "Ставить в качестве текста название текущей группы")},
     {"TButtonBox.Columns", QT_TRANSLATE_NOOP("TInspectorConfig", "Количество колонок равного размера, в которое располагать кнопки.")},
     {"TButtonBox.AutoColumns", QT_TRANSLATE_NOOP("TInspectorConfig", "Автоматическое определение количества колонок.")},
     {"TButtonBox.HorizAlloc", QT_TRANSLATE_NOOP("TInspectorConfig", "Распределение кнопок по колонкам - сначала направо, потом вниз или наоборот.")},
@@ -149,12 +149,12 @@ const Described kDescriptions[] = {
     {"TPicButton.Center", QT_TRANSLATE_NOOP("TInspectorConfig", "Центрировать картинку в границах кнопки.")},
     {"TPicButton.Stretch", QT_TRANSLATE_NOOP("TInspectorConfig", "Растянуть картинку до границ кнопки.")},
     {"TPicButton.Proportional", QT_TRANSLATE_NOOP("TInspectorConfig", "Сохранить при растяжении отношение длин сторон картинки.")},
-    {"TPicButton.ColorNormal", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в обычном состоянии.")},
-    {"TPicButton.ColorSelected", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в выделенном состоянии.")},
-    {"TPicButton.PadHorizontal", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от левого или правого края.")},
-    {"TPicButton.PadVertical", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от верхнего или нижнего края.")},
-    {"TPicButton.ShowCaption", QT_TRANSLATE_NOOP("TInspectorConfig", "Отображать заголовок поверх или вместо картинки.")},
-    {"TPicButton.AutoSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Автоматическая установка размера кнопки равным размеру картинки. Если её нет, то 0x0.")},
+    {"TPicButton.ColorNormal", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в обычном состоянии")},
+    {"TPicButton.ColorSelected", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в выделенном состоянии")},
+    {"TPicButton.PadHorizontal", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от левого или правого края")},
+    {"TPicButton.PadVertical", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от верхнего или нижнего края")},
+    {"TPicButton.ShowCaption", QT_TRANSLATE_NOOP("TInspectorConfig", "Отображать заголовок поверх или вместо картинки")},
+    {"TPicButton.AutoSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Автоматическая установка размера кнопки равным размеру картинки. Если её нет то 0x0.")},
     {"TPicButton.State", QT_TRANSLATE_NOOP("TInspectorConfig", "Состояние кнопки - чтобы посмотреть, как она выглядит нажатой или выделенной.")},
     {"TPicButton.Shadow", QT_TRANSLATE_NOOP("TInspectorConfig", "Тень от текста.")},
     {"TPicButton.ShadowSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательным.")},
@@ -166,8 +166,8 @@ const Described kDescriptions[] = {
     {"TStyledButton.PadHorizontal", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от левого или правого края.")},
     {"TStyledButton.PadVertical", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ заголовка от верхнего или нижнего края.")},
     {"TStyledButton.Alignment", QT_TRANSLATE_NOOP("TInspectorConfig", "Выравнивание текста в кнопке - справа, слева или от центра.")},
-    {"TStyledButton.ColorNormal", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в обычном состоянии.")},
-    {"TStyledButton.ColorSelected", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в выделенном состоянии.")},
+    {"TStyledButton.ColorNormal", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в обычном состоянии")},
+    {"TStyledButton.ColorSelected", QT_TRANSLATE_NOOP("TInspectorConfig", "Цвет заголовка кнопки в выделенном состоянии")},
     {"TStyledButton.Shadow", QT_TRANSLATE_NOOP("TInspectorConfig", "Тень от текста.")},
     {"TStyledButton.ShadowSize", QT_TRANSLATE_NOOP("TInspectorConfig", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательным.")},
     // Rows whose class has no text of its own.
@@ -376,15 +376,20 @@ QStringList TInspectorConfig::DescriptionClasses(const QObject *object)
     return classes;
 }
 
+QString TInspectorConfig::DescriptionOf(const QString &key) const
+{
+    const char *text = m_descriptions.value(key);
+    return text ? QCoreApplication::translate(kContext, text) : QString();
+}
+
 QString TInspectorConfig::Description(QObject *inspected, const QString &path) const
 {
     for (const QString &cls : DescriptionClasses(inspected)) {
-        auto it = m_descriptions.constFind(cls + QLatin1Char('.') + path);
-        if (it != m_descriptions.constEnd())
-            return QCoreApplication::translate(kContext, it.value());
+        const QString text = DescriptionOf(cls + QLatin1Char('.') + path);
+        if (!text.isEmpty())
+            return text;
     }
-    const char *text = m_descriptions.value(path);
-    return text ? QCoreApplication::translate(kContext, text) : QString();
+    return DescriptionOf(path);
 }
 
 bool TInspectorConfig::Range(QObject *, const QString &path, int *min, int *max) const

@@ -34,6 +34,9 @@ public:
     static QStringList DescriptionClasses(const QObject *object);
     // The alias of a property name (letter case ignored), or "" when it has none.
     QString Alias(const QString &name) const;
+    // The description stored under exactly this key ("TForm.AlphaBlend",
+    // "Font.Color"), in the interface language; "" when there is none.
+    QString DescriptionOf(const QString &key) const;
 
 private:
     const TPreviewForm *m_form;

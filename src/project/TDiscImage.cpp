@@ -77,14 +77,21 @@ QString TDiscImage::IsoVolumeName(const QString &label)
     return name.left(kMaxLabelLength);
 }
 
+QString TDiscImage::JolietNote(const QString &label)
+{
+    if (label.size() <= kJolietLabelLength)
+        return QString();
+    return tr("Windows покажет: «%1»").arg(label.left(kJolietLabelLength));
+}
+
 bool TDiscImage::WriteJolietLabel(const QString &isoPath, const QString &label)
 {
     // Volume descriptors start at sector 16; a supplementary one whose escape
     // sequence names UCS-2 is Joliet's. Its volume name: 32 bytes, UCS-2 big-endian.
     constexpr qint64 kSector = 2048, kFirst = 16, kLast = 64;
-    constexpr int kNameAt = 40, kNameBytes = 32, kEscapeAt = 88;
+    constexpr int kNameAt = 40, kNameBytes = 2 * kJolietLabelLength, kEscapeAt = 88;
     QFile file(isoPath);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return false;
     for (qint64 sector = kFirst; sector < kLast; ++sector) {
         if (!file.seek(sector * kSector))
@@ -242,7 +249,10 @@ void TDiscImage::OnFinished(int exitCode, QProcess::ExitStatus status)
         Fail(message);
         return;
     }
-    WriteJolietLabel(m_temporary, m_label);
+    if (!WriteJolietLabel(m_temporary, m_label)) {
+        Fail(tr("Не удалось записать метку диска в образ %1.").arg(m_target));
+        return;
+    }
     // Replaces an older image of that name in one step.
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(m_temporary).toStdString(), QFile::encodeName(m_target).toStdString(),

@@ -29,11 +29,17 @@ public:
     static QString MissingMessage();
     // Why a label cannot be used, or an empty string when it can.
     static QString LabelProblem(const QString &label);
+    // The characters of a label that Windows shows (the Joliet volume name's).
+    static constexpr int kJolietLabelLength = 16;
+    // What the label field says of a label Windows shows only in part:
+    // "Windows покажет: «...»" with its first 16 characters; "" otherwise.
+    static QString JolietNote(const QString &label);
     // The ISO 9660 volume name of a label: upper-case Latin letters, digits
     // and "_" (Cyrillic letters transliterated, anything else "_").
     static QString IsoVolumeName(const QString &label);
     // Writes the label as typed into the Joliet volume descriptor of the image
-    // (as many characters as it holds); false when the file has none.
+    // (as many characters as it holds); false when the file is missing, has
+    // no such descriptor or cannot be written.
     static bool WriteJolietLabel(const QString &isoPath, const QString &label);
     // The program's arguments for an image of discDir into output.
     static QStringList Arguments(const QString &discDir, const QString &output, const QString &label);

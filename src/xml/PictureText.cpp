@@ -377,6 +377,42 @@ QString PictureToText(TPicture &picture)
     return text;
 }
 
+bool IsWriterPictureText(QStringView text)
+{
+    const qsizetype semicolon = text.indexOf(u';');
+    if (semicolon <= 0)
+        return false;
+    const QStringView size = text.first(semicolon);
+    const QStringView data = text.sliced(semicolon + 1);
+    for (const QChar c : size)
+        if (c < u'0' || c > u'9')
+            return false;
+    if (size.size() > 1 && size.front() == u'0')
+        return false;
+    if (data.isEmpty() || data.size() % 4 != 0)
+        return false;
+    qsizetype padding = 0;
+    while (padding < 2 && data[data.size() - 1 - padding] == u'=')
+        ++padding;
+    const qsizetype end = data.size() - padding;
+    for (qsizetype i = 0; i < end; ++i)
+        if (base64Value(data[i].unicode()) < 0)
+            return false;
+    // One "=" leaves two bits of the last character over, two leave four.
+    constexpr int kBitsOverOnePad = 0x3, kBitsOverTwoPads = 0xF;
+    const int last = base64Value(data[end - 1].unicode());
+    if ((padding == 1 && (last & kBitsOverOnePad) != 0) || (padding == 2 && (last & kBitsOverTwoPads) != 0))
+        return false;
+    if (size != u"0")
+        return true;
+    try {
+        inflateExactly(DecodePictureBase64(data), 0);
+    } catch (const BrenwickError &) {
+        return false;
+    }
+    return true;
+}
+
 void TextToPicture(TPicture &picture, QStringView text)
 {
     if (text.isEmpty()) {
@@ -385,9 +421,6 @@ void TextToPicture(TPicture &picture, QStringView text)
     }
     QByteArray buffer;
     const TBmpImage bitmap = DecodePicture(text, buffer);
-    if (bitmap.image.isNull()) {
-        picture.setBitmap(QImage());
-        return;
-    }
-    picture.setBitmap(bitmap.image, bitmap.layout, text.toString());
+    const QString kept = IsWriterPictureText(text) ? text.toString() : QString();
+    picture.setBitmap(bitmap.image, bitmap.layout, kept);
 }

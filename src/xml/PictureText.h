@@ -32,8 +32,19 @@ QString PictureToText(TPicture &picture);
 
 // Replaces the picture's graphic by the bitmap the text describes; an empty
 // text, or a size field of 0 or below, gives an empty bitmap. The picture keeps
-// the text of a bitmap with pixels. On an error the picture is left as it was.
+// the text when it is in the writer's own form (IsWriterPictureText), so that
+// a save writes it back byte for byte; a text in any other form that reads is
+// written anew. On an error the picture is left as it was.
 void TextToPicture(TPicture &picture, QStringView text);
+
+// True when a picture text that reads is in the form PictureToText writes:
+// the size in plain decimal digits (no sign, no leading zeros), ";", and
+// standard Base64 on one line without blanks, "=" only filling the last group
+// and the bits it leaves over zero. The level of compression is not part of
+// the form. For a size of 0 the data must also be a zlib stream of nothing;
+// for any other size, that the data inflates to the bitmap is the reader's
+// check, not this one's.
+bool IsWriterPictureText(QStringView text);
 
 // The steps, for callers that need the bytes themselves.
 

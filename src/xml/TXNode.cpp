@@ -243,6 +243,14 @@ TXNode::TagKind TXNode::readHead(TXInput &in, int level)
             value = value.sliced(1);
         if (value.endsWith('"'))
             value.chop(1);
+        // Names are written as they stand: one holding a double quote would
+        // read back as other attributes at every save.
+        if (name.contains('"')) {
+            BrenwickError error(QStringLiteral("Invalid attribute name"), TFilePlace::fwName);
+            error.place().elements = QStringList{m_name};
+            error.place().attribute = in.NameText(name);
+            throw error;
+        }
         m_attrs.append({in.NameText(name), XmlDecode(value)});
     }
     return empty ? TagKind::Empty : TagKind::Open;
@@ -277,6 +285,20 @@ bool TXNode::ReadFrom(TXInput &in)
 
     // The open elements, innermost last; each reads children until its end tag.
     std::vector<TXNode *> open{this};
+    try {
+        readChildren(in, base, open);
+    } catch (BrenwickError &e) {
+        // An attribute name is named with the elements it stands in.
+        if (e.place().what == TFilePlace::fwName)
+            for (auto it = open.crbegin(); it != open.crend(); ++it)
+                e.place().elements.prepend((*it)->m_name);
+        throw;
+    }
+    return true;
+}
+
+void TXNode::readChildren(TXInput &in, int base, std::vector<TXNode *> &open)
+{
     while (!open.empty()) {
         TXNode *parent = open.back();
         const int childLevel = base + int(open.size()) + 1;
@@ -296,7 +318,6 @@ bool TXNode::ReadFrom(TXInput &in)
             open.push_back(added);
         }
     }
-    return true;
 }
 
 bool TXNode::ReadChild(TXInput &in)

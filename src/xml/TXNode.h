@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <vector>
 
 class TXInput;
 class TXOutput;
@@ -69,8 +70,9 @@ public:
     // comments where a tag is expected are skipped, each up to its first ">".
     // Returns false, leaving the node unchanged, when an end tag comes instead.
     // Throws BrenwickError "Unexpected end of file" when the input ends before
-    // the element does, and "Element nesting too deep" beyond
-    // kMaxNestingDepth levels.
+    // the element does, "Element nesting too deep" beyond kMaxNestingDepth
+    // levels, and "Invalid attribute name" for a name holding a double quote,
+    // which could not be written back as it was read.
     bool ReadFrom(TXInput &in);
     // Reads one element as a new last child; returns ReadFrom's result (on
     // false no child is added).
@@ -101,6 +103,8 @@ private:
     bool isBlankNode() const { return m_attrs.isEmpty() && m_text.isEmpty() && !m_firstChild; }
     TagKind readHead(TXInput &in, int level);
     void readText(TXInput &in);
+    // Reads the children of the open elements (innermost last) until all are closed.
+    static void readChildren(TXInput &in, int base, std::vector<TXNode *> &open);
     void writeStartTag(TXOutput &out) const;
     static void releaseList(TXNode *first);
 

@@ -19,6 +19,7 @@ enum class TKind {
     Byte,     // 0 to 255; read through the low 8 bits
     Cursor,   // signed 16-bit identifier; read through the low 16 bits
     Bool,     // "-1" / "0"
+    Flag,     // a Boolean the player never reads: anything not a number reads as false
     Colour,   // the colour's 32 bits as a signed decimal
     Enum,     // ordinal; read through the low 8 bits
     Set,      // bits as an unsigned decimal; read through the low 8 bits
@@ -67,6 +68,7 @@ TAttrValue Encode(const QVariant &v, TKind kind)
     case TKind::Cursor:
         return qint16(v.toInt());
     case TKind::Bool:
+    case TKind::Flag:
         return v.toBool();
     case TKind::Text:
         return v.toString();
@@ -74,6 +76,16 @@ TAttrValue Encode(const QVariant &v, TKind kind)
         return LinesToText(v.toStringList());
     }
     return TAttrValue(QString());
+}
+
+// A Boolean that reads as false when missing or not a number.
+bool FlagOf(const TAttrValue &a)
+{
+    try {
+        return a.ToBool();
+    } catch (const BrenwickError &) {
+        return false;
+    }
 }
 
 QVariant Decode(const TAttrValue &a, TKind kind)
@@ -90,6 +102,8 @@ QVariant Decode(const TAttrValue &a, TKind kind)
         return int(qint16(a.ToInt()));
     case TKind::Bool:
         return a.ToBool();
+    case TKind::Flag:
+        return FlagOf(a);
     case TKind::Text:
         return a.ToString();
     case TKind::Lines:
@@ -151,7 +165,9 @@ void ReadPicture(TXNode &parent, const char *element, const char *path, TDesignV
 {
     const TXNode &node = *parent.Child(L(element));
     try {
-        out.AddPicture(L(path), DecodePictureElement(node), node.Text());
+        const TBmpImage bitmap = DecodePictureElement(node);
+        // Only a text in the writer's own form is kept to be written back.
+        out.AddPicture(L(path), bitmap, IsWriterPictureText(node.Text()) ? node.Text() : QString());
     } catch (BrenwickError &e) {
         e.place().what = TFilePlace::fwPicture;
         e.place().elements.prepend(L(element));
@@ -190,9 +206,10 @@ constexpr TRow kSizing[] = {{"autosize", TKind::Bool, "AutoSize"},
                             {"stretch", TKind::Bool, "Stretch"},
                             {"proportional", TKind::Bool, "Proportional"},
                             {"center", TKind::Bool, "Center"}};
-// Files written before Transparent was restored may lack it: it reads as false then.
+// Files written before Transparent was restored may lack it, and the player
+// never reads it: missing or not a number, it reads as false.
 constexpr TRow kImageAppearance[] = {{"visible", TKind::Bool, "Visible"},
-                                     {"transparent", TKind::Bool, "Transparent", "0"}};
+                                     {"transparent", TKind::Flag, "Transparent"}};
 
 // Text objects: what every one writes in appearance, then the heading's and
 // the menu area's own attributes; read with their defaults in reading order.

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -199,8 +200,17 @@ TEST_F(AutosaveTest, TheQuestionAtStartRestoresDeletesOrKeepsTheCopy)
     EXPECT_EQ(editor.prompt.asked.size(), 1);
 
     // Yes: the copy becomes the project, modified, under the original's name.
+    const TRecoveryFolder folder(TRecoveryFolder::DefaultFolder());
+    ASSERT_EQ(folder.Copies().size(), 1);
+    const QString session = folder.Copies().constFirst().session;
+    ASSERT_FALSE(session.isEmpty());
     editor.prompt.answers = {UserPrompt::Answer::Yes};
     EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::Restored);
+    {
+        // The restored copy's session lock is this editor's now: no other takes it.
+        QLockFile other(folder.LockPathFor(session));
+        EXPECT_FALSE(other.tryLock(0));
+    }
     EXPECT_TRUE(editor.main.Project().Modified());
     EXPECT_EQ(editor.main.Project().FileName(), Path("p.xml"));
     EXPECT_EQ(editor.Saved(Path("restored.xml")), expected);
@@ -216,6 +226,42 @@ TEST_F(AutosaveTest, TheQuestionAtStartRestoresDeletesOrKeepsTheCopy)
     EXPECT_EQ(again.Autosave().OfferAtStart(), TAutosave::TOffer::None);
     EXPECT_TRUE(again.prompt.asked[0].text.contains(QStringLiteral("«новый проект»")));
     EXPECT_TRUE(CopyFiles().isEmpty());
+}
+
+// Copies are listed newest first (those without a header last), a never-saved
+// project's copy is its session's own, and an interval that is not a positive
+// number of seconds keeps the default.
+TEST(RecoveryFolder, CopiesNewestFirstSessionsApartIntervalsAboveZero)
+{
+    QTemporaryDir dir;
+    const TRecoveryFolder folder(dir.path());
+    const QDateTime t0 = QDateTime::currentDateTimeUtc();
+    const std::pair<const char *, int> copies[] = {{"a", 0}, {"b", 2}, {"c", -1}, {"d", 1}};
+    for (const auto &[name, seconds] : copies) {
+        QFile f(dir.filePath(QString::fromLatin1(name) + QStringLiteral(".xml")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        if (seconds >= 0)
+            f.write(TRecoveryFolder::HeaderLine(QStringLiteral("/p.xml"), t0.addSecs(seconds), QStringLiteral("s"))
+                        .toUtf8());
+    }
+    QStringList order;
+    for (const TRecoveryFolder::TCopy &copy : folder.Copies())
+        order << QFileInfo(copy.path).completeBaseName();
+    EXPECT_EQ(order, QStringList({"b", "d", "a", "c"}));
+
+    EXPECT_NE(folder.CopyPathFor(QString(), QStringLiteral("s1")), folder.CopyPathFor(QString(), QStringLiteral("s2")));
+    TProject first, second;
+    ScriptedPrompt prompt;
+    const QString settings = dir.filePath(QStringLiteral("brenwick.ini"));
+    for (const auto &[interval, expected] : {std::pair{"0", 120}, std::pair{"-5", 120}, std::pair{"1", 1}}) {
+        QFile f(settings);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("[autosave]\ninterval=") + interval + "\n");
+        f.close();
+        const TAutosave a(first, prompt, settings, dir.path()), b(second, prompt, settings, dir.path());
+        EXPECT_EQ(a.IntervalSeconds(), expected) << interval;
+        EXPECT_NE(a.CopyPath(), b.CopyPath());
+    }
 }
 
 TEST_F(AutosaveTest, OpeningAProjectWithANewerCopyAsksFirst)

@@ -1,7 +1,11 @@
 #include "app/cli/Cli.h"
 
-#include <QBuffer>
+#include "app/cli/CliEditor.h"
 #include "support/CliRunner.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -30,4 +34,44 @@ TEST(Cli, VersionAndHelpAndUsageErrors)
     CliRun bad = runCli({QStringLiteral("frobnicate")});
     EXPECT_EQ(bad.status, 2);
     EXPECT_TRUE(bad.err.startsWith(QStringLiteral("brenwick-cli: unknown command")));
+}
+
+// Whatever the language of the process (the tool's main takes the locale's),
+// the tool's messages are English; the check's findings and the test-run's
+// log are in the process's language.
+TEST(Cli, MessagesAreEnglishFindingsAndLogsInTheProcesssLanguage)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.xml"));
+    const QString cannotOpen = QStringLiteral("brenwick-cli: Cannot open the file: %1\n").arg(missing);
+    const QString project = dir.filePath(QStringLiteral("p.xml"));
+    {
+        // A program entry without its file, and a URL without an address.
+        cli::Editor editor;
+        TCommandTree &tree = editor.project.Tree();
+        tree.AddItem(QStringLiteral("P"), ikProgram, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        tree.AddItem(QStringLiteral("U"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        editor.project.SaveProject(project, TProject::WholeProject());
+    }
+    auto runAll = [&](const char *finding, const char *log) {
+        for (const char *command : {"tree", "check", "try"}) {
+            const CliRun r = runCli({QString::fromLatin1(command), missing});
+            EXPECT_EQ(r.status, 1) << command;
+            EXPECT_EQ(r.err, cannotOpen) << command;
+        }
+        EXPECT_EQ(runCli({QStringLiteral("resave"), missing, dir.filePath(QStringLiteral("out.xml"))}).err, cannotOpen);
+        const CliRun check = runCli({QStringLiteral("check"), project});
+        EXPECT_TRUE(check.out.contains(QString::fromUtf8(finding))) << qPrintable(check.out);
+        const CliRun trial = runCli({QStringLiteral("try"), project, QStringLiteral("down"), QStringLiteral("enter")});
+        EXPECT_TRUE(trial.out.contains(QString::fromUtf8(log))) << qPrintable(trial.out);
+    };
+    runAll("ошибка: #1 «P»: не указан файл программы", "log: Открыть адрес: адрес не указан");
+    // Afterwards the process's texts are its own again.
+    EXPECT_EQ(QCoreApplication::translate("TXDocument", "Ошибка"), QString::fromUtf8("Ошибка"));
+
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/brenwick_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    runAll("error: #1 “P”: no program file is given", "log: Open address: no address given");
+    QCoreApplication::removeTranslator(&english);
 }

@@ -180,6 +180,11 @@ TEST_F(DiscLinkTest, AnotherProjectsFileIsReplacedOnlyAfterTheQuestion)
     EXPECT_EQ(TDiscLink::CommandCount(21), QString::fromUtf8("21 команда"));
     EXPECT_EQ(TDiscLink::CommandCount(12), QString::fromUtf8("12 команд"));
     EXPECT_EQ(TDiscLink::CommandCount(104), QString::fromUtf8("104 команды"));
+    for (const auto &[count, words] : {std::pair{14, "14 команд"}, std::pair{22, "22 команды"},
+                                        std::pair{11, "11 команд"}, std::pair{1, "1 команда"},
+                                        std::pair{5, "5 команд"}, std::pair{111, "111 команд"},
+                                        std::pair{0, "0 команд"}, std::pair{2, "2 команды"}})
+        EXPECT_EQ(TDiscLink::CommandCount(count), QString::fromUtf8(words)) << count;
 }
 
 TEST_F(DiscLinkTest, TheImageCarriesTheProjectAsItIsNow)

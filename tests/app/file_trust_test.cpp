@@ -116,6 +116,27 @@ TEST_F(FileTrustTest, EachDamagedFileNamesWhatIsWrong)
     failure = Failure(fresh.left(cut + 3));
     EXPECT_EQ(failure.first, U("Файл обрывается на строке 14. (Unexpected end of file)"));
     EXPECT_EQ(failure.second, QStringLiteral("line 14"));
+    // Cut right after the line break that ends line 14: still line 14.
+    EXPECT_EQ(Failure(fresh.left(fresh.indexOf('\r', cut) + 2)).second, QStringLiteral("line 14"));
+
+    // A bad number after a group with children: the group's children count.
+    failure = Failure(Replaced(fresh, "    <program name=\"A\" id=\"1\" hidden=\"0\"/>\r\n",
+                               "    <group name=\"G\" id=\"1\" hidden=\"0\">\r\n"
+                               "      <program id=\"3\" hidden=\"0\"/>\r\n      <url id=\"4\" hidden=\"0\"/>\r\n"
+                               "    </group>\r\n"));
+    EXPECT_EQ(Failure(Replaced(Replaced(fresh, "name=\"B\" id=\"2\"", "name=\"B\" id=\"two\""),
+                               "    <program name=\"A\" id=\"1\" hidden=\"0\"/>\r\n",
+                               "    <group name=\"G\" id=\"1\" hidden=\"0\">\r\n"
+                               "      <program id=\"3\" hidden=\"0\"/>\r\n      <url id=\"4\" hidden=\"0\"/>\r\n"
+                               "    </group>\r\n"))
+                  .second,
+              QStringLiteral("root/program/@id (command 4)"));
+    EXPECT_EQ(failure.first, QStringLiteral("opened"));
+
+    // A name the writer could not write back as it was read.
+    failure = Failure(Replaced(fresh, "<Velmora>", "<Velmora a\"b=\"1\">"));
+    EXPECT_EQ(failure.first, U("Элемент «Velmora»: в имени атрибута «a\"b» стоит кавычка. (Invalid attribute name)"));
+    EXPECT_EQ(failure.second, QStringLiteral("Velmora/@a\"b"));
 
     // The command line puts the place before the runtime's message.
     Write("cli.xml", Replaced(fresh, "<position width=\"512\"", "<position width=\"abc\""));
@@ -133,6 +154,11 @@ TEST_F(FileTrustTest, AnEnumerationNumberThatNamesNoValueIsRefused)
               U("Элемент «button[1]/appearance», атрибут «action»: число «9» не означает ни одного из допустимых "
                 "значений. (Invalid property value)"));
     const qsizetype heading = fresh.indexOf("<toplabel>");
+    // Alignments run to 2 (centre).
+    const qsizetype alignment = fresh.indexOf(" alignment=\"", heading) + 12;
+    EXPECT_EQ(Failure(QByteArray(fresh).replace(alignment, 1, "2")).first, QStringLiteral("opened"));
+    EXPECT_EQ(Failure(QByteArray(fresh).replace(alignment, 1, "3")).second,
+              QStringLiteral("toplabel/appearance/@alignment"));
     const qsizetype style = fresh.indexOf("borderstyle=\"", heading) + 13;
     EXPECT_EQ(Failure(QByteArray(fresh).replace(style, 1, "7")).second,
               QStringLiteral("toplabel/appearance/@borderstyle"));
@@ -155,6 +181,14 @@ TEST_F(FileTrustTest, PicturesWithoutTransparentReadItAsFalse)
     ASSERT_EQ(bytes.count("transparent="), 3);   // the three buttons keep theirs
     editor.project.LoadProject(Write("old.xml", bytes), TProject::WholeProject());
     EXPECT_FALSE(editor.form.ThemeImage()->Transparent());
+    // Present but not a number: false as well; a number still counts.
+    for (const char *value : {"abc", "", "-1", "TRUE"}) {
+        editor.form.ThemeImage()->setTransparent(value[0] == 'a' || value[0] == 0);
+        QByteArray odd = bytes;
+        odd.insert(odd.indexOf(" visible=", odd.indexOf("<theme>")), QByteArray(" transparent=\"") + value + "\"");
+        editor.project.LoadProject(Write("odd.xml", odd), TProject::WholeProject());
+        EXPECT_EQ(editor.form.ThemeImage()->Transparent(), value[0] == '-' || value[0] == 'T') << value;
+    }
     // A button still needs its own.
     EXPECT_EQ(Failure(bytes.replace(" transparent=\"0\" caption", " caption")).second,
               QStringLiteral("button[1]/appearance/@transparent"));
@@ -194,8 +228,10 @@ TEST_F(FileTrustTest, ACommandListOpensWithTheDesignOfANewProject)
               cli::ExitOk);
     EXPECT_EQ(Read(Path("applied.xml")).count("<button>"), 3);
 
-    // Some design elements but not all: damaged, refused as before.
+    // Some design elements but not all: damaged, refused as before; a button is one of them.
     EXPECT_EQ(Failure(Replaced(list, "<root>", "<window/>\r\n  <root>")).second,
+              QStringLiteral("window/colors/@gradient"));
+    EXPECT_EQ(Failure(Replaced(list, "<root>", "<button/>\r\n  <root>")).second,
               QStringLiteral("window/colors/@gradient"));
 }
 

@@ -36,8 +36,8 @@ bool SamePixels(const QImage &a, const QImage &b)
 }
 
 // The text another program could have written: another compression level,
-// and the Base64 broken into lines.
-QString ForeignText(const QImage &image)
+// in the writer's own form (broken into lines when asked).
+QString ForeignText(const QImage &image, bool inLines = false)
 {
     const QByteArray bytes = BitmapBytes(image);
     uLongf length = compressBound(uLong(bytes.size()));
@@ -46,7 +46,7 @@ QString ForeignText(const QImage &image)
               uLong(bytes.size()), Z_BEST_SPEED);
     compressed.truncate(qsizetype(length));
     QString base64 = QString::fromLatin1(compressed.toBase64());
-    for (qsizetype at = 76; at < base64.size(); at += 78)
+    for (qsizetype at = 76; inLines && at < base64.size(); at += 78)
         base64.insert(at, QStringLiteral("\r\n"));
     return QString::number(bytes.size()) + u';' + base64;
 }
@@ -132,6 +132,18 @@ TEST(KeptPictureText, AnUneditedProjectSavesEveryPictureTextByteForByte)
     QFile a(foreign), b(again);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_TRUE(a.readAll() == b.readAll());
+
+    // Broken into lines, the same picture is written as the writer writes it.
+    doc.Root()->Child(QStringLiteral("background"))->Child(QStringLiteral("source"))->SetText(
+        ForeignText(Pattern(33, 17, 1), true));
+    doc.SaveToFile(foreign);
+    editor.project.LoadProject(foreign, TProject::WholeProject());
+    EXPECT_TRUE(editor.form.BackImage()->Picture()->keptText().isEmpty());
+    editor.project.SaveProject(again, TProject::WholeProject());
+    TXDocument back;
+    ASSERT_TRUE(back.LoadFromFile(again));
+    EXPECT_EQ(back.Root()->Child(QStringLiteral("background"))->Child(QStringLiteral("source"))->Text(),
+              BytesToPictureText(BitmapBytes(Pattern(33, 17, 1))));
 }
 
 TEST(KeptPictureText, EveryChangeOfTheGraphicDropsTheTextAndNothingElseDoes)

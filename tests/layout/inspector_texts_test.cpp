@@ -1,4 +1,5 @@
 #include "base/BmpFile.h"
+#include "layout/TInspectorConfig.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"
@@ -165,4 +166,160 @@ TEST(BmpBitCount, MatchesTheWrittenHeader)
             << image.format() << " " << image.colorCount() << " " << layout.bitCount;
     }
     EXPECT_EQ(BmpBitCount(QImage()), 0);
+}
+
+// The display names, groups and descriptions are the design's own texts: the
+// tables below are written as the design gives them, and only the spelling
+// fixes listed may differ in what the inspector shows.
+TEST(InspectorConfigTexts, AliasesGroupsAndDescriptionsAreTheDesignsOwnTexts)
+{
+    // group, property, display name
+    const char *const aliases[][3] = {
+        {"Внешний вид", "AlphaBlend", "Полупрозрачное"},
+        {"Внешний вид", "AlphaBlendValue", "Непрозрачность"},
+        {"Внешний вид", "BorderColor", "Цвет границы"},
+        {"Внешний вид", "BorderStyle", "Вид границы"},
+        {"Внешний вид", "ButtonStyle", "Вид кнопок"},
+        {"Внешний вид", "Caption", "Заголовок"},
+        {"Внешний вид", "ShowCaption", "Показывать заголовок"},
+        {"Внешний вид", "Cursor", "Курсор"},
+        {"Внешний вид", "Visible", "Присутствует"},
+        {"Внешний вид", "WordWrap", "Перенос по словам"},
+        {"Внешний вид", "Columns", "Колонки"},
+        {"Внешний вид", "HorizAlloc", "Горизонтально"},
+        {"Внешний вид", "AutoColumns", "Авто колонки"},
+        {"Цвета", "Color", "Цвет фона"},
+        {"Цвета", "ColorSelected", "Выделенный текст"},
+        {"Цвета", "ColorNormal", "Обычный текст"},
+        {"Цвета", "ColorGradient", "Градиент"},
+        {"Цвета", "ColorTop", "Цвет сверху"},
+        {"Цвета", "ColorBottom", "Цвет снизу"},
+        {"Цвета", "Transparent", "Прозрачный фон"},
+        {"Цвета", "TransparentColor", "Дыры в окне"},
+        {"Цвета", "TransparentColorValue", "Цвет дыр"},
+        {"Картинка", "Center", "По центру"},
+        {"Картинка", "Stretch", "Растяжение"},
+        {"Картинка", "Proportional", "Пропорционально"},
+        {"Картинка", "Picture", "Картинка"},
+        {"Картинка", "Default", "Обычная"},
+        {"Картинка", "Selected", "Выдленная"},
+        {"Картинка", "Pressed", "Нажатая"},
+        {"Картинка", "Pictures", "Картинки"},
+        {"Текст", "Alignment", "Выравнивание"},
+        {"Текст", "Font", "Шрифт"},
+        {"Текст", "Style", "Стиль"},
+        {"Текст", "fsBold", "Жирный"},
+        {"Текст", "fsItalic", "Курсив"},
+        {"Текст", "fsUnderline", "Подчеркнутый"},
+        {"Текст", "fsStrikeOut", "Зачеркнутый"},
+        {"Текст", "Size", "Размер"},
+        {"Текст", "ParentFont", "Шрифт формы"},
+        {"Текст", "Shadow", "Тень"},
+        {"Текст", "ShadowColor", "Цвет тени"},
+        {"Текст", "ShadowSize", "Размер тени"},
+        {"Текст", "RowSpacing", "Между строк"},
+        {"Текст", "Text", "Текст"},
+        {"Текст", "PadVertical", "Отступ по вертикали"},
+        {"Текст", "PadHorizontal", "Отступ по горизонтали"},
+        {"Подсказка", "ShowHint", "Показывать"},
+        {"Подсказка", "Hint", "Текст"},
+        {"Положение", "Height", "Высота"},
+        {"Положение", "Top", "Отступ сверху"},
+        {"Положение", "Left", "Отступ слева"},
+        {"Положение", "Width", "Ширина"},
+        {"Положение", "ClientWidth", "Ширина"},
+        {"Положение", "ClientHeight", "Высота"},
+        {"Положение", "Align", "Выравнивание"},
+        {"Поведение", "AllowChange", "Ставить группу"},
+        {"Поведение", "Action", "Действие"},
+        {"Поведение", "ItemID", "Пункт меню"},
+        {"Поведение", "Autosize", "Авто-размер"},
+        {"Поведение", "Anchors", "Привязка"},
+        {"Поведение", "akLeft", "Слева"},
+        {"Поведение", "akRight", "Справа"},
+        {"Поведение", "akTop", "Сверху"},
+        {"Поведение", "akBottom", "Снизу"},
+        {"Поведение", "Constraints", "Пределы размера"},
+        {"Поведение", "MaxWidth", "Макс. ширина"},
+        {"Поведение", "MaxHeight", "Макс. высота"},
+        {"Поведение", "MinWidth", "Мин. ширина"},
+        {"Поведение", "MinHeight", "Мин. высота"},
+        {"Поведение", "State", "Состояние"},
+    };
+    const char *const descriptions[][2] = {
+        {"TForm.AlphaBlend", "Через окно станосится видно то, что под ним, но только под Windows 2000/XP."},
+        {"TForm.AlphaBlendValue", "Чем меньше, тем окно прозрачнее, от 0 до 255."},
+        {"TForm.BorderStyle", "Определяет тип окна - обычное, диалог, без границы и т. п. Изменять размер нельзя никогда."},
+        {"TForm.Caption", "Заголовок окна автозапуска."},
+        {"TForm.ColorGradient", "Градация цвета фона сверху вниз."},
+        {"TForm.ColorTop", "Верхний цвет или цвет всего окна, если градиент запрещён."},
+        {"TForm.ColorBottom", "Нижний цвет. Если градиент запрещен, то игнорируется."},
+        {"TForm.TransparentColor", "Установить, если нужно фигурное окно. Вид границы при этом следует ставить bsNone."},
+        {"TForm.TransparentColorValue", "Цвет точек в окне, которые будут прозрачными."},
+        {"TControl.Visible", "Видимость объекта. Если снять, то он никуда не исчезнет."},
+        {"TControl.Anchors", "Привязка объекта к краям окна при изменении его размеров. Работает только в редакторе."},
+        {"TControl.Constraints", "Пределы размеров объекта при изменении таковых. Если 0, то предела нет."},
+        {"TImage.Transparent", "Точки цвета, определенноо в картинке как прозрачный, становится не видно."},
+        {"TImage.Center", "Центрировать картинку в ее границах."},
+        {"TImage.Stretch", "Растянуть картинку до ее границ."},
+        {"TImage.Proportional", "Сохранить при растяжении отношение длинн сторон картинки."},
+        {"TImage.AutoSize", "Подогнать границы картинки под ее исходный размер."},
+        {"TTextBox.BorderStyle", "Вид рамки - нету, выдавленная, вдавленная или линия."},
+        {"TTextBox.BorderColor", "Цвет рамки, если она имеет вид просто линии."},
+        {"TTextBox.RowSpacing", "Дополнительное расстояние между строками. Может быть отрицательным."},
+        {"TTextBox.Shadow", "Тень от текста."},
+        {"TTextBox.ShadowSize", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым."},
+        {"TTextBox.AllowChange", "Ставить в качестве текста название текущей группы"},
+        {"TButtonBox.Columns", "Количество колонок равного размера, в которое располагать кнопки."},
+        {"TButtonBox.AutoColumns", "Автоматическое определение количества колонок."},
+        {"TButtonBox.HorizAlloc", "Распределение кнопок по колонкам - сначала направо, потом вниз или наоборот."},
+        {"TPicButton.Transparent", "Точки цвета, определенноо в картинках как прозрачный, становится не видно."},
+        {"TPicButton.Center", "Центрировать картинку в границах кнопки."},
+        {"TPicButton.Stretch", "Растянуть картинку до границ кнопки."},
+        {"TPicButton.Proportional", "Сохранить при растяжении отношение длинн сторон картинки."},
+        {"TPicButton.ColorNormal", "Цвет заголовка кнопки в обычном состоянии"},
+        {"TPicButton.ColorSelected", "Цвет заголовка кнопки в выделенном состоянии"},
+        {"TPicButton.PadHorizontal", "Отступ заголовка от левого или правого края"},
+        {"TPicButton.PadVertical", "Отступ заголовка от верхнего или нижнего края"},
+        {"TPicButton.ShowCaption", "Отображать заголовок поверх или вместо картинки"},
+        {"TPicButton.AutoSize", "Автоматическая установка размера кнопки равным размеру картинки. Если её нет то 0x0."},
+        {"TPicButton.State", "Состояние кнопки - чтобы посмотреть, как она выглядит нажатой или выделенной."},
+        {"TPicButton.Shadow", "Тень от текста."},
+        {"TPicButton.ShadowSize", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым."},
+        {"TPicButton.Action", "Действие, которое выполняет кнопка при нажатии."},
+        {"TPicButton.ItemID", "Если Действие=baExecute, то означает номер пункта меню, который выполняет кнопка."},
+        {"TStyledButton.AutoSize", "Подгонять размер кнопки под размер текста плюс отступы."},
+        {"TStyledButton.Style", "Вид кнопки - просто текст, системная кнопка или кнопка с картинкой."},
+        {"TStyledButton.Color", "Цвет фона кнопки, если она имеет вид именно кнопки. Если нет - игнорируется."},
+        {"TStyledButton.PadHorizontal", "Отступ заголовка от левого или правого края."},
+        {"TStyledButton.PadVertical", "Отступ заголовка от верхнего или нижнего края."},
+        {"TStyledButton.Alignment", "Выравнивание текста в кнопке - справа, слева или от центра."},
+        {"TStyledButton.ColorNormal", "Цвет заголовка кнопки в обычном состоянии"},
+        {"TStyledButton.ColorSelected", "Цвет заголовка кнопки в выделенном состоянии"},
+        {"TStyledButton.Shadow", "Тень от текста."},
+        {"TStyledButton.ShadowSize", "Отступ тени от текста, одинаковый по X и по Y. Может быть отрицательныым."},
+    };
+    const std::pair<const char *, const char *> spellingFixes[] = {
+        {"станосится", "становится"}, {"определенноо", "определенного"}, {"длинн", "длин"},
+        {"нету", "нет"},              {"отрицательныым", "отрицательным"}, {"Выдленная", "Выделенная"}};
+    auto fixed = [&](const char *text) {
+        QString s = QString::fromUtf8(text);
+        for (const auto &[wrong, right] : spellingFixes)
+            s.replace(QString::fromUtf8(wrong), QString::fromUtf8(right));
+        return s;
+    };
+    const TInspectorConfig config;
+    QStringList groups;
+    for (const auto &row : aliases) {
+        const QString name = QString::fromLatin1(row[1]);
+        EXPECT_EQ(config.Alias(name), fixed(row[2])) << row[1];
+        EXPECT_EQ(config.Group(name), QString::fromUtf8(row[0])) << row[1];
+        if (!groups.contains(QString::fromUtf8(row[0])))
+            groups << QString::fromUtf8(row[0]);
+    }
+    EXPECT_EQ(config.GroupOrder(), groups);
+    EXPECT_EQ(config.Alias(QStringLiteral("AutoSize")), QStringLiteral("Авто-размер"));
+    EXPECT_TRUE(config.Alias(QStringLiteral("Glyph")).isEmpty());
+    for (const auto &row : descriptions)
+        EXPECT_EQ(config.DescriptionOf(QString::fromLatin1(row[0])), fixed(row[1])) << row[0];
 }

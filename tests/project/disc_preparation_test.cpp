@@ -66,15 +66,89 @@ TEST_F(DiscPreparationTest, TheDiscCopyLeavesTheProjectWithItsOwnFile)
     EXPECT_TRUE(TDiscPreparation::IsOwnFile(onDisc, Disc()));
 }
 
+// The disc's Velmora.XML is this project's when its commands are the project's
+// in every field; one field off, a command missing or one more, it is another
+// project's, counted by its own commands.
+TEST_F(DiscPreparationTest, AnyDifferenceInTheCommandsMakesTheDiscsFileAnotherProjects)
+{
+    TProject project;
+    TCommandTree &tree = project.Tree();
+    TBaseItem *group = tree.AddItem(QStringLiteral("G"), ikGroup, TCommandTree::TPlace::LastChildOf(nullptr), false);
+    TBaseItem *program = tree.AddItem(QStringLiteral("P"), ikProgram, TCommandTree::TPlace::LastChildOf(group), false);
+    tree.SetComment(program, QStringLiteral("pc"));
+    tree.SetCustom(program, QStringLiteral("p.exe"));
+    tree.SetParams(program, QStringLiteral("-x"));
+    TBaseItem *url = tree.AddItem(QStringLiteral("U"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr), false);
+    tree.SetCustom(url, QStringLiteral("http://u"));
+    tree.SetId(url, 7);
+    EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), std::nullopt);   // no file
+    TDiscPreparation::WriteProject(project, Disc());
+    const QString disc = Disc() + QStringLiteral("/Velmora.XML");
+    const QByteArray same = Bytes(disc);
+    EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), std::nullopt);
+
+    const qsizetype urlLine = same.indexOf("    <url ");
+    const QByteArray withoutUrl = QByteArray(same).remove(urlLine, same.indexOf('\n', urlLine) + 1 - urlLine);
+    const QByteArray extra = QByteArray(same).insert(same.indexOf("  </root>"), "    <comment id=\"9\" hidden=\"0\"/>\r\n");
+    const std::pair<QByteArray, int> others[] = {
+        {QByteArray(same).replace("comment=\"pc\"", "comment=\"pC\""), 3},
+        {QByteArray(same).replace("custom=\"p.exe\"", "custom=\"q.exe\""), 3},
+        {QByteArray(same).replace("params=\"-x\"", "params=\"-y\""), 3},
+        {QByteArray(same).replace("name=\"U\"", "name=\"V\""), 3},
+        {QByteArray(same).replace("id=\"7\"", "id=\"8\""), 3},
+        {QByteArray(same).replace("id=\"7\" hidden=\"0\"", "id=\"7\" hidden=\"-1\""), 3},
+        {QByteArray(same).replace("<url ", "<program "), 3},
+        {withoutUrl, 2},
+        {extra, 4},
+    };
+    for (const auto &[bytes, count] : others) {
+        ASSERT_NE(bytes, same);
+        Write(disc, bytes);
+        EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), count) << bytes.constData();
+    }
+    Write(disc, "<Velmora><root>");
+    EXPECT_EQ(TDiscPreparation::OtherProject(project, Disc()), -1);
+}
+
 // --- the image ------------------------------------------------------------
+
+// The volume descriptors of an image from sector 16 on: a primary one, a
+// Joliet one when asked, and the terminator.
+QByteArray ImageBytes(bool joliet)
+{
+    constexpr qsizetype kSector = 2048;
+    QByteArray bytes(16 * kSector, '\0');
+    auto descriptor = [&](char type, const QByteArray &escape) {
+        QByteArray sector(kSector, '\0');
+        sector[0] = type;
+        sector.replace(1, 6, QByteArray("CD001\x01", 6));
+        sector.replace(40, 32, QByteArray(32, ' '));
+        sector.replace(88, escape.size(), escape);
+        bytes += sector;
+    };
+    descriptor(1, QByteArray());
+    if (joliet)
+        descriptor(2, "%/E");
+    descriptor(char(255), QByteArray());
+    return bytes;
+}
+
+// A stand-in for the program: reports as it does, writes the image it is given
+// to the file after "-o" and succeeds.
+QString FakeProgram(const QString &dir, const QString &image)
+{
+    const QString program = dir + QStringLiteral("/fake-xorriso");
+    Write(program, "#!/bin/sh\necho 'xorriso : UPDATE :  5.53% done'\n"
+                   "echo 'xorriso : UPDATE :  45.62% done, estimate finish'\necho 'other line'\n"
+                   "while [ \"$1\" != -o ]; do shift; done\ncp '" + image.toUtf8() + "' \"$2\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return program;
+}
 
 TEST_F(DiscPreparationTest, TheImagesProgressIsReadFromTheProgramsReports)
 {
-    // A stand-in for the program: reports as it does and succeeds.
-    const QString program = temp.filePath(QStringLiteral("fake-xorriso"));
-    Write(program, "#!/bin/sh\necho 'xorriso : UPDATE :  5.53% done'\n"
-                   "echo 'xorriso : UPDATE :  45.62% done, estimate finish'\necho 'other line'\n");
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Write(temp.filePath(QStringLiteral("joliet.img")), ImageBytes(true));
+    const QString program = FakeProgram(temp.path(), temp.filePath(QStringLiteral("joliet.img")));
     TDiscImage image;
     image.SetProgram(program);
     QSignalSpy progress(&image, &TDiscImage::Progress);
@@ -86,6 +160,54 @@ TEST_F(DiscPreparationTest, TheImagesProgressIsReadFromTheProgramsReports)
         percents << signal.first().toInt();
     EXPECT_EQ(percents, QList<int>({5, 45, 100}));
     EXPECT_TRUE(QFile::exists(iso));
+}
+
+// Windows shows the Joliet name: the first 16 characters of the label, which
+// the label field names when the label is longer. An image without a Joliet
+// name is a failure, not an image.
+TEST_F(DiscPreparationTest, TheJolietLabelHoldsSixteenCharactersAndMustBeWritten)
+{
+    const QString sixteen = QString::fromUtf8("Мой диск с прогр");
+    ASSERT_EQ(sixteen.size(), 16);
+    EXPECT_EQ(TDiscImage::JolietNote(sixteen), QString());
+    EXPECT_EQ(TDiscImage::JolietNote(sixteen + u'a'), QString::fromUtf8("Windows покажет: «Мой диск с прогр»"));
+
+    const QString iso = temp.filePath(QStringLiteral("disc.iso"));
+    TDiscImage image;
+    Write(temp.filePath(QStringLiteral("joliet.img")), ImageBytes(true));
+    image.SetProgram(FakeProgram(temp.path(), temp.filePath(QStringLiteral("joliet.img"))));
+    ASSERT_TRUE(image.Start(Disc(), iso, sixteen + QStringLiteral("аммы")));
+    ASSERT_TRUE(image.WaitForFinished()) << qPrintable(image.LastError());
+    QByteArray shown;   // UCS-2, big-endian
+    for (const QChar c : sixteen)
+        shown += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xFF);
+    EXPECT_EQ(Bytes(iso).mid(17 * 2048 + 40, 32), shown);
+
+    QFile::remove(iso);
+    Write(temp.filePath(QStringLiteral("plain.img")), ImageBytes(false));
+    image.SetProgram(FakeProgram(temp.path(), temp.filePath(QStringLiteral("plain.img"))));
+    ASSERT_TRUE(image.Start(Disc(), iso, QStringLiteral("DISC")));
+    EXPECT_FALSE(image.WaitForFinished());
+    EXPECT_FALSE(image.LastError().isEmpty());
+    EXPECT_FALSE(QFile::exists(iso));
+    EXPECT_FALSE(TDiscImage::WriteJolietLabel(temp.filePath(QStringLiteral("none.iso")), QStringLiteral("X")));
+    EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("none.iso"))));
+}
+
+// The ISO 9660 name: Cyrillic letters by the table, digits and Latin letters
+// kept, anything else "_", at most 32 characters.
+TEST_F(DiscPreparationTest, TheIsoNameTransliteratesKeepsDigitsAndHoldsThirtyTwo)
+{
+    EXPECT_EQ(TDiscImage::IsoVolumeName(QString::fromUtf8("абвгдеёжзийклмноп")), QStringLiteral("ABVGDEEZHZIJKLMNOP"));
+    EXPECT_EQ(TDiscImage::IsoVolumeName(QString::fromUtf8("РСТУФХЦЧШЩЪЫЬЭЮЯ")), QStringLiteral("RSTUFHCCHSHSCHYEYUYA"));
+    EXPECT_EQ(TDiscImage::IsoVolumeName(QString::fromUtf8("Диск 2010")), QStringLiteral("DISK_2010"));
+    EXPECT_EQ(TDiscImage::IsoVolumeName(QStringLiteral("my-disc_9")), QStringLiteral("MY_DISC_9"));
+    const QString thirtyTwo(32, QLatin1Char('L'));
+    EXPECT_EQ(TDiscImage::LabelProblem(thirtyTwo), QString());
+    EXPECT_FALSE(TDiscImage::LabelProblem(thirtyTwo + u'L').isEmpty());
+    EXPECT_EQ(TDiscImage::IsoVolumeName(thirtyTwo), thirtyTwo);
+    EXPECT_EQ(TDiscImage::IsoVolumeName(QString(40, QLatin1Char('q'))), QString(32, QLatin1Char('Q')));
+    EXPECT_EQ(TDiscImage::IsoVolumeName(QString(17, QChar(u'Ж'))), QStringLiteral("ZH").repeated(16));
 }
 
 struct DiscImageTest : DiscPreparationTest

@@ -379,7 +379,7 @@ TEST_F(ProjectFileFixture, CliTreePrintsEntriesDepthFirst)
     EXPECT_EQ(RunCli({QStringLiteral("tree")}).status, 2);
     const CliRun missing = RunCli({QStringLiteral("tree"), Path("missing.xml")});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Невозможно открыть файл")));
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Cannot open the file: "))) << qPrintable(missing.err);
 }
 
 TEST_F(ProjectFileFixture, CliResaveWritesWhatSaveAsWrites)

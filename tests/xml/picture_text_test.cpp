@@ -249,6 +249,55 @@ TEST(PictureText, Base64LineBreaksAreSkippedOtherCharactersAreNot)
     EXPECT_TRUE(samePixels(back.image(), twoByTwo()));
 }
 
+// A text that reads is written back as it stands only when it is in the
+// writer's own form, whatever zlib level made it; one character off that form,
+// it is written as the writer writes the picture.
+TEST(PictureText, OnlyTheWritersOwnFormIsWrittenBackAsItStands)
+{
+    const QByteArray bytes = BitmapBytes(twoByTwo());
+    auto atLevel = [](const QByteArray &data, int level) {
+        uLongf length = compressBound(uLong(data.size()));
+        QByteArray compressed(qsizetype(length), '\0');
+        compress2(reinterpret_cast<Bytef *>(compressed.data()), &length,
+                  reinterpret_cast<const Bytef *>(data.constData()), uLong(data.size()), level);
+        compressed.truncate(qsizetype(length));
+        return QString::number(data.size()) + u';' + QString::fromLatin1(compressed.toBase64());
+    };
+    auto written = [](const QString &text) {
+        TPicture picture;
+        TextToPicture(picture, text);
+        return PictureToText(picture);
+    };
+    const QString own = textFor(bytes, bytes.size());
+    const QString fast = atLevel(bytes, Z_BEST_SPEED);
+    ASSERT_NE(fast, own);
+    ASSERT_TRUE(fast.endsWith(u'=') && !fast.endsWith(QStringLiteral("==")));
+    const QString emptyFast = atLevel(QByteArray(), Z_BEST_SPEED);
+    ASSERT_EQ(emptyFast, QStringLiteral("0;eAEDAAAAAAE="));
+    for (const QString &kept : {own, fast, atLevel(bytes, Z_BEST_COMPRESSION), emptyFast, kEmptyPictureText})
+        EXPECT_EQ(written(kept), kept) << kept.toStdString();
+
+    const qsizetype semicolon = fast.indexOf(u';');
+    const QString brokenLine = fast.left(semicolon + 9) + QStringLiteral("\r\n") + fast.mid(semicolon + 9);
+    QString lastBitsSet = fast;
+    lastBitsSet[fast.size() - 2] = QChar(lastBitsSet[fast.size() - 2].unicode() + 1);
+    const QString offs[] = {QChar(u'+') + fast, QChar(u'0') + fast, brokenLine, fast + QStringLiteral("\r\n"),
+                            fast + QChar(u'='), fast.chopped(1), lastBitsSet};
+    for (const QString &off : offs)
+        EXPECT_EQ(written(off), own) << off.toStdString();
+    const QString emptyOffs[] = {QStringLiteral("00;eAEDAAAAAAE="), QStringLiteral("+0;eAEDAAAAAAE="),
+                                 QStringLiteral("0;eAEDAAAAAAE"), QStringLiteral("0;eAEDAAAAAAF="),
+                                 QStringLiteral("0;AAAA"), QStringLiteral("0;"), QStringLiteral("-1;eAEDAAAAAAE="),
+                                 QChar(u'0') + fast.mid(semicolon)};
+    for (const QString &off : emptyOffs)
+        EXPECT_EQ(written(off), kEmptyPictureText) << off.toStdString();
+    EXPECT_FALSE(IsWriterPictureText(QStringLiteral(";eAEDAAAAAAE=")));
+    EXPECT_FALSE(IsWriterPictureText(own.left(semicolon + 1) + QStringLiteral("AAAA====")));
+    EXPECT_TRUE(IsWriterPictureText(QStringLiteral("7;AA==")));
+    EXPECT_FALSE(IsWriterPictureText(QStringLiteral("7;AB==")));
+    EXPECT_FALSE(IsWriterPictureText(QStringLiteral("7;A===")));
+}
+
 TEST(PictureText, SizeFieldMustBeAnInteger)
 {
     EXPECT_EQ(errorOfText(QStringLiteral("eJwDAAAAAAE=")), QStringLiteral("'' is not a valid integer value"));

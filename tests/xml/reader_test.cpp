@@ -87,15 +87,13 @@ TEST(XmlReader, AttributesAsTheyStandInTheTag)
 {
     TXDocument doc;
     // Two names that differ only in case: both are kept, lookups find the first.
-    readDocument(doc, "<e Name=\"1\" NAME=\"2\" bare \"quoted\"/>");
+    readDocument(doc, "<e Name=\"1\" NAME=\"2\" bare/>");
     TXNode *e = doc.Root();
-    ASSERT_EQ(e->AttrCount(), 4);
+    ASSERT_EQ(e->AttrCount(), 3);
     EXPECT_EQ(e->GetAttr(QStringLiteral("name")).Value(), QStringLiteral("1"));
     EXPECT_EQ(e->GetAttr(QStringLiteral("NAME")).Value(), QStringLiteral("1"));
     EXPECT_EQ(e->AttrName(2), QStringLiteral("bare"));
     EXPECT_EQ(e->AttrAt(2).Value(), QStringLiteral("bare"));
-    EXPECT_EQ(e->AttrName(3), QStringLiteral("\"quoted\""));
-    EXPECT_EQ(e->AttrAt(3).Value(), QStringLiteral("quoted"));
     // Quoted blanks stay inside the value; names are taken without decoding.
     TXDocument doc2;
     readDocument(doc2, "<x  a&amp;b=\"p q\"\tc=\"r\"  >text</x>");
@@ -104,6 +102,44 @@ TEST(XmlReader, AttributesAsTheyStandInTheTag)
     EXPECT_EQ(doc2.Root()->AttrAt(0).Value(), QStringLiteral("p q"));
     EXPECT_EQ(doc2.Root()->AttrAt(1).Value(), QStringLiteral("r"));
     EXPECT_EQ(doc2.Root()->Text(), QStringLiteral("text"));
+}
+
+// A name is written as it stands, so one holding a double quote would read
+// back as other attributes: it is refused, naming the elements it stands in.
+TEST(XmlReader, AnAttributeNameWithADoubleQuoteIsRefused)
+{
+    struct Case
+    {
+        QByteArray bytes;
+        QStringList elements;
+        QString attribute;
+    };
+    const Case cases[] = {
+        {"<e \"quoted\"/>", {"e"}, "\"quoted\""},
+        {"tt \xE8\"=\n/>", {"t"}, QString::fromUtf8("\xEF\xBF\xBD\"")},
+        {"<r>\r\n  <a>\r\n    <b x=\"1\" y\"=\"2\"/>\r\n  </a>\r\n</r>\r\n", {"r", "a", "b"}, "y\""},
+    };
+    for (const Case &c : cases) {
+        TXDocument doc;
+        doc.Root()->SetAttr(QStringLiteral("kept"), QStringLiteral("1"));
+        try {
+            readDocument(doc, c.bytes);
+            ADD_FAILURE() << c.bytes.constData();
+        } catch (const BrenwickError &e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Invalid attribute name"));
+            EXPECT_EQ(e.place().what, TFilePlace::fwName);
+            EXPECT_EQ(e.place().elements, c.elements) << c.bytes.constData();
+            EXPECT_EQ(e.place().attribute, c.attribute);
+        }
+        EXPECT_EQ(doc.Root()->AttrCount(), 1);
+        EXPECT_EQ(doc.Root()->ChildCount(), 0);
+    }
+    // An element name holding a quote is written back as it stands, and reads so.
+    TXDocument doc;
+    const QByteArray odd = "<r>\r\n  <c\"x y\"z a=\"1\"/>\r\n</r>\r\n";
+    readDocument(doc, odd);
+    doc.SetRootName(QStringLiteral("r"));
+    EXPECT_EQ(doc.ToBytes(), odd);
 }
 
 TEST(XmlReader, DeclarationsAndCommentsAreSkippedUpToTheirFirstGreaterThan)

@@ -15,11 +15,13 @@ QList<TFinding> CheckProjectFile(Editor &editor, const QString &fileName, const 
     // in a design window that is never shown, and the stand-alone buttons.
     editor.project.LoadProject(fileName, TProject::WholeProject());
     const TDesignFacts design = ReadDesignFacts(editor.form, editor.layout.PicButtons());
+    const ReportLanguage findingsInTheLocalesLanguage;
     return TProjectCheck::Run(editor.project, discDir, &design);
 }
 
 void PrintFindings(const QList<TFinding> &findings, QTextStream &out)
 {
+    const ReportLanguage findingsInTheLocalesLanguage;
     for (const TFinding &f : findings)
         out << f.Line() << '\n';
 }

@@ -4,6 +4,8 @@
 #include "base/LoadFailure.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTranslator>
 #include <iterator>
 
 namespace cli {
@@ -24,6 +26,33 @@ const CommandInfo kCommands[] = {
 
 const QString kToolName = QStringLiteral("brenwick-cli");
 
+// The English translation laid over the process's own while a command runs.
+QTranslator *g_english = nullptr;
+
+// Installs the editor's English texts for its lifetime.
+class EnglishMessages
+{
+public:
+    EnglishMessages()
+    {
+        if (!g_english && m_translator.load(QStringLiteral(":/i18n/brenwick_en.qm"))
+            && QCoreApplication::installTranslator(&m_translator))
+            g_english = &m_translator;
+    }
+    ~EnglishMessages()
+    {
+        if (g_english == &m_translator) {
+            QCoreApplication::removeTranslator(&m_translator);
+            g_english = nullptr;
+        }
+    }
+    EnglishMessages(const EnglishMessages &) = delete;
+    EnglishMessages &operator=(const EnglishMessages &) = delete;
+
+private:
+    QTranslator m_translator;
+};
+
 QString usageText()
 {
     QString text = QStringLiteral("Usage: %1 [--help] [--version] COMMAND [ARGS...]\n\n"
@@ -35,6 +64,18 @@ QString usageText()
 }
 
 } // namespace
+
+ReportLanguage::ReportLanguage()
+{
+    if (g_english)
+        m_removed = QCoreApplication::removeTranslator(g_english);
+}
+
+ReportLanguage::~ReportLanguage()
+{
+    if (m_removed && g_english)
+        QCoreApplication::installTranslator(g_english);
+}
 
 bool parseOrShowHelp(QCommandLineParser &parser, const QStringList &args, Context &ctx)
 {
@@ -71,6 +112,7 @@ int run(const QStringList &arguments, Context &ctx)
         ctx.out << kToolName << ' ' << QStringLiteral(BRENWICK_VERSION) << '\n';
         return ExitOk;
     }
+    const EnglishMessages english;
     for (const CommandInfo &c : kCommands) {
         if (first != QLatin1String(c.name))
             continue;

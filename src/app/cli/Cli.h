@@ -23,6 +23,22 @@ struct Context
     QIODevice &in;   // standard input
 };
 
+// The tool speaks English whatever the locale: while a command runs, the
+// editor's texts are in English, except within a ReportLanguage, where they
+// are in the language the process had before (the tool's main installs the
+// locale's): the check's findings and the test-run's log follow the locale.
+class ReportLanguage
+{
+public:
+    ReportLanguage();
+    ~ReportLanguage();
+    ReportLanguage(const ReportLanguage &) = delete;
+    ReportLanguage &operator=(const ReportLanguage &) = delete;
+
+private:
+    bool m_removed = false;
+};
+
 using Command = int (*)(const QStringList &args, Context &ctx);
 
 struct CommandInfo

@@ -30,7 +30,7 @@ QByteArray readText(const QStringList &positional, Context &ctx)
         return ctx.in.readAll();
     QFile file(positional.at(1));
     if (!file.open(QIODevice::ReadOnly))
-        throw BrenwickError(QStringLiteral("Невозможно открыть файл: %1").arg(positional.at(1)));
+        throw BrenwickError(QStringLiteral("Cannot open the file: %1").arg(positional.at(1)));
     return file.readAll();
 }
 

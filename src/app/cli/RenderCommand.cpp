@@ -58,6 +58,9 @@ int renderCommand(const QStringList &args, Context &ctx)
             project.Tree().Select(current);
         }
     }
+    // The picture shows what the editor paints, in the locale's language (the
+    // menu's placeholders), as the editor's window does.
+    const ReportLanguage paintedInTheLocalesLanguage;
     project.RefreshDesign();
     // The window is never shown here: fill its menu as a visible one would be.
     form.fillMenu();

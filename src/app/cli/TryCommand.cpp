@@ -64,13 +64,15 @@ int tryCommand(const QStringList &args, Context &ctx)
     const QString fileName = positional.constFirst();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw BrenwickError(QStringLiteral("Невозможно открыть файл: ") + fileName);
+        throw BrenwickError(QStringLiteral("Cannot open the file: ") + fileName);
     TTrialDesign design(file.readAll());
     const std::unique_ptr<TMenuRun> run = design.MakeRun(QFileInfo(fileName).absoluteFilePath(),
                                                          parser.value(discOption));
     const bool yes = answer == QLatin1String("yes");
     run->SetAsker([yes](const QString &) { return yes; });
 
+    // The log is in the locale's language, as the editor's test-run window shows it.
+    const ReportLanguage logInTheLocalesLanguage;
     int pictures = 0;
     auto printState = [&] {
         ctx.out << TMenuRunScript::StateLine(*run) << '\n';
