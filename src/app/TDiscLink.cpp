@@ -7,6 +7,7 @@
 #include "layout/TDesignFactsReader.h"
 #include "layout/TPreviewForm.h"
 #include "project/TDiscPreparation.h"
+#include "project/TFixPathsCommand.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -38,6 +39,10 @@ TDiscLink::TDiscLink(TMainForm &mainForm, TPreviewForm &preview)
 {
     m_buttons = [this] { return FindPicButtons(m_preview, {&m_main, &m_main.Project()}); };
     m_checkForm->SetChooser([this](const TFinding &f) { Choose(f); });
+    m_checkForm->SetFixer([this](const QList<TFinding> &findings) {
+        m_main.Project().Push(new TFixPathsCommand(m_main.Tree(), findings));
+        m_checkForm->ShowFindings(RunCheck(QString()));
+    });
     connect(m_main.ACheckProject, &QAction::triggered, this, &TDiscLink::ACheckProjectExecute);
     connect(m_main.APrepareDisc, &QAction::triggered, this, &TDiscLink::APrepareDiscExecute);
     connect(m_main.ADiscImage, &QAction::triggered, this, &TDiscLink::ADiscImageExecute);
