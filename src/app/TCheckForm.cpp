@@ -1,5 +1,7 @@
 #include "app/TCheckForm.h"
 
+#include "kit/HelpContext.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +20,7 @@ TCheckForm::TCheckForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CheckForm"));
     setWindowTitle(tr("Проверка проекта"));
+    help::setHelpKeyword(this, QString::fromLatin1(help::kCheckKeyword));
     resize(kInitialWidth, kInitialHeight);
     auto *layout = new QVBoxLayout(this);
     stSummary = new QLabel(this);

@@ -4,6 +4,7 @@
 #include "app/TMainForm.h"
 #include "app/WriteFailure.h"
 #include "kit/BrenwickError.h"
+#include "kit/HelpContext.h"
 #include "kit/UserPrompt.h"
 #include "layout/TDesignFactsReader.h"
 #include "layout/TPreviewForm.h"
@@ -262,6 +263,7 @@ void TDiscLink::ADiscImageExecute()
     if (!m_progress) {
         m_progress = new QProgressDialog(&m_main);
         m_progress->setObjectName(QStringLiteral("ImageProgress"));
+        help::setHelpKeyword(m_progress, QString::fromLatin1(help::kDiscImageKeyword));
         m_progress->setWindowTitle(caption);
         m_progress->setLabelText(tr("Создаётся образ диска…"));
         m_progress->setCancelButtonText(tr("Отмена"));
