@@ -314,6 +314,10 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
 {
     if (fileName.isEmpty())
         return false;
+    if (const QString folder = FolderAsFileText(fileName); !folder.isEmpty()) {
+        ShowError(kOpenFailed, fileName, folder);
+        return false;
+    }
     if (parts == TProject::WholeProject() && !FormCloseQuery())
         return false;
     if (parts == TProject::WholeProject()) {
@@ -327,10 +331,6 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         default:
             break;
         }
-    }
-    if (const QString folder = FolderAsFileText(fileName); !folder.isEmpty()) {
-        ShowError(kOpenFailed, fileName, folder);
-        return false;
     }
     TProject::TLoadedPtr loaded;
     try {

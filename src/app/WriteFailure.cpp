@@ -6,11 +6,6 @@
 
 namespace {
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("WriteFailure", text);
-}
-
 QString WithRuntime(const QString &reason, const QString &runtimeMessage)
 {
     return runtimeMessage.isEmpty() ? reason : reason + QStringLiteral(" (") + runtimeMessage + u')';
@@ -25,13 +20,14 @@ QString WriteFailureText(const QString &fileName, const QString &runtimeMessage)
     const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
     QString reason;
     if (file.isDir())
-        reason = Tr("«%1» — папка, файл с таким именем записать нельзя").arg(QDir::toNativeSeparators(fileName));
+        reason = QCoreApplication::translate("WriteFailure", "«%1» — папка, файл с таким именем записать нельзя")
+                     .arg(QDir::toNativeSeparators(fileName));
     else if (!folder.isDir())
-        reason = Tr("Папки %1 нет").arg(folderName);
+        reason = QCoreApplication::translate("WriteFailure", "Папки %1 нет").arg(folderName);
     else if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        reason = Tr("Нет прав на запись в папку %1").arg(folderName);
+        reason = QCoreApplication::translate("WriteFailure", "Нет прав на запись в папку %1").arg(folderName);
     else
-        reason = Tr("Не удалось записать файл в папку %1").arg(folderName);
+        reason = QCoreApplication::translate("WriteFailure", "Не удалось записать файл в папку %1").arg(folderName);
     return WithRuntime(reason, runtimeMessage);
 }
 
@@ -39,6 +35,7 @@ QString FolderAsFileText(const QString &fileName)
 {
     if (!QFileInfo(fileName).isDir())
         return QString();
-    return Tr("«%1» — папка, а не файл проекта. Откройте файл Velmora.XML внутри неё.")
+    return QCoreApplication::translate("WriteFailure",
+                                       "«%1» — папка, а не файл проекта. Откройте файл Velmora.XML внутри неё.")
         .arg(QDir::toNativeSeparators(fileName));
 }
