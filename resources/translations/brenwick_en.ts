@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Заменить полные пути Linux путями от Корневого Каталога (один шаг отмены)</source>
-        <translation>Replace full Linux paths by paths from the root folder (one undo step)</translation>
+        <translation>Replace full Linux paths by paths from the disc folder (one undo step)</translation>
     </message>
 </context>
 <context>
@@ -351,11 +351,11 @@
     </message>
     <message>
         <source>Корневой Каталог</source>
-        <translation>Root Folder</translation>
+        <translation>Disc Folder</translation>
     </message>
     <message>
         <source>Корневой Каталог не задан. Сделать им папку %1, чтобы пути вели к файлам на диске?</source>
-        <translation>No root folder is set. Make the folder %1 the root folder, so that paths lead to files on the disc?</translation>
+        <translation>No disc folder is set. Make the folder %1 the disc folder, so that paths lead to files on the disc?</translation>
     </message>
     <message>
         <source>Полный путь Linux: на диске он не сработает. «Проверить проект» предложит исправить его.</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>Файл вне Корневого Каталога: на диске его не будет.</source>
-        <translation>The file lies outside the root folder: it will not be on the disc.</translation>
+        <translation>The file lies outside the disc folder: it will not be on the disc.</translation>
     </message>
 </context>
 <context>
@@ -1658,7 +1658,7 @@ Prepare the disc in the folder “%2” anyway?</translation>
     </message>
     <message>
         <source>Оформление сменило Корневой Каталог: теперь это %1</source>
-        <translation>The design changed the root folder: it is now %1</translation>
+        <translation>The design changed the disc folder: it is now %1</translation>
     </message>
 </context>
 <context>
