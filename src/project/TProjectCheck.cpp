@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -223,12 +222,21 @@ private:
         }
     }
 
+    // "730,5 МБ", "3 КБ": whole kilobytes (rounded up) below a megabyte.
+    static QString SizeText(qint64 bytes)
+    {
+        constexpr qint64 kKilo = 1024;
+        if (bytes < kKilo * kKilo)
+            return tr("%1 КБ").arg((bytes + kKilo - 1) / kKilo);
+        return tr("%1 МБ").arg(QString::number(double(bytes) / double(kKilo * kKilo), 'f', 1).replace(u'.', tr(",")));
+    }
+
     void CheckDiscSize()
     {
         if (!m_disc)
             return;
         const qint64 bytes = m_disc->TotalSize();
-        const QString size = QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+        const QString size = SizeText(bytes);
         switch (TProjectCheck::DiscFit(bytes)) {
         case TProjectCheck::dfCd:
             Add(TFinding::fsInfo, QString(), tr("файлы диска занимают %1 и помещаются на CD (700 МБ)").arg(size));

@@ -9,6 +9,8 @@
 #include "window/TTextBox.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -295,6 +297,7 @@ TEST_F(DiscLinkTest, LinuxPathsAreFixedFromTheCheckWindowInOneStep)
     EXPECT_EQ(form->Project().UndoStack().index(), steps + 1);
     EXPECT_TRUE(check.bFix->isHidden());   // the check ran again: nothing left to fix
     EXPECT_EQ(check.Findings().size(), 1);
+    EXPECT_TRUE(check.stSummary->text().contains(QString::fromUtf8("ничего не нашла")));   // a note is no finding
     form->Project().UndoStack().undo();
     EXPECT_EQ(form->Tree().FindById(1)->Custom(), full);
 }

@@ -1,3 +1,4 @@
+#include "project/TDiscFolder.h"
 #include "project/TFixPathsCommand.h"
 #include "project/TPlayerPath.h"
 #include "project/TProject.h"
@@ -35,6 +36,7 @@ TEST(PlayerPath, AFileInsideTheDiscFolderTakesThePlayersForm)
     EXPECT_EQ(Player("/m/disc", "/m/disc"), std::nullopt);
     EXPECT_EQ(Player("/m/disc", "/m/setup.exe"), std::nullopt);
     EXPECT_EQ(Player("/m/disc", "/m/Disc/setup.exe"), std::nullopt);
+    EXPECT_EQ(Player("/m/disc", "/../m/disc/x.exe"), U("x.exe"));   // ".." above the root stays there
     // From the project's folder when the player starts there: up to the
     // root and down again, its own folder matched in any case.
     EXPECT_EQ(Player("/m/disc", "/m/disc/soft/setup.exe", "menu"), U("..\\soft\\setup.exe"));
@@ -150,9 +152,12 @@ TEST_F(DiscCheckTest, AGroupNeedsAWayOut)
     TBaseItem *left = Add("С выходом", ikGroup);
     Add("Пасьянс", ikProgram, QStringLiteral("Velmora.EXE"), left);
     TBaseItem *exit = Add("Выход", ikExit, {}, left);
+    TBaseItem *hiddenGroup = Add("Скрытая", ikGroup);   // never opened: no finding
+    project.Tree().SetHidden(hiddenGroup, true);
+    Add("Внутри скрытой", ikProgram, QStringLiteral("Velmora.EXE"), hiddenGroup);
     TBaseItem *shy = Add("Только скрытое", ikGroup);   // lists nothing: the empty-menu warning covers it
     project.Tree().SetHidden(Add("Скрыт", ikProgram, QStringLiteral("Velmora.EXE"), shy), true);
-    EXPECT_EQ(Lines(), QStringList({U("предупреждение: #6 «Только скрытое»: все команды группы скрыты, меню группы "
+    EXPECT_EQ(Lines(), QStringList({U("предупреждение: #8 «Только скрытое»: все команды группы скрыты, меню группы "
                                       "будет пустым"),
                                     stranded}));
 
@@ -191,6 +196,8 @@ TEST_F(DiscCheckTest, FontsNotEveryWindowsHasAreWarnedOf)
               U("предупреждение: B: шрифт «URW Bookman» есть не в каждой Windows 7–11, там его заменит другой"));
     EXPECT_EQ(findings.first().object, &b);
 
+    EXPECT_TRUE(TWindowsFonts::IsShippedEverywhere(U(" Segoe UI ")));
+    EXPECT_FALSE(TWindowsFonts::IsShippedEverywhere(U("Segoe")));
     EXPECT_EQ(TWindowsFonts::WithoutFoundry(U("URW Bookman [urw]")), U("URW Bookman"));
     EXPECT_EQ(TWindowsFonts::WithoutFoundry(U(" Tahoma ")), U("Tahoma"));
     EXPECT_EQ(TWindowsFonts::WithoutFoundry(U("[urw]")), U("[urw]"));
@@ -211,7 +218,7 @@ TEST_F(DiscCheckTest, TheCheckEndsWithTheDiscsSize)
     QList<TFinding> findings = TProjectCheck::Run(project, Disc(), nullptr);
     ASSERT_EQ(findings.size(), 1);
     EXPECT_EQ(findings.last().severity, TFinding::fsInfo);
-    EXPECT_TRUE(findings.last().text.endsWith(U("помещаются на CD (700 МБ)"))) << qPrintable(findings.last().text);
+    EXPECT_EQ(findings.last().text, U("файлы диска занимают 700,0 МБ и помещаются на CD (700 МБ)"));
     File(QStringLiteral("Data/more.bin"), 1);
     findings = TProjectCheck::Run(project, Disc(), nullptr);
     EXPECT_TRUE(findings.last().text.endsWith(U("на DVD (4,7 ГБ) поместятся"))) << qPrintable(findings.last().text);
@@ -219,6 +226,34 @@ TEST_F(DiscCheckTest, TheCheckEndsWithTheDiscsSize)
     findings = TProjectCheck::Run(project, Disc(), nullptr);
     EXPECT_EQ(findings.last().severity, TFinding::fsWarning);
     EXPECT_TRUE(findings.last().text.endsWith(U("ни на DVD (4,7 ГБ)")));
+}
+
+TEST_F(DiscCheckTest, TheSizeCountsWholeKilobytesAndWhatLinksLeadTo)
+{
+    auto sizeText = [this] {
+        const QString text = TProjectCheck::Run(project, Disc(), nullptr).last().text;
+        return text.mid(text.indexOf(U("занимают ")) + 9).section(U(" и "), 0, 0);
+    };
+    Add("Запуск", ikProgram, QStringLiteral("Velmora.EXE"));
+    EXPECT_EQ(sizeText(), U("0 КБ"));
+    File(QStringLiteral("Velmora.EXE"), 1);
+    EXPECT_EQ(sizeText(), U("1 КБ"));
+    File(QStringLiteral("Velmora.EXE"), 1025);
+    EXPECT_EQ(sizeText(), U("2 КБ"));
+    File(QStringLiteral("Velmora.EXE"), 1024 * 1024 - 1);
+    EXPECT_EQ(sizeText(), U("1024 КБ"));
+    File(QStringLiteral("Velmora.EXE"), 1024 * 1024);
+    EXPECT_EQ(sizeText(), U("1,0 МБ"));
+    // A link to a file counts with the file; a link to a folder is not walked.
+    File(QStringLiteral("Velmora.EXE"), 1000);
+    File(QStringLiteral("Sub/a.bin"), 24);
+    ASSERT_TRUE(QFile::link(Disc() + QStringLiteral("/Sub/a.bin"), Disc() + QStringLiteral("/b.bin")));
+    ASSERT_TRUE(QFile::link(Disc() + QStringLiteral("/Sub"), Disc() + QStringLiteral("/Loop")));
+    const TDiscFolder disc(Disc());
+    EXPECT_EQ(disc.TotalSize(), 1000 + 24 + 24);
+    EXPECT_TRUE(disc.Contains(U("loop")));
+    EXPECT_FALSE(disc.Contains(U("loop/a.bin")));
+    EXPECT_TRUE(disc.Contains(U("SUB\\A.BIN")));
 }
 
 } // namespace
