@@ -47,14 +47,14 @@ void AppendFolded(QString &out, QStringView text)
 
 } // namespace
 
-TDiscFolder::TDiscFolder(const QString &dir) : m_dir(dir)
+TDiscFolder::TDiscFolder(const QString &dir, bool withSizes) : m_dir(dir)
 {
     const QFileInfo root(dir);
     m_exists = !dir.isEmpty() && root.isDir() && root.isReadable();
     if (!m_exists)
         return;
     const QString rootPath = QDir(root.absoluteFilePath()).absolutePath();
-    if (WalkDirect(rootPath))
+    if (WalkDirect(rootPath, withSizes))
         return;
     const qsizetype prefix = rootPath.endsWith(QLatin1Char('/')) ? rootPath.size() : rootPath.size() + 1;
     // Links to folders are not followed, so the walk always ends.
@@ -62,7 +62,7 @@ TDiscFolder::TDiscFolder(const QString &dir) : m_dir(dir)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (it.fileInfo().isFile())
+        if (withSizes && it.fileInfo().isFile())
             m_totalSize += it.fileInfo().size();
         const QString relative = path.mid(prefix);
         AddEntry(relative, relative.lastIndexOf(QLatin1Char('/')) + 1);
@@ -90,7 +90,7 @@ struct TDirCloser
 
 } // namespace
 
-bool TDiscFolder::WalkDirect(const QString &rootPath)
+bool TDiscFolder::WalkDirect(const QString &rootPath, bool withSizes)
 {
     const int rootFd = open(QFile::encodeName(rootPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (rootFd < 0)
@@ -100,7 +100,8 @@ bool TDiscFolder::WalkDirect(const QString &rootPath)
     QStringList pending{QString()};
     while (!pending.isEmpty()) {
         const QString folder = pending.takeLast();
-        const QByteArray encoded = folder.isEmpty() ? QByteArrayLiteral(".") : QFile::encodeName(folder);
+        // Without the trailing "/", which would follow a link in spite of O_NOFOLLOW.
+        const QByteArray encoded = folder.isEmpty() ? QByteArrayLiteral(".") : QFile::encodeName(folder.chopped(1));
         const int folderFd = openat(rootFd, encoded.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (folderFd < 0)
             continue;
@@ -118,15 +119,15 @@ bool TDiscFolder::WalkDirect(const QString &rootPath)
             AddEntry(relative, folder.size());
             unsigned char type = entry->d_type;
             struct stat info;
-            if (type == DT_UNKNOWN || type == DT_REG || type == DT_LNK) {
-                // A link counts with what it leads to, as the disc's copy will.
-                if (fstatat(fd, raw, &info, 0) != 0)
+            if (type == DT_UNKNOWN) {
+                if (fstatat(fd, raw, &info, AT_SYMLINK_NOFOLLOW) != 0)
                     continue;
-                if (type == DT_UNKNOWN)
-                    type = S_ISDIR(info.st_mode) ? DT_DIR : DT_REG;
-                if (S_ISREG(info.st_mode))
-                    m_totalSize += info.st_size;
+                type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
             }
+            // A link counts with what it leads to, as the disc's copy will.
+            if (withSizes && (type == DT_REG || type == DT_LNK) && fstatat(fd, raw, &info, 0) == 0
+                && S_ISREG(info.st_mode))
+                m_totalSize += info.st_size;
             // Links to folders are not followed, so the walk always ends.
             if (type == DT_DIR)
                 pending.append(relative + QLatin1Char('/'));
@@ -136,7 +137,7 @@ bool TDiscFolder::WalkDirect(const QString &rootPath)
     return true;
 }
 #else
-bool TDiscFolder::WalkDirect(const QString &)
+bool TDiscFolder::WalkDirect(const QString &, bool)
 {
     return false;
 }

@@ -78,7 +78,7 @@ private:
             Add(TFinding::fsWarning, QString(), tr("Корневой Каталог не задан, файлы программ не проверены"));
             return;
         }
-        m_disc.emplace(m_discDir);
+        m_disc.emplace(m_discDir, true);
         if (!m_disc->Exists()) {
             Add(TFinding::fsError, QDir::toNativeSeparators(m_discDir), tr("Корневой Каталог не найден"));
             m_disc.reset();
@@ -203,9 +203,9 @@ private:
                 return;
             const QList<TBaseItem *> &children = item->Children();
             auto shown = [](const TBaseItem *e) { return !e->Hidden(); };
-            auto exit = [](const TBaseItem *e) { return !e->Hidden() && e->Kind() == ikExit; };
+            auto isExit = [](const TBaseItem *e) { return !e->Hidden() && e->Kind() == ikExit; };
             if (std::any_of(children.begin(), children.end(), shown)
-                && std::none_of(children.begin(), children.end(), exit))
+                && std::none_of(children.begin(), children.end(), isExit))
                 AddFor(TFinding::fsWarning, *item,
                        tr("из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; "
                           "Escape закроет всё меню"));

@@ -249,7 +249,8 @@ TEST_F(DiscCheckTest, TheSizeCountsWholeKilobytesAndWhatLinksLeadTo)
     File(QStringLiteral("Sub/a.bin"), 24);
     ASSERT_TRUE(QFile::link(Disc() + QStringLiteral("/Sub/a.bin"), Disc() + QStringLiteral("/b.bin")));
     ASSERT_TRUE(QFile::link(Disc() + QStringLiteral("/Sub"), Disc() + QStringLiteral("/Loop")));
-    const TDiscFolder disc(Disc());
+    EXPECT_EQ(TDiscFolder(Disc()).TotalSize(), 0);   // names only, unless asked
+    const TDiscFolder disc(Disc(), true);
     EXPECT_EQ(disc.TotalSize(), 1000 + 24 + 24);
     EXPECT_TRUE(disc.Contains(U("loop")));
     EXPECT_FALSE(disc.Contains(U("loop/a.bin")));
