@@ -2125,6 +2125,18 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <source>Сведения</source>
         <translation>Note</translation>
     </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>TProjectFile</name>
