@@ -1,6 +1,6 @@
 // Project check timing: a project of 50,000 program entries checked against a
 // disc folder of 50,000 files, against a bare recursive walk of that folder in
-// the same run. Prints the times and the ratio (the target is at most 3x).
+// the same run. Prints the times and the ratio (the target is at most 2x).
 
 #include "project/TDiscFolder.h"
 #include "project/TProject.h"
@@ -23,7 +23,7 @@ namespace {
 constexpr int kFolders = 500;
 constexpr int kFilesPerFolder = 100;   // 50,000 files, one program entry each
 constexpr int kRounds = 5;
-constexpr double kTargetRatio = 3.0;
+constexpr double kTargetRatio = 2.0;
 
 } // namespace
 
@@ -68,6 +68,10 @@ int main(int argc, char **argv)
     int entries = 0;
     const double folder = bench::best(kRounds, [&] { entries = TDiscFolder(disc).EntryCount(); });
     std::printf("disc folder index:       %8.1f ms (%d entries)\n", folder * 1e3, entries);
+    // The disc's size takes one stat() a file on top of the walk.
+    qint64 bytes = 0;
+    const double sized = bench::best(kRounds, [&] { bytes = TDiscFolder(disc, true).TotalSize(); });
+    std::printf("index with sizes:        %8.1f ms (%lld bytes)\n", sized * 1e3, static_cast<long long>(bytes));
     qsizetype findings = 0;
     const double check = bench::best(kRounds, [&] { findings = TProjectCheck::Run(project, disc, nullptr).size(); });
     std::printf("bare walk, QDirIterator: %8.1f ms (%ld entries)\n", walk * 1e3, walked);

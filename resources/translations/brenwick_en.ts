@@ -275,6 +275,14 @@
         <source>Ошибок: %1, предупреждений: %2.</source>
         <translation>Errors: %1, warnings: %2.</translation>
     </message>
+    <message>
+        <source>Исправить</source>
+        <translation>Fix</translation>
+    </message>
+    <message>
+        <source>Заменить полные пути Linux путями от Корневого Каталога (один шаг отмены)</source>
+        <translation>Replace full Linux paths by paths from the disc folder (one undo step)</translation>
+    </message>
 </context>
 <context>
     <name>TCommandEditor</name>
@@ -352,6 +360,22 @@
     <message>
         <source>Программа</source>
         <translation>Program</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог</source>
+        <translation>Disc Folder</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог не задан. Сделать им папку %1, чтобы пути вели к файлам на диске?</source>
+        <translation>No disc folder is set. Make the folder %1 the disc folder, so that paths lead to files on the disc?</translation>
+    </message>
+    <message>
+        <source>Полный путь Linux: на диске он не сработает. «Проверить проект» предложит исправить его.</source>
+        <translation>A full Linux path: it will not work on the disc. “Check Project” offers to fix it.</translation>
+    </message>
+    <message>
+        <source>Файл вне Корневого Каталога: на диске его не будет.</source>
+        <translation>The file lies outside the disc folder: it will not be on the disc.</translation>
     </message>
 </context>
 <context>
@@ -558,6 +582,10 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <source>В папке «%1» уже есть Velmora.XML другого проекта (%2). Заменить?</source>
         <translation>The folder “%1” already holds the Velmora.XML of another project (%2). Replace it?</translation>
     </message>
+    <message>
+        <source>Проект будет сохранён в %1. Продолжить?</source>
+        <translation>The project will be saved to %1. Continue?</translation>
+    </message>
 </context>
 <context>
     <name>TEditActions</name>
@@ -591,6 +619,13 @@ Prepare the disc in the folder “%2” anyway?</translation>
     <message>
         <source>Выбрать файл</source>
         <translation>Choose a file</translation>
+    </message>
+</context>
+<context>
+    <name>TFixPathsCommand</name>
+    <message>
+        <source>исправление путей</source>
+        <translation>fixing paths</translation>
     </message>
 </context>
 <context>
@@ -1657,6 +1692,10 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <source>Копия для восстановления не записана (попытка повторится): %1</source>
         <translation>The recovery copy was not written (it will be tried again): %1</translation>
     </message>
+    <message>
+        <source>Оформление сменило Корневой Каталог: теперь это %1</source>
+        <translation>The design changed the disc folder: it is now %1</translation>
+    </message>
 </context>
 <context>
     <name>TMenuContents</name>
@@ -2090,6 +2129,50 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <source>«Заголовок» окна всё ещё «%1»: автозапуск покажет его в заголовке меню</source>
         <translation>The window&apos;s “Caption” is still “%1”: the menu will show it in its title bar</translation>
     </message>
+    <message>
+        <source>полный путь Linux: на диске он не сработает (%1)</source>
+        <translation>full Linux path: it will not work on the disc (%1)</translation>
+    </message>
+    <message>
+        <source>; «Исправить» заменит его на %1</source>
+        <translation>; “Fix” replaces it by %1</translation>
+    </message>
+    <message>
+        <source>из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; Escape закроет всё меню</source>
+        <translation>the group has no way out: it holds no “Exit” command and the window has no “Up” button; Escape will close the whole menu</translation>
+    </message>
+    <message>
+        <source>шрифт «%1» есть не в каждой Windows 7–11, там его заменит другой</source>
+        <translation>the font “%1” is not on every Windows 7–11; another will replace it there</translation>
+    </message>
+    <message>
+        <source>файлы диска занимают %1 и помещаются на CD (700 МБ)</source>
+        <translation>the disc&apos;s files take %1 and fit a CD (700 MB)</translation>
+    </message>
+    <message>
+        <source>файлы диска занимают %1: на CD (700 МБ) не поместятся, на DVD (4,7 ГБ) поместятся</source>
+        <translation>the disc&apos;s files take %1: they do not fit a CD (700 MB) but fit a DVD (4.7 GB)</translation>
+    </message>
+    <message>
+        <source>файлы диска занимают %1 и не поместятся ни на CD (700 МБ), ни на DVD (4,7 ГБ)</source>
+        <translation>the disc&apos;s files take %1 and fit neither a CD (700 MB) nor a DVD (4.7 GB)</translation>
+    </message>
+    <message>
+        <source>Сведения</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>TProjectFile</name>
@@ -2295,6 +2378,29 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>Ошибка</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>«%1» — папка, файл с таким именем записать нельзя</source>
+        <translation>“%1” is a folder: no file of that name can be written</translation>
+    </message>
+    <message>
+        <source>Папки %1 нет</source>
+        <translation>The folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>Нет прав на запись в папку %1</source>
+        <translation>No permission to write to the folder %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл в папку %1</source>
+        <translation>The file could not be written to the folder %1</translation>
+    </message>
+    <message>
+        <source>«%1» — папка, а не файл проекта. Откройте файл Velmora.XML внутри неё.</source>
+        <translation>“%1” is a folder, not a project file. Open the file Velmora.XML inside it.</translation>
     </message>
 </context>
 <context>

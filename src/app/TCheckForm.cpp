@@ -1,5 +1,7 @@
 #include "app/TCheckForm.h"
 
+#include "kit/HelpContext.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +20,7 @@ TCheckForm::TCheckForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CheckForm"));
     setWindowTitle(tr("Проверка проекта"));
+    help::setHelpKeyword(this, QString::fromLatin1(help::kCheckKeyword));
     resize(kInitialWidth, kInitialHeight);
     auto *layout = new QVBoxLayout(this);
     stSummary = new QLabel(this);
@@ -30,6 +33,11 @@ TCheckForm::TCheckForm(QWidget *parent) : QDialog(parent)
     bShow = buttons->addButton(tr("Показать"), QDialogButtonBox::ActionRole);
     bShow->setObjectName(QStringLiteral("bShow"));
     bShow->setAccessibleName(bShow->text());
+    bFix = buttons->addButton(tr("Исправить"), QDialogButtonBox::ActionRole);
+    bFix->setObjectName(QStringLiteral("bFix"));
+    bFix->setAccessibleName(bFix->text());
+    bFix->setToolTip(tr("Заменить полные пути Linux путями от Корневого Каталога (один шаг отмены)"));
+    bFix->hide();
     bClose = buttons->addButton(tr("Закрыть"), QDialogButtonBox::RejectRole);
     bClose->setObjectName(QStringLiteral("bClose"));
     bClose->setAccessibleName(bClose->text());
@@ -41,6 +49,10 @@ TCheckForm::TCheckForm(QWidget *parent) : QDialog(parent)
             [this](QListWidgetItem *item) { Choose(lbFindings->row(item)); });
     connect(bShow, &QPushButton::clicked, this, [this] { Choose(lbFindings->currentRow()); });
     connect(bClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(bFix, &QPushButton::clicked, this, [this] {
+        if (m_fixer)
+            m_fixer(m_findings);
+    });
     connect(lbFindings, &QListWidget::currentRowChanged, this, [this](int row) {
         bShow->setEnabled(row >= 0 && row < m_findings.size()
                           && (m_findings.at(row).item || m_findings.at(row).object));
@@ -52,19 +64,24 @@ void TCheckForm::ShowFindings(const QList<TFinding> &findings)
     m_findings = findings;
     lbFindings->clear();
     int errors = 0;
+    int warnings = 0;
+    bool fixable = false;
     for (const TFinding &f : findings) {
-        if (f.severity == TFinding::fsError)
-            ++errors;
-        const QIcon icon = style()->standardIcon(f.severity == TFinding::fsError ? QStyle::SP_MessageBoxCritical
-                                                                                 : QStyle::SP_MessageBoxWarning);
+        errors += f.severity == TFinding::fsError;
+        warnings += f.severity == TFinding::fsWarning;
+        fixable = fixable || !f.fix.isEmpty();
+        const QIcon icon = style()->standardIcon(f.severity == TFinding::fsError     ? QStyle::SP_MessageBoxCritical
+                                                 : f.severity == TFinding::fsWarning ? QStyle::SP_MessageBoxWarning
+                                                                                     : QStyle::SP_MessageBoxInformation);
         auto *item = new QListWidgetItem(icon, f.subject.isEmpty() ? f.text : f.subject + QStringLiteral(": ") + f.text);
         item->setToolTip(TFinding::SeverityCaption(f.severity));
         lbFindings->addItem(item);
     }
-    if (findings.isEmpty())
+    if (errors + warnings == 0)
         stSummary->setText(tr("Проверка ничего не нашла: проект готов к записи на диск."));
     else
-        stSummary->setText(tr("Ошибок: %1, предупреждений: %2.").arg(errors).arg(findings.size() - errors));
+        stSummary->setText(tr("Ошибок: %1, предупреждений: %2.").arg(errors).arg(warnings));
+    bFix->setVisible(fixable && m_fixer);
     lbFindings->setCurrentRow(findings.isEmpty() ? -1 : 0);
     bShow->setEnabled(!findings.isEmpty() && (findings.first().item || findings.first().object));
 }

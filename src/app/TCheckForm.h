@@ -18,10 +18,13 @@ class TCheckForm : public QDialog
 
 public:
     using Chooser = std::function<void(const TFinding &)>;
+    using Fixer = std::function<void(const QList<TFinding> &)>;
 
     explicit TCheckForm(QWidget *parent = nullptr);
 
     void SetChooser(Chooser chooser) { m_chooser = std::move(chooser); }
+    // "Исправить": mends the findings that carry a fix (one undo step).
+    void SetFixer(Fixer fixer) { m_fixer = std::move(fixer); }
     // Fills the list and the summary line above it.
     void ShowFindings(const QList<TFinding> &findings);
     const QList<TFinding> &Findings() const { return m_findings; }
@@ -30,9 +33,10 @@ public:
 
     QLabel *stSummary;
     QListWidget *lbFindings;
-    QPushButton *bShow, *bClose;
+    QPushButton *bShow, *bFix, *bClose;
 
 private:
     QList<TFinding> m_findings;
     Chooser m_chooser;
+    Fixer m_fixer;
 };

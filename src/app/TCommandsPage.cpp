@@ -4,9 +4,16 @@
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
 #include "project/TCommandTreeView.h"
+#include "project/TOptionsCommand.h"
+#include "project/TPlayerPath.h"
 #include "project/TProject.h"
+#include "project/TProjectCheck.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QStyle>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -183,6 +190,12 @@ void TCommandsPage::CreateCommandsPage()
             [field](const QString &text) { field(TSetFieldCommand::fParams, text); });
     connect(cbHidden, &QCheckBox::toggled, this, [field](bool on) { field(TSetFieldCommand::fHidden, on); });
     connect(leCustom, &TFileNameEdit::BrowseClicked, this, &TCommandsPage::leCustomBrowse);
+    connect(leCustom, &TFileNameEdit::FileDropped, this, &TCommandsPage::TakeFile);
+    m_pathMark = leCustom->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
+    m_pathMark->setObjectName(QStringLiteral("aPathMark"));
+    m_pathMark->setVisible(false);
+    connect(leCustom, &QLineEdit::textChanged, this, &TCommandsPage::UpdatePathMark);
+    connect(&m_project.Options(), &TProjectOptions::Changed, this, &TCommandsPage::UpdatePathMark);
     // A move by dragging is an undo step like any other edit.
     TreeView->SetDropHandler([this](TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift) {
         return m_editor.Drop(dragged, target, ctrl, shift);
@@ -193,7 +206,51 @@ void TCommandsPage::leCustomBrowse()
 {
     const QString name = m_prompt->openFileName(tr("Программа"), m_dialogFolder(), tr(kProgramFilter));
     if (!name.isEmpty())
-        leCustom->setText(name);
+        TakeFile(name);
+}
+
+void TCommandsPage::TakeFile(const QString &file)
+{
+    TProjectOptions &options = m_project.Options();
+    const QFileInfo info(file);
+    if (options.RootDir().isEmpty() && !m_discAsked) {
+        m_discAsked = true;
+        const QString folder = info.absolutePath();
+        if (m_prompt->ask(tr("Корневой Каталог"),
+                          tr("Корневой Каталог не задан. Сделать им папку %1, чтобы пути вели к файлам на диске?")
+                              .arg(QDir::toNativeSeparators(folder)),
+                          UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
+            == UserPrompt::Answer::Yes) {
+            TProjectOptions changed;
+            changed.Assign(options);
+            changed.SetRootDir(folder);
+            m_project.Push(new TOptionsCommand(options, changed));
+        }
+    }
+    QString path = info.absoluteFilePath();
+    if (!options.RootDir().isEmpty()) {
+        const QString disc = QFileInfo(options.RootDir()).absoluteFilePath();
+        const QString base = TProjectCheck::BaseFolder(options, m_project.FileName(), disc);
+        if (const std::optional<QString> relative = TPlayerPath::FromLocal(disc, path, base))
+            path = *relative;
+    }
+    leCustom->setText(path);
+}
+
+void TCommandsPage::UpdatePathMark()
+{
+    const QString text = leCustom->text();
+    QString tip;
+    if (TPlayerPath::IsLocalFullPath(text)) {
+        const QString disc = m_project.Options().RootDir();
+        const bool inside = !disc.isEmpty()
+                            && TPlayerPath::FromLocal(QFileInfo(disc).absoluteFilePath(), text.trimmed()).has_value();
+        tip = inside ? tr("Полный путь Linux: на диске он не сработает. «Проверить проект» предложит исправить его.")
+                     : tr("Файл вне Корневого Каталога: на диске его не будет.");
+    }
+    m_pathMark->setVisible(!tip.isEmpty());
+    m_pathMark->setToolTip(tip);
+    leCustom->setToolTip(tip);
 }
 
 void TCommandsPage::TreeViewChange(TBaseItem *item)

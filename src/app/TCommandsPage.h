@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -55,10 +56,18 @@ private:
     void CreateCommandsPage();
     void TreeViewChange(TBaseItem *item);
     void leCustomBrowse();
+    // A file picked with the browse button or dropped onto the path field:
+    // the player's path when it lies in the disc folder, else its full path.
+    // With no disc folder, asks once whether to make the file's folder it.
+    void TakeFile(const QString &file);
+    // The path field's mark and tooltip for a path that will not work on the disc.
+    void UpdatePathMark();
 
     TProject &m_project;
     UserPrompt *m_prompt;
     TCommandEditor m_editor{m_project};
     std::function<QString()> m_dialogFolder = [] { return QString(); };
     bool m_filling = false;
+    bool m_discAsked = false;
+    QAction *m_pathMark = nullptr;
 };

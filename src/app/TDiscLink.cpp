@@ -2,11 +2,15 @@
 
 #include "app/TCheckForm.h"
 #include "app/TMainForm.h"
+#include "app/WriteFailure.h"
 #include "base/BrenwickError.h"
+#include "kit/HelpContext.h"
 #include "kit/UserPrompt.h"
 #include "layout/TDesignFactsReader.h"
 #include "layout/TPreviewForm.h"
 #include "project/TDiscPreparation.h"
+#include "project/TFixPathsCommand.h"
+#include "project/TOptionsCommand.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -38,6 +42,10 @@ TDiscLink::TDiscLink(TMainForm &mainForm, TPreviewForm &preview)
 {
     m_buttons = [this] { return FindPicButtons(m_preview, {&m_main, &m_main.Project()}); };
     m_checkForm->SetChooser([this](const TFinding &f) { Choose(f); });
+    m_checkForm->SetFixer([this](const QList<TFinding> &findings) {
+        m_main.Project().Push(new TFixPathsCommand(m_main.Tree(), findings));
+        m_checkForm->ShowFindings(RunCheck(QString()));
+    });
     connect(m_main.ACheckProject, &QAction::triggered, this, &TDiscLink::ACheckProjectExecute);
     connect(m_main.APrepareDisc, &QAction::triggered, this, &TDiscLink::APrepareDiscExecute);
     connect(m_main.ADiscImage, &QAction::triggered, this, &TDiscLink::ADiscImageExecute);
@@ -104,10 +112,20 @@ void TDiscLink::ACheckProjectExecute()
 
 QString TDiscLink::DiscFolder()
 {
-    const QString dir = m_main.Project().Options().RootDir();
+    TProject &project = m_main.Project();
+    const QString dir = project.Options().RootDir();
     if (!dir.isEmpty())
         return dir;
-    return m_main.Prompt().folder(tr("Корневой каталог"), m_main.DialogFolder());
+    const QString chosen = m_main.Prompt().folder(tr("Корневой каталог"), m_main.DialogFolder());
+    if (chosen.isEmpty())
+        return chosen;
+    // The folder chosen becomes the project's disc folder, so that nothing
+    // asks for it again.
+    TProjectOptions changed;
+    changed.Assign(project.Options());
+    changed.SetRootDir(chosen);
+    project.Push(new TOptionsCommand(project.Options(), changed));
+    return chosen;
 }
 
 void TDiscLink::ShowError(const QString &message)
@@ -174,8 +192,16 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
         if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning) != UserPrompt::Answer::Yes)
             return false;
     }
+    const bool ownFile = TDiscPreparation::IsOwnFile(project, dir);
+    if (ownFile && project.Modified()
+        && prompt.ask(caption,
+                      tr("Проект будет сохранён в %1. Продолжить?").arg(QDir::toNativeSeparators(project.FileName())),
+                      UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
+               != UserPrompt::Answer::Yes)
+        return false;
+    QString writing = discFile;
     try {
-        if (TDiscPreparation::IsOwnFile(project, dir)) {
+        if (ownFile) {
             // The disc's file is the project's own: this is an ordinary save.
             if (!m_main.SaveProject(project.FileName(), TProject::WholeProject()))
                 return false;
@@ -183,13 +209,14 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
             TDiscPreparation::WriteProject(project, dir);
         }
         m_written.insert(QFileInfo(discFile).absoluteFilePath(), {project.FileName(), FileHash(discFile)});
+        writing = TDiscPreparation::FileIn(dir, QString::fromLatin1(TDiscPreparation::kAutorunName));
         if (!TDiscPreparation::AutorunDiffers(dir)
             || prompt.ask(caption, tr("В каталоге уже есть другой autorun.inf. Заменить его?"),
                           UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
                    == UserPrompt::Answer::Yes)
             TDiscPreparation::WriteAutorun(dir);
     } catch (const BrenwickError &e) {
-        ShowError(e.message());
+        ShowError(WriteFailureText(writing, e.message()));
         return false;
     }
     return true;
@@ -208,10 +235,13 @@ void TDiscLink::ADiscImageExecute()
         return;
     UserPrompt &prompt = m_main.Prompt();
     const QString caption = tr("Создать образ диска");
-    const QString label = prompt.limitedText(caption, tr("Метка диска:"), QString::fromLatin1(TDiscImage::kDefaultLabel),
-                                             TDiscImage::kMaxLabelLength, &TDiscImage::JolietNote);
+    const QString label = prompt.limitedText(
+        caption, tr("Метка диска:"),
+        m_lastLabel.isEmpty() ? QString::fromLatin1(TDiscImage::kDefaultLabel) : m_lastLabel, TDiscImage::kMaxLabelLength,
+        &TDiscImage::JolietNote);
     if (label.isEmpty())
         return;
+    m_lastLabel = label;
     const QString problem = TDiscImage::LabelProblem(label);
     if (!problem.isEmpty()) {
         ShowError(problem);
@@ -234,6 +264,7 @@ void TDiscLink::ADiscImageExecute()
     if (!m_progress) {
         m_progress = new QProgressDialog(&m_main);
         m_progress->setObjectName(QStringLiteral("ImageProgress"));
+        help::setHelpKeyword(m_progress, QString::fromLatin1(help::kDiscImageKeyword));
         m_progress->setWindowTitle(caption);
         m_progress->setLabelText(tr("Создаётся образ диска…"));
         m_progress->setCancelButtonText(tr("Отмена"));

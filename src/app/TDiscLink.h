@@ -66,6 +66,7 @@ private:
     TDiscImage m_image;
     QPointer<QProgressDialog> m_progress;
     QString m_imagePath;
+    QString m_lastLabel;   // the disc label typed last, offered next time
     // The disc project files this link wrote: path -> (the project's file
     // name, the bytes' hash); an older preparation of the same project is
     // replaced without the question about another project.

@@ -5,7 +5,10 @@
 #include "project/TAddFolderForm.h"
 #include "project/TCommandTreeTarget.h"
 #include "project/TFolderImport.h"
+#include "project/TProjectCheck.h"
 #include "project/TTreeCommands.h"
+
+#include <QFileInfo>
 
 TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, TProgressForm &progress)
     : QObject(&mainForm), m_main(mainForm), m_form(form), m_progress(progress)
@@ -15,10 +18,13 @@ TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, 
 
 void TFolderImportLink::bAddFolderClick()
 {
+    TProject &project = m_main.Project();
+    const QString disc = project.Options().RootDir();
+    const QString discDir = disc.isEmpty() ? QString() : QFileInfo(disc).absoluteFilePath();
+    m_form.SetDiscFolder(discDir, TProjectCheck::BaseFolder(project.Options(), project.FileName(), discDir));
     TFolderImport import(m_form, m_progress);
     if (!import.Ask())
         return;
-    TProject &project = m_main.Project();
     TDesignView &design = project.DesignView();
     const bool mainWasVisible = m_main.isVisible();
     bool added = false;

@@ -4,10 +4,12 @@
 #include "app/HiddenWhileWorking.h"
 #include "app/TAutosave.h"
 #include "app/TSettingsFile.h"
+#include "app/WriteFailure.h"
 #include "base/BrenwickError.h"
 #include "base/LoadFailure.h"
 #include "kit/HelpContext.h"
 #include "kit/UserPrompt.h"
+#include "project/TDiscPreparation.h"
 #include "project/TOptionsCommand.h"
 
 #include <QAction>
@@ -229,7 +231,12 @@ void TMainForm::AFileSaveExecute()
 
 void TMainForm::AFileSaveAsExecute()
 {
-    const QString name = m_prompt->saveFileName(tr("Сохранить как"), m_dialogFolder, tr(kFileFilter), U(kSaveSuffix));
+    // A project without a file belongs in its disc folder, where the player reads it.
+    const QString disc = m_project.Options().RootDir();
+    const QString start = m_project.FileName().isEmpty() && !disc.isEmpty()
+                              ? QDir(disc).filePath(QString::fromLatin1(TDiscPreparation::kProjectName))
+                              : m_dialogFolder;
+    const QString name = m_prompt->saveFileName(tr("Сохранить как"), start, tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::WholeProject());
 }
@@ -237,8 +244,12 @@ void TMainForm::AFileSaveAsExecute()
 void TMainForm::ALoadDesignExecute()
 {
     const QString name = m_prompt->openFileName(tr("Загрузить оформление"), m_dialogFolder, tr(kFileFilter));
-    if (!name.isEmpty())
-        LoadProject(name, TProject::DesignFile());
+    if (name.isEmpty())
+        return;
+    const QString discBefore = m_project.Options().RootDir();
+    if (LoadProject(name, TProject::DesignFile()) && m_project.Options().RootDir() != discBefore)
+        statusBar()->showMessage(tr("Оформление сменило Корневой Каталог: теперь это %1")
+                                     .arg(QDir::toNativeSeparators(m_project.Options().RootDir())));
 }
 
 void TMainForm::ASaveDesignExecute()
@@ -305,7 +316,7 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
     try {
         m_project.SaveProject(fileName, parts);
     } catch (const BrenwickError &e) {
-        ShowError(kSaveFailed, fileName, e.message());
+        ShowError(kSaveFailed, fileName, WriteFailureText(fileName, e.message()));
         return false;
     }
     // A design file leaves the project's own file as unsaved as it was.
@@ -321,6 +332,10 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
 {
     if (fileName.isEmpty())
         return false;
+    if (const QString folder = FolderAsFileText(fileName); !folder.isEmpty()) {
+        ShowError(kOpenFailed, fileName, folder);
+        return false;
+    }
     if (parts == TProject::WholeProject() && !FormCloseQuery())
         return false;
     if (parts == TProject::WholeProject()) {

@@ -33,6 +33,9 @@ struct KeywordPage
 
 const KeywordPage kKeywordPages[] = {
     {kObjectTreeKeyword, "object-tree.html"},
+    {kCheckKeyword, "check.html"},
+    {kPrepareDiscKeyword, "disc.html"},
+    {kDiscImageKeyword, "disc-image.html"},
 };
 
 // The page of the widget itself, without looking at its parents.

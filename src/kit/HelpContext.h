@@ -17,6 +17,9 @@ constexpr int kOptionsPage = 41;
 constexpr int kDesignWindow = 42;
 constexpr int kFolderImport = 44;
 inline constexpr char kObjectTreeKeyword[] = "lay_ObjectTree";
+inline constexpr char kCheckKeyword[] = "disc_Check";
+inline constexpr char kPrepareDiscKeyword[] = "disc_Prepare";
+inline constexpr char kDiscImageKeyword[] = "disc_Image";
 
 // The widget properties that hold a control's context and keyword.
 inline constexpr char kContextProperty[] = "HelpContext";

@@ -3,7 +3,9 @@
 #include "layout/TPreviewForm.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
+#include "window/TFont.h"
 #include "window/TPicButton.h"
+#include "window/TTextBox.h"
 
 #include <QCoreApplication>
 
@@ -76,13 +78,21 @@ TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &butt
     facts.objects.append(
         WrapperFacts(form.MenuArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Область меню"))));
     facts.menuRowHeight = form.MenuArea()->MeasureItem(TButtonBox::kRowSample).height();
+    for (qsizetype i = 2; i < facts.objects.size(); ++i) {
+        const auto *box = qobject_cast<TTextBox *>(facts.objects.at(i).object);
+        if (box && box->Font())
+            facts.fonts.append({facts.objects.at(i).object, facts.objects.at(i).caption, box->Font()->Name()});
+    }
     for (TPicButton *button : buttons) {
         if (!button || !button->Image())
             continue;
         const QString caption =
             QCoreApplication::translate("TDesignFactsReader", "кнопка «%1»").arg(button->Caption());
         facts.objects.append(PictureFacts(button->Image(), caption, button));
-        facts.buttons.append({button, caption, button->Action() == TPicButton::baExecute, button->ItemID()});
+        facts.buttons.append({button, caption, button->Action() == TPicButton::baExecute, button->ItemID(),
+                              button->Action() == TPicButton::baLevelUp, button->Image()->Visible()});
+        if (button->Font())
+            facts.fonts.append({button, caption, button->Font()->Name()});
     }
     return facts;
 }

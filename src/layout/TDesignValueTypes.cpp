@@ -3,6 +3,7 @@
 #include "kit/TPropertyGridModel.h"
 #include "kit/UserPrompt.h"
 #include "layout/TDesignValueTexts.h"
+#include "project/TWindowsFonts.h"
 #include "window/TColor.h"
 #include "window/TCursor.h"
 #include "window/TFont.h"
@@ -97,9 +98,11 @@ bool fontDialog(UserPrompt &prompt, QObject *object, QVariant *chosen)
         sized.setSize(picked.pointSize());
         height = sized.Height();
     }
-    if (picked.family() == font->Name() && height == font->Height() && style == font->Style())
+    // The player's Windows knows the family, never the foundry Linux adds.
+    const QString family = TWindowsFonts::WithoutFoundry(picked.family());
+    if (family == font->Name() && height == font->Height() && style == font->Style())
         return false;
-    *chosen = QVariantMap{{QStringLiteral("Name"), picked.family()},
+    *chosen = QVariantMap{{QStringLiteral("Name"), family},
                           {QStringLiteral("Height"), height},
                           {QStringLiteral("Style"), int(style)}};
     return true;

@@ -220,5 +220,7 @@ TImportOptions TAddFolderForm::Options() const
                : rbFDirPath->isChecked() ? TImportOptions::PathMode::DirPath
                                          : TImportOptions::PathMode::IncDirPath;
     o.dirPrefix = leDirPrefix->text();
+    o.discDir = m_discDir;
+    o.discBase = m_discBase;
     return o;
 }

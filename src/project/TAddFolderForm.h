@@ -33,6 +33,13 @@ public:
     bool Execute();
     // The choices as the controls hold them.
     TImportOptions Options() const;
+    // The project's disc folder and the player's base folder in it, which
+    // the options carry (full paths into it take the player's form).
+    void SetDiscFolder(const QString &dir, const QString &base)
+    {
+        m_discDir = dir;
+        m_discBase = base;
+    }
 
     QLabel *LDirName;
     QLineEdit *leDirName;
@@ -70,4 +77,6 @@ private:
     void UpdateEnabled();
 
     UserPrompt &m_prompt;
+    QString m_discDir;
+    QString m_discBase;
 };

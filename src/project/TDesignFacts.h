@@ -31,6 +31,16 @@ struct TDesignFacts
         QString caption;
         bool executes = false;      // its action runs a command (baExecute)
         int itemId = 0;
+        bool levelUp = false;       // its action goes up one level (baLevelUp)
+        bool visible = true;
+    };
+
+    // A font the window draws with.
+    struct Font
+    {
+        QPointer<QObject> object;
+        QString caption;
+        QString family;
     };
 
     QSize client;                   // the window's client size
@@ -39,6 +49,7 @@ struct TDesignFacts
     bool captionIsDefault = false;  // the title is still the design window's own
     QList<Object> objects;
     QList<Button> buttons;
+    QList<Font> fonts;
     // The menu area: which of objects it is (-1 when none) and the height one
     // button row needs.
     int menuIndex = -1;

@@ -25,12 +25,16 @@ public:
         bool tooLong = false; // otherwise it holds a forbidden character
     };
 
-    // Walks dir. A missing or unreadable folder gives Exists() false and no entries.
-    explicit TDiscFolder(const QString &dir);
+    // Walks dir. A missing or unreadable folder gives Exists() false and no
+    // entries. withSizes also adds up the files' sizes, which costs one more
+    // system call a file (several times the walk itself).
+    explicit TDiscFolder(const QString &dir, bool withSizes = false);
 
     const QString &Dir() const { return m_dir; }
     bool Exists() const { return m_exists; }
     int EntryCount() const { return int(m_keys.size()); }
+    // The bytes of all files under the folder (0 unless walked withSizes).
+    qint64 TotalSize() const { return m_totalSize; }
     // Whether the relative path names a file or folder under the root. "." and
     // ".." steps are followed; a path that climbs above the root is not there.
     bool Contains(QStringView relativePath) const;
@@ -44,7 +48,15 @@ public:
     static std::optional<QString> Key(QStringView relativePath);
 
 private:
+    // Takes in one entry: relative is its path under the root ("/"-separated),
+    // nameAt where its own name starts there.
+    void AddEntry(const QString &relative, qsizetype nameAt);
+    // The walk through POSIX calls (no QString per full path, sizes from the
+    // same directory handle); false when it is not available here.
+    bool WalkDirect(const QString &rootPath, bool withSizes);
+
     QString m_dir;
+    qint64 m_totalSize = 0;
     bool m_exists = false;
     QSet<QString> m_keys;
     QList<TUnfitName> m_unfit;

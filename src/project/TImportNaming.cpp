@@ -1,5 +1,9 @@
 #include "project/TImportNaming.h"
 
+#include "project/TPlayerPath.h"
+
+#include <QFileInfo>
+
 namespace {
 const QChar kSlash = QLatin1Char('/');
 const QChar kBackslash = QLatin1Char('\\');
@@ -15,7 +19,9 @@ TImportNaming::TImportNaming(const QString &root, const TImportOptions &options)
       m_nameMode(options.nameMode),
       m_pathMode(options.pathMode),
       m_extension(options.extension),
-      m_prefix(options.dirPrefix)
+      m_prefix(options.dirPrefix),
+      m_discDir(options.discDir),
+      m_discBase(options.discBase)
 {
 }
 
@@ -81,6 +87,13 @@ QString TImportNaming::commandName(const QString &path, bool isFolder) const
 
 QString TImportNaming::programPath(const QString &filePath) const
 {
+    // A full path without a prefix leaves the form open: a file inside the
+    // disc folder takes the player's path, which works on the disc.
+    if (m_pathMode == TImportOptions::PathMode::FullPath && m_prefix.isEmpty() && !m_discDir.isEmpty()) {
+        if (const std::optional<QString> player =
+                TPlayerPath::FromLocal(m_discDir, QFileInfo(filePath).absoluteFilePath(), m_discBase))
+            return *player;
+    }
     const Split s = split(filePath);
     QString path;
     switch (m_pathMode) {

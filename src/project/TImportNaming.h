@@ -53,4 +53,6 @@ private:
     TImportOptions::PathMode m_pathMode;
     bool m_extension;
     QString m_prefix;
+    QString m_discDir;
+    QString m_discBase;
 };

@@ -26,4 +26,9 @@ struct TImportOptions
     NameMode nameMode = NameMode::NoPath;
     PathMode pathMode = PathMode::IncDirPath;
     QString dirPrefix;                          // "Приставка к пути"
+    // The project's disc folder (absolute; empty when none) and the folder,
+    // relative to it, from which the player resolves paths: a full path into
+    // the disc folder becomes the player's path from there.
+    QString discDir;
+    QString discBase;
 };

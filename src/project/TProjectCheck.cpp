@@ -1,7 +1,9 @@
 #include "project/TProjectCheck.h"
 
 #include "project/TDiscFolder.h"
+#include "project/TPlayerPath.h"
 #include "project/TProject.h"
+#include "project/TWindowsFonts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,10 +45,13 @@ public:
         CheckDiscFolder();
         CheckEntries();
         CheckMenuLevels();
+        CheckWayOut();
         if (m_design) {
             CheckButtons();
             CheckObjects();
+            CheckFonts();
         }
+        CheckDiscSize();
         return m_findings;
     }
 
@@ -73,7 +78,7 @@ private:
             Add(TFinding::fsWarning, QString(), tr("Корневой Каталог не задан, файлы программ не проверены"));
             return;
         }
-        m_disc.emplace(m_discDir);
+        m_disc.emplace(m_discDir, true);
         if (!m_disc->Exists()) {
             Add(TFinding::fsError, QDir::toNativeSeparators(m_discDir), tr("Корневой Каталог не найден"));
             m_disc.reset();
@@ -118,10 +123,34 @@ private:
                 AddFor(missing, item, tr("путь %1 ведёт за пределы диска").arg(item.Custom().trimmed()));
             break;
         case TProjectCheck::TProgramPath::pkOnDisc:
-            if (m_disc && !m_disc->ContainsKey(path.relative))
+            if (m_disc && m_disc->ContainsKey(path.relative))
+                break;
+            if (TPlayerPath::IsLocalFullPath(item.Custom()))
+                CheckLocalPath(item, m_disc ? missing : TFinding::fsWarning);
+            else if (m_disc)
                 AddFor(missing, item, tr("файл %1 не найден на диске").arg(item.Custom().trimmed()));
             break;
         }
+    }
+
+    // A path of this machine: it never resolves on the disc; when it leads
+    // into the disc folder, the player's form of it mends it.
+    void CheckLocalPath(const TBaseItem &item, TFinding::TSeverity severity)
+    {
+        QString custom = item.Custom().trimmed();
+        if (custom.size() >= 2 && custom.startsWith(u'"') && custom.endsWith(u'"'))
+            custom = custom.mid(1, custom.size() - 2).trimmed();
+        QString text = tr("полный путь Linux: на диске он не сработает (%1)").arg(custom);
+        std::optional<QString> fix;
+        if (m_disc) {
+            const QString base = TProjectCheck::BaseFolder(m_project.Options(), m_project.FileName(), m_discDir);
+            fix = TPlayerPath::FromLocal(QDir(m_disc->Dir()).absolutePath(), custom, base);
+        }
+        if (fix)
+            text += tr("; «Исправить» заменит его на %1").arg(*fix);
+        AddFor(severity, item, text);
+        if (fix)
+            m_findings.last().fix = *fix;
     }
 
     void CheckUrl(const TBaseItem &item)
@@ -152,6 +181,75 @@ private:
             else if (allHidden(item->Children()))
                 AddFor(TFinding::fsWarning, *item, tr("все команды группы скрыты, меню группы будет пустым"));
         });
+    }
+
+    // Escape in a group the visitor cannot leave closes the whole menu: each
+    // group that lists commands needs an exit entry or an up button.
+    void CheckWayOut()
+    {
+        const TCommandTree &tree = m_project.Tree();
+        bool upButton = false;
+        if (m_design) {
+            for (const TDesignFacts::Button &b : m_design->buttons) {
+                const TBaseItem *target = b.executes ? tree.FindById(b.itemId) : nullptr;
+                if (b.visible && (b.levelUp || (target && target->Kind() == ikExit)))
+                    upButton = true;
+            }
+        }
+        if (upButton)
+            return;
+        tree.ForEach([&](TBaseItem *item, int) {
+            if (!item->IsGroup() || !Reachable(item))
+                return;
+            const QList<TBaseItem *> &children = item->Children();
+            auto shown = [](const TBaseItem *e) { return !e->Hidden(); };
+            auto isExit = [](const TBaseItem *e) { return !e->Hidden() && e->Kind() == ikExit; };
+            if (std::any_of(children.begin(), children.end(), shown)
+                && std::none_of(children.begin(), children.end(), isExit))
+                AddFor(TFinding::fsWarning, *item,
+                       tr("из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; "
+                          "Escape закроет всё меню"));
+        });
+    }
+
+    void CheckFonts()
+    {
+        for (const TDesignFacts::Font &f : m_design->fonts) {
+            if (!TWindowsFonts::IsShippedEverywhere(f.family))
+                Add(TFinding::fsWarning, f.caption,
+                    tr("шрифт «%1» есть не в каждой Windows 7–11, там его заменит другой").arg(f.family), nullptr,
+                    f.object);
+        }
+    }
+
+    // "730,5 МБ", "3 КБ": whole kilobytes (rounded up) below a megabyte.
+    static QString SizeText(qint64 bytes)
+    {
+        constexpr qint64 kKilo = 1024;
+        if (bytes < kKilo * kKilo)
+            return tr("%1 КБ").arg((bytes + kKilo - 1) / kKilo);
+        return tr("%1 МБ").arg(QString::number(double(bytes) / double(kKilo * kKilo), 'f', 1).replace(u'.', tr(",")));
+    }
+
+    void CheckDiscSize()
+    {
+        if (!m_disc)
+            return;
+        const qint64 bytes = m_disc->TotalSize();
+        const QString size = SizeText(bytes);
+        switch (TProjectCheck::DiscFit(bytes)) {
+        case TProjectCheck::dfCd:
+            Add(TFinding::fsInfo, QString(), tr("файлы диска занимают %1 и помещаются на CD (700 МБ)").arg(size));
+            break;
+        case TProjectCheck::dfDvd:
+            Add(TFinding::fsInfo, QString(),
+                tr("файлы диска занимают %1: на CD (700 МБ) не поместятся, на DVD (4,7 ГБ) поместятся").arg(size));
+            break;
+        case TProjectCheck::dfNone:
+            Add(TFinding::fsWarning, QString(),
+                tr("файлы диска занимают %1 и не поместятся ни на CD (700 МБ), ни на DVD (4,7 ГБ)").arg(size));
+            break;
+        }
     }
 
     void CheckButtons()
@@ -212,8 +310,12 @@ private:
 
 QString TFinding::SeverityCaption(TSeverity severity)
 {
-    return severity == fsError ? QCoreApplication::translate("TProjectCheck", "Ошибка")
-                               : QCoreApplication::translate("TProjectCheck", "Предупреждение");
+    switch (severity) {
+    case fsError: return QCoreApplication::translate("TProjectCheck", "Ошибка");
+    case fsWarning: return QCoreApplication::translate("TProjectCheck", "Предупреждение");
+    case fsInfo: break;
+    }
+    return QCoreApplication::translate("TProjectCheck", "Сведения");
 }
 
 QString TFinding::Line() const
@@ -279,6 +381,13 @@ TProjectCheck::TProgramPath TProjectCheck::ResolveProgram(const TProjectOptions 
                                                           const QString &discDir, const QString &custom)
 {
     return ResolveProgramPath(custom, BaseFolder(options, projectFile, discDir));
+}
+
+TProjectCheck::TDiscFit TProjectCheck::DiscFit(qint64 bytes)
+{
+    if (bytes <= kCdBytes)
+        return dfCd;
+    return bytes <= kDvdBytes ? dfDvd : dfNone;
 }
 
 bool TProjectCheck::IsAbsoluteUrl(const QString &address)

@@ -14,7 +14,7 @@ class TProjectOptions;
 // One thing the check found wrong with the project.
 struct TFinding
 {
-    enum TSeverity { fsError, fsWarning };
+    enum TSeverity { fsError, fsWarning, fsInfo };
 
     TSeverity severity = fsError;
     // What is concerned: "#12 «Установка»", "кнопка «Выход»", a file on the
@@ -25,8 +25,11 @@ struct TFinding
     // The entry or the design object concerned, for selecting it; at most one.
     const TBaseItem *item = nullptr;
     QPointer<QObject> object;
+    // The program path that mends the entry's path ("Исправить"); empty when
+    // there is none.
+    QString fix;
 
-    // "Ошибка" or "Предупреждение".
+    // "Ошибка", "Предупреждение" or "Сведения".
     static QString SeverityCaption(TSeverity severity);
     // One line: "ошибка: #12 «Установка»: файл Soft\setup.exe не найден на диске".
     QString Line() const;
@@ -66,6 +69,12 @@ public:
     // one. The check and the test-run both resolve paths through it.
     static TProgramPath ResolveProgram(const TProjectOptions &options, const QString &projectFile,
                                        const QString &discDir, const QString &custom);
+    // The disc media a folder of this many bytes fits.
+    enum TDiscFit { dfCd, dfDvd, dfNone };
+    static constexpr qint64 kCdBytes = 700LL * 1024 * 1024;
+    static constexpr qint64 kDvdBytes = 4'700'000'000LL;
+    static TDiscFit DiscFit(qint64 bytes);
+
     // True for an absolute URL the shell can open ("http://host/...", "mailto:...").
     static bool IsAbsoluteUrl(const QString &address);
 };

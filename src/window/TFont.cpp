@@ -172,6 +172,12 @@ void TFont::InstallMetricTwins()
         {"Arial", "Liberation Sans"},
         {"Times New Roman", "Liberation Serif"},
         {"Courier New", "Liberation Mono"},
+        {"Calibri", "Carlito"},
+        {"Cambria", "Caladea"},
+        // Without a twin of the same metrics, the nearest free face.
+        {"Tahoma", "DejaVu Sans"},
+        {"Verdana", "DejaVu Sans"},
+        {"Georgia", "DejaVu Serif"},
     };
     for (const auto &[family, twin] : kTwins) {
         const QString name = QString::fromLatin1(family);

@@ -1,6 +1,7 @@
 #include "app/TCheckForm.h"
 #include "app/TDiscLink.h"
 #include "app/TMainForm.h"
+#include "app/WriteFailure.h"
 #include "project/TCommandEditor.h"
 #include "app/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
@@ -8,11 +9,14 @@
 #include "window/TTextBox.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -82,7 +86,7 @@ TEST_F(DiscLinkTest, ErrorsLetTheUserStopBeforeAnythingIsWritten)
     EXPECT_EQ(QDir(Disc()).entryList(QDir::Files), before);
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_TRUE(prompt.asked.first().text.contains(QString::fromUtf8("ошибка: #1 «P»: файл missing.exe не найден")));
-    EXPECT_EQ(link->CheckForm().Findings().size(), 1);
+    EXPECT_EQ(link->CheckForm().Findings().size(), 2);   // and the disc's size
 
     // Going on writes the project; the different autorun.inf is kept when the user says no.
     prompt.asked.clear();
@@ -101,6 +105,15 @@ TEST_F(DiscLinkTest, TheProjectsOwnFileOnTheDiscIsSavedAsUsual)
     ASSERT_TRUE(form->SaveProject(Disc(QStringLiteral("Velmora.XML")), TProject::WholeProject()));
     AddProgram("velmora.exe");
     ASSERT_TRUE(form->Project().Modified());
+    // Preparing writes the project's own file: only after the question.
+    prompt.answers = {UserPrompt::Answer::No};
+    EXPECT_FALSE(link->APrepareDiscExecute());
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked.first().text, QString::fromUtf8("Проект будет сохранён в %1. Продолжить?")
+                                             .arg(QDir::toNativeSeparators(Disc(QStringLiteral("Velmora.XML")))));
+    EXPECT_TRUE(form->Project().Modified());
+    EXPECT_FALSE(QFile::exists(Disc(QStringLiteral("autorun.inf"))));
+    prompt.answers = {UserPrompt::Answer::Yes};
     EXPECT_TRUE(link->APrepareDiscExecute());
     EXPECT_FALSE(form->Project().Modified());
     EXPECT_EQ(Bytes(Disc(QStringLiteral("autorun.inf"))), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n"));
@@ -112,7 +125,7 @@ TEST_F(DiscLinkTest, ChoosingAFindingSelectsItsEntryOrObject)
     AddProgram("Velmora.EXE");
     preview->Heading()->setLeft(preview->ClientWidth() + 1);
     const QList<TFinding> findings = link->RunCheck(QString());
-    ASSERT_EQ(findings.size(), 2);
+    ASSERT_EQ(findings.size(), 3);
 
     form->PageControl->setCurrentWidget(form->tsLayout);
     link->CheckForm().ShowFindings(findings);
@@ -223,14 +236,127 @@ TEST_F(DiscLinkTest, TheImageCarriesTheProjectAsItIsNow)
 TEST_F(DiscLinkTest, TheDesignWindowsOwnTitleIsWarnedOfByItsRowName)
 {
     AddProgram("Velmora.EXE");
-    EXPECT_TRUE(link->RunCheck(QString()).isEmpty());
+    EXPECT_EQ(link->RunCheck(QString()).size(), 1);   // only the disc's size
     preview->setCaption(TPreviewForm::DefaultCaption());
     const QList<TFinding> findings = link->RunCheck(QString());
-    ASSERT_EQ(findings.size(), 1);
+    ASSERT_EQ(findings.size(), 2);
     EXPECT_EQ(findings.first().Line(),
               QString::fromUtf8("предупреждение: «Окно»: «Заголовок» окна всё ещё «Предварительный просмотр»: "
                                 "автозапуск покажет его в заголовке меню"));
     EXPECT_EQ(findings.first().object, preview.get());
+}
+
+TEST_F(DiscLinkTest, AFolderChosenForTheDiscBecomesTheProjectsDiscFolder)
+{
+    form->Project().Options().SetRootDir(QString());
+    AddProgram("Velmora.EXE");
+    prompt.folders = {Disc()};
+    prompt.answers = {UserPrompt::Answer::Ok};
+    EXPECT_TRUE(link->APrepareDiscExecute());
+    EXPECT_EQ(form->Project().Options().RootDir(), Disc());
+    EXPECT_EQ(prompt.dialogsShown.size(), 1);
+    // Asked no more: the next preparation goes to the same folder.
+    EXPECT_TRUE(link->APrepareDiscExecute());
+    EXPECT_EQ(prompt.dialogsShown.size(), 1);
+    form->Project().UndoStack().undo();
+    EXPECT_TRUE(form->Project().Options().RootDir().isEmpty());
+}
+
+TEST_F(DiscLinkTest, AFileThatCannotBeWrittenIsNamedWithItsFolder)
+{
+    AddProgram("Velmora.EXE");
+    // A folder stands where autorun.inf should go.
+    QDir().mkpath(Disc(QStringLiteral("autorun.inf")));
+    prompt.answers = {UserPrompt::Answer::Yes};
+    EXPECT_FALSE(link->APrepareDiscExecute());
+    ASSERT_FALSE(prompt.asked.isEmpty());
+    const QString text = prompt.asked.last().text;
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("«%1» — папка").arg(QDir::toNativeSeparators(Disc(QStringLiteral("autorun.inf"))))))
+        << qPrintable(text);
+    EXPECT_TRUE(text.endsWith(QStringLiteral(")")));   // the runtime's words in brackets
+
+    EXPECT_TRUE(WriteFailureText(temp.filePath(QStringLiteral("gone/x.xml")), QString())
+                    .startsWith(QString::fromUtf8("Папки ")));
+    const QString free = WriteFailureText(Disc(QStringLiteral("x.xml")), QStringLiteral("Oops"));
+    EXPECT_EQ(free, QString::fromUtf8("Не удалось записать файл в папку %1 (Oops)").arg(QDir::toNativeSeparators(Disc())));
+    // A read-only folder (the superuser writes anywhere, so it cannot be shown there).
+    QFile::setPermissions(Disc(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool writable = QFileInfo(Disc()).isWritable();
+    const QString readOnly = WriteFailureText(Disc(QStringLiteral("x.xml")), QString());
+    QFile::setPermissions(Disc(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!writable)
+        EXPECT_EQ(readOnly, QString::fromUtf8("Нет прав на запись в папку %1").arg(QDir::toNativeSeparators(Disc())));
+}
+
+TEST_F(DiscLinkTest, LinuxPathsAreFixedFromTheCheckWindowInOneStep)
+{
+    const QString full = QDir(Disc()).absoluteFilePath(QStringLiteral("Velmora.EXE"));
+    AddProgram(full.toUtf8().constData());
+    AddProgram("Velmora.EXE");
+    link->ACheckProjectExecute();
+    TCheckForm &check = link->CheckForm();
+    ASSERT_FALSE(check.bFix->isHidden());
+    const int steps = form->Project().UndoStack().index();
+    check.bFix->click();
+    EXPECT_EQ(form->Tree().FindById(1)->Custom(), QStringLiteral("Velmora.EXE"));
+    EXPECT_EQ(form->Project().UndoStack().index(), steps + 1);
+    EXPECT_TRUE(check.bFix->isHidden());   // the check ran again: nothing left to fix
+    EXPECT_EQ(check.Findings().size(), 1);
+    EXPECT_TRUE(check.stSummary->text().contains(QString::fromUtf8("ничего не нашла")));   // a note is no finding
+    form->Project().UndoStack().undo();
+    EXPECT_EQ(form->Tree().FindById(1)->Custom(), full);
+}
+
+TEST_F(DiscLinkTest, TheSaveDialogSuggestsTheDiscFoldersProjectFile)
+{
+    form->AFileSaveAsExecute();
+    ASSERT_EQ(prompt.dialogFolders.size(), 1);
+    EXPECT_EQ(prompt.dialogFolders.first(), Disc(QStringLiteral("Velmora.XML")));
+    // A project with a file of its own starts where it was.
+    ASSERT_TRUE(form->SaveProject(temp.filePath(QStringLiteral("p.xml")), TProject::WholeProject()));
+    form->AFileSaveAsExecute();
+    EXPECT_NE(prompt.dialogFolders.last(), Disc(QStringLiteral("Velmora.XML")));
+}
+
+TEST_F(DiscLinkTest, ADesignThatMovesTheDiscFolderSaysSoAndAFolderIsNoProject)
+{
+    const QString design = temp.filePath(QStringLiteral("design.xml"));
+    const QString other = temp.filePath(QStringLiteral("other"));
+    form->Project().Options().SetRootDir(other);
+    ASSERT_TRUE(form->SaveProject(design, TProject::DesignFile()));
+    form->Project().Options().SetRootDir(Disc());
+    prompt.openNames = {design};
+    form->ALoadDesignExecute();
+    EXPECT_EQ(form->Project().Options().RootDir(), other);
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QDir::toNativeSeparators(other)))
+        << qPrintable(form->statusBar()->currentMessage());
+    // The same folder again: no word of it.
+    form->statusBar()->clearMessage();
+    prompt.openNames = {design};
+    form->ALoadDesignExecute();
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+
+    const QString folder = temp.filePath(QStringLiteral("Velmora.XML"));
+    QDir().mkpath(folder);
+    form->Project().SetModified(false);
+    prompt.asked.clear();
+    EXPECT_FALSE(form->LoadProject(folder, TProject::WholeProject()));
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_TRUE(prompt.asked.first().text.contains(QString::fromUtf8("папка, а не файл проекта")));
+}
+
+TEST_F(DiscLinkTest, TheImageOffersTheLabelTypedLast)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
+        GTEST_SKIP() << "no xorriso";
+    AddProgram("Velmora.EXE");
+    prompt.texts = {QStringLiteral("MYDISC")};
+    prompt.saveNames = {QString()};   // stops at the image's file name
+    link->ADiscImageExecute();
+    prompt.texts = {QString()};
+    link->ADiscImageExecute();
+    ASSERT_EQ(prompt.textsShown.size(), 2);
+    EXPECT_EQ(prompt.textsShown.last(), QStringLiteral("MYDISC"));
 }
 
 } // namespace

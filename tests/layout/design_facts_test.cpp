@@ -3,6 +3,7 @@
 #include "project/TProject.h"
 #include "project/TProjectCheck.h"
 #include "window/TButtonBox.h"
+#include "window/TFont.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
 
@@ -55,6 +56,30 @@ TEST(DesignFacts, TheLiveDesignWindowAndItsButtonsAreChecked)
     image->setGeometry(0, 0, 20, 20);
     image->setStretch(true);
     EXPECT_EQ(Lines(project, ReadDesignFacts(form, {&button})).size(), 1);
+    delete image;
+}
+
+TEST(DesignFacts, FontsAndUpButtonsAreRead)
+{
+    TPreviewForm form;
+    form.Heading()->Font()->setName(QStringLiteral("URW Bookman"));
+    auto *image = new TImageEx;
+    form.placePictureControl(image);
+    TPicButton button(image, QStringLiteral("Up"));
+    button.setAction(TPicButton::baLevelUp);
+    button.Font()->setName(QStringLiteral("Comic Neue"));
+    image->setVisible(false);
+    const TDesignFacts facts = ReadDesignFacts(form, {&button});
+    ASSERT_EQ(facts.buttons.size(), 1);
+    EXPECT_TRUE(facts.buttons.first().levelUp);
+    EXPECT_FALSE(facts.buttons.first().visible);
+    QStringList families;
+    for (const TDesignFacts::Font &f : facts.fonts)
+        families << f.family;
+    EXPECT_EQ(families.size(), 4);   // heading, comment, menu, the button
+    EXPECT_EQ(families.first(), QStringLiteral("URW Bookman"));
+    EXPECT_EQ(facts.fonts.first().object, form.Heading());
+    EXPECT_EQ(families.last(), QStringLiteral("Comic Neue"));
     delete image;
 }
 

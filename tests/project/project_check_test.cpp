@@ -37,8 +37,11 @@ struct ProjectCheckTest : ::testing::Test
     QStringList Lines(const QString &disc, const TDesignFacts *design = nullptr)
     {
         QStringList lines;
-        for (const TFinding &f : TProjectCheck::Run(project, disc, design))
-            lines << f.Line();
+        // The disc's size, the last line, is tested on its own.
+        for (const TFinding &f : TProjectCheck::Run(project, disc, design)) {
+            if (f.severity != TFinding::fsInfo)
+                lines << f.Line();
+        }
         return lines;
     }
 };
@@ -59,6 +62,7 @@ TEST_F(ProjectCheckTest, ProgramPathsAreLookedUpOnTheDiscAsThePlayerWould)
     Add("Пустой", ikProgram, QString(), group);
     TBaseItem *hidden = Add("Скрытый", ikProgram, QStringLiteral("gone.exe"), group);
     project.Tree().SetHidden(hidden, true);
+    Add("Выход", ikExit, {}, group);
 
     EXPECT_EQ(Lines(Disc()), QStringList({
         U("ошибка: #5 «Нет файла»: файл Soft\\missing.exe не найден на диске"),
@@ -142,7 +146,7 @@ TEST_F(ProjectCheckTest, MenusThatWouldShowEmptyAndAddressesThatAreNotAbsolute)
 
     TProject empty;
     const QList<TFinding> none = TProjectCheck::Run(empty, Disc(), nullptr);
-    ASSERT_EQ(none.size(), 1);
+    ASSERT_EQ(none.size(), 2);
     EXPECT_EQ(none.first().text, U("в проекте нет ни одной команды, меню будет пустым"));
 }
 
@@ -170,6 +174,7 @@ TEST_F(ProjectCheckTest, DesignFindingsNameTheirObjects)
     TBaseItem *run = Add("Запуск", ikProgram, QStringLiteral("Velmora.EXE"), group);
     TBaseItem *hidden = Add("Тайная", ikProgram, QStringLiteral("Velmora.EXE"), group);
     project.Tree().SetHidden(hidden, true);
+    Add("Выход", ikExit, {}, group);
     QObject a, b, c, d, e, f;
     TDesignFacts design;
     design.client = QSize(200, 100);
@@ -197,11 +202,12 @@ TEST_F(ProjectCheckTest, DesignFindingsNameTheirObjects)
         U("предупреждение: A: объект целиком за пределами окна"),
         U("предупреждение: D: картинка 201×50 больше окна 200×100"),
         U("ошибка: Меню: в области меню нет места ни для одной кнопки"),
+        U("сведения: файлы диска занимают 0 КБ и помещаются на CD (700 МБ)"),
     }));
     EXPECT_EQ(findings.at(0).object, &a);
     EXPECT_EQ(findings.at(5).object, &f);
     design.objects[5].bounds.setHeight(16);
-    EXPECT_EQ(TProjectCheck::Run(project, Disc(), &design).size(), 5);
+    EXPECT_EQ(TProjectCheck::Run(project, Disc(), &design).size(), 5 + 1);   // and the disc's size
 }
 
 } // namespace

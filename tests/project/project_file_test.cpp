@@ -240,7 +240,9 @@ TEST_F(ProjectFileFixture, AFailedSaveKeepsTheNameTheFlagAndTheRecentList)
     const QString target = Path("no/such/folder/x.xml");
     EXPECT_FALSE(form->SaveProject(target, TProject::WholeProject()));
     ASSERT_FALSE(prompt.asked.isEmpty());
-    EXPECT_EQ(prompt.asked.constLast().text.section(QLatin1Char('\n'), 1), QStringLiteral("Cannot create file %1").arg(target));
+    // What is wrong and where in the interface's words, the runtime's after it in brackets.
+    EXPECT_EQ(prompt.asked.constLast().text.section(QLatin1Char('\n'), 1),
+              QString::fromUtf8("Папки %1 нет (Cannot create file %2)").arg(Path("no/such/folder"), target));
     EXPECT_EQ(form->Project().FileName(), Path("first.xml"));
     EXPECT_TRUE(form->Project().Modified());
     EXPECT_EQ(form->RecentFiles().Paths(), QStringList{Path("first.xml")});

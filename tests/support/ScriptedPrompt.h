@@ -34,6 +34,7 @@ public:
     // that changes nothing confirms it untouched); none left cancels.
     QList<std::function<void(QFont &)>> fontAnswers;
     QList<QFont> fontsShown;
+    QStringList textsShown;     // the texts the text questions started with
 
     Answer ask(const QString &caption, const QString &text, Buttons buttons, Icon icon) override
     {
@@ -70,9 +71,10 @@ public:
         fontAnswers.takeFirst()(*chosen);
         return true;
     }
-    QString text(const QString &caption, const QString &, const QString &) override
+    QString text(const QString &caption, const QString &, const QString &initial) override
     {
         dialogsShown << caption;
+        textsShown << initial;
         return texts.isEmpty() ? QString() : texts.takeFirst();
     }
 };

@@ -2,6 +2,7 @@
 
 #include "app/cli/CliEditor.h"
 #include "layout/TDesignFactsReader.h"
+#include "project/TFixPathsCommand.h"
 #include "project/TProject.h"
 #include "project/TProjectCheck.h"
 
@@ -26,7 +27,7 @@ void PrintFindings(const QList<TFinding> &findings, QTextStream &out)
         out << f.Line() << '\n';
 }
 
-// brenwick-cli check PROJECT [--disc DIR]
+// brenwick-cli check PROJECT [--disc DIR] [--fix-paths -o OUT]
 int checkCommand(const QStringList &args, Context &ctx)
 {
     QCommandLineParser parser;
@@ -38,12 +39,33 @@ int checkCommand(const QStringList &args, Context &ctx)
                                         QStringLiteral("the disc folder (default: the project's own)"),
                                         QStringLiteral("DIR"));
     parser.addOption(discOption);
+    const QCommandLineOption fixOption(
+        QStringLiteral("fix-paths"),
+        QStringLiteral("replace full Linux paths into the disc folder by the player's paths and save to OUT"));
+    parser.addOption(fixOption);
+    const QCommandLineOption outOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                       QStringLiteral("where --fix-paths saves the mended project"),
+                                       QStringLiteral("OUT"));
+    parser.addOption(outOption);
     if (parseOrShowHelp(parser, args, ctx))
         return ExitOk;
     const QStringList positional = positionalArguments(parser, 1, 1, QStringLiteral("check: expected one PROJECT"));
+    const bool fix = parser.isSet(fixOption);
+    if (fix != parser.isSet(outOption))
+        throw UsageError(QStringLiteral("check: --fix-paths and -o OUT go together"));
 
     Editor editor;
-    const QList<TFinding> findings = CheckProjectFile(editor, positional.constFirst(), parser.value(discOption));
+    const QString discDir = parser.value(discOption);
+    QList<TFinding> findings = CheckProjectFile(editor, positional.constFirst(), discDir);
+    if (fix) {
+        auto *command = new TFixPathsCommand(editor.project.Tree(), findings);
+        const int count = command->Count();
+        editor.project.Push(command);
+        editor.project.SaveProject(parser.value(outOption), TProject::WholeProject());
+        ctx.err << QStringLiteral("fixed %1 path(s), saved to %2").arg(count).arg(parser.value(outOption)) << '\n';
+        const TDesignFacts design = ReadDesignFacts(editor.form, editor.layout.PicButtons());
+        findings = TProjectCheck::Run(editor.project, discDir, &design);
+    }
     PrintFindings(findings, ctx.out);
     return TProjectCheck::HasErrors(findings) ? ExitFailure : ExitOk;
 }

@@ -3,6 +3,7 @@
 #include "base/BrenwickError.h"
 #include "project/TCommandTreeTarget.h"
 #include "project/TFolderScan.h"
+#include "project/TProjectCheck.h"
 #include "app/cli/CliEditor.h"
 
 #include <QCommandLineParser>
@@ -123,6 +124,10 @@ int importCommand(const QStringList &args, Context &ctx)
     tree.SetCurrentGroup(nullptr);   // the commands go to the end of the top level
     const int before = tree.Count();
 
+    if (const QString disc = project.Options().RootDir(); !disc.isEmpty()) {
+        options.discDir = QFileInfo(disc).absoluteFilePath();
+        options.discBase = TProjectCheck::BaseFolder(project.Options(), project.FileName(), options.discDir);
+    }
     TCommandTreeTarget target(tree);
     TFolderScan scan(options, target);
     target.begin();

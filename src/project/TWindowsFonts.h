@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The fonts the player can count on: those every installation of Windows 7
+// to 11 ships. The one list of them lives in TWindowsFonts.cpp.
+namespace TWindowsFonts {
+
+// Whether every Windows 7-11 has the family (letter case aside).
+bool IsShippedEverywhere(QStringView family);
+
+// A family name as a Linux font dialog gives it, without the foundry in
+// brackets it adds ("URW Bookman [urw]" -> "URW Bookman").
+QString WithoutFoundry(const QString &family);
+
+} // namespace TWindowsFonts
