@@ -1,5 +1,6 @@
 #include "layout/TPreviewForm.h"
 
+#include "kit/WindowAccessibility.h"
 #include "layout/TClickPick.h"
 #include "layout/TDesignPaint.h"
 #include "layout/TMenuContents.h"
@@ -143,6 +144,7 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
     TColor::registerMetaType();
     TCursor::registerMetaType();
     setWindowTitle(DefaultCaption());
+    ExposeAsWindow(staticMetaObject.className());
     setProperty("HelpContext", kHelpContext);
     QFont font(QString::fromLatin1(kFormFontName));
     font.setPixelSize(kFormFontPixels);
