@@ -5,9 +5,9 @@
 
 namespace {
 
-constexpr QChar kNoBreakSpace(0x00A0);
-constexpr QChar kWordJoiner(0x2060);
-constexpr QChar kZeroWidthSpace(0x200B);
+constexpr QChar kNoBreakSpace(u'\u00A0');
+constexpr QChar kWordJoiner(u'\u2060');
+constexpr QChar kZeroWidthSpace(u'\u200B');
 
 // One name kept on one line.
 QString Unbroken(const QString &name)

@@ -112,21 +112,17 @@ bool TRecoveryFolder::InUse(const TCopy &copy) const
     return false;
 }
 
-int TRecoveryFolder::RemoveStaleLocks() const
+void TRecoveryFolder::RemoveStaleLocks() const
 {
-    int removed = 0;
     const QDir dir(m_folder);
     const QStringList locks =
         dir.entryList({QStringLiteral(".*") + QLatin1StringView(kLockSuffix)}, QDir::Files | QDir::Hidden);
     for (const QString &name : locks) {
         QLockFile lock(dir.filePath(name));
         lock.setStaleLockTime(0);   // however old, a lock is stale only when its process is gone
-        if (lock.tryLock(0)) {
+        if (lock.tryLock(0))
             lock.unlock();   // taken over from a session that ended: removed
-            ++removed;
-        }
     }
-    return removed;
 }
 
 TRecoveryFolder::TCopy TRecoveryFolder::ReadHeader(const QString &copyPath)

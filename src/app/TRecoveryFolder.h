@@ -47,8 +47,8 @@ public:
     // held by another live process). A lock left by a session that died is
     // removed.
     bool InUse(const TCopy &copy) const;
-    // Removes the locks of sessions whose process is gone; returns how many.
-    int RemoveStaleLocks() const;
+    // Removes the locks of sessions whose process is gone.
+    void RemoveStaleLocks() const;
     // Reads a copy's header; TCopy::time stays invalid when it has none.
     static TCopy ReadHeader(const QString &copyPath);
 

@@ -15,7 +15,7 @@ QSet<QString> &WindowClasses()
 QAccessibleInterface *WindowFactory(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget || !widget->isWindow() || !WindowClasses().contains(className))
+    if (!widget || !WindowClasses().contains(className))
         return nullptr;
     // The name of a window is its title (or its accessible name when set).
     return new QAccessibleWidget(widget, QAccessible::Window);

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -571,4 +572,32 @@ TEST(MessagePath, AWrappedPathBreaksOnlyAfterASeparator)
             EXPECT_TRUE(end.endsWith(QDir::separator())) << width << ": " << lines.join(QLatin1Char('|')).toStdString();
         }
     }
+}
+
+TEST_F(AutosaveTest, TheCopiesOfAProjectAreThoseOfEverySessionAndTheOlderOneWithoutASession)
+{
+    TRecoveryFolder folder(TRecoveryFolder::DefaultFolder());
+    ASSERT_TRUE(folder.Make());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto write = [&](const QString &path, const QString &project, int secondsAgo) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(TProject::kProlog)
+                + TRecoveryFolder::HeaderLine(project, now.addSecs(-secondsAgo), QStringLiteral("s")).toUtf8()
+                + "\n<Velmora/>");
+    };
+    const QString p = Path("p.xml");
+    const QString stem = folder.Folder() + QLatin1Char('/') + TRecoveryFolder::ProjectStem(p);
+    write(folder.CopyPathFor(p, QStringLiteral("a")), p, 30);
+    write(stem + QStringLiteral(".xml"), p, 10);   // written before copies named their session
+    write(folder.CopyPathFor(p, QStringLiteral("b")), p, 20);
+    write(folder.CopyPathFor(Path("q.xml"), QStringLiteral("a")), Path("q.xml"), 0);
+    write(stem + QStringLiteral("x.xml"), p, 0);   // another stem that only begins alike
+    QStringList names;
+    for (const TRecoveryFolder::TCopy &copy : folder.CopiesOf(p))
+        names << QFileInfo(copy.path).fileName();
+    const QString base = QFileInfo(stem).fileName();
+    EXPECT_EQ(names, QStringList({base + QStringLiteral(".xml"), base + QStringLiteral("-b.xml"),
+                                  base + QStringLiteral("-a.xml")}));
+    EXPECT_NE(folder.CopyPathFor(p, QStringLiteral("a")), folder.CopyPathFor(p, QStringLiteral("b")));
 }
