@@ -13,15 +13,16 @@ failed=0
 fail() { echo "FAIL: $*" >&2; failed=1; }
 
 # The long options a help text lists: "--name" at the start of its option lines
-# (and in its usage line), sorted, one a line; --help is every command's own.
-help_options() { grep -E '^(Usage:| +-)' | grep -oE -- '--[a-z][a-z-]*' | grep -vx -- '--help' | sort -u || true; }
+# (and in its usage lines), sorted, one a line; --help and --help-all are
+# every command's own.
+help_options() { grep -E '^(Usage:| +-)' | grep -oE -- '--[a-z][a-z-]*' | grep -vxE -- '--help(-all)?' | sort -u || true; }
 # The lines of a manual page's section (.SH NAME) or of a subsection (.SS NAME).
 section() { awk -v want="$2 $3" -v kind="$2" '
   $0 == want { inside = 1; next }
   /^\.SH / || (kind == ".SS" && /^\.SS /) { inside = 0 }
   inside' "$1"; }
 # The long options a piece of a manual page names (\-\- in roff).
-manual_options() { sed 's/\\-/-/g' | grep -oE -- '--[a-z][a-z-]*' | grep -vx -- '--help' | sort -u || true; }
+manual_options() { sed 's/\\-/-/g' | grep -oE -- '--[a-z][a-z-]*' | grep -vxE -- '--help(-all)?' | sort -u || true; }
 
 compare() {  # what, from --help, from the manual
   if [ "$2" != "$3" ]; then
