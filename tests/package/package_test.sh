@@ -117,21 +117,21 @@ grep -q '^\[window\]' "$home/.config/brenwick/brenwick.ini" 2>/dev/null \
 if command -v update-mime-database >/dev/null && command -v gio >/dev/null; then
   grep -qx 'MimeType=application/x-velmora-project;' "$root/usr/share/applications/brenwick.desktop" \
     || fail "the menu entry declares other types: $(grep MimeType "$root/usr/share/applications/brenwick.desktop")"
-  mkdir -p "$tmp/share/mime/packages" "$tmp/files" "$tmp/nothing"
+  mkdir -p "$tmp/share/mime/packages" "$tmp/typed" "$tmp/nothing"
   cp /usr/share/mime/packages/freedesktop.org.xml "$root/usr/share/mime/packages/brenwick.xml" "$tmp/share/mime/packages/"
-  update-mime-database "$tmp/share/mime" || fail "update-mime-database refused the packaged type"
+  update-mime-database "$tmp/share/mime" >/dev/null 2>&1 || fail "update-mime-database refused the packaged type"
   type_of() { XDG_DATA_HOME="$tmp/nothing" XDG_DATA_DIRS="$tmp/share" gio info -a standard::content-type "$1" \
                 | sed -n 's/^ *standard::content-type: //p'; }
-  printf '<?xml version="1.0"?>\n<other/>\n' >"$tmp/files/plain.xml"
+  printf '<?xml version="1.0"?>\n<other/>\n' >"$tmp/typed/plain.xml"
   for name in Velmora.XML velmora.xml VELMORA.Xml; do
-    mkdir -p "$tmp/files/$name.d" && cp "$tmp/files/plain.xml" "$tmp/files/$name.d/$name"
-    [ "$(type_of "$tmp/files/$name.d/$name")" = application/x-velmora-project ] \
-      || fail "$name is $(type_of "$tmp/files/$name.d/$name") by its name"
+    mkdir -p "$tmp/typed/$name.d" && cp "$tmp/typed/plain.xml" "$tmp/typed/$name.d/$name"
+    [ "$(type_of "$tmp/typed/$name.d/$name")" = application/x-velmora-project ] \
+      || fail "$name is $(type_of "$tmp/typed/$name.d/$name") by its name"
   done
-  [ "$(type_of "$tmp/files/plain.xml")" = application/xml ] || fail "plain.xml is $(type_of "$tmp/files/plain.xml")"
-  cp "$tmp/work/Velmora.XML" "$tmp/files/menu-project"
-  [ "$(type_of "$tmp/files/menu-project")" = application/x-velmora-project ] \
-    || fail "a project without its name is $(type_of "$tmp/files/menu-project") by its content"
+  [ "$(type_of "$tmp/typed/plain.xml")" = application/xml ] || fail "plain.xml is $(type_of "$tmp/typed/plain.xml")"
+  cp "$tmp/work/Velmora.XML" "$tmp/typed/menu-project"
+  [ "$(type_of "$tmp/typed/menu-project")" = application/x-velmora-project ] \
+    || fail "a project without its name is $(type_of "$tmp/typed/menu-project") by its content"
 fi
 
 # lintian: errors fail the test; warnings are listed in the README.
