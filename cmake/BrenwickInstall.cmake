@@ -16,7 +16,12 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/brenwick.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/brenwick-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME brenwick.xml)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/org.velmora.brenwick.metainfo.xml
+# The software centre's entry carries this release's version, date and note
+# from the release record (cmake/BrenwickRelease.cmake).
+set(BRENWICK_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
+configure_file(${CMAKE_SOURCE_DIR}/resources/org.velmora.brenwick.metainfo.xml.in
+               ${BRENWICK_RELEASE_DIR}/org.velmora.brenwick.metainfo.xml @ONLY)
+install(FILES ${BRENWICK_RELEASE_DIR}/org.velmora.brenwick.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size IN LISTS BRENWICK_ICON_SIZES)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/hicolor/${size}x${size}/apps/brenwick.png
@@ -26,4 +31,4 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/
         DESTINATION ${BRENWICK_DOC_DIR}/help)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/icons/
         DESTINATION ${BRENWICK_DOC_DIR}/icons)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${BRENWICK_DOC_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${BRENWICK_DOC_DIR})

@@ -5,17 +5,41 @@ set(BRENWICK_PACKAGE_MAINTAINER "Velmora Brenwick maintainers <brenwick@velmora.
     CACHE STRING "The Maintainer field of the Debian package")
 
 # The package's own documents: the copyright file as it stands; the changelog
-# (one entry for this version) and the manual pages compressed as Debian
-# expects them (gzip -9, without name or time).
+# (one entry for this version) and the manual pages, dated by the release
+# record, compressed as Debian expects them (gzip -9, without name or time).
+# With SOURCE_DATE_EPOCH set (scripts/package.sh sets it to the commit's time)
+# cpack gives every file of the package that time: two packages of one commit
+# are the same bytes.
 set(BRENWICK_PACKAGE_DOCS ${CMAKE_BINARY_DIR}/package-docs)
-string(TIMESTAMP BRENWICK_CHANGELOG_DATE "%a, %d %b %Y 00:00:00 +0000" UTC)
+# The changelog's date wants its weekday (Sakamoto's method; 0 is Sunday).
+string(REGEX MATCH "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" _ "${BRENWICK_RELEASE_DATE}")
+set(year ${CMAKE_MATCH_1})
+set(month ${CMAKE_MATCH_2})
+set(day ${CMAKE_MATCH_3})
+math(EXPR offset_index "${month} - 1")
+set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+list(GET offsets ${offset_index} offset)
+if(month LESS 3)
+  math(EXPR year "${year} - 1")
+endif()
+math(EXPR weekday "(${year} + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${offset} + ${day}) % 7")
+set(weekday_names Sun Mon Tue Wed Thu Fri Sat)
+list(GET weekday_names ${weekday} weekday_name)
+set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(GET month_names ${offset_index} month_name)
+string(SUBSTRING "${BRENWICK_RELEASE_DATE}" 0 4 year)
+string(SUBSTRING "${BRENWICK_RELEASE_DATE}" 8 2 day)
+set(BRENWICK_CHANGELOG_DATE "${weekday_name}, ${day} ${month_name} ${year} 00:00:00 +0000")
 configure_file(${CMAKE_SOURCE_DIR}/resources/debian/changelog.in ${BRENWICK_PACKAGE_DOCS}/changelog @ONLY)
+foreach(page brenwick.1 brenwick-cli.1)
+  configure_file(${CMAKE_SOURCE_DIR}/resources/man/${page}.in ${BRENWICK_PACKAGE_DOCS}/${page} @ONLY)
+endforeach()
 find_program(BRENWICK_GZIP gzip)
 if(BRENWICK_GZIP)
   set(gzipped)
   foreach(source IN ITEMS ${BRENWICK_PACKAGE_DOCS}/changelog
-                          ${CMAKE_SOURCE_DIR}/resources/man/brenwick.1
-                          ${CMAKE_SOURCE_DIR}/resources/man/brenwick-cli.1)
+                          ${BRENWICK_PACKAGE_DOCS}/brenwick.1
+                          ${BRENWICK_PACKAGE_DOCS}/brenwick-cli.1)
     get_filename_component(name ${source} NAME)
     set(target ${BRENWICK_PACKAGE_DOCS}/${name}.gz)
     add_custom_command(OUTPUT ${target}

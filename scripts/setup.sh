@@ -8,7 +8,7 @@ PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest li
           qt6-translations-l10n appstream shared-mime-info
           qt6-l10n-tools qt6-tools-dev)
 # The Debian package (scripts/package.sh) and its test.
-PACKAGES+=(dpkg-dev file lintian)
+PACKAGES+=(dpkg-dev file lintian libglib2.0-bin)   # gio: the MIME lookup of the package test
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -215,8 +215,16 @@
         <translation>It has no copy header.</translation>
     </message>
     <message>
-        <source>Найдены несохранённые изменения проекта «%1» от %2. Восстановить?</source>
-        <translation>Unsaved changes to the project “%1” from %2 were found. Restore them?</translation>
+        <source>Найдены несохранённые изменения проекта
+«%1»,
+записанные в %2.
+
+Восстановить их? «Нет» удалит эту копию, «Отмена» оставит её до следующего раза.</source>
+        <translation>Unsaved changes of the project
+“%1”,
+written at %2, were found.
+
+Restore them? “No” deletes this copy, “Cancel” keeps it for later.</translation>
     </message>
 </context>
 <context>

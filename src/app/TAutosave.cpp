@@ -1,5 +1,6 @@
 #include "app/TAutosave.h"
 
+#include "app/MessagePath.h"
 #include "app/TSettingsFile.h"
 #include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
@@ -209,7 +210,7 @@ void TAutosave::Discard()
 
 QString TAutosave::ProjectName(const QString &projectFile) const
 {
-    return projectFile.isEmpty() ? tr("новый проект") : QDir::toNativeSeparators(projectFile);
+    return projectFile.isEmpty() ? tr("новый проект") : MessagePath(projectFile);
 }
 
 void TAutosave::ReportBroken(const QString &copyPath, const QString &reason)
@@ -230,9 +231,11 @@ TAutosave::TOffer TAutosave::Offer(const TRecoveryFolder::TCopy &copy)
         return TOffer::None;
     }
     const QDateTime local = copy.time.toLocalTime();
-    const QString when = local.date() == QDate::currentDate() ? local.toString(QStringLiteral("HH:mm"))
-                                                              : local.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
-    const QString text = tr("Найдены несохранённые изменения проекта «%1» от %2. Восстановить?")
+    // To the second: two editors' copies of one project differ by their time.
+    const QString when = local.date() == QDate::currentDate() ? local.toString(QStringLiteral("HH:mm:ss"))
+                                                              : local.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    const QString text = tr("Найдены несохранённые изменения проекта\n«%1»,\nзаписанные в %2.\n\n"
+                            "Восстановить их? «Нет» удалит эту копию, «Отмена» оставит её до следующего раза.")
                              .arg(ProjectName(copy.projectFile), when);
     switch (m_prompt.ask(tr("Восстановление"), text, UserPrompt::Buttons::YesNoCancel, UserPrompt::Icon::Question)) {
     case UserPrompt::Answer::Yes:
@@ -277,13 +280,17 @@ bool TAutosave::Restore(const TRecoveryFolder::TCopy &copy)
     return true;
 }
 
+bool TAutosave::OwnCopy(const TRecoveryFolder::TCopy &copy) const
+{
+    return copy.path == m_writtenPath || copy.path == m_pendingPath || copy.session == m_session;
+}
+
 TAutosave::TOffer TAutosave::OfferAtStart(const QString &exceptFile)
 {
+    m_folder.RemoveStaleLocks();   // of editors that ended without a word
     for (const TRecoveryFolder::TCopy &copy : m_folder.Copies()) {
-        if (copy.path == m_writtenPath || copy.path == m_pendingPath || copy.session == m_session)
-            continue;   // this session's own
-        if (m_folder.InUse(copy))
-            continue;   // another editor's, still running
+        if (OwnCopy(copy) || m_folder.InUse(copy))
+            continue;   // this session's own, or another editor's still running
         if (copy.HasHeader() && (SameFile(copy.projectFile, exceptFile) || !NewerThanItsFile(copy)))
             continue;
         if (Offer(copy) == TOffer::Restored)
@@ -294,13 +301,19 @@ TAutosave::TOffer TAutosave::OfferAtStart(const QString &exceptFile)
 
 TAutosave::TOffer TAutosave::OfferAtOpen(const QString &projectFile)
 {
-    const QString path = m_folder.CopyPathFor(projectFile, m_session);
-    if (path == m_writtenPath || path == m_pendingPath || !QFileInfo::exists(path))
-        return TOffer::None;
-    const TRecoveryFolder::TCopy copy = TRecoveryFolder::ReadHeader(path);
-    if (copy.HasHeader() && (!SameFile(copy.projectFile, projectFile) || !NewerThanItsFile(copy)))
-        return TOffer::None;
-    if (m_folder.InUse(copy))
-        return TOffer::None;   // another editor has the project open and keeps its copy
-    return Offer(copy);
+    // Every session's copy of the project, newest first, until one is
+    // restored or the question is cancelled.
+    TOffer outcome = TOffer::None;
+    for (const TRecoveryFolder::TCopy &copy : m_folder.CopiesOf(projectFile)) {
+        if (OwnCopy(copy) || m_folder.InUse(copy))
+            continue;   // another editor has the project open and keeps its copy
+        if (copy.HasHeader() && (!SameFile(copy.projectFile, projectFile) || !NewerThanItsFile(copy)))
+            continue;
+        const TOffer answer = Offer(copy);
+        if (answer == TOffer::Restored || answer == TOffer::Cancelled)
+            return answer;
+        if (answer == TOffer::Declined)
+            outcome = answer;
+    }
+    return outcome;
 }

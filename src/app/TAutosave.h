@@ -64,8 +64,10 @@ public:
     // never saved or is gone), newest first, except the copy of exceptFile.
     // Stops at the first one restored.
     TOffer OfferAtStart(const QString &exceptFile = QString());
-    // Asks about the copy of projectFile when it is newer than the file.
-    // Declined and None: go on opening the file; Cancelled: do not open it.
+    // Asks about each copy of projectFile (one per editor session that left
+    // one) that is newer than the file, newest first, until one is restored
+    // or a question is cancelled. Declined and None: go on opening the file;
+    // Cancelled: do not open it.
     TOffer OfferAtOpen(const QString &projectFile);
 
 signals:
@@ -80,6 +82,7 @@ private:
     void OnTimer();
     void OnWriteFinished();
     TOffer Offer(const TRecoveryFolder::TCopy &copy);
+    bool OwnCopy(const TRecoveryFolder::TCopy &copy) const;
     bool Restore(const TRecoveryFolder::TCopy &copy);
     void ReportBroken(const QString &copyPath, const QString &reason);
     void RemoveCopy(const QString &path);

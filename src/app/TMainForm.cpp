@@ -50,9 +50,23 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     }
     m_prompt = prompt;
     m_autosave = std::make_unique<TAutosave>(m_project, *m_prompt, m_settingsPath);
-    connect(m_autosave.get(), &TAutosave::Written, this, [this](const QString &, const QString &error) {
-        if (!error.isEmpty())
-            statusBar()->showMessage(tr("Копия для восстановления не записана (попытка повторится): %1").arg(error));
+    // A copy that failed is reported until a copy is written or the project saved.
+    const auto clearNote = [this] {
+        if (!m_autosaveNote.isEmpty() && statusBar()->currentMessage() == m_autosaveNote)
+            statusBar()->clearMessage();
+        m_autosaveNote.clear();
+    };
+    connect(m_autosave.get(), &TAutosave::Written, this, [this, clearNote](const QString &, const QString &error) {
+        if (error.isEmpty()) {
+            clearNote();
+            return;
+        }
+        m_autosaveNote = tr("Копия для восстановления не записана (попытка повторится): %1").arg(error);
+        statusBar()->showMessage(m_autosaveNote);
+    });
+    connect(&m_project, &TProject::ModifiedChanged, this, [clearNote](bool modified) {
+        if (!modified)
+            clearNote();
     });
 
     UpdateTitle();

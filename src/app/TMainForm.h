@@ -143,6 +143,7 @@ private:
     std::unique_ptr<UserPrompt> m_ownPrompt;
     UserPrompt *m_prompt;
     QString m_settingsPath;
+    QString m_autosaveNote;   // the status bar's word of a copy not written, until one is
     TRecentFiles m_recent;
     QString m_dialogFolder;
     int m_splitterPos = kDesignSplitterPos;

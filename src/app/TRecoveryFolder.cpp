@@ -18,10 +18,22 @@ const char *const kSubfolder = "recovery";
 const char *const kSuffix = ".xml";
 const char *const kBrokenSuffix = ".broken";
 const char *const kLockSuffix = ".lock";
-// The header stands within the first bytes of a copy, after the prolog.
-constexpr qint64 kHeaderReach = 4096;
+// The header stands after the prolog, before the first element; a path of
+// the longest kind, percent-encoded, fits many times over.
+constexpr qint64 kHeaderReach = 1 << 16;
 // Enough of the path's hash to keep copies of different files apart.
 constexpr int kHashChars = 16;
+
+// Where the first element begins: a "<" that opens neither a processing
+// instruction nor a declaration; -1 when the bytes hold none.
+qsizetype FirstElement(const QByteArray &bytes)
+{
+    for (qsizetype at = bytes.indexOf('<'); at >= 0 && at + 1 < bytes.size(); at = bytes.indexOf('<', at + 1)) {
+        if (bytes[at + 1] != '?' && bytes[at + 1] != '!')
+            return at;
+    }
+    return -1;
+}
 
 } // namespace
 
@@ -36,19 +48,36 @@ QString TRecoveryFolder::DefaultFolder()
         + QLatin1StringView(kSubfolder);
 }
 
+QString TRecoveryFolder::ProjectStem(const QString &projectFile)
+{
+    if (projectFile.isEmpty())
+        return QStringLiteral("new");
+    const QByteArray hash =
+        QCryptographicHash::hash(QFileInfo(projectFile).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(kHashChars);
+    return QFileInfo(projectFile).completeBaseName() + QLatin1Char('-') + QString::fromLatin1(hash);
+}
+
 QString TRecoveryFolder::CopyPathFor(const QString &projectFile, const QString &session) const
 {
-    QString name;
-    if (projectFile.isEmpty()) {
-        name = QStringLiteral("new-") + session;
-    } else {
-        const QByteArray hash = QCryptographicHash::hash(QFileInfo(projectFile).absoluteFilePath().toUtf8(),
-                                                         QCryptographicHash::Sha1)
-                                    .toHex()
-                                    .left(kHashChars);
-        name = QFileInfo(projectFile).completeBaseName() + QLatin1Char('-') + QString::fromLatin1(hash);
+    // Each session its own copy: two editors of one project never overwrite
+    // or delete each other's.
+    return m_folder + QLatin1Char('/') + ProjectStem(projectFile) + QLatin1Char('-') + session
+        + QLatin1StringView(kSuffix);
+}
+
+QList<TRecoveryFolder::TCopy> TRecoveryFolder::CopiesOf(const QString &projectFile) const
+{
+    // Named by the project's stem: with a session, or without one (older copies).
+    const QString stem = ProjectStem(projectFile);
+    QList<TCopy> copies;
+    for (const TCopy &copy : Copies()) {
+        const QString name = QFileInfo(copy.path).completeBaseName();
+        if (name == stem || name.startsWith(stem + QLatin1Char('-')))
+            copies << copy;
     }
-    return m_folder + QLatin1Char('/') + name + QLatin1StringView(kSuffix);
+    return copies;
 }
 
 QString TRecoveryFolder::HeaderLine(const QString &projectFile, const QDateTime &time, const QString &session)
@@ -83,6 +112,19 @@ bool TRecoveryFolder::InUse(const TCopy &copy) const
     return false;
 }
 
+void TRecoveryFolder::RemoveStaleLocks() const
+{
+    const QDir dir(m_folder);
+    const QStringList locks =
+        dir.entryList({QStringLiteral(".*") + QLatin1StringView(kLockSuffix)}, QDir::Files | QDir::Hidden);
+    for (const QString &name : locks) {
+        QLockFile lock(dir.filePath(name));
+        lock.setStaleLockTime(0);   // however old, a lock is stale only when its process is gone
+        if (lock.tryLock(0))
+            lock.unlock();   // taken over from a session that ended: removed
+    }
+}
+
 TRecoveryFolder::TCopy TRecoveryFolder::ReadHeader(const QString &copyPath)
 {
     TCopy copy;
@@ -90,10 +132,26 @@ TRecoveryFolder::TCopy TRecoveryFolder::ReadHeader(const QString &copyPath)
     QFile file(copyPath);
     if (!file.open(QIODevice::ReadOnly))
         return copy;
-    const QString head = QString::fromUtf8(file.read(kHeaderReach));
+    // The prolog, read on until the header is whole or an element begins
+    // (the header's values are percent-encoded: no "<" inside).
+    constexpr qint64 kBlock = 4096;
+    QByteArray head;
+    while (head.size() < kHeaderReach) {
+        const QByteArray block = file.read(kBlock);
+        if (block.isEmpty())
+            break;
+        head += block;
+        const qsizetype start = head.indexOf("<?brenwick-recovery ");
+        if (start >= 0 ? head.indexOf("?>", start) >= 0 : FirstElement(head) >= 0)
+            break;
+    }
     static const QRegularExpression kHeader(
-        QStringLiteral("<\\?brenwick-recovery path=\"([^\"]*)\" time=\"([^\"]*)\"(?: session=\"([^\"]*)\")?\\?>"));
-    const QRegularExpressionMatch m = kHeader.match(head);
+        QStringLiteral("^<\\?brenwick-recovery path=\"([^\"]*)\" time=\"([^\"]*)\"(?: session=\"([^\"]*)\")?\\?>"));
+    const qsizetype start = head.indexOf("<?brenwick-recovery ");
+    const qsizetype element = FirstElement(head);
+    if (start < 0 || (element >= 0 && element < start))
+        return copy;
+    const QRegularExpressionMatch m = kHeader.match(QString::fromUtf8(head.mid(start)));
     if (!m.hasMatch())
         return copy;
     const QDateTime time = QDateTime::fromString(m.captured(2), Qt::ISODateWithMs);

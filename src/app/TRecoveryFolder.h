@@ -4,8 +4,8 @@
 #include <QList>
 #include <QString>
 
-// The folder of recovery copies: one copy per project file (a never-saved
-// project has its own per editor session), each a whole project in the file
+// The folder of recovery copies: one copy per project file and editor
+// session, each a whole project in the file
 // format whose prolog carries a line naming the project's file and the time
 // the copy was made. Copies that did not read are kept aside under ".broken"
 // and never listed again. Knows files only; what to ask is TAutosave's.
@@ -29,9 +29,14 @@ public:
     static QString DefaultFolder();
     const QString &Folder() const { return m_folder; }
 
-    // Where the copy of a project file goes; a never-saved project (empty name)
-    // has one per session.
+    // Where a session's copy of a project file goes (a never-saved project has
+    // an empty name): the project's stem, then the session.
     QString CopyPathFor(const QString &projectFile, const QString &session) const;
+    // The start of the names of a project's copies: its file's name and a
+    // hash of its path, or "new".
+    static QString ProjectStem(const QString &projectFile);
+    // The copies of one project file, of every session, newest first.
+    QList<TCopy> CopiesOf(const QString &projectFile) const;
     // The line after the prolog that names the project, the time and the
     // editor session.
     static QString HeaderLine(const QString &projectFile, const QDateTime &time, const QString &session);
@@ -42,6 +47,8 @@ public:
     // held by another live process). A lock left by a session that died is
     // removed.
     bool InUse(const TCopy &copy) const;
+    // Removes the locks of sessions whose process is gone.
+    void RemoveStaleLocks() const;
     // Reads a copy's header; TCopy::time stays invalid when it has none.
     static TCopy ReadHeader(const QString &copyPath);
 

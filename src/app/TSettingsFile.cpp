@@ -114,16 +114,41 @@ QSettings::Format Format()
     return format;
 }
 
+bool IsInstalled(const QString &folder)
+{
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    // The system's own folders belong to the package manager.
+    for (const char *system : {"/usr", "/bin", "/sbin", "/lib", "/opt"}) {
+        const QString root = QLatin1StringView(system);
+        if (path == root || path.startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    // An installed tree elsewhere (/usr/local, ~/.local, a package unpacked
+    // into a scratch root): the program in bin/ with its files in share/.
+    const QDir prefix(path + QStringLiteral("/.."));
+    return QFileInfo(folder).fileName() == QLatin1String("bin")
+        && (prefix.exists(QStringLiteral("share/applications/brenwick.desktop"))
+            || prefix.exists(QStringLiteral("share/doc/brenwick")));
+}
+
+QString PathFor(const QString &executable, const QString &configFolder)
+{
+    const QFileInfo exe(executable);
+    const QString name = exe.completeBaseName() + QStringLiteral(".ini");
+    const QString folder = exe.absolutePath();
+    const QString beside = folder + QLatin1Char('/') + name;
+    if (!IsInstalled(folder) && (QFileInfo(folder).isWritable() || QFileInfo::exists(beside)))
+        return beside;
+    return configFolder + QLatin1Char('/') + name;
+}
+
 QString DefaultPath()
 {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    const QString name = exe.completeBaseName() + QStringLiteral(".ini");
-    const QFileInfo dir(exe.absolutePath());
-    if (dir.isWritable())
-        return exe.absolutePath() + QLatin1Char('/') + name;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return config + QLatin1Char('/') + name;
+    const QString path = PathFor(QCoreApplication::applicationFilePath(), config);
+    if (path.startsWith(config + QLatin1Char('/')))
+        QDir().mkpath(config);
+    return path;
 }
 
 } // namespace settings_file

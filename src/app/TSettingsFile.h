@@ -10,8 +10,16 @@ namespace settings_file {
 // The INI format of the settings file, registered with QSettings once.
 QSettings::Format Format();
 
-// The settings file beside the executable (brenwick.ini), or the same name in
-// the user's configuration folder when that folder is not writable.
+// Whether a program folder belongs to an installation (a system folder such
+// as /usr/bin, or the bin/ of a tree holding the program's shared files)
+// rather than to a portable copy.
+bool IsInstalled(const QString &folder);
+// The settings file of the executable: beside it (brenwick.ini) for a
+// portable copy, whose folder is writable or already holds that file;
+// otherwise the same name in configFolder.
+QString PathFor(const QString &executable, const QString &configFolder);
+// PathFor the running program and the user's configuration folder (made
+// when it is the one chosen).
 QString DefaultPath();
 
 // Parses INI text into "section/key" -> value; lines outside a section, blank

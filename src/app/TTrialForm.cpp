@@ -1,5 +1,6 @@
 #include "app/TTrialForm.h"
 
+#include "kit/WindowAccessibility.h"
 #include "kit/UserPrompt.h"
 #include "layout/TTrialDesign.h"
 #include "project/TMenuRun.h"
@@ -27,6 +28,7 @@ TTrialForm::TTrialForm(const QByteArray &bytes, const TKnownPictures &known, con
       m_run(m_design->MakeRun(projectFile, discDir)), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("TTrialForm"));
+    ExposeAsWindow(staticMetaObject.className());
     setAttribute(Qt::WA_DeleteOnClose);
     const QString name = projectFile.isEmpty() ? tr("новый проект") : QFileInfo(projectFile).fileName();
     const QString title = tr("Проверка меню — %1").arg(name);

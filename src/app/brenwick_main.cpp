@@ -10,6 +10,7 @@
 #include "app/TLayoutPageLink.h"
 #include "app/TMainForm.h"
 #include "app/TShellHooks.h"
+#include "app/TTerminationSignal.h"
 #include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
 #include "layout/TPreviewForm.h"
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
         return printAndExit(info);
 
     QApplication app(argc, argv);
+    TTerminationSignal termination;   // from here on SIGTERM waits for the main window
     QApplication::setApplicationName(QStringLiteral("brenwick"));
     // No application display name: on X11 Qt would append it to every window
     // title, and the design window must show exactly the player's caption.
@@ -72,6 +74,7 @@ int main(int argc, char **argv)
                                mainForm.Prompt());
     THelp help;
     shell::ConnectHelpAndAbout(mainForm, about, help);
+    QObject::connect(&termination, &TTerminationSignal::Requested, &mainForm, &QWidget::close);
     mainForm.show();
     preview.show();
     mainForm.PlaceBesideDesign(preview.frameGeometry());
@@ -79,5 +82,13 @@ int main(int argc, char **argv)
     // Unsaved work of an earlier session first; the file named here asks on opening.
     QTimer::singleShot(0, &mainForm, [&mainForm, &options] { mainForm.Autosave().OfferAtStart(options.projectFile); });
     shell::OpenAtStart(mainForm, options.projectFile);
+    // For the start-up timing (bench/startup.cpp): say so once the main window
+    // is up and the recovery folder looked at, and end.
+    if (qEnvironmentVariableIsSet("BRENWICK_STARTUP_PROBE"))
+        QTimer::singleShot(0, &app, [] {
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
     return app.exec();
 }

@@ -4,6 +4,8 @@
 // exists.
 #include "layout/TPreviewForm.h"
 
+#include "kit/WindowAccessibility.h"
+
 #include "layout/TFrontBox.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
@@ -102,6 +104,7 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
     TColor::registerMetaType();
     TCursor::registerMetaType();
     setWindowTitle(DefaultCaption());
+    ExposeAsWindow(staticMetaObject.className());
     setProperty("HelpContext", kHelpContext);
     QFont font(QString::fromLatin1(kFormFontName));
     font.setPixelSize(kFormFontPixels);

@@ -1,6 +1,7 @@
 // Recovery copies of unsaved work: when they are written and deleted, the
 // question at start and at open, copies that do not read, and a real kill of
 // an editor process.
+#include "app/MessagePath.h"
 #include "app/TAutosave.h"
 #include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
@@ -15,11 +16,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -187,12 +190,11 @@ TEST_F(AutosaveTest, TheQuestionAtStartRestoresDeletesOrKeepsTheCopy)
     editor.prompt.answers = {UserPrompt::Answer::Cancel};
     EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::None);
     ASSERT_EQ(editor.prompt.asked.size(), 1);
-    const QString when = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm"));
     const QString question = editor.prompt.asked[0].text;
-    EXPECT_TRUE(question.startsWith(QStringLiteral("Найдены несохранённые изменения проекта «%1» от ")
-                                        .arg(QDir::toNativeSeparators(Path("p.xml")))))
+    EXPECT_TRUE(question.startsWith(QStringLiteral("Найдены несохранённые изменения проекта\n«%1»,\nзаписанные в ")
+                                        .arg(MessagePath(Path("p.xml")))))
         << question.toStdString();
-    EXPECT_TRUE(question.endsWith(QStringLiteral(". Восстановить?")));
+    EXPECT_TRUE(question.contains(QStringLiteral("«Нет» удалит эту копию")));
     EXPECT_FALSE(editor.main.Project().Modified());
 
     // A file named at start is left to its own question when it opens.
@@ -357,7 +359,8 @@ TEST_F(AutosaveTest, DISABLED_ChildEditorWorksUntilKilled)
             editor.Autosave().WaitForWrite();
         }
     }
-    editor.Edit(QStringLiteral("Убит"));
+    const QString caption = qEnvironmentVariable("BRENWICK_AUTOSAVE_CAPTION", QStringLiteral("Убит"));
+    editor.Edit(caption);
     QSignalSpy written(&editor.Autosave(), &TAutosave::Written);   // by the interval's timer
     ASSERT_TRUE(written.wait(10000));
     editor.Saved(work + QStringLiteral("/expected.xml"));
@@ -367,30 +370,54 @@ TEST_F(AutosaveTest, DISABLED_ChildEditorWorksUntilKilled)
 
 namespace {
 
-// Starts this test program as an editor that works in dir, and kills it
-// (SIGKILL) once it has printed the line and whileRunning has run.
-void RunAndKill(const QString &dir, const QString &mode, const QByteArray &killAt,
-                const std::function<void()> &whileRunning = {})
+// Starts this test program as an editor that works in dir and returns once it
+// has printed the line.
+std::unique_ptr<QProcess> StartChild(const QString &dir, const QString &mode, const QByteArray &line,
+                                     const QString &caption = QString())
 {
-    QProcess child;
+    auto child = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(kChildVariable), dir);
     env.insert(QStringLiteral("BRENWICK_AUTOSAVE_MODE"), mode);
+    if (!caption.isEmpty())
+        env.insert(QStringLiteral("BRENWICK_AUTOSAVE_CAPTION"), caption);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=AutosaveTest.DISABLED_ChildEditorWorksUntilKilled"), QStringLiteral("--gtest_also_run_disabled_tests")});
-    ASSERT_TRUE(child.waitForStarted());
+    child->setProcessEnvironment(env);
+    child->start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=AutosaveTest.DISABLED_ChildEditorWorksUntilKilled"), QStringLiteral("--gtest_also_run_disabled_tests")});
+    EXPECT_TRUE(child->waitForStarted());
     QByteArray out;
-    while (!out.contains(killAt)) {
-        ASSERT_TRUE(child.waitForReadyRead(60000)) << out.toStdString();
-        out += child.readAllStandardOutput();
+    while (!out.contains(line)) {
+        if (!child->waitForReadyRead(60000)) {
+            ADD_FAILURE() << out.toStdString();
+            break;
+        }
+        out += child->readAllStandardOutput();
     }
-    if (whileRunning)
-        whileRunning();
+    return child;
+}
+
+void Kill(QProcess &child)
+{
     child.kill();   // SIGKILL: nothing of the editor runs after it
     ASSERT_TRUE(child.waitForFinished());
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+}
+
+// Starts an editor child, and kills it once it has printed the line and
+// whileRunning has run.
+void RunAndKill(const QString &dir, const QString &mode, const QByteArray &killAt,
+                const std::function<void()> &whileRunning = {})
+{
+    const std::unique_ptr<QProcess> child = StartChild(dir, mode, killAt);
+    if (whileRunning)
+        whileRunning();
+    Kill(*child);
+}
+
+QStringList Locks()
+{
+    return QDir(TRecoveryFolder::DefaultFolder()).entryList({QStringLiteral(".*.lock")}, QDir::Files | QDir::Hidden);
 }
 
 } // namespace
@@ -410,7 +437,7 @@ TEST_F(AutosaveTest, AfterAKillTheEditsAreOfferedAndRestoredExactly)
     editor.prompt.answers = {UserPrompt::Answer::Yes};
     EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::Restored);
     ASSERT_EQ(editor.prompt.asked.size(), 1);
-    EXPECT_TRUE(editor.prompt.asked[0].text.contains(QDir::toNativeSeparators(Path("p.xml"))));
+    EXPECT_TRUE(editor.prompt.asked[0].text.contains(MessagePath(Path("p.xml"))));
     EXPECT_EQ(editor.Saved(Path("restored.xml")), Bytes(Path("expected.xml")));
     EXPECT_EQ(editor.main.Project().FileName(), Path("p.xml"));
     EXPECT_TRUE(editor.main.Project().Modified());
@@ -471,4 +498,152 @@ TEST_F(AutosaveTest, ARunningEditorsCopyIsLeftAloneAndAFailedCopyIsTriedAgain)
     ASSERT_TRUE(written.wait(5000));
     EXPECT_TRUE(written[1][1].toString().isEmpty());
     EXPECT_TRUE(QFile::exists(other.Autosave().CopyPath()));
+    EXPECT_TRUE(other.main.statusBar()->currentMessage().isEmpty());   // the copy is written now
+
+    // Failed again, the word stays until the project is saved; another
+    // message in its place is left alone.
+    QDir(TRecoveryFolder::DefaultFolder()).removeRecursively();
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    other.Edit(QStringLiteral("Сбой снова"));
+    ASSERT_TRUE(written.wait(5000));
+    EXPECT_FALSE(other.main.statusBar()->currentMessage().isEmpty());
+    ASSERT_TRUE(other.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    EXPECT_TRUE(other.main.statusBar()->currentMessage().isEmpty());
+    other.Edit(QStringLiteral("Сбой в третий раз"));
+    ASSERT_TRUE(written.wait(5000));
+    other.main.statusBar()->showMessage(QStringLiteral("другое"));
+    ASSERT_TRUE(other.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    EXPECT_EQ(other.main.statusBar()->currentMessage(), QStringLiteral("другое"));
+    ASSERT_TRUE(blocker.remove());
+}
+
+// Two editors of one project, both killed: each kept its own copy, and both
+// are offered, each with the time it was written; their locks go at the next start.
+TEST_F(AutosaveTest, TwoEditorsOfOneProjectKilledLeaveTwoCopiesBothOffered)
+{
+    {
+        TEditor first(Path("brenwick.ini"));
+        ASSERT_TRUE(first.main.SaveProject(Path("p.xml"), TProject::WholeProject()));
+    }
+    QTest::qWait(20);
+    const std::unique_ptr<QProcess> one = StartChild(dir.path(), QStringLiteral("edit"), "ready", QStringLiteral("Первый"));
+    QTest::qWait(1100);   // the copies' times differ by at least a second
+    const std::unique_ptr<QProcess> two = StartChild(dir.path(), QStringLiteral("edit"), "ready", QStringLiteral("Второй"));
+    EXPECT_EQ(CopyFiles().size(), 2);
+    {
+        // While they run, a third editor starting leaves their locks and copies alone.
+        TEditor third(Path("brenwick.ini"));
+        EXPECT_EQ(third.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+        EXPECT_TRUE(third.prompt.asked.isEmpty());
+        EXPECT_EQ(Locks().size(), 2);
+    }
+    Kill(*one);
+    Kill(*two);
+    const QStringList copies = CopyFiles();
+    ASSERT_EQ(copies.size(), 2);
+    EXPECT_EQ(Locks().size(), 2);
+
+    TEditor editor(Path("brenwick.ini"));
+    editor.prompt.answers = {UserPrompt::Answer::Cancel, UserPrompt::Answer::Cancel};
+    EXPECT_EQ(editor.Autosave().OfferAtStart(), TAutosave::TOffer::None);
+    EXPECT_TRUE(Locks().isEmpty());
+    ASSERT_EQ(editor.prompt.asked.size(), 2);
+    const TRecoveryFolder folder(TRecoveryFolder::DefaultFolder());
+    const QList<TRecoveryFolder::TCopy> found = folder.CopiesOf(Path("p.xml"));
+    ASSERT_EQ(found.size(), 2);
+    ASSERT_GT(found[0].time, found[1].time);   // newest first
+    for (int i = 0; i < 2; ++i) {
+        const QString time = found[i].time.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
+        EXPECT_TRUE(editor.prompt.asked[i].text.contains(time)) << editor.prompt.asked[i].text.toStdString();
+    }
+
+    // Opening the project asks about both: "Нет" deletes the newer, "Да"
+    // restores the older one, the first editor's edits.
+    editor.prompt.answers = {UserPrompt::Answer::No, UserPrompt::Answer::Yes};
+    EXPECT_TRUE(editor.main.LoadProject(Path("p.xml"), TProject::WholeProject()));
+    EXPECT_EQ(editor.prompt.asked.size(), 4);
+    EXPECT_EQ(TPropertyLayer::read(&editor.preview, QStringLiteral("Caption")).toString(), QStringLiteral("Первый"));
+    EXPECT_FALSE(QFile::exists(found[0].path));
+    EXPECT_TRUE(editor.main.Project().Modified());
+}
+
+TEST_F(AutosaveTest, AHeaderBeyondTheFirstBlockOfACopyReadsAndOneAfterTheDocumentElementDoesNot)
+{
+    TRecoveryFolder folder(TRecoveryFolder::DefaultFolder());
+    ASSERT_TRUE(folder.Make());
+    // Each of these letters takes six characters percent-encoded: the header
+    // runs far beyond the first 4096 bytes.
+    const QString project = dir.path() + QLatin1Char('/') + QString(1500, QChar(0x0416)) + QStringLiteral(".xml");
+    const QDateTime time = QDateTime::currentDateTimeUtc();
+    const QByteArray header = TRecoveryFolder::HeaderLine(project, time, QStringLiteral("s-1")).toUtf8();
+    ASSERT_GT(header.size(), 8192);
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const QString copy = folder.Folder() + QStringLiteral("/long.xml");
+    write(copy, QByteArray(TProject::kProlog) + header + "\n<Velmora>\r\n</Velmora>\r\n");
+    const TRecoveryFolder::TCopy read = TRecoveryFolder::ReadHeader(copy);
+    EXPECT_EQ(read.projectFile, project);
+    EXPECT_EQ(read.time, QDateTime::fromString(time.toString(Qt::ISODateWithMs), Qt::ISODateWithMs));
+    EXPECT_EQ(read.session, QStringLiteral("s-1"));
+    // Inside the document, such a line is text of the project, not a header.
+    write(copy, QByteArray(TProject::kProlog) + "<Velmora>\r\n" + header + "</Velmora>\r\n");
+    EXPECT_FALSE(TRecoveryFolder::ReadHeader(copy).HasHeader());
+}
+
+TEST(MessagePath, AWrappedPathBreaksOnlyAfterASeparator)
+{
+    const QString path = QStringLiteral("/home/user/Мои проекты меню/диск-2026 (осень, вторая версия)/Velmora.XML");
+    const QString shown = MessagePath(path);
+    QString visible = shown;
+    visible.remove(QChar(0x2060)).remove(QChar(0x200B)).replace(QChar(0x00A0), QLatin1Char(' '));
+    EXPECT_EQ(visible, QDir::toNativeSeparators(path));
+    QFont font;
+    font.setPixelSize(13);
+    for (int width = 90; width <= 400; width += 7) {
+        QTextLayout layout(shown, font);
+        layout.beginLayout();
+        QStringList lines;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << shown.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            QString end = lines[i];
+            end.remove(QChar(0x200B));
+            EXPECT_TRUE(end.endsWith(QDir::separator())) << width << ": " << lines.join(QLatin1Char('|')).toStdString();
+        }
+    }
+}
+
+TEST_F(AutosaveTest, TheCopiesOfAProjectAreThoseOfEverySessionAndTheOlderOneWithoutASession)
+{
+    TRecoveryFolder folder(TRecoveryFolder::DefaultFolder());
+    ASSERT_TRUE(folder.Make());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto write = [&](const QString &path, const QString &project, int secondsAgo) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(TProject::kProlog)
+                + TRecoveryFolder::HeaderLine(project, now.addSecs(-secondsAgo), QStringLiteral("s")).toUtf8()
+                + "\n<Velmora/>");
+    };
+    const QString p = Path("p.xml");
+    const QString stem = folder.Folder() + QLatin1Char('/') + TRecoveryFolder::ProjectStem(p);
+    write(folder.CopyPathFor(p, QStringLiteral("a")), p, 30);
+    write(stem + QStringLiteral(".xml"), p, 10);   // written before copies named their session
+    write(folder.CopyPathFor(p, QStringLiteral("b")), p, 20);
+    write(folder.CopyPathFor(Path("q.xml"), QStringLiteral("a")), Path("q.xml"), 0);
+    write(stem + QStringLiteral("x.xml"), p, 0);   // another stem that only begins alike
+    QStringList names;
+    for (const TRecoveryFolder::TCopy &copy : folder.CopiesOf(p))
+        names << QFileInfo(copy.path).fileName();
+    const QString base = QFileInfo(stem).fileName();
+    EXPECT_EQ(names, QStringList({base + QStringLiteral(".xml"), base + QStringLiteral("-b.xml"),
+                                  base + QStringLiteral("-a.xml")}));
+    EXPECT_NE(folder.CopyPathFor(p, QStringLiteral("a")), folder.CopyPathFor(p, QStringLiteral("b")));
 }

@@ -112,7 +112,7 @@ TEST(DesktopEntry, ProjectFilesHaveAMimeTypeTheEntryOffers)
 
 TEST(DesktopEntry, MetainfoPassesTheValidatorAndNamesTheEntry)
 {
-    const QString metainfo = sourceRoot() + QStringLiteral("/resources/org.velmora.brenwick.metainfo.xml");
+    const QString metainfo = buildRoot() + QStringLiteral("/release/org.velmora.brenwick.metainfo.xml");
     const QString text = readText(metainfo);
     EXPECT_TRUE(text.contains(QStringLiteral("<launchable type=\"desktop-id\">brenwick.desktop</launchable>")));
     EXPECT_TRUE(text.contains(QStringLiteral("<mediatype>%1</mediatype>").arg(QLatin1String(kProjectType))));
