@@ -152,5 +152,5 @@ QList<QImage> TDesignThumbnails::Draw(const QList<TGalleryDesign> &designs, cons
 void TDesignThumbnails::Forget(const QString &designFile)
 {
     const QString prefix = designFile + QLatin1Char('|');
-    m_kept.removeIf([&prefix](const auto &entry) { return entry.key().startsWith(prefix); });
+    m_kept.removeIf([&prefix](QHash<QString, QImage>::iterator it) { return it.key().startsWith(prefix); });
 }

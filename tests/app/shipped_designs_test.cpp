@@ -182,3 +182,45 @@ TEST(ShippedDesigns, ThumbnailsMatchTheirReferencePictures)
         EXPECT_LE(off, 96 * 72 * 4 / 100);
     }
 }
+
+TEST(ShippedDesigns, ThumbnailsShowTheVisibleTopLevelOrTheSampleAndAreKeptPerLevel)
+{
+    struct TLevelSource : TMenuSource
+    {
+        Level level;
+        bool isTreeEmpty() const override { return level.entries.isEmpty(); }
+        Level currentLevel() const override { return level; }
+    } source;
+    source.level.entries = {{QStringLiteral("А"), false}, {QStringLiteral("Б"), true}, {QStringLiteral("В"), false}};
+    source.level.current = 2;
+    TMenuSource::Level shown = TDesignThumbnails::LevelOf(source);
+    ASSERT_EQ(shown.entries.size(), 2);
+    EXPECT_EQ(shown.entries.at(1).caption, QStringLiteral("В"));
+    EXPECT_EQ(shown.current, 0);
+    // Inside a group, or with every entry hidden, the sample stands in.
+    const int sample = int(TDesignThumbnails::SampleLevel().entries.size());
+    EXPECT_EQ(sample, 8);
+    source.level.hasGroup = true;
+    EXPECT_EQ(TDesignThumbnails::LevelOf(source).entries.size(), sample);
+    source.level.hasGroup = false;
+    source.level.entries = {{QStringLiteral("А"), true}};
+    EXPECT_EQ(TDesignThumbnails::LevelOf(source).entries.size(), sample);
+
+    const QList<TGalleryDesign> two = Shipped().mid(0, 2);
+    TGalleryDesign missing = two.first();
+    missing.fileName = QStringLiteral("/nonexistent/x.xml");
+    TDesignThumbnails thumbnails;
+    const QList<QImage> first = thumbnails.Draw(two + QList<TGalleryDesign>{missing}, shown);
+    ASSERT_EQ(first.size(), 3);
+    EXPECT_EQ(first.at(0).size(), QSize(192, 144));
+    EXPECT_TRUE(first.at(2).isNull());   // not kept: it is tried again next time
+    EXPECT_EQ(thumbnails.KeptCount(), 2);
+    EXPECT_EQ(thumbnails.Draw(two, shown).at(1), first.at(1));
+    EXPECT_EQ(thumbnails.KeptCount(), 2);
+    // Another level draws anew; forgetting a file drops it for every level.
+    const QList<QImage> other = thumbnails.Draw(two, TDesignThumbnails::SampleLevel());
+    EXPECT_EQ(thumbnails.KeptCount(), 4);
+    EXPECT_NE(other.at(0), first.at(0));
+    thumbnails.Forget(two.first().fileName);
+    EXPECT_EQ(thumbnails.KeptCount(), 2);
+}
