@@ -85,9 +85,9 @@ void TDesignGalleryLink::ASaveAsSampleExecute()
                != UserPrompt::Answer::Yes)
         return;
     try {
-        const TGalleryDesign saved = m_gallery.SaveOwn(
-            m_main.Project(), title, tr("Свой образец от %1").arg(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
-        m_thumbnails.Forget(saved.fileName);
+        // A design written anew has a new time and size: its thumbnail is drawn again.
+        m_gallery.SaveOwn(m_main.Project(), title,
+                          tr("Свой образец от %1").arg(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
     } catch (const BrenwickError &e) {
         prompt.inform(tr("Ошибка"), e.message(), UserPrompt::Icon::Error);
     }

@@ -11,6 +11,7 @@
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -143,6 +144,30 @@ TEST(DesignGalleryLink, TheGalleryOffersOwnDesignsAndRemovesThemAfterAsking)
     f.main.ADesignGallery->trigger();
     EXPECT_EQ(f.link->Thumbnails().KeptCount(), kept);
     EXPECT_EQ(f.main.Project().UndoStack().count(), 1);
+
+    // "Создать проект": the close question, then a fresh project with the design.
+    f.prompt.answers = {UserPrompt::Answer::No};
+    f.link->RunForm = [](TDesignGalleryForm &form) {
+        ASSERT_TRUE(form.SelectName(QStringLiteral("classic")));
+        form.bNew->click();
+    };
+    f.main.ADesignGallery->trigger();
+    EXPECT_EQ(f.preview.ClientWidth(), 640);
+    EXPECT_EQ(f.main.Project().UndoStack().count(), 0);
+    EXPECT_FALSE(f.main.Project().Modified());
+}
+
+TEST(DesignGalleryLink, ASampleThatCannotBeWrittenIsReported)
+{
+    TGalleryFixture f;
+    QFile blocker(f.dir.filePath(QStringLiteral("designs")));   // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    f.prompt.texts = {QStringLiteral("Вид")};
+    f.main.ASaveAsSample->trigger();
+    ASSERT_EQ(f.prompt.asked.size(), 1);
+    EXPECT_EQ(f.prompt.asked.at(0).icon, UserPrompt::Icon::Error);
+    EXPECT_EQ(f.link->Gallery().Designs().size(), 6);
 }
 
 TEST(DesignGalleryLink, TheCommandLineListsTheGalleryAndAppliesADesignByName)
@@ -166,12 +191,23 @@ TEST(DesignGalleryLink, TheCommandLineListsTheGalleryAndAppliesADesignByName)
     const QString project = dir.filePath(QStringLiteral("p.xml"));
     const QString out = dir.filePath(QStringLiteral("out.xml"));
     ASSERT_EQ(RunCli({QStringLiteral("resave"), QStringLiteral(":/designs/dark.xml"), project}).status, 0);
+    {
+        // The project's own disc folder, which a gallery design leaves alone.
+        QFile file(project);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        const QByteArray bytes =
+            file.readAll().replace("  <exitoptions", "  <rootdir>D:\\Disc</rootdir>\r\n  <exitoptions");
+        file.resize(0);
+        file.write(bytes);
+    }
     const CliRun apply = RunCli({QStringLiteral("design"), QStringLiteral("apply"), QStringLiteral("classic"), project,
                                  QStringLiteral("-o"), out});
     EXPECT_EQ(apply.status, 0) << apply.err.toStdString();
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("<position width=\"640\" height=\"480\"/>"));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.contains("<position width=\"640\" height=\"480\"/>"));
+    EXPECT_TRUE(written.contains("<rootdir>D:\\Disc</rootdir>"));
     const CliRun unknown = RunCli({QStringLiteral("design"), QStringLiteral("apply"), QStringLiteral("no-such"),
                                    project, QStringLiteral("-o"), dir.filePath(QStringLiteral("x.xml"))});
     EXPECT_EQ(unknown.status, 1);
