@@ -418,6 +418,154 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
     </message>
 </context>
 <context>
+    <name>TDesignGallery</name>
+    <message>
+        <source>Тёмный</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Светлый текст на тёмно-синем, диск в лучах света; 800×600</source>
+        <translation>Light text on deep blue, a disc in rays of light; 800×600</translation>
+    </message>
+    <message>
+        <source>Светлый</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Тёмно-синий текст на почти белом, спокойные круги; 800×600</source>
+        <translation>Dark blue text on near white, calm circles; 800×600</translation>
+    </message>
+    <message>
+        <source>Закат</source>
+        <translation>Sunset</translation>
+    </message>
+    <message>
+        <source>Вечерние горы над озером, меню по центру; 800×600</source>
+        <translation>Evening hills over a lake, the menu in the middle; 800×600</translation>
+    </message>
+    <message>
+        <source>Классика</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Серая объёмная панель с кнопками, как в старых программах; 640×480</source>
+        <translation>A grey bevelled panel with buttons, as in older programs; 640×480</translation>
+    </message>
+    <message>
+        <source>Минимализм</source>
+        <translation>Minimal</translation>
+    </message>
+    <message>
+        <source>Белый лист, крупный шрифт и плоские кнопки; 1024×768</source>
+        <translation>A white page, large type and flat buttons; 1024×768</translation>
+    </message>
+    <message>
+        <source>Детский</source>
+        <translation>For children</translation>
+    </message>
+    <message>
+        <source>Яркие кнопки, солнце и облака, весёлый шрифт; 800×600</source>
+        <translation>Bright buttons, sun and clouds, a cheerful font; 800×600</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignGalleryForm</name>
+    <message>
+        <source>Создать по образцу</source>
+        <translation>New from Sample</translation>
+    </message>
+    <message>
+        <source>Образцы оформления</source>
+        <translation>Sample designs</translation>
+    </message>
+    <message>
+        <source>Создать проект</source>
+        <translation>Create Project</translation>
+    </message>
+    <message>
+        <source>Применить к проекту</source>
+        <translation>Apply to Project</translation>
+    </message>
+    <message>
+        <source>Удалить образец</source>
+        <translation>Remove Sample</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignGalleryLink</name>
+    <message>
+        <source>оформление «%1»</source>
+        <translation>design “%1”</translation>
+    </message>
+    <message>
+        <source>Сохранить как образец</source>
+        <translation>Save as Sample</translation>
+    </message>
+    <message>
+        <source>Название образца:</source>
+        <translation>Sample name:</translation>
+    </message>
+    <message>
+        <source>Образец «%1» уже есть. Заменить его?</source>
+        <translation>A sample “%1” already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Свой образец от %1</source>
+        <translation>Own sample of %1</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Удаление</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Удалить образец «%1»?</source>
+        <translation>Remove the sample “%1”?</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignThumbnails</name>
+    <message>
+        <source>Установка программы</source>
+        <translation>Install the program</translation>
+    </message>
+    <message>
+        <source>Руководство пользователя</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Драйверы устройств</source>
+        <translation>Device drivers</translation>
+    </message>
+    <message>
+        <source>Дополнительные материалы</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Примеры и шаблоны</source>
+        <translation>Examples and templates</translation>
+    </message>
+    <message>
+        <source>Видеоуроки</source>
+        <translation>Video lessons</translation>
+    </message>
+    <message>
+        <source>Обзор диска</source>
+        <translation>Browse the disc</translation>
+    </message>
+    <message>
+        <source>Сайт разработчика</source>
+        <translation>Developer's website</translation>
+    </message>
+</context>
+<context>
     <name>TDesignValueTexts</name>
     <message>
         <source>(нет)</source>
@@ -1703,6 +1851,14 @@ Prepare the disc in the folder “%2” anyway?</translation>
     <message>
         <source>Оформление сменило Корневой Каталог: теперь это %1</source>
         <translation>The design changed the disc folder: it is now %1</translation>
+    </message>
+    <message>
+        <source>Создать по образцу...</source>
+        <translation>New from Sample...</translation>
+    </message>
+    <message>
+        <source>Сохранить как образец...</source>
+        <translation>Save as Sample...</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,7 @@ public:
     // "Правка": the project's undo stack ("Отменить: <step>", "Повторить: <step>").
     QAction *AEditUndo, *AEditRedo;
     QAction *ALoadDesign, *ASaveDesign, *ADiscFolder;
+    QAction *ADesignGallery, *ASaveAsSample;   // handled by TDesignGalleryLink
     QAction *ACheckProject, *APrepareDisc, *ADiscImage;   // handled by TDiscLink
     QAction *ATryMenu;   // handled by TTrialLink
     QAction *APreview, *ADoubleBuffer, *AEnglishInspector, *AEnableSelect, *AShowSelection,

@@ -50,12 +50,14 @@ void TMainForm::CreateActions()
     AEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     ALoadDesign = make(tr("Загрузить оформление"), "ALoadDesign");
     ASaveDesign = make(tr("Сохранить оформление"), "ASaveDesign");
+    ADesignGallery = make(tr("Создать по образцу..."), "ADesignGallery");
+    ASaveAsSample = make(tr("Сохранить как образец..."), "ASaveAsSample");
     ADiscFolder = make(tr("Корневой каталог"), "ADiscFolder");
     ACheckProject = make(tr("Проверить проект..."), "ACheckProject");
     APrepareDisc = make(tr("Подготовить диск..."), "APrepareDisc");
     ADiscImage = make(tr("Создать образ диска..."), "ADiscImage");
     for (QAction *a : {AFileOpen, AFileSave, AFileSaveAs, AFileReset, AFileExit, ALoadDesign, ASaveDesign, ADiscFolder,
-                       ACheckProject, APrepareDisc, ADiscImage})
+                       ACheckProject, APrepareDisc, ADiscImage, ADesignGallery, ASaveAsSample})
         a->setProperty("category", QString::fromLatin1(kFileCategory));
 
     APreview = make(tr("Предварительный просмотр"), "APreview", ":/icons/action-preview.png");
@@ -105,6 +107,7 @@ void TMainForm::CreateMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&Файл"));
     file->addAction(AFileNew);
+    file->addAction(ADesignGallery);
     file->addAction(AFileOpen);
     file->addAction(AFileSave);
     file->addAction(AFileSaveAs);
@@ -114,6 +117,7 @@ void TMainForm::CreateMenus()
     file->addSeparator();
     file->addAction(ALoadDesign);
     file->addAction(ASaveDesign);
+    file->addAction(ASaveAsSample);
     file->addSeparator();
     file->addAction(ADiscFolder);
     file->addAction(ACheckProject);

@@ -2,6 +2,7 @@
 #include "app/StartupOptions.h"
 #include "app/TAboutForm.h"
 #include "app/TAutosave.h"
+#include "app/TDesignGalleryLink.h"
 #include "app/TDiscLink.h"
 #include "app/TTrialLink.h"
 #include "app/TFolderImportLink.h"
@@ -70,6 +71,7 @@ int main(int argc, char **argv)
     TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
     TDiscLink discLink(mainForm, preview);
     TTrialLink trialLink(mainForm);
+    TDesignGalleryLink galleryLink(mainForm);
     TLanguageMenu languageMenu(*mainForm.findChild<QMenu *>(QStringLiteral("MView")), settingsPath, language,
                                mainForm.Prompt());
     THelp help;
