@@ -72,8 +72,8 @@ def main():
     env = dict(os.environ, WINEPREFIX=os.path.join(work, "wine-prefix"), WINEDEBUG="-all",
                WINEDLLOVERRIDES="mscoree,mshtml=")
     qt = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    subprocess.run(["wineboot", "-i"], env=env, capture_output=True, timeout=600)
-    subprocess.run(["wineserver", "-p"], env=env)
+    subprocess.run(["wineboot", "-i"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600)
+    subprocess.Popen(["wineserver", "-p"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     minimal = os.path.join(work, "minimal")
     os.makedirs(minimal, exist_ok=True)

@@ -129,7 +129,11 @@ void ExploreFolder(HWND owner, const std::wstring &folder)
 
 void ShowAbout(HWND owner, const rules::Options &options)
 {
-    std::wstring text = L"Velmora — меню компакт-диска\nВерсия 1.1.2";
+#ifdef BRENWICK_VERSION
+    std::wstring text = L"Velmora — меню компакт-диска\nВерсия " + Widen(BRENWICK_VERSION);
+#else
+    std::wstring text = L"Velmora — меню компакт-диска";
+#endif
     std::wstring about;
     for (const std::string &line : options.about)
         about += Widen(line) + L"\n";

@@ -163,8 +163,11 @@ Canvas::~Canvas()
 {
     if (m_oldBitmap)
         SelectObject(m_dc, m_oldBitmap);
-    for (auto &entry : m_fonts)
-        DeleteObject(entry.second);
+    for (auto &entry : m_fonts) {
+        DeleteObject(entry.second.font);
+        if (entry.second.design)
+            DeleteObject(entry.second.design);
+    }
     if (m_bitmap)
         DeleteObject(m_bitmap);
     if (m_dc)
@@ -236,7 +239,7 @@ void Canvas::drawPixels(const Pixels &picture, int x, int y, int w, int h, bool 
     }
 }
 
-HFONT Canvas::fontFor(const rules::Font &font)
+Canvas::FontEntry &Canvas::entryFor(const rules::Font &font)
 {
     const std::string key = fontKey(font);
     const auto found = m_fonts.find(key);
@@ -248,36 +251,69 @@ HFONT Canvas::fontFor(const rules::Font &font)
     else if (font.height > 0)
         height = std::min(font.height, kMaxFontPixels);
     const std::wstring face = Widen(font.name).substr(0, LF_FACESIZE - 1);
-    HFONT handle = CreateFontW(height, 0, 0, 0, (font.style & rules::fsBold) ? FW_BOLD : FW_NORMAL,
-                               (font.style & rules::fsItalic) != 0, (font.style & rules::fsUnderline) != 0,
-                               (font.style & rules::fsStrikeOut) != 0, font.charset, OUT_TT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-    if (!handle)
-        handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    m_fonts[key] = handle;
-    return handle;
+    auto make = [&](int h) {
+        return CreateFontW(h, 0, 0, 0, (font.style & rules::fsBold) ? FW_BOLD : FW_NORMAL,
+                           (font.style & rules::fsItalic) != 0, (font.style & rules::fsUnderline) != 0,
+                           (font.style & rules::fsStrikeOut) != 0, font.charset, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    };
+    FontEntry entry;
+    entry.font = make(height);
+    if (!entry.font)
+        entry.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SelectObject(m_dc, entry.font);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(m_dc, &tm);
+    entry.pixels = height < 0 ? -height : std::max<int>(1, tm.tmHeight - tm.tmInternalLeading);
+    OUTLINETEXTMETRICW otm{};
+    otm.otmSize = sizeof otm;
+    if (GetOutlineTextMetricsW(m_dc, sizeof otm, &otm) && otm.otmEMSquare > 0) {
+        entry.em = int(otm.otmEMSquare);
+        entry.design = make(-entry.em);
+    }
+    return m_fonts.emplace(key, entry).first->second;
+}
+
+long long Canvas::advance64(FontEntry &entry, wchar_t c)
+{
+    const auto found = entry.advances.find(c);
+    if (found != entry.advances.end())
+        return found->second;
+    long long value = 0;
+    if (entry.design) {
+        SelectObject(m_dc, entry.design);
+        INT width = 0;
+        if (GetCharWidth32W(m_dc, c, c, &width))
+            value = ((long long)width * entry.pixels * 64 + entry.em / 2) / entry.em;
+    } else {
+        SelectObject(m_dc, entry.font);
+        SIZE size{};
+        GetTextExtentPoint32W(m_dc, &c, 1, &size);
+        value = (long long)size.cx * 64;
+    }
+    entry.advances.emplace(c, value);
+    return value;
 }
 
 int Canvas::textWidth(const rules::Font &font, const std::wstring &text)
 {
-    if (text.empty())
-        return 0;
-    SelectObject(m_dc, fontFor(font));
-    SIZE size{};
-    GetTextExtentPoint32W(m_dc, text.c_str(), int(std::min<std::size_t>(text.size(), INT_MAX)), &size);
-    return size.cx;
+    FontEntry &entry = entryFor(font);
+    long long sum = 0;
+    for (const wchar_t c : text)
+        sum += advance64(entry, c);
+    return int(std::min<long long>((sum + 32) / 64, INT_MAX));
 }
 
 std::vector<int> Canvas::prefixWidths(const rules::Font &font, const std::wstring &text)
 {
-    std::vector<int> widths(text.size(), 0);
-    if (text.empty())
-        return widths;
-    SelectObject(m_dc, fontFor(font));
-    SIZE size{};
-    int fit = 0;
-    GetTextExtentExPointW(m_dc, text.c_str(), int(std::min<std::size_t>(text.size(), INT_MAX)), 0, &fit,
-                          widths.data(), &size);
+    FontEntry &entry = entryFor(font);
+    std::vector<int> widths;
+    widths.reserve(text.size());
+    long long sum = 0;
+    for (const wchar_t c : text) {
+        sum += advance64(entry, c);
+        widths.push_back(int(std::min<long long>((sum + 32) / 64, INT_MAX)));
+    }
     return widths;
 }
 
@@ -305,15 +341,17 @@ void Canvas::drawText(const rules::Font &font, const std::wstring &text, int x, 
 {
     if (!m_bits || text.empty() || x < -kFar || x > kFar || y < -kFar || y > kFar)
         return;
+    const std::vector<int> ends = prefixWidths(font, text);
+    std::vector<INT> dx(ends.size());
+    for (std::size_t i = 0; i < ends.size(); ++i)
+        dx[i] = ends[i] - (i ? ends[i - 1] : 0);
     SelectObject(m_dc, fontFor(font));
     SetTextColor(m_dc, RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
     const int n = int(std::min<std::size_t>(text.size(), INT_MAX));
     const int px = x + m_originX;
     const int py = y + m_originY;
-    ExtTextOutW(m_dc, px, py, 0, nullptr, text.c_str(), UINT(n), nullptr);
-    SIZE size{};
-    GetTextExtentPoint32W(m_dc, text.c_str(), n, &size);
-    RECT cell{px, py, px + size.cx, py + size.cy};
+    ExtTextOutW(m_dc, px, py, 0, nullptr, text.c_str(), UINT(n), dx.data());
+    RECT cell{px, py, px + ends.back(), py + cellHeight(font)};
     if (m_clipped)
         IntersectRect(&cell, &cell, &m_clip);
     if (cell.right > cell.left && cell.bottom > cell.top)

@@ -66,7 +66,20 @@ public:
     const std::vector<RECT> &textCells() const { return m_textCells; }
 
 private:
-    HFONT fontFor(const rules::Font &font);
+    // A font in the size drawn, and its characters' advances in 1/64 pixel
+    // taken from the font's design (as the editor measures them: a text's
+    // width is the rounded sum of its characters' unhinted advances).
+    struct FontEntry
+    {
+        HFONT font = nullptr;
+        HFONT design = nullptr;
+        int em = 0;
+        int pixels = 0;
+        std::map<wchar_t, long long> advances;
+    };
+    FontEntry &entryFor(const rules::Font &font);
+    HFONT fontFor(const rules::Font &font) { return entryFor(font).font; }
+    long long advance64(FontEntry &entry, wchar_t c);
 
     int m_width;
     int m_height;
@@ -78,7 +91,7 @@ private:
     bool m_clipped = false;
     int m_originX = 0;
     int m_originY = 0;
-    std::map<std::string, HFONT> m_fonts;
+    std::map<std::string, FontEntry> m_fonts;
     std::vector<RECT> m_textCells;
 };
 
