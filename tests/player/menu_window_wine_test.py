@@ -336,6 +336,16 @@ class Suite:
             time.sleep(0.3)
         return None
 
+    def answer(self, box):
+        """Presses Enter (the default button) in a message box until it is gone."""
+        for _ in range(5):
+            time.sleep(0.5)
+            subprocess.run(["xdotool", "key", "--window", box, "Return"])
+            time.sleep(1)
+            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."], capture_output=True)
+            if box.encode() not in r.stdout.split():
+                return
+
     def wait_gone(self, proc, timeout=30):
         try:
             proc.wait(timeout=timeout)
@@ -356,12 +366,15 @@ class Suite:
         shutil.rmtree(disc, ignore_errors=True)
         os.makedirs(os.path.join(disc, "prog"))
         source = os.path.join(self.work, "writer.c")
+        # Writes its working folder and its arguments, in UTF-8, into ran.txt.
         open(source, "w").write(
-            '#include <stdio.h>\n#include <direct.h>\n'
-            'int main(int argc, char **argv) { char cwd[512]; FILE *f = fopen("ran.txt", "w");'
-            ' _getcwd(cwd, sizeof cwd); fprintf(f, "%s|", cwd);'
-            ' for (int i = 1; i < argc; ++i) fprintf(f, "%s|", argv[i]); fclose(f); return 0; }\n')
-        r = subprocess.run(["x86_64-w64-mingw32-gcc", "-O1", "-o", os.path.join(disc, "prog", "writer.exe"), source],
+            '#include <windows.h>\n#include <stdio.h>\n'
+            'static void put(FILE *f, const wchar_t *w) { char b[1024];'
+            ' WideCharToMultiByte(CP_UTF8, 0, w, -1, b, sizeof b, 0, 0); fprintf(f, "%s|", b); }\n'
+            'int wmain(int argc, wchar_t **argv) { wchar_t cwd[512]; FILE *f = _wfopen(L"ran.txt", L"w");'
+            ' GetCurrentDirectoryW(512, cwd); put(f, cwd);'
+            ' for (int i = 1; i < argc; ++i) put(f, argv[i]); fclose(f); return 0; }\n')
+        r = subprocess.run(["x86_64-w64-mingw32-gcc", "-municode", "-O1", "-o", os.path.join(disc, "prog", "writer.exe"), source],
                            capture_output=True)
         if not check(r.returncode == 0, "the test program does not build: %s" % r.stderr):
             return
@@ -372,6 +385,7 @@ class Suite:
         xml = xml.replace("<exitoptions", root + "<exitoptions", 1)
         xml = re.sub(r'question="[^"]*"', 'question="-1"', xml, count=1)
         xml = set_attr(xml, "window", "appearance", "caption", "Меню проверки")
+        xml = set_attr(xml, "menubox", "appearance", "alignment", "0")
         project = os.path.join(self.work, "e2e.xml")
         open(project, "w", encoding="utf-8", newline="").write(xml)
         shutil.copyfile(self.exe, os.path.join(disc, "Velmora.EXE"))
@@ -383,11 +397,10 @@ class Suite:
         if not check(window, "the menu window did not show"):
             proc.kill()
             return
-        # The first entry of the menu area, as the editor lays it out.
+        # The first entry of the menu area: its buttons stand at the left.
         menu = element(xml, "menubox").group(0)
-        top = int(re.search(r'<position top="(-?\d+)" left="(-?\d+)" width="(\d+)"', menu).group(1))
-        left, width = map(int, re.search(r'<position top="-?\d+" left="(-?\d+)" width="(\d+)"', menu).groups())
-        subprocess.run(["xdotool", "mousemove", "--window", window, str(left + width // 2), str(top + 8)])
+        top, left = map(int, re.search(r'<position top="(-?\d+)" left="(-?\d+)"', menu).groups())
+        subprocess.run(["xdotool", "mousemove", "--window", window, str(left + 12), str(top + 10)])
         time.sleep(0.3)
         subprocess.run(["xdotool", "click", "1"])
         ran = os.path.join(disc, "prog", "ran.txt")
@@ -396,7 +409,7 @@ class Suite:
             time.sleep(0.3)
         if check(os.path.exists(ran), "a click on the entry started nothing"):
             time.sleep(0.5)
-            text = open(ran, encoding="cp1251", errors="replace").read()
+            text = open(ran, encoding="utf-8", errors="replace").read()
             check(text.lower().endswith("\\prog|" + "один|два три|") or "|один|два три|" in text,
                   "the program ran with %r" % text)
             check(text.lower().split("|")[0].endswith("\\prog"), "the working folder was %r" % text)
@@ -406,7 +419,7 @@ class Suite:
         question = self.find_window("^Подтверждение$", timeout=20)
         if check(question, "«Выход» asked nothing"):
             check(proc.poll() is None, "the player ended before the question was answered")
-            subprocess.run(["xdotool", "key", "--window", question, "Return"])
+            self.answer(question)
         check(self.wait_gone(proc), "the player did not end after «Выход» was confirmed")
 
     def damaged_file(self):
@@ -421,7 +434,7 @@ class Suite:
         box = self.find_window("^(Ошибка|Velmora.*)$", timeout=60)
         if check(box, "a damaged Velmora.XML showed no message box"):
             check(proc.poll() is None, "the player ended before its message was read")
-            subprocess.run(["xdotool", "key", "--window", box, "Return"])
+            self.answer(box)
         check(self.wait_gone(proc), "the player did not end after its message box closed")
 
 
