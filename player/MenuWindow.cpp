@@ -156,6 +156,7 @@ private:
     int m_hot = -1;
     int m_pressed = -1;
     bool m_tracking = false;
+    POINT m_lastMouse{-1, -1};
 };
 
 void MenuWindow::paint()
@@ -313,15 +314,25 @@ LRESULT MenuWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
             TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m_hwnd, 0};
             m_tracking = TrackMouseEvent(&tme);
         }
-        hover(hit(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)));
+        // Windows repeats the last position when windows change; only a real
+        // move of the pointer takes the selection from the keyboard.
+        const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (at.x == m_lastMouse.x && at.y == m_lastMouse.y)
+            return 0;
+        m_lastMouse = at;
+        hover(hit(at.x, at.y));
         return 0;
     }
     case WM_MOUSELEAVE:
         m_tracking = false;
+        m_lastMouse = {-1, -1};
         if (m_pressed < 0)
             hover(-1);
         return 0;
     case WM_LBUTTONDOWN:
+        // A click brings the keyboard back, also from a program the menu started.
+        SetForegroundWindow(m_hwnd);
+        SetFocus(m_hwnd);
         SetCapture(m_hwnd);
         m_pressed = hit(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
         m_hot = m_pressed;

@@ -414,9 +414,17 @@ class Suite:
                   "the program ran with %r" % text)
             check(text.lower().split("|")[0].endswith("\\prog"), "the working folder was %r" % text)
         # The second entry is «Выход»: Down, Enter, then the question «Выйти?».
+        # A click on the heading, which does nothing, brings the keyboard back
+        # from the program started.
+        subprocess.run(["xdotool", "mousemove", "--window", window, "1", "1"])
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "click", "1"])
+        time.sleep(0.5)
         subprocess.run(["xdotool", "key", "--window", window, "Down"])
         subprocess.run(["xdotool", "key", "--window", window, "Return"])
         question = self.find_window("^Подтверждение$", timeout=20)
+        if not question:
+            subprocess.run(["import", "-window", "root", os.path.join(self.work, "no-question.png")])
         if check(question, "«Выход» asked nothing"):
             check(proc.poll() is None, "the player ended before the question was answered")
             self.answer(question)
