@@ -37,7 +37,7 @@ def bmp(path, width, height, seed):
     import struct
     rows = []
     for y in range(height):
-        row = bytes(((x * 7 + seed) & 255, (y + seed * 3) & 255, (x ^ y) & 255) for x in range(0, 256)) * (width // 256 + 1)
+        row = bytes(v for x in range(256) for v in ((x * 7 + seed) & 255, (y + seed * 3) & 255, (x ^ y) & 255)) * (width // 256 + 1)
         rows.append(row[:width * 3] + b"\0" * (stride - width * 3))
     body = b"".join(rows)
     header = struct.pack("<2sIHHI", b"BM", 54 + len(body), 0, 0, 54)

@@ -339,14 +339,26 @@ class Suite:
             time.sleep(0.3)
         return None
 
-    def answer(self, box):
-        """Presses Enter (the default button) in a message box until it is gone."""
-        for _ in range(5):
-            time.sleep(0.5)
-            subprocess.run(["xdotool", "key", "--window", box, "Return"])
-            time.sleep(1)
+    def answer(self, box, buttons=1):
+        """Takes the default button (OK, or Yes of Yes/No) of a message box until it is gone:
+        Enter first, then a click where Wine puts that button."""
+        def shown():
             r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."], capture_output=True)
-            if box.encode() not in r.stdout.split():
+            return box.encode() in r.stdout.split()
+        for attempt in range(6):
+            time.sleep(0.5)
+            if attempt % 2 == 0:
+                subprocess.run(["xdotool", "key", "--window", box, "Return"])
+            else:
+                geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", box], capture_output=True)
+                size = dict(line.split("=") for line in geometry.stdout.decode().split() if "=" in line)
+                width, height = int(size.get("WIDTH", 0)), int(size.get("HEIGHT", 0))
+                x = width // 2 - (33 if buttons == 2 else 0)
+                subprocess.run(["xdotool", "mousemove", "--window", box, str(x), str(height - 22)])
+                time.sleep(0.2)
+                subprocess.run(["xdotool", "click", "1"])
+            time.sleep(1)
+            if not shown():
                 return
 
     def wait_gone(self, proc, timeout=30, shot=None):
@@ -384,8 +396,12 @@ class Suite:
         if not check(r.returncode == 0, "the test program does not build: %s" % r.stderr):
             return
         xml = self.new_project()
+        # A path as written, one quoted from the disc's root, a file that is not there, the exit.
         root = ('<root>\r\n    <program name="Запустить" comment="Пишет файл" custom="prog\\writer.exe"'
                 ' params="один &quot;два три&quot;" id="1" hidden="0"/>\r\n'
+                '    <program name="От корня" custom="&quot;\\prog\\writer.exe&quot;" params="второй" id="3"'
+                ' hidden="0"/>\r\n'
+                '    <program name="Нет файла" custom="prog\\missing.exe" id="4" hidden="0"/>\r\n'
                 '    <exit name="Выход" id="2" hidden="0"/>\r\n  </root>\r\n  ')
         xml = xml.replace("<exitoptions", root + "<exitoptions", 1)
         xml = re.sub(r'question="[^"]*"', 'question="-1"', xml, count=1)
@@ -394,9 +410,12 @@ class Suite:
         project = os.path.join(self.work, "e2e.xml")
         open(project, "w", encoding="utf-8", newline="").write(xml)
         shutil.copyfile(self.exe, os.path.join(disc, "Velmora.EXE"))
+        missing = os.path.join(disc, "prog", "missing.exe")
+        shutil.copyfile(os.path.join(disc, "prog", "writer.exe"), missing)   # there for the check only
         r = subprocess.run([self.cli, "disc", project, disc], capture_output=True, timeout=120,
                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
         check(r.returncode == 0, "brenwick-cli disc failed: %s %s" % (r.stdout, r.stderr))
+        os.remove(missing)
         proc = self.start_player(disc)
         window = self.find_window("^Меню проверки$")
         if not check(window, "the menu window did not show"):
@@ -418,21 +437,48 @@ class Suite:
             check(text.lower().endswith("\\prog|" + "один|два три|") or "|один|два три|" in text,
                   "the program ran with %r" % text)
             check(text.lower().split("|")[0].endswith("\\prog"), "the working folder was %r" % text)
-        # The second entry is «Выход»: Down, Enter, then the question «Выйти?».
-        # A click on the heading, which does nothing, brings the keyboard back
-        # from the program started.
-        subprocess.run(["xdotool", "mousemove", "--window", window, "1", "1"])
-        time.sleep(0.3)
-        subprocess.run(["xdotool", "click", "1"])
-        time.sleep(0.5)
-        subprocess.run(["xdotool", "key", "--window", window, "Down"])
-        subprocess.run(["xdotool", "key", "--window", window, "Return"])
+        def focus_and_keys(*keys):
+            # A click on the heading, which does nothing, brings the keyboard
+            # back from the program started.
+            subprocess.run(["xdotool", "mousemove", "--window", window, "1", "1"])
+            time.sleep(0.3)
+            subprocess.run(["xdotool", "click", "1"])
+            time.sleep(0.5)
+            for key in keys:
+                subprocess.run(["xdotool", "key", "--window", window, key])
+                time.sleep(0.2)
+
+        # The second entry: a quoted path from the root of the disc.
+        if os.path.exists(ran):
+            os.remove(ran)
+        focus_and_keys("Down", "Return")
+        end = time.time() + 30
+        while time.time() < end and not os.path.exists(ran):
+            time.sleep(0.3)
+        if check(os.path.exists(ran), "the quoted path from the disc's root started nothing"):
+            time.sleep(0.5)
+            check(open(ran, encoding="utf-8").read().endswith("|второй|"), "the second program's arguments")
+        # The third: a program that is not there gives a message, nothing more.
+        focus_and_keys("Down", "Return")
+        box = self.find_window("^Ошибка$", timeout=20)
+        if check(box, "a missing program gave no message"):
+            self.answer(box)
+        # «Выход»: the stand-alone exit button, then the question «Выйти?».
+        for m in re.finditer(r"<button>.*?</button>", xml, re.S):
+            if re.search(r'action="0"', m.group(0)):
+                top, left, width, height = map(int, re.search(
+                    r'<position top="(-?\d+)" left="(-?\d+)" width="(\d+)" height="(\d+)"', m.group(0)).groups())
+                subprocess.run(["xdotool", "mousemove", "--window", window, str(left + width // 2),
+                                str(top + height // 2)])
+                time.sleep(0.3)
+                subprocess.run(["xdotool", "click", "1"])
+                break
         question = self.find_window("^Подтверждение$", timeout=20)
         if not question:
             subprocess.run(["import", "-window", "root", os.path.join(self.work, "no-question.png")])
         if check(question, "«Выход» asked nothing"):
             check(proc.poll() is None, "the player ended before the question was answered")
-            self.answer(question)
+            self.answer(question, buttons=2)
         check(self.wait_gone(proc, shot="exit-not-ended.png"), "the player did not end after «Выход» was confirmed")
 
     def damaged_file(self):
