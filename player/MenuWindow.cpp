@@ -275,6 +275,16 @@ void MenuWindow::release(int target)
 
 void MenuWindow::addTooltips()
 {
+    // The common controls load only for a menu that shows hints.
+    bool any = m_project.design.theme.control.showHint;
+    for (const rules::PicButton &b : m_project.buttons)
+        any = any || (b.control.showHint && !b.control.hint.empty());
+    for (const rules::TextBox *box : {&m_project.design.heading, &m_project.design.comment, &m_project.design.menu})
+        any = any || (box->control.showHint && !box->control.hint.empty());
+    if (!any)
+        return;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, GetModuleHandleW(nullptr),
                                nullptr);
@@ -388,8 +398,6 @@ LRESULT CALLBACK MenuWindow::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 int MenuWindow::run()
 {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
