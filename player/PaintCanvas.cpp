@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstring>
 
 namespace player {
@@ -119,6 +120,11 @@ Pixels DecodeBmp(const std::vector<std::uint8_t> &bytes)
     std::vector<std::uint8_t> info(bytes.begin() + kFileHeader, bytes.begin() + std::min<std::size_t>(offBits, bytes.size()));
     info.resize(std::max<std::size_t>(info.size(), infoSize + 256 * 4), 0);
     std::vector<std::uint8_t> bits(bytes.begin() + offBits, bytes.end());
+    if (compression == BI_RLE8 || compression == BI_RLE4) {
+        // GDI reads as many bytes as the header says: no more than there are.
+        const auto size = DWORD(bits.size());
+        std::memcpy(info.data() + offsetof(BITMAPINFOHEADER, biSizeImage), &size, sizeof size);
+    }
     bits.resize(bits.size() + 16, 0);   // an RLE stream that runs short ends in zeros
     Canvas canvas{int(w), int(h)};
     if (!canvas.bits())
