@@ -496,6 +496,40 @@ class Suite:
             self.answer(box)
         check(self.wait_gone(proc), "the player did not end after its message box closed")
 
+    # ---- the window's colour key: pixels of that colour are holes ---------
+
+    def screen_pixel(self, window, x, y):
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], capture_output=True)
+        at = dict(line.split("=") for line in geometry.stdout.decode().split() if "=" in line)
+        r = subprocess.run(["import", "-window", "root", "-crop", "1x1+%d+%d" % (int(at["X"]) + x, int(at["Y"]) + y),
+                            "-depth", "8", "rgb:-"], capture_output=True)
+        return tuple(r.stdout[:3])
+
+    def colour_key(self):
+        xml = self.new_project()
+        xml = set_attr(xml, "window", "appearance", "caption", "Окно с дырами")
+        top = int(re.search(r'topcolor="(-?\d+)"', xml).group(1))
+        seen = {}
+        for keyed in (False, True):
+            folder = os.path.join(self.work, "key-%d" % keyed)
+            os.makedirs(folder, exist_ok=True)
+            # The gradient's first row has exactly the top colour: a hole when keyed.
+            x = set_attr(xml, "window", "translucency", "transparentcolor", "-1" if keyed else "0")
+            x = set_attr(x, "window", "translucency", "transparentcolorvalue", str(top))
+            open(os.path.join(folder, "Velmora.XML"), "w", encoding="utf-8", newline="").write(x)
+            shutil.copyfile(self.exe, os.path.join(folder, "Velmora.EXE"))
+            proc = self.start_player(folder)
+            window = self.find_window("^Окно с дырами$")
+            if check(window, "the window with a colour key did not show"):
+                time.sleep(1)
+                seen[keyed] = self.screen_pixel(window, 300, 0)
+            proc.kill()
+            proc.wait()
+        rgb = (top & 255, (top >> 8) & 255, (top >> 16) & 255)
+        print("colour key: first row %s without the key, %s with it" % (seen.get(False), seen.get(True)))
+        check(seen.get(False) == rgb, "without a key the first row is %s, not %s" % (seen.get(False), rgb))
+        check(seen.get(True) not in (None, rgb), "the colour key left the top colour on screen")
+
 
 def main():
     if len(sys.argv) not in (4, 5):
@@ -513,7 +547,7 @@ def main():
     suite = Suite(cli, exe, work, prefix)
     suite.prepare_prefix()
     only = os.environ.get("PLAYER_TEST_ONLY", "")
-    for case in ("drawing_parity", "click_runs_program", "damaged_file"):
+    for case in ("drawing_parity", "click_runs_program", "damaged_file", "colour_key"):
         if not only or case == only:
             getattr(suite, case)()
     print("%d failures" % len(failures))
