@@ -116,6 +116,23 @@ Pixels DecodeBmp(const std::vector<std::uint8_t> &bytes)
     } else if (compression != BI_RLE8 && compression != BI_RLE4) {
         return out;
     }
+    if (compression == BI_RGB && infoSize >= sizeof(BITMAPINFOHEADER) && (bitCount == 24 || bitCount == 32)) {
+        // The layouts pictures are kept in, read directly: one pass, no copies.
+        std::int32_t signedHeight = 0;
+        std::memcpy(&signedHeight, bytes.data() + kFileHeader + 8, 4);
+        const long long stride = ((w * bitCount + 31) / 32) * 4;
+        const int step = bitCount / 8;
+        out.width = int(w);
+        out.height = int(h);
+        out.px.resize(std::size_t(w * h));
+        for (long long y = 0; y < h; ++y) {
+            const std::uint8_t *row = bytes.data() + offBits + (signedHeight < 0 ? y : h - 1 - y) * stride;
+            std::uint32_t *dst = out.px.data() + y * w;
+            for (long long x = 0; x < w; ++x, row += step)
+                dst[x] = std::uint32_t(row[0]) | (std::uint32_t(row[1]) << 8) | (std::uint32_t(row[2]) << 16);
+        }
+        return out;
+    }
     // The header and palette, copied so GDI reads an aligned, complete block.
     std::vector<std::uint8_t> info(bytes.begin() + kFileHeader, bytes.begin() + std::min<std::size_t>(offBits, bytes.size()));
     info.resize(std::max<std::size_t>(info.size(), infoSize + 256 * 4), 0);

@@ -113,6 +113,18 @@ def write_bmp24(path, width, height, pixel):
     open(path, "wb").write(header + info + body)
 
 
+def write_bmp8(path, width, height, index, palette):
+    """An 8-bit picture with a palette, which the player reads through GDI."""
+    stride = (width + 3) & ~3
+    body = b"".join(bytes(index(x, y) for x in range(width)) + b"\0" * (stride - width)
+                    for y in range(height - 1, -1, -1))
+    table = b"".join(bytes((rgb & 255, (rgb >> 8) & 255, (rgb >> 16) & 255, 0)) for rgb in palette)
+    off = 54 + len(table)
+    header = struct.pack("<2sIHHI", b"BM", off + len(body), 0, 0, off)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(body), 2835, 2835, len(palette), 0)
+    open(path, "wb").write(header + info + table + body)
+
+
 def compare(editor_png, player_bmp, cells_file):
     """Differences outside text cells, and the worst share of differing pixels in a cell."""
     ew, eh, erows = read_png(editor_png)
@@ -248,6 +260,9 @@ class Suite:
         skin = self.picture_text(os.path.join(pics, "skin.bmp"))
         skin_sel = self.picture_text(os.path.join(pics, "skin_sel.bmp"))
         back = self.picture_text(os.path.join(pics, "back.bmp"))
+        write_bmp8(os.path.join(pics, "paletted.bmp"), 45, 33, lambda x, y: (x + 2 * y) % 6,
+                   [0xFFFFFF, 0x102030, 0x80FF00, 0x0000C0, 0xC0C0C0, 0x400080])
+        paletted = self.picture_text(os.path.join(pics, "paletted.bmp"))
 
         cases = []
         new = os.path.join(self.work, "new.xml")
@@ -292,6 +307,8 @@ class Suite:
         x = set_attr(x, "background", "sizing", "center", "-1")
         x = set_text(x, "button", "default", holes)
         x = set_attr(x, "button", "appearance", "transparent", "-1")
+        x = set_text(x, "button", "default", paletted, nth=1)
+        x = set_attr(x, "button", "appearance", "transparent", "-1", nth=1)
         x = set_attr(x, "button", "appearance", "showcaption", "-1")
         cases.append(("holes", x, None))
         # Wrap and shadows: a heading that wraps, shadows large and negative,
