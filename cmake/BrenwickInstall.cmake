@@ -32,3 +32,9 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/icons/
         DESTINATION ${BRENWICK_DOC_DIR}/icons)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${BRENWICK_DOC_DIR})
+
+# The menu player, which the editor copies onto the discs it prepares:
+#   share/brenwick/player/Velmora.EXE
+if(BRENWICK_PLAYER_EXE)
+  install(FILES ${BRENWICK_PLAYER_EXE} DESTINATION ${CMAKE_INSTALL_DATADIR}/brenwick/player)
+endif()

@@ -9,6 +9,8 @@ PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest li
           qt6-l10n-tools qt6-tools-dev)
 # The Debian package (scripts/package.sh) and its test.
 PACKAGES+=(dpkg-dev file lintian libglib2.0-bin)   # gio: the MIME lookup of the package test
+# The menu player Velmora.EXE: cross-compiled for Windows, tested under Wine.
+PACKAGES+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 xdotool)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -104,6 +104,18 @@
         <source>Версия %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Проигрыватель Velmora.EXE не найден</source>
+        <translation>Player Velmora.EXE not found</translation>
+    </message>
+    <message>
+        <source>Проигрыватель Velmora.EXE без версии</source>
+        <translation>Player Velmora.EXE without a version</translation>
+    </message>
+    <message>
+        <source>Проигрыватель Velmora.EXE %1</source>
+        <translation>Player Velmora.EXE %1</translation>
+    </message>
 </context>
 <context>
     <name>TAddFolderForm</name>
@@ -741,6 +753,10 @@ Prepare the disc in the folder “%2” anyway?</translation>
     <message>
         <source>Проект будет сохранён в %1. Продолжить?</source>
         <translation>The project will be saved to %1. Continue?</translation>
+    </message>
+    <message>
+        <source>В папке «%1» уже есть другой Velmora.EXE. Заменить его проигрывателем версии %2?</source>
+        <translation>The folder “%1” already holds another Velmora.EXE. Replace it with the player of version %2?</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,8 @@
 #include "app/TAboutForm.h"
 
+#include "project/TDiscPreparation.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
@@ -17,6 +20,7 @@ constexpr QRect kPanel1Bounds(12, 12, 73, 73);
 constexpr QRect kProgramIconBounds(4, 4, 64, 64);
 constexpr QPoint kImage1Place(92, 16);
 constexpr QRect kVersionBounds(100, 52, 120, 18);
+constexpr QRect kPlayerBounds(100, 72, 190, 16);
 constexpr int kCaptionColumn = 12;    // "Интернет:", "E-mail:", "Автор:"
 constexpr int kValueColumn = 96;      // the address, the mail address, the author
 constexpr int kWebRow = 96;
@@ -107,6 +111,9 @@ TAboutForm::TAboutForm(QWidget *parent)
     m_version = new QLabel(this);
     m_version->setObjectName(QStringLiteral("Version"));
     m_version->setGeometry(kVersionBounds);
+    m_playerVersion = new QLabel(this);
+    m_playerVersion->setObjectName(QStringLiteral("PlayerVersion"));
+    m_playerVersion->setGeometry(kPlayerBounds);
 
     m_label1 = addLabel(tr("Интернет:"), kCaptionColumn, kWebRow);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -176,6 +183,12 @@ void TAboutForm::setLinkOpener(LinkOpener opener)
 void TAboutForm::FormCreate()
 {
     m_version->setText(tr("Версия %1").arg(QStringLiteral(BRENWICK_VERSION)));
+    // The player that goes onto the discs this editor prepares.
+    const QString player = TDiscPreparation::PlayerSource(QCoreApplication::applicationDirPath());
+    const QString version = player.isEmpty() ? QString() : TDiscPreparation::PlayerVersion(player);
+    m_playerVersion->setText(player.isEmpty()       ? tr("Проигрыватель Velmora.EXE не найден")
+                             : version.isEmpty()   ? tr("Проигрыватель Velmora.EXE без версии")
+                                                   : tr("Проигрыватель Velmora.EXE %1").arg(version));
 }
 
 void TAboutForm::showEvent(QShowEvent *event)

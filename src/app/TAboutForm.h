@@ -79,6 +79,7 @@ private:
     QLabel *m_programIcon = nullptr;
     QLabel *m_image1 = nullptr;
     QLabel *m_version = nullptr;
+    QLabel *m_playerVersion = nullptr;   // the version of the player the editor ships
     QLabel *m_label1 = nullptr;
     QLabel *m_inetLink = nullptr;
     QLabel *m_comments = nullptr;

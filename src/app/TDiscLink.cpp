@@ -13,6 +13,7 @@
 #include "project/TOptionsCommand.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -158,7 +159,11 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
 {
     UserPrompt &prompt = m_main.Prompt();
     const QString folder = QDir::toNativeSeparators(dir);
-    const QList<TFinding> findings = RunCheck(dir);
+    // The player this editor ships goes onto the disc: the check need not find one there.
+    const QString player = TDiscPreparation::PlayerSource(QCoreApplication::applicationDirPath());
+    QList<TFinding> findings = RunCheck(dir);
+    if (!player.isEmpty())
+        findings = TDiscPreparation::WithPlayerSupplied(findings);
     if (TProjectCheck::HasErrors(findings)) {
         QStringList lines;
         int errors = 0;
@@ -209,6 +214,19 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
             TDiscPreparation::WriteProject(project, dir);
         }
         m_written.insert(QFileInfo(discFile).absoluteFilePath(), {project.FileName(), FileHash(discFile)});
+        // Another player already there is the author's choice unless they say otherwise.
+        const TDiscPreparation::TPlayerState state =
+            player.isEmpty() ? TDiscPreparation::psSame : TDiscPreparation::PlayerState(dir, player);
+        if (state == TDiscPreparation::psNone
+            || (state == TDiscPreparation::psOther
+                && prompt.ask(caption,
+                              tr("В папке «%1» уже есть другой Velmora.EXE. Заменить его проигрывателем версии %2?")
+                                  .arg(folder, QStringLiteral(BRENWICK_VERSION)),
+                              UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
+                       == UserPrompt::Answer::Yes)) {
+            writing = TDiscPreparation::FileIn(dir, QString::fromLatin1(TDiscPreparation::kPlayerName));
+            TDiscPreparation::CopyPlayer(player, dir);
+        }
         writing = TDiscPreparation::FileIn(dir, QString::fromLatin1(TDiscPreparation::kAutorunName));
         if (!TDiscPreparation::AutorunDiffers(dir)
             || prompt.ask(caption, tr("В каталоге уже есть другой autorun.inf. Заменить его?"),

@@ -45,7 +45,7 @@ std::unique_ptr<TMenuRun> TTrialDesign::MakeRun(const QString &projectFile, cons
 {
     QList<TRunButton> buttons;
     for (const TPicButton *b : PicButtons())
-        buttons << TRunButton{b->Caption(), b->Action(), b->ItemID()};
+        buttons << TRunButton{b->Caption(), b->Action(), b->ItemID(), b->Visible(), b->Width(), b->Height()};
     return std::make_unique<TMenuRun>(m_project.Tree(), m_project.Options(), buttons, projectFile, discDir);
 }
 
@@ -76,8 +76,10 @@ int TTrialDesign::ButtonAt(const QPoint &point) const
         const TImageEx *control = order.at(i);
         if (!control || control->isHidden() || !control->geometry().contains(point))
             continue;
+        // A button the visitor cannot see is never hit: what lies below it is.
         for (int b = 0; b < buttons.size(); ++b) {
-            if (buttons.at(b)->Image() == control)
+            const TPicButton *button = buttons.at(b);
+            if (button->Image() == control && button->Visible() && button->Width() > 0 && button->Height() > 0)
                 return b;
         }
     }

@@ -6,12 +6,60 @@
 #include "project/TProjectCheck.h"
 #include "project/TProjectOptions.h"
 
+namespace {
+
+// The tree's entries as the rules' commands, each mapped back to its entry.
+void CopyLevel(const QList<TBaseItem *> &level, std::vector<rules::Command> &out)
+{
+    out.reserve(size_t(level.size()));
+    for (const TBaseItem *item : level) {
+        rules::Command c;
+        c.kind = rules::ItemKind(item->Kind());
+        c.id = item->Id();
+        c.name = item->Name().toStdString();
+        c.comment = item->Comment().toStdString();
+        c.custom = item->Custom().toStdString();
+        c.params = item->Params().toStdString();
+        c.hidden = item->Hidden();
+        out.push_back(std::move(c));
+        CopyLevel(item->Children(), out.back().children);
+    }
+}
+
+void MapLevel(const QList<TBaseItem *> &level, const std::vector<rules::Command> &copy,
+              std::unordered_map<const rules::Command *, const TBaseItem *> &map)
+{
+    for (qsizetype i = 0; i < level.size(); ++i) {
+        map[&copy[size_t(i)]] = level.at(i);
+        MapLevel(level.at(i)->Children(), copy[size_t(i)].children, map);
+    }
+}
+
+QString FromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
 TMenuRun::TMenuRun(const TCommandTree &tree, const TProjectOptions &options, QList<TRunButton> buttons,
                    const QString &projectFile, const QString &discDir)
     : m_tree(tree), m_options(options), m_buttons(std::move(buttons)), m_projectFile(projectFile),
       m_discDir(discDir.isEmpty() ? options.RootDir() : discDir)
 {
-    m_selected = Entries().isEmpty() ? -1 : 0;
+    CopyLevel(m_tree.TopLevel(), m_commands);
+    MapLevel(m_tree.TopLevel(), m_commands, m_itemOf);
+    m_rulesOptions.exitLevelUp = m_options.ExitLevelUp();
+    m_rulesOptions.exitAnyCommand = m_options.ExitAnyCommand();
+    m_rulesOptions.exitCross = m_options.ExitCross();
+    m_rulesOptions.exitQuestion = m_options.ExitQuestion();
+    std::vector<rules::RunButton> runButtons;
+    for (const TRunButton &b : std::as_const(m_buttons))
+        runButtons.push_back({b.caption.toStdString(), rules::ButtonAction(b.action), b.itemId, b.visible, b.width,
+                              b.height});
+    m_run = std::make_unique<rules::MenuRun>(m_commands, m_rulesOptions, std::move(runButtons));
+    m_run->SetAsker([this](rules::Msg) { return m_asker ? m_asker(ExitQuestion()) : true; });
+    m_run->SetProbe([this](const std::string &custom) { return DiscState(custom); });
 }
 
 TMenuRun::~TMenuRun() = default;
@@ -21,33 +69,72 @@ QString TMenuRun::ExitQuestion()
     return tr("Выйти?");
 }
 
+QString TMenuRun::Words(const rules::LogLine &line)
+{
+    const QString a1 = line.args.size() > 0 ? FromUtf8(line.args[0]) : QString();
+    const QString a2 = line.args.size() > 1 ? FromUtf8(line.args[1]) : QString();
+    switch (line.msg) {
+    case rules::Msg::ExitQuestion: return ExitQuestion();
+    case rules::Msg::ExitMenu: return tr("Выход из меню");
+    case rules::Msg::UpAtTopOff:
+        return tr("Кнопка «%1»: это верхний уровень, а «Выход по кнопке Вверх» выключен").arg(a1);
+    case rules::Msg::ItemNotFound: return tr("Кнопка «%1»: команда №%2 не найдена").arg(a1, a2);
+    case rules::Msg::Browse: return tr("Открыть папку диска");
+    case rules::Msg::Help: return tr("Справка");
+    case rules::Msg::Minimize: return tr("Свернуть окно");
+    case rules::Msg::UrlNotGiven: return tr("Открыть адрес: адрес не указан");
+    case rules::Msg::OpenUrl: return tr("Открыть адрес: %1").arg(a1);
+    case rules::Msg::CommentButton:
+        return tr("Кнопка «%1»: команда №%2 — комментарий, ничего не делает").arg(a1, a2);
+    case rules::Msg::ProgramNotGiven: return tr("Запуск: файл программы не указан");
+    case rules::Msg::RunProgram: {
+        QString state;
+        switch (line.disc) {
+        case rules::DiscState::NotGiven: state = tr("файл программы не указан"); break;
+        case rules::DiscState::Absolute: state = tr("путь абсолютный, на диске не проверяется"); break;
+        case rules::DiscState::Outside: state = tr("путь ведёт за пределы диска"); break;
+        case rules::DiscState::NoDiscFolder: state = tr("Корневой Каталог не задан, файл не проверен"); break;
+        case rules::DiscState::DiscNotFound: state = tr("Корневой Каталог не найден, файл не проверен"); break;
+        case rules::DiscState::Present: state = tr("файл есть на диске"); break;
+        case rules::DiscState::Missing: state = tr("файла нет на диске"); break;
+        }
+        return tr("Запуск: %1 — %2").arg(a1, state);
+    }
+    case rules::Msg::EmptyGroup: return tr("Группа «%1» пуста, в её меню нет ни одной команды").arg(a1);
+    case rules::Msg::ButtonHidden:
+    case rules::Msg::ButtonNoSize: break;
+    }
+    return QString();
+}
+
+const TBaseItem *TMenuRun::ItemOf(const rules::Command *command) const
+{
+    const auto it = m_itemOf.find(command);
+    return it == m_itemOf.end() ? nullptr : it->second;
+}
+
 QList<const TBaseItem *> TMenuRun::Entries() const
 {
     QList<const TBaseItem *> entries;
-    for (const TBaseItem *item : m_group ? m_group->Children() : m_tree.TopLevel()) {
-        if (!item->Hidden())
-            entries << item;
-    }
+    for (const rules::Command *c : m_run->Entries())
+        entries << ItemOf(c);
     return entries;
 }
 
 const TBaseItem *TMenuRun::SelectedItem() const
 {
-    const QList<const TBaseItem *> entries = Entries();
-    return m_selected >= 0 && m_selected < entries.size() ? entries.at(m_selected) : nullptr;
+    return ItemOf(m_run->SelectedItem());
 }
 
 QString TMenuRun::LevelPath() const
 {
-    QStringList names;
-    for (const TBaseItem *g = m_group; g; g = g->Parent())
-        names.prepend(g->Name());
-    return QLatin1Char('/') + names.join(QLatin1Char('/'));
+    return FromUtf8(m_run->LevelPath());
 }
 
 QString TMenuRun::GroupCaption() const
 {
-    return m_group ? m_group->Name() : QString();
+    const TBaseItem *group = Group();
+    return group ? group->Name() : QString();
 }
 
 QString TMenuRun::Comment() const
@@ -58,200 +145,79 @@ QString TMenuRun::Comment() const
 
 int TMenuRun::FindButton(const QString &caption) const
 {
-    for (int i = 0; i < m_buttons.size(); ++i) {
-        if (m_buttons.at(i).caption == caption)
-            return i;
+    return m_run->FindButton(caption.toStdString());
+}
+
+const QList<TRunLine> &TMenuRun::Log() const
+{
+    Follow();
+    return m_log;
+}
+
+void TMenuRun::Follow() const
+{
+    const std::vector<rules::LogLine> &log = m_run->Log();
+    for (size_t i = size_t(m_log.size()); i < log.size(); ++i) {
+        const rules::LogLine &l = log[i];
+        m_log.append({l.question ? TRunLine::lkQuestion : TRunLine::lkAction, Words(l), l.answer});
     }
-    return -1;
 }
 
 void TMenuRun::Select(int index)
 {
-    if (m_ended || index < 0 || index >= Entries().size())
-        return;
-    m_selected = index;
+    m_run->Select(index);
 }
 
 void TMenuRun::SelectNext()
 {
-    Select(m_selected + 1);
+    m_run->SelectNext();
 }
 
 void TMenuRun::SelectPrevious()
 {
-    if (m_selected > 0)
-        Select(m_selected - 1);
+    m_run->SelectPrevious();
 }
 
 void TMenuRun::Activate()
 {
-    if (m_ended)
-        return;
-    if (const TBaseItem *item = SelectedItem())
-        Run(*item, QString());
+    m_run->Activate();
 }
 
 void TMenuRun::ActivateEntry(int index)
 {
-    if (m_ended || index < 0 || index >= Entries().size())
-        return;
-    m_selected = index;
-    Activate();
+    m_run->ActivateEntry(index);
 }
 
-void TMenuRun::PressButton(int index)
+bool TMenuRun::PressButton(int index)
 {
-    if (m_ended || index < 0 || index >= m_buttons.size())
-        return;
-    const TRunButton &button = m_buttons.at(index);
-    switch (button.action) {
-    case TPicButton::baExit:
-        Exit(m_options.ExitQuestion());
-        break;
-    case TPicButton::baLevelUp:
-        if (!GoUp()) {
-            if (m_options.ExitLevelUp())
-                Exit(false);
-            else
-                AddLine(tr("Кнопка «%1»: это верхний уровень, а «Выход по кнопке Вверх» выключен")
-                            .arg(button.caption));
-        }
-        break;
-    case TPicButton::baExecute:
-        if (const TBaseItem *item = m_tree.FindById(button.itemId))
-            Run(*item, button.caption);
-        else
-            AddLine(tr("Кнопка «%1»: команда №%2 не найдена").arg(button.caption).arg(button.itemId));
-        break;
-    case TPicButton::baBrowse:
-        AddLine(tr("Открыть папку диска"));
-        break;
-    case TPicButton::baHelp:
-        AddLine(tr("Справка"));
-        break;
-    case TPicButton::baMinimize:
-        AddLine(tr("Свернуть окно"));
-        m_minimized = true;
-        break;
-    }
+    return m_run->PressButton(index);
 }
 
 void TMenuRun::Close()
 {
-    if (!m_ended)
-        Exit(m_options.ExitCross());
+    m_run->Close();
 }
 
-// who: the caption of the stand-alone button that runs item; empty for the menu.
-void TMenuRun::Run(const TBaseItem &item, const QString &who)
+rules::DiscState TMenuRun::DiscState(const std::string &customText)
 {
-    switch (item.Kind()) {
-    case ikGroup:
-        Enter(&item);
-        break;
-    case ikProgram:
-    case ikUrl:
-        if (item.Kind() == ikProgram)
-            RunProgram(item);
-        else if (item.Custom().trimmed().isEmpty())
-            AddLine(tr("Открыть адрес: адрес не указан"));
-        else
-            AddLine(tr("Открыть адрес: %1").arg(item.Custom().trimmed()));
-        if (m_options.ExitAnyCommand())
-            m_ended = true;
-        break;
-    case ikComment:
-        // A comment line in the menu does nothing; a button bound to one says so.
-        if (!who.isEmpty())
-            AddLine(tr("Кнопка «%1»: команда №%2 — комментарий, ничего не делает").arg(who).arg(item.Id()));
-        break;
-    case ikExit:
-        // In a group: up one level. At the top: the menu's exit for an entry,
-        // the Up button's rule for a stand-alone button.
-        if (GoUp())
-            break;
-        if (who.isEmpty())
-            Exit(m_options.ExitQuestion());
-        else if (m_options.ExitLevelUp())
-            Exit(false);
-        else
-            AddLine(tr("Кнопка «%1»: это верхний уровень, а «Выход по кнопке Вверх» выключен").arg(who));
-        break;
-    }
-}
-
-void TMenuRun::RunProgram(const TBaseItem &item)
-{
-    const QString path = item.Custom().trimmed();
-    if (path.isEmpty()) {
-        AddLine(tr("Запуск: файл программы не указан"));
-        return;
-    }
-    const QString params = item.Params().trimmed();
-    const QString command = params.isEmpty() ? path : path + QLatin1Char(' ') + params;
-    AddLine(tr("Запуск: %1 — %2").arg(command, DiscState(item.Custom())));
-}
-
-QString TMenuRun::DiscState(const QString &custom)
-{
+    const QString custom = FromUtf8(customText);
     const TProjectCheck::TProgramPath path =
         TProjectCheck::ResolveProgram(m_options, m_projectFile, m_discDir, custom);
     switch (path.kind) {
     case TProjectCheck::TProgramPath::pkEmpty:
-        return tr("файл программы не указан");
+        return rules::DiscState::NotGiven;
     case TProjectCheck::TProgramPath::pkAbsolute:
-        return tr("путь абсолютный, на диске не проверяется");
+        return rules::DiscState::Absolute;
     case TProjectCheck::TProgramPath::pkOutside:
-        return tr("путь ведёт за пределы диска");
+        return rules::DiscState::Outside;
     case TProjectCheck::TProgramPath::pkOnDisc:
         break;
     }
     if (m_discDir.isEmpty())
-        return tr("Корневой Каталог не задан, файл не проверен");
+        return rules::DiscState::NoDiscFolder;
     if (!m_disc)
         m_disc = std::make_unique<TDiscFolder>(m_discDir);
     if (!m_disc->Exists())
-        return tr("Корневой Каталог не найден, файл не проверен");
-    return m_disc->ContainsKey(path.relative) ? tr("файл есть на диске") : tr("файла нет на диске");
-}
-
-void TMenuRun::Enter(const TBaseItem *group)
-{
-    m_group = group;
-    m_selected = Entries().isEmpty() ? -1 : 0;
-    if (m_selected < 0)
-        AddLine(tr("Группа «%1» пуста, в её меню нет ни одной команды").arg(group->Name()));
-}
-
-bool TMenuRun::GoUp()
-{
-    if (!m_group)
-        return false;
-    const TBaseItem *left = m_group;
-    m_group = left->Parent();
-    // The group just left is selected again (unless it is hidden: then the first).
-    const int index = int(Entries().indexOf(left));
-    m_selected = index >= 0 ? index : (Entries().isEmpty() ? -1 : 0);
-    return true;
-}
-
-bool TMenuRun::Exit(bool ask)
-{
-    if (ask && !Ask(ExitQuestion()))
-        return false;
-    AddLine(tr("Выход из меню"));
-    m_ended = true;
-    return true;
-}
-
-bool TMenuRun::Ask(const QString &question)
-{
-    const bool yes = m_asker ? m_asker(question) : true;
-    m_log.append({TRunLine::lkQuestion, question, yes});
-    return yes;
-}
-
-void TMenuRun::AddLine(const QString &text)
-{
-    m_log.append({TRunLine::lkAction, text, false});
+        return rules::DiscState::DiscNotFound;
+    return m_disc->ContainsKey(path.relative) ? rules::DiscState::Present : rules::DiscState::Missing;
 }

@@ -20,14 +20,12 @@ public:
     // the menu's entry numbered N), "button:CAPTION" (press the stand-alone
     // button with that caption). A window minimised by the previous step is
     // restored first. Returns an empty string, or why the step is bad (an
-    // unknown word, a number or caption that names nothing here, a step after
-    // the run has ended); a bad step changes nothing.
+    // unknown word, a number or caption that names nothing here, a stand-alone
+    // button the visitor cannot see, a step after the run has ended); a bad
+    // step changes nothing.
     static QString Step(TMenuRun &run, const QString &step);
     // The state line.
     static QString StateLine(const TMenuRun &run);
     // The log's lines from index from on.
     static QStringList LogLines(const TMenuRun &run, qsizetype from);
-
-private:
-    static QString Quoted(const QString &text);
 };

@@ -92,7 +92,7 @@ TEST_F(DiscCommandTest, DiscWritesNothingAfterAnErrorAndTheProjectAndAutorunOthe
                                     QStringLiteral("--replace-autorun")});
     EXPECT_EQ(replaced.status, cli::ExitOk);
     ASSERT_TRUE(autorun.open(QIODevice::ReadOnly));
-    EXPECT_EQ(autorun.readAll(), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n"));
+    EXPECT_EQ(autorun.readAll(), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE,0\r\n"));
 
     EXPECT_EQ(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"), QStringLiteral("--iso"),
                       Path("x.iso"), QStringLiteral("--label"), QString(40, QLatin1Char('L'))})
@@ -131,6 +131,36 @@ TEST_F(DiscCommandTest, DiscRefusesToReplaceAnotherProjectsFileUnlessTold)
     EXPECT_TRUE(file.readAll().contains("name=\"Setup\""));
     // Its own file again: no question.
     EXPECT_EQ(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc")}).status, cli::ExitOk);
+}
+
+TEST_F(DiscCommandTest, ThePlayerGoesOntoTheDiscAndAnotherIsKeptUnlessTold)
+{
+    Write("ship/Velmora.EXE", "our player");
+    qputenv("BRENWICK_PLAYER", Path("ship/Velmora.EXE").toLocal8Bit());
+    // A folder without a player: the check does not miss it, and it is copied.
+    Write("empty/readme.txt", "x");
+    const CliRun fresh = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("empty")});
+    EXPECT_EQ(fresh.status, cli::ExitOk) << qPrintable(fresh.err + fresh.out);
+    QFile copied(Path("empty/Velmora.EXE"));
+    EXPECT_TRUE(copied.open(QIODevice::ReadOnly) && copied.readAll() == "our player");
+    // Another player is the author's: kept, and said so, unless --replace-player.
+    const CliRun kept = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc")});
+    EXPECT_EQ(kept.status, cli::ExitOk);
+    EXPECT_TRUE(kept.err.contains(QStringLiteral("another Velmora.EXE"))) << qPrintable(kept.err);
+    QFile player(Path("disc/Velmora.EXE"));
+    EXPECT_TRUE(player.open(QIODevice::ReadOnly) && player.readAll() == "player");
+    player.close();
+    const CliRun replaced = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc"), QStringLiteral("--replace-player")});
+    EXPECT_EQ(replaced.status, cli::ExitOk);
+    EXPECT_TRUE(player.open(QIODevice::ReadOnly) && player.readAll() == "our player");
+    player.close();
+    // The same player again: nothing to say.
+    EXPECT_FALSE(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc")}).err.contains(QStringLiteral("Velmora.EXE")));
+    // Without a player to bring, a folder without one fails the check.
+    qputenv("BRENWICK_PLAYER", Path("ship/none.exe").toLocal8Bit());
+    Write("bare/readme.txt", "x");
+    EXPECT_EQ(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("bare")}).status, cli::ExitFailure);
+    qunsetenv("BRENWICK_PLAYER");
 }
 
 } // namespace

@@ -56,6 +56,7 @@ TEST_F(TryCommandTest, PrintsEachStateAndWhatThePlayerDid)
                        "state: level \"/\" selected #1 \"Игры\" menu \"Игры\" | \"Сайт\" | \"Выход\"\n"
                        "state: level \"/Игры\" selected #2 \"Тетрис\" menu \"Тетрис\" | \"Выход\"\n"
                        "log: Запуск: games\\tetris.exe — файл есть на диске\n"
+                       "log: Выход из меню\n"
                        "state: ended\n"));
 }
 
@@ -86,6 +87,22 @@ TEST_F(TryCommandTest, BadStepsAndUnreadableProjects)
     f.write("<Velmora><root><program id=\"x\"/></root></Velmora>");
     f.close();
     EXPECT_EQ(RunCli({QStringLiteral("try"), broken}).status, 1);
+}
+
+TEST_F(TryCommandTest, WithoutDiscTheProjectsDiscFolderAndHiddenButtonsAreBadSteps)
+{
+    cli::Editor editor;
+    editor.project.LoadProject(project, TProject::WholeProject());
+    editor.project.Options().SetRootDir(temp.path());
+    editor.layout.CreatePicButton(U("Тень"))->setVisible(false);
+    const QString other = temp.filePath(QStringLiteral("other/Velmora.XML"));
+    QDir().mkpath(temp.filePath(QStringLiteral("other")));
+    editor.project.SaveProject(other, TProject::WholeProject());
+    const CliRun r = RunCli({QStringLiteral("try"), other, QStringLiteral("enter"), QStringLiteral("enter")});
+    EXPECT_TRUE(r.out.contains(U("log: Запуск: games\\tetris.exe — файл есть на диске\n"))) << qPrintable(r.out);
+    const CliRun hidden = RunCli({QStringLiteral("try"), other, QStringLiteral("button:Тень")});
+    EXPECT_EQ(hidden.status, 2);
+    EXPECT_TRUE(hidden.err.contains(QStringLiteral("is hidden"))) << qPrintable(hidden.err);
 }
 
 } // namespace

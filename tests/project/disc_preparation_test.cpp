@@ -38,8 +38,19 @@ TEST_F(DiscPreparationTest, AutorunIsWrittenInCrLfLinesAndOnlyADifferentOneNeeds
     EXPECT_FALSE(TDiscPreparation::AutorunDiffers(Disc()));
     TDiscPreparation::WriteAutorun(Disc());
     EXPECT_EQ(Bytes(Disc() + QStringLiteral("/autorun.inf")),
-              QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n"));
+              QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE,0\r\n"));
     EXPECT_FALSE(TDiscPreparation::AutorunDiffers(Disc()));
+    // An icon the author set stays; the player's own, as earlier versions wrote it, does not.
+    Write(Disc() + QStringLiteral("/autorun.inf"), "[autorun]\r\nopen=Velmora.EXE\r\nicon=disc.ico\r\n");
+    EXPECT_FALSE(TDiscPreparation::AutorunDiffers(Disc()));
+    TDiscPreparation::WriteAutorun(Disc());
+    EXPECT_EQ(Bytes(Disc() + QStringLiteral("/autorun.inf")), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=disc.ico\r\n"));
+    Write(Disc() + QStringLiteral("/autorun.inf"), "[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n");
+    TDiscPreparation::WriteAutorun(Disc());
+    EXPECT_EQ(Bytes(Disc() + QStringLiteral("/autorun.inf")),
+              QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE,0\r\n"));
+    Write(Disc() + QStringLiteral("/autorun.inf"), "[autorun]\r\nopen=Velmora.EXE\r\nicon=\r\n");
+    EXPECT_TRUE(TDiscPreparation::AutorunDiffers(Disc()));
 
     // An existing file in other letters is the one replaced: a disc cannot hold both.
     QFile::remove(Disc() + QStringLiteral("/autorun.inf"));
@@ -48,6 +59,36 @@ TEST_F(DiscPreparationTest, AutorunIsWrittenInCrLfLinesAndOnlyADifferentOneNeeds
     TDiscPreparation::WriteAutorun(Disc());
     EXPECT_EQ(QDir(Disc()).entryList(QDir::Files), QStringList{QStringLiteral("AUTORUN.INF")});
     EXPECT_FALSE(TDiscPreparation::AutorunDiffers(Disc()));
+}
+
+TEST_F(DiscPreparationTest, ThePlayersPlaceStateAndVersion)
+{
+    const QString ship = temp.filePath(QStringLiteral("ship"));
+    QDir().mkpath(ship + QStringLiteral("/player"));
+    EXPECT_EQ(TDiscPreparation::PlayerSource(ship), QString());
+    Write(ship + QStringLiteral("/player/Velmora.EXE"), "build");
+    EXPECT_EQ(TDiscPreparation::PlayerSource(ship), ship + QStringLiteral("/player/Velmora.EXE"));
+    Write(ship + QStringLiteral("/Velmora.EXE"), "beside");
+    EXPECT_EQ(TDiscPreparation::PlayerSource(ship), ship + QStringLiteral("/Velmora.EXE"));
+
+    const QString source = ship + QStringLiteral("/Velmora.EXE");
+    EXPECT_EQ(TDiscPreparation::PlayerState(Disc(), source), TDiscPreparation::psNone);
+    Write(Disc() + QStringLiteral("/velmora.exe"), "besidf");   // same size, other bytes
+    EXPECT_EQ(TDiscPreparation::PlayerState(Disc(), source), TDiscPreparation::psOther);
+    TDiscPreparation::CopyPlayer(source, Disc());
+    EXPECT_EQ(QDir(Disc()).entryList(QDir::Files), QStringList{QStringLiteral("velmora.exe")});
+    EXPECT_EQ(TDiscPreparation::PlayerState(Disc(), source), TDiscPreparation::psSame);
+
+    // The version resource's value, after the key and its padding.
+    const QString key = QStringLiteral("ProductVersion");
+    QByteArray pe("MZ..");
+    pe += QByteArray(reinterpret_cast<const char *>(key.utf16()), (key.size() + 1) * 2);   // ends at 34: 2 bytes padding
+    pe += QByteArray(2, '\0');
+    const QString version = QStringLiteral("1.1.2");
+    pe += QByteArray(reinterpret_cast<const char *>(version.utf16()), (version.size() + 1) * 2);
+    Write(ship + QStringLiteral("/v.exe"), pe);
+    EXPECT_EQ(TDiscPreparation::PlayerVersion(ship + QStringLiteral("/v.exe")), version);
+    EXPECT_EQ(TDiscPreparation::PlayerVersion(source), QString());
 }
 
 TEST_F(DiscPreparationTest, TheDiscCopyLeavesTheProjectWithItsOwnFile)

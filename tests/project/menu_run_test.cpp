@@ -25,6 +25,9 @@ QString U(const char *utf8)
 //  7 Пусто (empty group)
 //  8 Примечание (comment)
 //  9 Выход
+// 10 Пустой адрес (hidden url of blanks)     Конец 9, Тайник 11, Пустой 10;
+// 11 Тайник (hidden group)                   hidden or sizeless: Невидимка,
+//    12 Внутри (comment)                     Точка, Полоска, and Двойник twice
 struct MenuRunTest : ::testing::Test
 {
     QTemporaryDir temp;
@@ -51,14 +54,23 @@ struct MenuRunTest : ::testing::Test
         Add("Пусто", ikGroup);
         Add("Примечание", ikComment);
         Add("Выход", ikExit);
+        tree.SetHidden(Add("Пустой адрес", ikUrl, nullptr, "  \t "), true);
+        TBaseItem *hiddenGroup = Add("Тайник", ikGroup);
+        tree.SetHidden(hiddenGroup, true);
+        Add("Внутри", ikComment, hiddenGroup);
         using B = TPicButton;
         const QList<std::tuple<const char *, B::TButtonAction, int>> list = {
             {"Выход", B::baExit, 0},     {"Вверх", B::baLevelUp, 0},  {"Обзор", B::baBrowse, 0},
             {"Помощь", B::baHelp, 0},    {"Свернуть", B::baMinimize, 0}, {"Тетрис", B::baExecute, 2},
             {"Игры", B::baExecute, 1},   {"Заметка", B::baExecute, 8}, {"Назад", B::baExecute, 4},
-            {"Секрет", B::baExecute, 3}, {"Нет", B::baExecute, 99}};
+            {"Секрет", B::baExecute, 3}, {"Нет", B::baExecute, 99}, {"Конец", B::baExecute, 9},
+            {"Тайник", B::baExecute, 11}, {"Пустой", B::baExecute, 10}};
         for (const auto &[caption, action, id] : list)
             buttons << TRunButton{U(caption), action, id};
+        // Buttons the visitor cannot see, and of two with one caption the seen one.
+        buttons << TRunButton{U("Невидимка"), B::baExit, 0, false, 40, 40}
+                << TRunButton{U("Точка"), B::baExit, 0, true, 0, 0} << TRunButton{U("Полоска"), B::baExit, 0, true, 40, 0}
+                << TRunButton{U("Двойник"), B::baExit, 0, true, 0, 5} << TRunButton{U("Двойник"), B::baHelp, 0};
     }
     // The lines brenwick-cli try prints after the start: each step's log, then the state.
     QStringList Transcript(TMenuRun &run, const QString &steps)
@@ -77,6 +89,11 @@ struct MenuRunTest : ::testing::Test
 
 const char *const kTop = R"(state: level "/" selected #1 "Игры" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")";
 const char *const kGames = R"(state: level "/Игры" selected #2 "Тетрис" menu "Тетрис" | "Выход")";
+const char *const kSite = R"(state: level "/" selected #5 "Сайт" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")";
+const char *const kEmpty = R"(state: level "/" selected #7 "Пусто" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")";
+const char *const kNote =
+    R"(state: level "/" selected #8 "Примечание" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")";
+const char *const kExit = R"(state: level "/" selected #9 "Выход" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")";
 const char *const kTetris = "log: Запуск: games\\tetris.exe — файл есть на диске";
 
 struct Row
@@ -102,11 +119,14 @@ TEST_F(MenuRunTest, VisitorStepsFollowTheOptions)
           R"(state: level "/" selected #7 "Пусто" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")"}},
         // Programs and addresses; "Выход после любой команды" ends the run after them.
         {"program runs", "", true, "enter enter", {kGames, kTetris, kGames}},
-        {"program then exit", "anycom", true, "enter enter", {kGames, kTetris, "state: ended"}},
+        {"program then exit", "anycom question", true, "enter enter",
+         {kGames, kTetris, "log: Выход из меню", "state: ended"}},
         {"url opens", "", true, "entry:5",
          {"log: Открыть адрес: http://example.org",
           R"(state: level "/" selected #5 "Сайт" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")"}},
-        {"url then exit", "anycom", true, "entry:5", {"log: Открыть адрес: http://example.org", "state: ended"}},
+        {"url then exit", "anycom", true, "entry:5",
+         {"log: Открыть адрес: http://example.org", "log: Выход из меню", "state: ended"}},
+        {"blank url", "", true, "button:Пустой", {"log: Открыть адрес: адрес не указан", kTop}},
         {"comment does nothing", "anycom", true, "entry:8",
          {R"(state: level "/" selected #8 "Примечание" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")"}},
         // Exit entries: up inside a group (the group selected again), out at the top.
@@ -131,7 +151,13 @@ TEST_F(MenuRunTest, VisitorStepsFollowTheOptions)
         {"exit button asks", "question", false, "button:Выход", {"ask: Выйти? -> no", kTop}},
         {"up at the top stays", "question", true, "button:Вверх",
          {"log: Кнопка «Вверх»: это верхний уровень, а «Выход по кнопке Вверх» выключен", kTop}},
-        {"up at the top exits", "levelup question", true, "button:Вверх", {"log: Выход из меню", "state: ended"}},
+        {"up at the top exits", "levelup", true, "button:Вверх", {"log: Выход из меню", "state: ended"}},
+        {"up at the top asks, no", "levelup question", false, "button:Вверх", {"ask: Выйти? -> no", kTop}},
+        {"up at the top asks, yes", "levelup question", true, "button:Вверх",
+         {"ask: Выйти? -> yes", "log: Выход из меню", "state: ended"}},
+        {"up out of a hidden group", "", true, "down button:Тайник button:Вверх",
+         {R"(state: level "/" selected #5 "Сайт" menu "Игры" | "Сайт" | "Пусто" | "Примечание" | "Выход")",
+          R"(state: level "/Тайник" selected #12 "Внутри" menu "Внутри")", kTop}},
         {"up in a group", "", true, "enter button:Вверх", {kGames, kTop}},
         {"button runs a program", "", true, "button:Тетрис", {kTetris, kTop}},
         {"button runs a hidden program", "", true, "button:Секрет",
@@ -140,9 +166,23 @@ TEST_F(MenuRunTest, VisitorStepsFollowTheOptions)
         {"button on a comment", "", true, "button:Заметка",
          {"log: Кнопка «Заметка»: команда №8 — комментарий, ничего не делает", kTop}},
         {"button on a group's exit, inside", "", true, "enter button:Назад", {kGames, kTop}},
-        {"button on an exit at the top", "", true, "button:Назад",
-         {"log: Кнопка «Назад»: это верхний уровень, а «Выход по кнопке Вверх» выключен", kTop}},
-        {"button on an exit, levelup", "levelup", true, "button:Назад", {"log: Выход из меню", "state: ended"}},
+        // An exit entry at the top ends the run the same way however it is reached.
+        {"button on an exit at the top", "", true, "button:Конец", {"log: Выход из меню", "state: ended"}},
+        {"button on an exit asks, no", "question", false, "button:Конец", {"ask: Выйти? -> no", kTop}},
+        {"button on an exit asks, yes", "question levelup", true, "button:Конец",
+         {"ask: Выйти? -> yes", "log: Выход из меню", "state: ended"}},
+        {"enter on an exit asks, no", "question", false, "down down down down enter",
+         {kSite, kEmpty, kNote, kExit, "ask: Выйти? -> no", kExit}},
+        {"enter on an exit, no question", "cross", true, "down down down down enter",
+         {kSite, kEmpty, kNote, kExit, "log: Выход из меню", "state: ended"}},
+        // A button the visitor cannot see cannot be pressed.
+        {"hidden button", "", true, "button:Невидимка",
+         {R"(bad step: the stand-alone button "Невидимка" is hidden (Visible off): it cannot be pressed)"}},
+        {"button without size", "", true, "button:Точка",
+         {R"(bad step: the stand-alone button "Точка" has no size (0x0): it cannot be pressed)"}},
+        {"flat button", "", true, "button:Полоска",
+         {R"(bad step: the stand-alone button "Полоска" has no size (40x0): it cannot be pressed)"}},
+        {"the seen one of two", "", true, "button:Двойник", {"log: Справка", kTop}},
         {"dangling ItemID", "anycom", true, "button:Нет", {"log: Кнопка «Нет»: команда №99 не найдена", kTop}},
         {"browse, help, minimise", "", true, "button:Обзор button:Помощь button:Свернуть down",
          {"log: Открыть папку диска", kTop, "log: Справка", kTop, "log: Свернуть окно", QString(kTop) + " minimized",

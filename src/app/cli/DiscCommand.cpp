@@ -8,17 +8,19 @@
 #include "project/TProjectCheck.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace cli {
 
 // brenwick-cli disc PROJECT DIR [--iso OUT.iso] [--label NAME] [--replace-autorun] [--replace-project]
+//                   [--replace-player]
 int discCommand(const QStringList &args, Context &ctx)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Checks a project, writes it as Velmora.XML with an autorun.inf into the disc folder DIR, and optionally "
-        "makes an ISO image of DIR. Nothing is written when the check finds an error."));
+        "Checks a project, writes it as Velmora.XML with the player Velmora.EXE and an autorun.inf into the disc "
+        "folder DIR, and optionally makes an ISO image of DIR. Nothing is written when the check finds an error."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("PROJECT"), QStringLiteral("the project file"));
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("the disc folder"));
@@ -36,6 +38,9 @@ int discCommand(const QStringList &args, Context &ctx)
     const QCommandLineOption replaceProjectOption(
         QStringLiteral("replace-project"), QStringLiteral("replace a Velmora.XML of another project in DIR"));
     parser.addOption(replaceProjectOption);
+    const QCommandLineOption replacePlayerOption(
+        QStringLiteral("replace-player"), QStringLiteral("replace another Velmora.EXE in DIR with this editor's player"));
+    parser.addOption(replacePlayerOption);
     if (parseOrShowHelp(parser, args, ctx))
         return ExitOk;
     const QStringList positional =
@@ -56,7 +61,11 @@ int discCommand(const QStringList &args, Context &ctx)
 
     Editor editor;
     TProject &project = editor.project;
-    const QList<TFinding> findings = CheckProjectFile(editor, positional.constFirst(), dir);
+    // The player this editor ships goes onto the disc: the check need not find one there.
+    const QString player = TDiscPreparation::PlayerSource(QCoreApplication::applicationDirPath());
+    QList<TFinding> findings = CheckProjectFile(editor, positional.constFirst(), dir);
+    if (!player.isEmpty())
+        findings = TDiscPreparation::WithPlayerSupplied(findings);
     PrintFindings(findings, ctx.out);
     if (TProjectCheck::HasErrors(findings))
         throw BrenwickError(QStringLiteral("the check found errors; nothing was written"));
@@ -69,6 +78,14 @@ int discCommand(const QStringList &args, Context &ctx)
     }
 
     TDiscPreparation::WriteProject(project, dir);
+    if (!player.isEmpty()) {
+        const TDiscPreparation::TPlayerState state = TDiscPreparation::PlayerState(dir, player);
+        if (state == TDiscPreparation::psNone || (state == TDiscPreparation::psOther && parser.isSet(replacePlayerOption)))
+            TDiscPreparation::CopyPlayer(player, dir);
+        else if (state == TDiscPreparation::psOther)
+            ctx.err << "brenwick-cli: " << dir
+                    << " holds another Velmora.EXE, which was kept (--replace-player replaces it)\n";
+    }
     if (!TDiscPreparation::AutorunDiffers(dir) || parser.isSet(replaceOption))
         TDiscPreparation::WriteAutorun(dir);
     else

@@ -1,0 +1,384 @@
+#include "PaintCanvas.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstring>
+
+namespace player {
+
+namespace {
+
+constexpr std::int32_t kNone = 0x1FFFFFFF;
+constexpr std::int32_t kDefault = 0x20000000;
+constexpr int kMaxPictureSide = 32768;
+constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
+constexpr int kMaxFontPixels = 4096;
+constexpr int kDefaultFontPixels = 13;
+constexpr int kFar = 1 << 24;
+
+// The design window's system colours (its toolkit's standard palette), so
+// that a menu looks the same in the editor and on any visitor's machine.
+constexpr std::uint32_t kButton = 0xEFEFEF, kDark = 0x9F9F9F, kHighlight = 0x308CC6, kMid = 0xB8B8B8,
+                        kWindow = 0xEFEFEF, kBase = 0xFFFFFF, kShadow = 0x767676, kBlack = 0x000000,
+                        kWhite = 0xFFFFFF, kLight = 0xFFFFFF, kMidlight = 0xCACACA, kGrayText = 0xBEBEBE,
+                        kToolTipBase = 0xFFFFDC, kLink = 0x0000FF;
+constexpr std::uint32_t kSystem[] = {
+    kButton, kDark, kHighlight, kMid, kWindow, kBase, kShadow, kBlack, kBlack, kWhite,
+    kButton, kButton, kMid, kHighlight, kWhite, kButton, kDark, kGrayText, kBlack, kBlack,
+    kLight, kShadow, kMidlight, kBlack, kToolTipBase, kButton, kLink, kHighlight, kMid, kHighlight,
+    kWindow};
+
+std::uint32_t rgbOf(std::int32_t bgr)
+{
+    const auto v = std::uint32_t(bgr);
+    return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+
+std::string fontKey(const rules::Font &f)
+{
+    return f.name + '|' + std::to_string(f.height) + '|' + std::to_string(int(f.style)) + '|'
+        + std::to_string(int(f.charset));
+}
+
+} // namespace
+
+std::wstring Widen(const std::string &utf8)
+{
+    if (utf8.empty() || utf8.size() > INT_MAX)
+        return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring out(std::size_t(std::max(n, 0)), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), out.data(), n);
+    return out;
+}
+
+bool ResolveColor(std::int32_t value, std::uint32_t &rgb)
+{
+    if (value == kNone)
+        return false;
+    if (value == kDefault) {
+        rgb = kWindow;
+        return true;
+    }
+    if (value < 0) {
+        const unsigned index = unsigned(value) & 0xFFu;
+        rgb = index < sizeof kSystem / sizeof kSystem[0] ? kSystem[index] : kButton;
+        return true;
+    }
+    rgb = rgbOf(value);
+    return true;
+}
+
+Pixels DecodeBmp(const std::vector<std::uint8_t> &bytes)
+{
+    Pixels out;
+    constexpr std::size_t kFileHeader = 14;
+    if (bytes.size() < kFileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M')
+        return out;
+    std::uint32_t offBits = 0, infoSize = 0;
+    std::memcpy(&offBits, bytes.data() + 10, 4);
+    std::memcpy(&infoSize, bytes.data() + kFileHeader, 4);
+    if (infoSize < 12 || infoSize > bytes.size() - kFileHeader || offBits >= bytes.size())
+        return out;
+    long long w = 0, h = 0;
+    int bitCount = 0;
+    std::uint32_t compression = BI_RGB;
+    if (infoSize == 12) {
+        std::uint16_t cw = 0, ch = 0, bc = 0;
+        std::memcpy(&cw, bytes.data() + kFileHeader + 4, 2);
+        std::memcpy(&ch, bytes.data() + kFileHeader + 6, 2);
+        std::memcpy(&bc, bytes.data() + kFileHeader + 10, 2);
+        w = cw;
+        h = ch;
+        bitCount = bc;
+    } else {
+        if (infoSize < sizeof(BITMAPINFOHEADER))
+            return out;
+        BITMAPINFOHEADER bih;
+        std::memcpy(&bih, bytes.data() + kFileHeader, sizeof bih);
+        w = bih.biWidth;
+        h = bih.biHeight < 0 ? -(long long)bih.biHeight : bih.biHeight;
+        bitCount = bih.biBitCount;
+        compression = bih.biCompression;
+    }
+    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
+        return out;
+    // Uncompressed rows must all be there; GDI would read past the end.
+    const std::size_t available = bytes.size() - offBits;
+    if (compression == BI_RGB || compression == BI_BITFIELDS) {
+        if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
+            return out;
+        const long long stride = ((w * bitCount + 31) / 32) * 4;
+        if (stride * h > (long long)available)
+            return out;
+    } else if (compression != BI_RLE8 && compression != BI_RLE4) {
+        return out;
+    }
+    if (compression == BI_RGB && infoSize >= sizeof(BITMAPINFOHEADER) && (bitCount == 24 || bitCount == 32)) {
+        // The layouts pictures are kept in, read directly: one pass, no copies.
+        std::int32_t signedHeight = 0;
+        std::memcpy(&signedHeight, bytes.data() + kFileHeader + 8, 4);
+        const long long stride = ((w * bitCount + 31) / 32) * 4;
+        const int step = bitCount / 8;
+        out.width = int(w);
+        out.height = int(h);
+        out.px.resize(std::size_t(w * h));
+        for (long long y = 0; y < h; ++y) {
+            const std::uint8_t *row = bytes.data() + offBits + (signedHeight < 0 ? y : h - 1 - y) * stride;
+            std::uint32_t *dst = out.px.data() + y * w;
+            for (long long x = 0; x < w; ++x, row += step)
+                dst[x] = std::uint32_t(row[0]) | (std::uint32_t(row[1]) << 8) | (std::uint32_t(row[2]) << 16);
+        }
+        return out;
+    }
+    // The header and palette, copied so GDI reads an aligned, complete block.
+    std::vector<std::uint8_t> info(bytes.begin() + kFileHeader, bytes.begin() + std::min<std::size_t>(offBits, bytes.size()));
+    info.resize(std::max<std::size_t>(info.size(), infoSize + 256 * 4), 0);
+    std::vector<std::uint8_t> bits(bytes.begin() + offBits, bytes.end());
+    if (compression == BI_RLE8 || compression == BI_RLE4) {
+        // GDI reads as many bytes as the header says: no more than there are.
+        const auto size = DWORD(bits.size());
+        std::memcpy(info.data() + offsetof(BITMAPINFOHEADER, biSizeImage), &size, sizeof size);
+    }
+    bits.resize(bits.size() + 16, 0);   // an RLE stream that runs short ends in zeros
+    Canvas canvas{int(w), int(h)};
+    if (!canvas.bits())
+        return out;
+    const int rows = SetDIBitsToDevice(canvas.dc(), 0, 0, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), bits.data(),
+                                       reinterpret_cast<const BITMAPINFO *>(info.data()), DIB_RGB_COLORS);
+    GdiFlush();
+    if (rows <= 0)
+        return out;
+    out.width = int(w);
+    out.height = int(h);
+    out.px.assign(canvas.bits(), canvas.bits() + w * h);
+    for (std::uint32_t &p : out.px)
+        p &= 0xFFFFFFu;
+    return out;
+}
+
+Canvas::Canvas(int width, int height) : m_width(std::max(width, 1)), m_height(std::max(height, 1))
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = m_width;
+    bi.bmiHeader.biHeight = -m_height;   // top-down
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    m_dc = CreateCompatibleDC(nullptr);
+    m_bitmap = CreateDIBSection(m_dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!m_bitmap) {
+        m_width = m_height = 0;
+        return;
+    }
+    m_bits = static_cast<std::uint32_t *>(bits);
+    m_oldBitmap = SelectObject(m_dc, m_bitmap);
+    std::fill(m_bits, m_bits + std::size_t(m_width) * m_height, 0u);
+    SetBkMode(m_dc, TRANSPARENT);
+    SetTextAlign(m_dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+}
+
+Canvas::~Canvas()
+{
+    if (m_oldBitmap)
+        SelectObject(m_dc, m_oldBitmap);
+    for (auto &entry : m_fonts) {
+        DeleteObject(entry.second.font);
+        if (entry.second.design)
+            DeleteObject(entry.second.design);
+    }
+    if (m_bitmap)
+        DeleteObject(m_bitmap);
+    if (m_dc)
+        DeleteDC(m_dc);
+}
+
+void Canvas::setClip(const RECT &clip, int originX, int originY)
+{
+    m_clip = {std::max<LONG>(clip.left, 0), std::max<LONG>(clip.top, 0), std::min<LONG>(clip.right, m_width),
+              std::min<LONG>(clip.bottom, m_height)};
+    m_clipped = true;
+    m_originX = originX;
+    m_originY = originY;
+    HRGN region = CreateRectRgn(m_clip.left, m_clip.top, std::max(m_clip.left, m_clip.right),
+                                std::max(m_clip.top, m_clip.bottom));
+    SelectClipRgn(m_dc, region);
+    DeleteObject(region);
+}
+
+void Canvas::clearClip()
+{
+    m_clipped = false;
+    m_originX = m_originY = 0;
+    SelectClipRgn(m_dc, nullptr);
+}
+
+void Canvas::fill(int x, int y, int w, int h, std::uint32_t rgb)
+{
+    if (!m_bits || w <= 0 || h <= 0)
+        return;
+    GdiFlush();
+    const RECT bounds = m_clipped ? m_clip : RECT{0, 0, m_width, m_height};
+    const long long left = std::max<long long>((long long)x + m_originX, bounds.left);
+    const long long top = std::max<long long>((long long)y + m_originY, bounds.top);
+    const long long right = std::min<long long>((long long)x + m_originX + w, bounds.right);
+    const long long bottom = std::min<long long>((long long)y + m_originY + h, bounds.bottom);
+    for (long long row = top; row < bottom; ++row)
+        std::fill(m_bits + row * m_width + left, m_bits + row * m_width + std::max(left, right), rgb);
+}
+
+void Canvas::drawPixels(const Pixels &picture, int x, int y, int w, int h, bool keyed, std::uint32_t key)
+{
+    if (!m_bits || picture.empty() || w <= 0 || h <= 0)
+        return;
+    GdiFlush();
+    const RECT bounds = m_clipped ? m_clip : RECT{0, 0, m_width, m_height};
+    const long long x0 = (long long)x + m_originX;
+    const long long y0 = (long long)y + m_originY;
+    const long long left = std::max<long long>(x0, bounds.left);
+    const long long top = std::max<long long>(y0, bounds.top);
+    const long long right = std::min<long long>(x0 + w, bounds.right);
+    const long long bottom = std::min<long long>(y0 + h, bounds.bottom);
+    // Source positions in 16.16 fixed point, sampled at the target pixel's
+    // centre, as the editor's nearest-pixel scaling does.
+    const long long ix = (65536LL * picture.width) / w;
+    const long long iy = (65536LL * picture.height) / h;
+    const long long startX = (ix + 1) / 2 - 1;
+    const long long startY = (iy + 1) / 2 - 1;
+    for (long long row = top; row < bottom; ++row) {
+        const long long sy = std::min<long long>((startY + (row - y0) * iy) >> 16, picture.height - 1);
+        const std::uint32_t *src = picture.px.data() + sy * picture.width;
+        std::uint32_t *dst = m_bits + row * m_width;
+        for (long long col = left; col < right; ++col) {
+            const long long sx = std::min<long long>((startX + (col - x0) * ix) >> 16, picture.width - 1);
+            const std::uint32_t p = src[sx];
+            if (!keyed || p != key)
+                dst[col] = p;
+        }
+    }
+}
+
+Canvas::FontEntry &Canvas::entryFor(const rules::Font &font)
+{
+    const std::string key = fontKey(font);
+    const auto found = m_fonts.find(key);
+    if (found != m_fonts.end())
+        return found->second;
+    int height = -kDefaultFontPixels;
+    if (font.height < 0)
+        height = font.height < -kMaxFontPixels ? -kMaxFontPixels : font.height;
+    else if (font.height > 0)
+        height = std::min(font.height, kMaxFontPixels);
+    const std::wstring face = Widen(font.name).substr(0, LF_FACESIZE - 1);
+    auto make = [&](int h) {
+        return CreateFontW(h, 0, 0, 0, (font.style & rules::fsBold) ? FW_BOLD : FW_NORMAL,
+                           (font.style & rules::fsItalic) != 0, (font.style & rules::fsUnderline) != 0,
+                           (font.style & rules::fsStrikeOut) != 0, font.charset, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    };
+    FontEntry entry;
+    entry.font = make(height);
+    if (!entry.font)
+        entry.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SelectObject(m_dc, entry.font);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(m_dc, &tm);
+    entry.pixels = height < 0 ? -height : std::max<int>(1, tm.tmHeight - tm.tmInternalLeading);
+    OUTLINETEXTMETRICW otm{};
+    otm.otmSize = sizeof otm;
+    if (GetOutlineTextMetricsW(m_dc, sizeof otm, &otm) && otm.otmEMSquare > 0) {
+        entry.em = int(otm.otmEMSquare);
+        entry.design = make(-entry.em);
+    }
+    return m_fonts.emplace(key, entry).first->second;
+}
+
+long long Canvas::advance64(FontEntry &entry, wchar_t c)
+{
+    const auto found = entry.advances.find(c);
+    if (found != entry.advances.end())
+        return found->second;
+    long long value = 0;
+    if (entry.design) {
+        SelectObject(m_dc, entry.design);
+        INT width = 0;
+        if (GetCharWidth32W(m_dc, c, c, &width))
+            value = ((long long)width * entry.pixels * 64 + entry.em / 2) / entry.em;
+    } else {
+        SelectObject(m_dc, entry.font);
+        SIZE size{};
+        GetTextExtentPoint32W(m_dc, &c, 1, &size);
+        value = (long long)size.cx * 64;
+    }
+    entry.advances.emplace(c, value);
+    return value;
+}
+
+int Canvas::textWidth(const rules::Font &font, const std::wstring &text)
+{
+    FontEntry &entry = entryFor(font);
+    long long sum = 0;
+    for (const wchar_t c : text)
+        sum += advance64(entry, c);
+    return int(std::min<long long>((sum + 32) / 64, INT_MAX));
+}
+
+std::vector<int> Canvas::prefixWidths(const rules::Font &font, const std::wstring &text)
+{
+    FontEntry &entry = entryFor(font);
+    std::vector<int> widths;
+    widths.reserve(text.size());
+    long long sum = 0;
+    for (const wchar_t c : text) {
+        sum += advance64(entry, c);
+        widths.push_back(int(std::min<long long>((sum + 32) / 64, INT_MAX)));
+    }
+    return widths;
+}
+
+int Canvas::cellHeight(const rules::Font &font)
+{
+    SelectObject(m_dc, fontFor(font));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(m_dc, &tm);
+    return tm.tmHeight;
+}
+
+int Canvas::charHeight(const rules::Font &font)
+{
+    if (font.height < 0)
+        return font.height == INT_MIN ? INT_MAX : -font.height;
+    if (font.height == 0)
+        return kDefaultFontPixels;
+    SelectObject(m_dc, fontFor(font));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(m_dc, &tm);
+    return std::max<int>(1, tm.tmHeight - tm.tmInternalLeading);
+}
+
+void Canvas::drawText(const rules::Font &font, const std::wstring &text, int x, int y, std::uint32_t rgb)
+{
+    if (!m_bits || text.empty() || x < -kFar || x > kFar || y < -kFar || y > kFar)
+        return;
+    const std::vector<int> ends = prefixWidths(font, text);
+    std::vector<INT> dx(ends.size());
+    for (std::size_t i = 0; i < ends.size(); ++i)
+        dx[i] = ends[i] - (i ? ends[i - 1] : 0);
+    SelectObject(m_dc, fontFor(font));
+    SetTextColor(m_dc, RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    const int n = int(std::min<std::size_t>(text.size(), INT_MAX));
+    const int px = x + m_originX;
+    const int py = y + m_originY;
+    ExtTextOutW(m_dc, px, py, 0, nullptr, text.c_str(), UINT(n), dx.data());
+    RECT cell{px, py, px + ends.back(), py + cellHeight(font)};
+    if (m_clipped)
+        IntersectRect(&cell, &cell, &m_clip);
+    if (cell.right > cell.left && cell.bottom > cell.top)
+        m_textCells.push_back(cell);
+}
+
+} // namespace player

@@ -1,0 +1,125 @@
+// Velmora.EXE: the menu player. Started from the disc it reads Velmora.XML
+// beside itself and shows the menu window; --try runs the menu as text.
+
+#include "MenuWindow.h"
+#include "TryMode.h"
+
+#include "rules/ProjectReader.h"
+#include "rules/XmlReader.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#ifndef BRENWICK_VERSION
+#define BRENWICK_VERSION "0"
+#endif
+
+namespace {
+
+std::wstring PlayerDir()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (n == 0)
+            return L".";
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+void ShowFailure(const std::wstring &text)
+{
+    MessageBoxW(nullptr, text.c_str(), L"Ошибка", MB_OK | MB_ICONERROR);
+}
+
+// The project file, or a message box naming it and the place; false then.
+bool LoadProject(const std::wstring &file, rules::Project &project, bool quiet, std::wstring &message)
+{
+    std::string bytes;
+    if (!player::ReadWholeFile(file, bytes, message)) {
+        if (!quiet)
+            ShowFailure(message);
+        return false;
+    }
+    try {
+        project = rules::ReadProject(bytes);
+        return true;
+    } catch (const rules::ReadError &e) {
+        message = L"Файл " + file + L" не читается";
+        if (e.Line() > 0)
+            message += L" (строка " + std::to_wstring(e.Line()) + L")";
+        message += L":\n" + player::FromUtf8(e.what());
+    } catch (const std::exception &) {
+        message = L"Файл " + file + L" слишком велик.";
+    }
+    if (!quiet)
+        ShowFailure(message);
+    return false;
+}
+
+int Render(const std::vector<std::wstring> &args, const std::wstring &dir)
+{
+    // --render OUT.bmp [--item N] [--project FILE]
+    std::wstring out;
+    std::wstring file = dir + L"\\Velmora.XML";
+    int item = 0;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == L"--item" && i + 1 < args.size())
+            item = _wtoi(args[++i].c_str());
+        else if (args[i] == L"--project" && i + 1 < args.size())
+            file = args[++i];
+        else if (out.empty())
+            out = args[i];
+    }
+    if (out.empty()) {
+        player::WriteOut("Velmora.EXE: --render needs an output file\n", true);
+        return 2;
+    }
+    rules::Project project;
+    std::wstring message;
+    if (!LoadProject(file, project, true, message)) {
+        player::WriteOut("Velmora.EXE: " + player::ToUtf8(message) + "\n", true);
+        return 1;
+    }
+    std::wstring error;
+    if (!player::RenderMenuWindow(project, out, item, error)) {
+        player::WriteOut("Velmora.EXE: " + player::ToUtf8(error) + "\n", true);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv)
+{
+    const std::wstring dir = PlayerDir();
+    std::vector<std::wstring> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    const std::wstring first = args.empty() ? std::wstring() : args.front();
+    const std::vector<std::wstring> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (first == L"--try")
+        return player::TryMain(rest, dir);
+    if (first == L"--try-batch" && rest.size() == 1)
+        return player::TryBatch(rest.front(), dir);
+    if (first == L"--render")
+        return Render(rest, dir);
+    if (first == L"--version") {
+        player::WriteOut(std::string("Velmora.EXE ") + BRENWICK_VERSION + "\n");
+        return 0;
+    }
+    rules::Project project;
+    std::wstring message;
+    if (!LoadProject(dir + L"\\Velmora.XML", project, false, message))
+        return 1;
+    return player::RunMenuWindow(project, dir);
+}
