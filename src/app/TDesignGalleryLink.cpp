@@ -2,7 +2,7 @@
 
 #include "app/TDesignGalleryForm.h"
 #include "app/TMainForm.h"
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
 #include "project/TOptionsCommand.h"
 

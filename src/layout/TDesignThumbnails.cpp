@@ -1,6 +1,6 @@
 #include "layout/TDesignThumbnails.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "kit/UserPrompt.h"
 #include "layout/TDesignFileParts.h"
 #include "layout/TLayoutEditor.h"

@@ -1,6 +1,6 @@
 #include "project/TDesignGallery.h"
 
-#include "kit/BrenwickError.h"
+#include "base/BrenwickError.h"
 #include "project/TProject.h"
 
 #include <QCoreApplication>
