@@ -2,6 +2,8 @@
 
 #include "rules/MenuScript.h"
 
+#include <algorithm>
+
 // The words and the state lines are the shared rules' own: the player's
 // console mode prints the same.
 

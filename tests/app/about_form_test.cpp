@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -80,6 +82,29 @@ TEST(AboutForm, TextsAndGeometry)
     EXPECT_FALSE(icon->pixmap().isNull());
     EXPECT_EQ(icon->geometry(), QRect(4, 4, 64, 64));
     EXPECT_EQ(icon->parentWidget()->geometry(), QRect(12, 12, 73, 73));
+}
+
+TEST(AboutForm, NamesThePlayersVersion)
+{
+    QTemporaryDir temp;
+    const QString file = temp.filePath(QStringLiteral("Velmora.EXE"));
+    qputenv("BRENWICK_PLAYER", file.toLocal8Bit());
+    {
+        TAboutForm none;
+        EXPECT_EQ(none.findChild<QLabel *>(QStringLiteral("PlayerVersion"))->text(),
+                  QStringLiteral("Проигрыватель Velmora.EXE не найден"));
+    }
+    const QString key = QStringLiteral("ProductVersion");
+    const QString version = QStringLiteral("1.1.2");
+    QFile exe(file);
+    ASSERT_TRUE(exe.open(QIODevice::WriteOnly));
+    exe.write(QByteArray(reinterpret_cast<const char *>(key.utf16()), (key.size() + 1) * 2) + QByteArray(2, '\0')
+              + QByteArray(reinterpret_cast<const char *>(version.utf16()), (version.size() + 1) * 2));
+    exe.close();
+    TAboutForm form;
+    qunsetenv("BRENWICK_PLAYER");
+    EXPECT_EQ(form.findChild<QLabel *>(QStringLiteral("PlayerVersion"))->text(),
+              QStringLiteral("Проигрыватель Velmora.EXE 1.1.2"));
 }
 
 TEST(AboutForm, HiddenAndOpaqueUntilShown)

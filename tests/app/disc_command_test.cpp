@@ -138,7 +138,7 @@ TEST_F(DiscCommandTest, ThePlayerGoesOntoTheDiscAndAnotherIsKeptUnlessTold)
     Write("ship/Velmora.EXE", "our player");
     qputenv("BRENWICK_PLAYER", Path("ship/Velmora.EXE").toLocal8Bit());
     // A folder without a player: the check does not miss it, and it is copied.
-    Write("empty/readme.txt", "x");
+    Write("empty/Soft/setup.exe", "setup");
     const CliRun fresh = RunCli({QStringLiteral("disc"), Path("good.xml"), Path("empty")});
     EXPECT_EQ(fresh.status, cli::ExitOk) << qPrintable(fresh.err + fresh.out);
     QFile copied(Path("empty/Velmora.EXE"));
@@ -158,7 +158,7 @@ TEST_F(DiscCommandTest, ThePlayerGoesOntoTheDiscAndAnotherIsKeptUnlessTold)
     EXPECT_FALSE(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("disc")}).err.contains(QStringLiteral("Velmora.EXE")));
     // Without a player to bring, a folder without one fails the check.
     qputenv("BRENWICK_PLAYER", Path("ship/none.exe").toLocal8Bit());
-    Write("bare/readme.txt", "x");
+    Write("bare/Soft/setup.exe", "setup");
     EXPECT_EQ(RunCli({QStringLiteral("disc"), Path("good.xml"), Path("bare")}).status, cli::ExitFailure);
     qunsetenv("BRENWICK_PLAYER");
 }

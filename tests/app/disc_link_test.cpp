@@ -116,7 +116,7 @@ TEST_F(DiscLinkTest, TheProjectsOwnFileOnTheDiscIsSavedAsUsual)
     prompt.answers = {UserPrompt::Answer::Yes};
     EXPECT_TRUE(link->APrepareDiscExecute());
     EXPECT_FALSE(form->Project().Modified());
-    EXPECT_EQ(Bytes(Disc(QStringLiteral("autorun.inf"))), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE\r\n"));
+    EXPECT_EQ(Bytes(Disc(QStringLiteral("autorun.inf"))), QByteArray("[autorun]\r\nopen=Velmora.EXE\r\nicon=Velmora.EXE,0\r\n"));
 }
 
 TEST_F(DiscLinkTest, ChoosingAFindingSelectsItsEntryOrObject)

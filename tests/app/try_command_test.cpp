@@ -39,7 +39,12 @@ struct TryCommandTest : ::testing::Test
         tree.AddItem(U("Выход"), ikExit, TCommandTree::TPlace::LastChildOf(nullptr), false);
         editor.project.Options().SetExitAnyCommand(true);
         editor.project.Options().SetExitQuestion(true);
-        editor.layout.CreatePicButton(U("Вверх"))->setAction(TPicButton::baLevelUp);
+        // A button the visitor can see: a picture-less one would be 0x0.
+        TPicButton *up = editor.layout.CreatePicButton(U("Вверх"));
+        up->setAction(TPicButton::baLevelUp);
+        up->setAutoSize(false);
+        up->setWidth(40);
+        up->setHeight(20);
         project = temp.filePath(QStringLiteral("Velmora.XML"));
         editor.project.SaveProject(project, TProject::WholeProject());
     }

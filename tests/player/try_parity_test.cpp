@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -188,7 +189,7 @@ TEST(TryParity, ThePlayerPrintsWhatTryPrints)
         if (line.startsWith(QLatin1String("=== ")))
             current = line.mid(4);
         else if (line.startsWith(QLatin1String("status: ")))
-            got[current].status = line.mid(8).toInt();
+            got[std::exchange(current, QString())].status = line.mid(8).toInt();
         else if (!line.startsWith(QLatin1String("error: ")) && !current.isEmpty())
             got[current].out += line + QLatin1Char('\n');
     }
