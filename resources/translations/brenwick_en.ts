@@ -349,6 +349,14 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
         <source>Программа</source>
         <translation>Program</translation>
     </message>
+    <message>
+        <source>Дерево команд</source>
+        <translation>Command tree</translation>
+    </message>
+    <message>
+        <source>Путь или адрес</source>
+        <translation>Path or address</translation>
+    </message>
 </context>
 <context>
     <name>TDesignFactsReader</name>
