@@ -397,6 +397,14 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
         <source>Файл вне Корневого Каталога: на диске его не будет.</source>
         <translation>The file lies outside the disc folder: it will not be on the disc.</translation>
     </message>
+    <message>
+        <source>Дерево команд</source>
+        <translation>Command tree</translation>
+    </message>
+    <message>
+        <source>Путь или адрес</source>
+        <translation>Path or address</translation>
+    </message>
 </context>
 <context>
     <name>TDesignFactsReader</name>

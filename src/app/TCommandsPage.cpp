@@ -53,6 +53,7 @@ void TCommandsPage::CreateCommandsPage()
 {
     TreeView = new TCommandTreeView(Tree(), this);
     TreeView->setObjectName(QStringLiteral("TreeView"));
+    TreeView->setAccessibleName(tr("Дерево команд"));
 
     auto *gbAdd = new QGroupBox(tr("Добавить элемент"), this);
     auto *addGrid = new QGridLayout(gbAdd);
@@ -136,6 +137,7 @@ void TCommandsPage::CreateCommandsPage()
     leCustom->setObjectName(QStringLiteral("leCustom"));
     leCustom->BrowseButton()->setObjectName(QStringLiteral("bBrowseCustom"));
     LCustom->setBuddy(leCustom);
+    leCustom->setAccessibleName(tr("Путь или адрес"));   // the label is empty until an entry is chosen
     customLayout->addWidget(LCustom);
     customLayout->addWidget(leCustom, 1);
     form->addRow(pCustom);
@@ -260,6 +262,7 @@ void TCommandsPage::TreeViewChange(TBaseItem *item)
     pCustom->setVisible(kind == ikProgram || kind == ikUrl);
     leCustom->SetBrowseVisible(kind == ikProgram);
     LCustom->setText(kind == ikProgram ? tr("Путь") : kind == ikUrl ? tr("Адрес") : QString());
+    leCustom->setAccessibleName(LCustom->text().isEmpty() ? tr("Путь или адрес") : LCustom->text());
     if (!item)
         return;
     m_filling = true;

@@ -89,8 +89,10 @@ class AutosaveTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // The copies of earlier tests of this run are not this test's.
-        QDir(TRecoveryFolder::DefaultFolder()).removeRecursively();
+        // The copies of earlier tests of this run are not this test's (an
+        // editor child leaves those of its parent's other editors alone).
+        if (qEnvironmentVariableIsEmpty(kChildVariable))
+            QDir(TRecoveryFolder::DefaultFolder()).removeRecursively();
         QFile settings(Path("brenwick.ini"));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
         settings.write("[autosave]\ninterval=1\n");

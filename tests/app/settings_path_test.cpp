@@ -27,6 +27,7 @@ TEST(SettingsPath, BesideAPortableCopyInTheConfigFolderWhenInstalled)
     const QString root = dir.path();
 
     // A portable copy: a writable folder of its own, even one named bin.
+    QDir().mkpath(root + QStringLiteral("/disc"));
     EXPECT_EQ(settings_file::PathFor(root + QStringLiteral("/disc/brenwick"), config),
               root + QStringLiteral("/disc/brenwick.ini"));
     QDir().mkpath(root + QStringLiteral("/tree/bin"));
