@@ -46,8 +46,6 @@ struct TSampleWindow
     {
         form.hide();
         project.SetDesignParts(&parts);
-        form.setEnableSelect(false);
-        form.setShowSelection(false);
     }
     ~TSampleWindow()
     {
@@ -100,7 +98,6 @@ QImage TDesignThumbnails::Render(const QString &designFile, const TMenuSource::L
     window.project.LoadProject(designFile, TProject::WholeProject());
     const TFixedSource source(level);
     window.form.setMenuSource(&source);
-    window.form.SetSelection(nullptr);
     window.form.fillMenu();
     return window.form.renderClient(false);
 }

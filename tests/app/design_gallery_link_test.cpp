@@ -187,6 +187,8 @@ TEST(DesignGalleryLink, TheCommandLineListsTheGalleryAndAppliesADesignByName)
     EXPECT_EQ(lines.first().count(QLatin1Char('\t')), 2);
     EXPECT_EQ(lines.last(), QStringLiteral("svoy\tСвой\tстрока"));
     EXPECT_EQ(RunCli({QStringLiteral("design"), QStringLiteral("list"), QStringLiteral("x")}).status, 2);
+    EXPECT_EQ(RunCli({QStringLiteral("design"), QStringLiteral("list"), QStringLiteral("-o"), QStringLiteral("x")}).status, 2);
+    EXPECT_EQ(RunCli({QStringLiteral("design"), QStringLiteral("extract")}).status, 2);
 
     const QString project = dir.filePath(QStringLiteral("p.xml"));
     const QString out = dir.filePath(QStringLiteral("out.xml"));
