@@ -1,6 +1,7 @@
 #include "Actions.h"
 
 #include "PaintCanvas.h"
+#include "rules/ProgramPath.h"
 
 #include <shellapi.h>
 
@@ -59,27 +60,31 @@ bool AskYesNo(HWND owner, const std::wstring &text)
     return MessageBoxW(owner, text.c_str(), L"Подтверждение", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-std::wstring ResolveProgramPath(const std::string &custom, const std::wstring &playerDir)
+std::wstring ResolveProgramPath(const std::string &custom, const rules::Options &options,
+                                const std::wstring &playerDir)
 {
+    // The project file lies beside the player, at the root of its disc.
+    const rules::ProgramPath resolved = rules::ResolveProgramPath(custom, rules::BaseFolder(options, std::string()));
     std::wstring path = trimmed(Widen(custom));
     if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"')
         path = trimmed(path.substr(1, path.size() - 2));
-    if (path.empty())
-        return {};
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    const bool drive = path.size() >= 2 && path[1] == L':' && path[0] < 0x80 && iswalpha(path[0]);
-    const bool network = path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]);
-    if (drive || network)
-        return path;
     std::wstring base = playerDir;
     while (!base.empty() && isSeparator(base.back()))
         base.pop_back();
-    return isSeparator(path[0]) ? base + path : base + L'\\' + path;
+    switch (resolved.kind) {
+    case rules::ProgramPath::Empty: return {};
+    case rules::ProgramPath::Absolute: break;
+    case rules::ProgramPath::OnDisc: path = base + L'\\' + Widen(resolved.relative); break;
+    case rules::ProgramPath::Outside: path = isSeparator(path[0]) ? base + path : base + L'\\' + path; break;
+    }
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
 }
 
-bool RunProgram(HWND owner, const rules::Command &command, const std::wstring &playerDir)
+bool RunProgram(HWND owner, const rules::Command &command, const rules::Options &options,
+                const std::wstring &playerDir)
 {
-    const std::wstring path = ResolveProgramPath(command.custom, playerDir);
+    const std::wstring path = ResolveProgramPath(command.custom, options, playerDir);
     if (path.empty())
         return false;
     if (!fileExists(path)) {

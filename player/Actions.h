@@ -9,14 +9,17 @@
 // What the menu does on the visitor's machine.
 namespace player {
 
-// The file a program entry names: quotes removed, a path from the root of
-// the disc or relative to the player's folder made whole; "\" separators.
-std::wstring ResolveProgramPath(const std::string &custom, const std::wstring &playerDir);
+// The file a program entry names, resolved as the project check resolves it
+// (the path options, "." and ".." steps), made whole from the player's folder
+// at the root of the disc; quotes removed, "\" separators.
+std::wstring ResolveProgramPath(const std::string &custom, const rules::Options &options,
+                                const std::wstring &playerDir);
 
 // Starts a program entry (its parameters as written, its folder as the
 // working folder) or opens a document through the shell; a file that is not
 // there is named in a message box owned by owner. True when something started.
-bool RunProgram(HWND owner, const rules::Command &command, const std::wstring &playerDir);
+bool RunProgram(HWND owner, const rules::Command &command, const rules::Options &options,
+                const std::wstring &playerDir);
 void OpenAddress(HWND owner, const std::string &address);
 void ExploreFolder(HWND owner, const std::wstring &folder);
 // The player's about window, the project's about text at its foot.

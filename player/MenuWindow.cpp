@@ -238,7 +238,7 @@ template <typename Step> void MenuWindow::step(const rules::Command *candidate, 
         switch (line.msg) {
         case rules::Msg::RunProgram:
             if (candidate)
-                RunProgram(m_hwnd, *candidate, m_playerDir);
+                RunProgram(m_hwnd, *candidate, m_project.options, m_playerDir);
             break;
         case rules::Msg::OpenUrl: OpenAddress(m_hwnd, line.args.empty() ? std::string() : line.args[0]); break;
         case rules::Msg::Browse: ExploreFolder(m_hwnd, m_playerDir); break;
