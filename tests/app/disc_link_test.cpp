@@ -284,8 +284,9 @@ TEST_F(DiscLinkTest, AFileThatCannotBeWrittenIsNamedWithItsFolder)
     const bool writable = QFileInfo(Disc()).isWritable();
     const QString readOnly = WriteFailureText(Disc(QStringLiteral("x.xml")), QString());
     QFile::setPermissions(Disc(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!writable)
+    if (!writable) {
         EXPECT_EQ(readOnly, QString::fromUtf8("Нет прав на запись в папку %1").arg(QDir::toNativeSeparators(Disc())));
+    }
 }
 
 TEST_F(DiscLinkTest, LinuxPathsAreFixedFromTheCheckWindowInOneStep)

@@ -120,7 +120,8 @@ TEST_F(FirstUse, LoadAndSaveFailuresNameTheOperationAndTheFile)
     EXPECT_FALSE(form->SaveProject(nowhere, TProject::WholeProject()));
     EXPECT_EQ(prompt.asked[1].caption, QStringLiteral("Ошибка"));
     EXPECT_EQ(prompt.asked[1].text,
-              QStringLiteral("Не удалось сохранить файл «%1».\nCannot create file %1").arg(nowhere));
+              QStringLiteral("Не удалось сохранить файл «%1».\nПапки %2 нет (Cannot create file %1)")
+                  .arg(nowhere, Path("no/such/folder")));
 
     // The command line keeps its own plain form.
     const CliRun run = RunCli({QStringLiteral("tree"), Path("cut.xml")});
