@@ -121,12 +121,16 @@ TEST_F(Design, EachChangeIsAnnouncedOnceWithItsKind)
     EXPECT_EQ(shown(QStringLiteral("Left")), QStringLiteral("10"));
     EXPECT_EQ(shown(QStringLiteral("Top")), QStringLiteral("20"));
 
-    // The window's size written as a value moves the buttons anchored to its
-    // right edge: the grid showing one follows, though the window changed.
+    // The window's width written moves the buttons anchored to its right
+    // edge: the grid showing one follows, though the window changed.
     const int left = exit->Left();
-    ASSERT_TRUE(editor.SetProperty(&form, QStringLiteral("ClientWidth"), form.ClientWidth() + 31));
+    ASSERT_TRUE(editor.Layer().setValue(&form, QStringLiteral("ClientWidth"), form.ClientWidth() + 31));
     EXPECT_EQ(exit->Left(), left + 31);
     EXPECT_EQ(shown(QStringLiteral("Left")), QString::number(left + 31));
+    // As a step, the window is what it changed: the tree and the grid show it.
+    ASSERT_TRUE(editor.SetProperty(&form, QStringLiteral("ClientWidth"), form.ClientWidth() - 31));
+    EXPECT_EQ(editor.Inspected(), &form);
+    EXPECT_EQ(exit->Left(), left);
 }
 
 TEST_F(Design, UndoAndRedoShowTheObjectTheyChangedOrTheWindow)
