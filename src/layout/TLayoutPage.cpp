@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -153,7 +154,9 @@ void TLayoutPage::ShowHelp()
 void TLayoutPage::RightPanelResize()
 {
     // Every name and value whole where the grid is wide enough for both.
-    const int width = ObjectInspector->viewport()->width();
+    // From the grid's own size: its viewport follows only after this resize.
+    const QScrollBar *bar = ObjectInspector->verticalScrollBar();
+    const int width = ObjectInspector->maximumViewportSize().width() - (bar->isVisible() ? bar->width() : 0);
     ObjectInspector->setNamesWidth(
         TPropertyGrid::namesWidthFor(width, ObjectInspector->namesNeed(), ObjectInspector->valuesNeed()));
 }

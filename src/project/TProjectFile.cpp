@@ -158,6 +158,8 @@ TProject::~TProject()
     m_tree.disconnect(this);
     m_options.disconnect(this);
     m_undoStack.disconnect(this);
+    // Nobody hears the steps go: the views may be gone before the project.
+    m_undoStack.blockSignals(true);
     m_undoStack.clear();
 }
 

@@ -1,4 +1,5 @@
 #include "app/TDesignWindowLink.h"
+#include "app/TLayoutPageLink.h"
 #include "app/TMainForm.h"
 #include "layout/TPreviewForm.h"
 #include "support/ScriptedPrompt.h"
@@ -16,6 +17,7 @@ TEST(DesignWindowUndo, AMouseMoveOrResizeIsOneStepMadeAtTheRelease)
     TMainForm main(dir.filePath(QStringLiteral("brenwick.ini")), &prompt);
     TPreviewForm preview;
     linkDesignWindow(main, preview);
+    linkLayoutPage(main, preview);   // whose design document makes the drags steps
     preview.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
     QUndoStack &stack = main.Project().UndoStack();

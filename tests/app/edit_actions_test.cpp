@@ -47,14 +47,14 @@ private:
 
 struct EditActions : ::testing::Test
 {
-    QWidget window;
-    QLineEdit *field = new QLineEdit(&window);
-    QLineEdit *other = new QLineEdit(&window);
-    QUndoStack stack;
-    QAction undo{&window};
-    QAction redo{&window};
     int width = 700;
     QString text;
+    QUndoStack stack;
+    QAction undo;
+    QAction redo;
+    QWidget window;   // goes first, with the edit actions' link
+    QLineEdit *field = new QLineEdit(&window);
+    QLineEdit *other = new QLineEdit(&window);
 
     void SetUp() override
     {
@@ -71,9 +71,11 @@ struct EditActions : ::testing::Test
                 stack.push(new SetText(text, t));
         });
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier); }
+    void key(QWidget *w, Qt::Key k) { QTest::keyClick(w, k, Qt::ControlModifier); }
 };
 
 } // namespace
@@ -86,20 +88,20 @@ TEST_F(EditActions, FieldAndProjectUndoInterleavedKeepTheRedoHistory)
     ASSERT_EQ(text, QStringLiteral("ab"));
     EXPECT_EQ(undo.text(), QStringLiteral("Отменить: ввод в поле"));
 
-    key(Qt::Key_Z);   // the field's own typing
+    key(field, Qt::Key_Z);   // the field's own typing
     EXPECT_EQ(field->text(), QString());
     EXPECT_EQ(width, 720);
     EXPECT_EQ(redo.text(), QStringLiteral("Повторить: ввод в поле"));
     EXPECT_TRUE(redo.isEnabled());
-    key(Qt::Key_Z);   // nothing left in the field: the project's step
+    key(field, Qt::Key_Z);   // nothing left in the field: the project's step
     EXPECT_EQ(width, 700);
     EXPECT_EQ(redo.text(), QStringLiteral("Повторить: изменение «Ширина»"));
 
-    key(Qt::Key_Y);   // latest undone first: the project's step
+    key(field, Qt::Key_Y);   // latest undone first: the project's step
     EXPECT_EQ(width, 720);
     EXPECT_EQ(field->text(), QString());
     EXPECT_EQ(redo.text(), QStringLiteral("Повторить: ввод в поле"));
-    key(Qt::Key_Y);
+    key(field, Qt::Key_Y);
     EXPECT_EQ(field->text(), QStringLiteral("ab"));
     EXPECT_EQ(width, 720);
     EXPECT_EQ(text, QStringLiteral("ab"));
@@ -111,11 +113,11 @@ TEST_F(EditActions, ANewEditEndsWhatCanBeRedone)
 {
     stack.push(new SetWidth(width, 720));
     other->setFocus();
-    key(Qt::Key_Z);   // an empty field hands the key on
+    key(other, Qt::Key_Z);   // an empty field hands the key on
     EXPECT_EQ(width, 700);
     stack.push(new SetWidth(width, 710));   // a new edit
     EXPECT_FALSE(redo.isEnabled());
-    key(Qt::Key_Y);
+    key(other, Qt::Key_Y);
     EXPECT_EQ(width, 710);
     // The menu's entries act where the keys would.
     QTest::keyClicks(other, QStringLiteral("x"));

@@ -155,4 +155,25 @@ TEST(PropertyLayer, AnnouncesOnlySuccessfulChanges)
     EXPECT_EQ(spy.at(0).at(1).toString(), QStringLiteral("Font.Size"));
 }
 
+TEST(PropertyLayer, SeveralValuesAreAnnouncedOnceUpToTheFirstBadOne)
+{
+    TOwner owner;
+    TPropertyLayer layer;
+    QSignalSpy spy(&layer, &TPropertyLayer::valueChanged);
+    EXPECT_TRUE(layer.setValues(&owner, {{"Caption", QStringLiteral("a")}, {"Kind", int(TOwner::bsDialog)}}));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(1).toString(), QString());
+    EXPECT_EQ(owner.Kind(), TOwner::bsDialog);
+    // The bad value stops the rest; what came before it stays, announced.
+    QString error;
+    EXPECT_FALSE(layer.setValues(&owner, {{"Caption", QStringLiteral("b")}, {"Count", 5}, {"Kind", 0}}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(owner.Caption(), QStringLiteral("b"));
+    EXPECT_EQ(owner.Kind(), TOwner::bsDialog);
+    EXPECT_EQ(spy.count(), 2);
+    // Nothing written: nothing announced.
+    EXPECT_FALSE(layer.setValues(&owner, {{"Nothing", 1}}));
+    EXPECT_EQ(spy.count(), 2);
+}
+
 #include "property_layer_test.moc"

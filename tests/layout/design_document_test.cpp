@@ -9,13 +9,16 @@
 #include "project/TProject.h"
 #include "support/ScriptedPrompt.h"
 #include "window/TImageEx.h"
+#include "window/TPaintSurface.h"
 #include "window/TPicButton.h"
+#include "window/TTextBox.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,11 +121,16 @@ TEST_F(Design, EachChangeIsAnnouncedOnceWithItsKind)
     EXPECT_EQ(shown(QStringLiteral("Left")), QStringLiteral("10"));
     EXPECT_EQ(shown(QStringLiteral("Top")), QStringLiteral("20"));
 
-    // The grid follows the window's size written as a value: its outer width too.
-    editor.Tree().Select(editor.Tree().model()->item(0));
-    const int outer = form.Width();
-    ASSERT_TRUE(editor.SetProperty(&form, QStringLiteral("ClientWidth"), form.ClientWidth() + 31));
-    EXPECT_EQ(shown(QStringLiteral("Width")), QString::number(outer + 31));
+    // The window's width written moves the buttons anchored to its right
+    // edge: the grid showing one follows, though the window changed.
+    const int left = exit->Left();
+    ASSERT_TRUE(editor.Layer().setValue(&form, QStringLiteral("ClientWidth"), form.ClientWidth() + 31));
+    EXPECT_EQ(exit->Left(), left + 31);
+    EXPECT_EQ(shown(QStringLiteral("Left")), QString::number(left + 31));
+    // As a step, the window is what it changed: the tree and the grid show it.
+    ASSERT_TRUE(editor.SetProperty(&form, QStringLiteral("ClientWidth"), form.ClientWidth() - 31));
+    EXPECT_EQ(editor.Inspected(), &form);
+    EXPECT_EQ(exit->Left(), left);
 }
 
 TEST_F(Design, UndoAndRedoShowTheObjectTheyChangedOrTheWindow)
@@ -262,8 +270,8 @@ TEST_F(Design, RandomEditsLeaveEveryViewAsAFreshReadShowsIt)
         project.SaveProject(saved, TProject::WholeProject());
         TDesignSession fresh;
         fresh.project.LoadProject(saved, TProject::WholeProject());
+        ASSERT_EQ(nodeTexts(editor), nodeTexts(fresh.layout));
         fresh.layout.Tree().Select(fresh.layout.Tree().AllNodes().at(selectedIndex));
-        EXPECT_EQ(nodeTexts(editor), nodeTexts(fresh.layout));
         EXPECT_EQ(gridTexts(editor.Inspector()), gridTexts(fresh.layout.Inspector()));
         EXPECT_EQ(objectPlaces(form, editor), objectPlaces(fresh.form, fresh.layout));
     }

@@ -300,6 +300,7 @@ TEST_F(Gesture, PressAndDragOnAnotherObjectSelectsAndMovesIt)
     g.release({300, 300});
     // A press beside the new selection moves nothing.
     host.fills = false;
+    host.sel = TGestureHost::Selection::None;
     host.selectOnClick = QRect(400, 100, 40, 40);
     g.press({300, 300});
     EXPECT_EQ(g.dragParts(), TDragParts(dpSelect));
