@@ -405,6 +405,10 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
         <source>Путь или адрес</source>
         <translation>Path or address</translation>
     </message>
+    <message>
+        <source>Предупреждение о пути</source>
+        <translation>Path warning</translation>
+    </message>
 </context>
 <context>
     <name>TDesignFactsReader</name>
@@ -582,7 +586,7 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
     </message>
     <message>
         <source>Сайт разработчика</source>
-        <translation>Developer's website</translation>
+        <translation>Developer&apos;s website</translation>
     </message>
 </context>
 <context>

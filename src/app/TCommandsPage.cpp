@@ -195,6 +195,7 @@ void TCommandsPage::CreateCommandsPage()
     connect(leCustom, &TFileNameEdit::FileDropped, this, &TCommandsPage::TakeFile);
     m_pathMark = leCustom->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
     m_pathMark->setObjectName(QStringLiteral("aPathMark"));
+    m_pathMark->setText(tr("Предупреждение о пути"));   // the mark's accessible name
     m_pathMark->setVisible(false);
     connect(leCustom, &QLineEdit::textChanged, this, &TCommandsPage::UpdatePathMark);
     connect(&m_project.Options(), &TProjectOptions::Changed, this, &TCommandsPage::UpdatePathMark);
