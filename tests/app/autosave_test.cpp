@@ -594,6 +594,11 @@ TEST_F(AutosaveTest, AHeaderBeyondTheFirstBlockOfACopyReadsAndOneAfterTheDocumen
     // Inside the document, such a line is text of the project, not a header.
     write(copy, QByteArray(TProject::kProlog) + "<Velmora>\r\n" + header + "</Velmora>\r\n");
     EXPECT_FALSE(TRecoveryFolder::ReadHeader(copy).HasHeader());
+    // A header whose "<" is the last byte of the first block: that "<" opens no element yet.
+    QByteArray prolog = TProject::kProlog;
+    prolog += QByteArray(4095 - prolog.size(), ' ');
+    write(copy, prolog + header + "\n<Velmora>\r\n</Velmora>\r\n");
+    EXPECT_EQ(TRecoveryFolder::ReadHeader(copy).session, QStringLiteral("s-1"));
 }
 
 TEST(MessagePath, AWrappedPathBreaksOnlyAfterASeparator)
