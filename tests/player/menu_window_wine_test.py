@@ -253,7 +253,7 @@ class Suite:
         write_bmp24(os.path.join(pics, "holes.bmp"), 37, 23,
                     lambda x, y: 0xFFFFFF if (x < 5 and y > 17) or (12 < x < 24 and 8 < y < 15) else
                     (x * 7 << 16) | (y * 11 << 8) | 0x40)
-        write_bmp24(os.path.join(pics, "skin.bmp"), 150, 29, lambda x, y: 0x203040 + (x << 8) + y)
+        write_bmp24(os.path.join(pics, "skin.bmp"), 150, 47, lambda x, y: 0x203040 + (x << 8) + y)
         write_bmp24(os.path.join(pics, "skin_sel.bmp"), 120, 31, lambda x, y: 0xC08020 + y)
         write_bmp24(os.path.join(pics, "back.bmp"), 97, 61, lambda x, y: ((x * 3) << 16) | ((y * 4) << 8) | 0x80)
         holes = self.picture_text(os.path.join(pics, "holes.bmp"))
