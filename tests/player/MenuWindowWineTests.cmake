@@ -9,5 +9,5 @@ if(BRENWICK_PLAYER_EXE AND BRENWICK_XVFB_RUN AND NOT BRENWICK_SANITIZE)
                    ${CMAKE_CURRENT_LIST_DIR}/menu_window_wine_test.py
                    $<TARGET_FILE:brenwick-cli> ${BRENWICK_PLAYER_EXE} ${CMAKE_BINARY_DIR}/player-window
                    ${CMAKE_BINARY_DIR}/wine-prefix)
-  set_tests_properties(PlayerWindow.UnderWine PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900)
+  set_tests_properties(PlayerWindow.UnderWine PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900 RESOURCE_LOCK wine-prefix)
 endif()
