@@ -1,6 +1,7 @@
 #include "app/TCommandsPage.h"
 
 #include "app/BoxText.h"
+#include "base/LazyIcon.h"
 #include "kit/TFileNameEdit.h"
 #include "kit/UserPrompt.h"
 #include "project/TCommandTreeView.h"
@@ -61,7 +62,7 @@ void TCommandsPage::CreateCommandsPage()
     addGrid->setSpacing(4);
     for (int k = 0; k < kItemKindCount; ++k) {
         const auto kind = TItemKind(k);
-        bAdd[k] = new QPushButton(QIcon(ItemKindIconPath(kind)), ItemKindCaption(kind), gbAdd);
+        bAdd[k] = new QPushButton(icons::Lazy(ItemKindIconPath(kind)), ItemKindCaption(kind), gbAdd);
         bAdd[k]->setObjectName(QStringLiteral("bAdd%1").arg(k + 1));
         bAdd[k]->setProperty("tag", k);
         connect(bAdd[k], &QPushButton::clicked, this, [this, kind] { bAddClick(kind); });
@@ -79,7 +80,7 @@ void TCommandsPage::CreateCommandsPage()
     connect(rbBeside, &QRadioButton::toggled, this, [this](bool on) {
         Tree().SetWhereAdd(on ? TCommandTree::waBeside : TCommandTree::waInside);
     });
-    bDelete = new QPushButton(QIcon(QStringLiteral(":/icons/action-delete.png")), tr("Удалить"), gbAdd);
+    bDelete = new QPushButton(icons::Lazy(QStringLiteral(":/icons/action-delete.png")), tr("Удалить"), gbAdd);
     bDelete->setObjectName(QStringLiteral("bDelete"));
     bAddFolder = new QPushButton(tr("Каталог..."), gbAdd);
     bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
@@ -193,7 +194,9 @@ void TCommandsPage::CreateCommandsPage()
     connect(cbHidden, &QCheckBox::toggled, this, [field](bool on) { field(TSetFieldCommand::fHidden, on); });
     connect(leCustom, &TFileNameEdit::BrowseClicked, this, &TCommandsPage::leCustomBrowse);
     connect(leCustom, &TFileNameEdit::FileDropped, this, &TCommandsPage::TakeFile);
-    m_pathMark = leCustom->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::LeadingPosition);
+    // The mark's picture comes from the style's icon theme, which is slow to
+    // look up: it is fetched when a mark first shows, not at start-up.
+    m_pathMark = leCustom->addAction(QIcon(), QLineEdit::LeadingPosition);
     m_pathMark->setObjectName(QStringLiteral("aPathMark"));
     m_pathMark->setText(tr("Предупреждение о пути"));   // the mark's accessible name
     m_pathMark->setVisible(false);
@@ -251,6 +254,8 @@ void TCommandsPage::UpdatePathMark()
         tip = inside ? tr("Полный путь Linux: на диске он не сработает. «Проверить проект» предложит исправить его.")
                      : tr("Файл вне Корневого Каталога: на диске его не будет.");
     }
+    if (!tip.isEmpty() && m_pathMark->icon().isNull())
+        m_pathMark->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     m_pathMark->setVisible(!tip.isEmpty());
     m_pathMark->setToolTip(tip);
     leCustom->setToolTip(tip);

@@ -11,9 +11,22 @@
 #include <QFileInfo>
 
 TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, TProgressForm &progress)
-    : QObject(&mainForm), m_main(mainForm), m_form(form), m_progress(progress)
+    : TFolderImportLink(mainForm, progress)
+{
+    m_form = &form;
+}
+
+TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TProgressForm &progress)
+    : QObject(&mainForm), m_main(mainForm), m_progress(progress)
 {
     connect(&mainForm, &TMainForm::AddFolderRequested, this, &TFolderImportLink::bAddFolderClick);
+}
+
+TAddFolderForm &TFolderImportLink::Form()
+{
+    if (!m_form)
+        m_form = new TAddFolderForm(m_main.Prompt(), &m_main);
+    return *m_form;
 }
 
 void TFolderImportLink::bAddFolderClick()
@@ -21,15 +34,16 @@ void TFolderImportLink::bAddFolderClick()
     TProject &project = m_main.Project();
     const QString disc = project.Options().RootDir();
     const QString discDir = disc.isEmpty() ? QString() : QFileInfo(disc).absoluteFilePath();
-    m_form.SetDiscFolder(discDir, TProjectCheck::BaseFolder(project.Options(), project.FileName(), discDir));
-    TFolderImport import(m_form, m_progress);
+    TAddFolderForm &form = Form();
+    form.SetDiscFolder(discDir, TProjectCheck::BaseFolder(project.Options(), project.FileName(), discDir));
+    TFolderImport import(form, m_progress);
     if (!import.Ask())
         return;
     TDesignView &design = project.DesignView();
     const bool mainWasVisible = m_main.isVisible();
     bool added = false;
     auto *command = new TImportCommand(
-        project.Tree(), tr("добавление каталога «%1»").arg(m_form.Options().dirName),
+        project.Tree(), tr("добавление каталога «%1»").arg(form.Options().dirName),
         [&](TCommandTreeTarget &target) {
             target.onBegin = [&] {
                 m_main.hide();

@@ -19,12 +19,16 @@ class TFolderImportLink : public QObject
 
 public:
     TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, TProgressForm &progress);
+    // Makes the dialog "Добавить каталог..." itself on the first click, not at
+    // start-up, and keeps it (with its choices) from then on.
+    TFolderImportLink(TMainForm &mainForm, TProgressForm &progress);
+    TAddFolderForm &Form();
 
 public slots:
     void bAddFolderClick();
 
 private:
     TMainForm &m_main;
-    TAddFolderForm &m_form;
+    TAddFolderForm *m_form = nullptr;
     TProgressForm &m_progress;
 };

@@ -5,6 +5,7 @@
 #include "app/TAutosave.h"
 #include "app/TSettingsFile.h"
 #include "app/WriteFailure.h"
+#include "base/LazyIcon.h"
 #include "base/BrenwickError.h"
 #include "base/LoadFailure.h"
 #include "kit/HelpContext.h"
@@ -72,7 +73,7 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     UpdateTitle();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setWindowIcon(icons::Program());
     setMinimumSize(kDesignWidth, kDesignHeight);
 
     setObjectName(QStringLiteral("MainForm"));
@@ -82,9 +83,9 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     tsLayout = new QWidget;
     tsText = new TOptionsPage(m_project);
     tsLayout->setObjectName(QStringLiteral("tsLayout"));
-    PageControl->addTab(tsCommands, QIcon(QStringLiteral(":/icons/page-commands.png")), tr("Команды"));
-    PageControl->addTab(tsLayout, QIcon(QStringLiteral(":/icons/page-design.png")), tr("Внешний вид"));
-    PageControl->addTab(tsText, QIcon(QStringLiteral(":/icons/page-options.png")), tr("Опции проекта"));
+    PageControl->addTab(tsCommands, icons::Lazy(QStringLiteral(":/icons/page-commands.png")), tr("Команды"));
+    PageControl->addTab(tsLayout, icons::Lazy(QStringLiteral(":/icons/page-design.png")), tr("Внешний вид"));
+    PageControl->addTab(tsText, icons::Lazy(QStringLiteral(":/icons/page-options.png")), tr("Опции проекта"));
     setCentralWidget(PageControl);
     help::setHelpContext(this, help::kMainWindow);
     help::setHelpContext(tsCommands, help::kCommandsPage);

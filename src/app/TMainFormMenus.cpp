@@ -2,6 +2,7 @@
 
 #include "app/TAutosave.h"
 #include "app/TEditActions.h"
+#include "base/LazyIcon.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -21,7 +22,7 @@ void TMainForm::CreateActions()
         auto *a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         if (icon)
-            a->setIcon(QIcon(QString::fromLatin1(icon)));
+            a->setIcon(icons::Lazy(QString::fromLatin1(icon)));
         return a;
     };
     auto check = [&](const QString &text, const char *name, bool on) {

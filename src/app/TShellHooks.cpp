@@ -20,9 +20,13 @@ void SetHelpContexts(TMainForm &form)
         help::setHelpKeyword(tree, QString::fromLatin1(help::kObjectTreeKeyword));
 }
 
-void ConnectHelpAndAbout(TMainForm &form, TAboutForm &about, THelp &helpSystem)
+void ConnectHelpAndAbout(TMainForm &form, THelp &helpSystem)
 {
-    QObject::connect(&form, &TMainForm::AboutRequested, &about, [&about] { about.exec(); });
+    QObject::connect(&form, &TMainForm::AboutRequested, &form, [&form, about = QPointer<TAboutForm>()]() mutable {
+        if (!about)
+            about = new TAboutForm(&form);
+        about->exec();
+    });
     QObject::connect(&form, &TMainForm::HelpRequested, &helpSystem, [&helpSystem] { helpSystem.showContents(); });
     helpSystem.installF1Key();
 }

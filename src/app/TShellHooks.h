@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class TAboutForm;
 class THelp;
 class TMainForm;
 
@@ -18,8 +17,9 @@ namespace shell {
 // "ObjectTree", on the page "Внешний вид"). Safe to call again.
 void SetHelpContexts(TMainForm &form);
 
-// Connects "Справка" and "О Программе..." and catches F1 in every window.
-void ConnectHelpAndAbout(TMainForm &form, TAboutForm &about, THelp &help);
+// Connects "Справка" and "О Программе..." and catches F1 in every window. The
+// about box is made when first asked for (not at start-up) and kept.
+void ConnectHelpAndAbout(TMainForm &form, THelp &help);
 
 // Opens projectFile as a whole project as soon as the event loop runs (after
 // the main window's first showing); nothing when the name is empty. A file that

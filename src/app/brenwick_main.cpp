@@ -1,6 +1,5 @@
 #include "app/QtTranslation.h"
 #include "app/StartupOptions.h"
-#include "app/TAboutForm.h"
 #include "app/TAutosave.h"
 #include "app/TDesignGalleryLink.h"
 #include "app/TDiscLink.h"
@@ -14,8 +13,8 @@
 #include "app/TTerminationSignal.h"
 #include "app/TDesignFileLink.h"
 #include "app/TDesignWindowLink.h"
+#include "base/LazyIcon.h"
 #include "layout/TPreviewForm.h"
-#include "project/TAddFolderForm.h"
 #include "project/TProgressForm.h"
 
 #include <QApplication>
@@ -48,7 +47,7 @@ int main(int argc, char **argv)
     // No application display name: on X11 Qt would append it to every window
     // title, and the design window must show exactly the player's caption.
     QApplication::setApplicationVersion(QStringLiteral(BRENWICK_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    QApplication::setWindowIcon(icons::Program());
     QGuiApplication::setDesktopFileName(QStringLiteral("brenwick"));
     // The interface language: the user's choice in "Вид" → "Язык", else the locale's.
     const QString settingsPath = TMainForm::DefaultSettingsPath();
@@ -64,18 +63,17 @@ int main(int argc, char **argv)
     TPreviewForm preview;
     linkDesignWindow(mainForm, preview);
     linkDesignFile(mainForm, preview, *linkLayoutPage(mainForm, preview));
-    TAboutForm about(&mainForm);
-    // The folder import's dialogs live until the program ends, keeping their choices.
-    TAddFolderForm addFolderForm(mainForm.Prompt(), &mainForm);
     TProgressForm progressForm(&mainForm);
-    TFolderImportLink folderImport(mainForm, addFolderForm, progressForm);
+    // The about box and the folder import's dialog are made when first asked
+    // for, not at start-up; the dialog keeps its choices from then on.
+    TFolderImportLink folderImport(mainForm, progressForm);
     TDiscLink discLink(mainForm, preview);
     TTrialLink trialLink(mainForm);
     TDesignGalleryLink galleryLink(mainForm);
     TLanguageMenu languageMenu(*mainForm.findChild<QMenu *>(QStringLiteral("MView")), settingsPath, language,
                                mainForm.Prompt());
     THelp help;
-    shell::ConnectHelpAndAbout(mainForm, about, help);
+    shell::ConnectHelpAndAbout(mainForm, help);
     QObject::connect(&termination, &TTerminationSignal::Requested, &mainForm, &QWidget::close);
     mainForm.show();
     preview.show();

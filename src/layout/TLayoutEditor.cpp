@@ -3,6 +3,7 @@
 #include "base/TextLiterals.h"
 #include "base/TSetPropertyCommand.h"
 #include "kit/UserPrompt.h"
+#include "layout/StartPictures.h"
 #include "layout/TButtonPlace.h"
 #include "layout/TDesignValueTypes.h"
 #include "layout/TPicButtonCommand.h"
@@ -20,10 +21,9 @@ namespace {
 // The default, selected and pressed pictures of a default button.
 void setButtonPictures(TPicButton *button, const QString &name)
 {
-    const QString base = QStringLiteral(":/buttons/%1-%2.png");
-    button->Pictures()->Default()->setBitmap(QImage(base.arg(name, QStringLiteral("default"))));
-    button->Pictures()->Selected()->setBitmap(QImage(base.arg(name, QStringLiteral("selected"))));
-    button->Pictures()->Pressed()->setBitmap(QImage(base.arg(name, QStringLiteral("pressed"))));
+    SetStartPicture(*button->Pictures()->Default(), name + QStringLiteral("-default"));
+    SetStartPicture(*button->Pictures()->Selected(), name + QStringLiteral("-selected"));
+    SetStartPicture(*button->Pictures()->Pressed(), name + QStringLiteral("-pressed"));
 }
 
 } // namespace

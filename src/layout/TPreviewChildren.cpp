@@ -6,6 +6,7 @@
 
 #include "kit/WindowAccessibility.h"
 
+#include "layout/StartPictures.h"
 #include "layout/TFrontBox.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
@@ -18,7 +19,6 @@ namespace {
 // never translated.
 const char *const kCaption = "Предварительный просмотр";
 const char *const kHeadingText = "Автозапуск";
-const char *const kThemePicture = ":/pictures/theme.bmp";
 const char *const kFormFontName = "MS Sans Serif";
 constexpr int kFormFontPixels = 11;
 
@@ -133,8 +133,7 @@ TPreviewForm::TPreviewForm(QWidget *parent) : QWidget(parent, Qt::Window)
     m_frontBox->setObjectName(QStringLiteral("FrontBox"));
     m_frontBox->setGeometry(0, 0, kClientWidth, kClientHeight);
 
-    QImage theme(QString::fromLatin1(kThemePicture));
-    m_themeImage->Picture()->setBitmap(theme.convertToFormat(QImage::Format_RGB888));
+    SetStartPicture(*m_themeImage->Picture(), QStringLiteral("theme"));
     m_themeImage->setAutoSize(true);
 
     for (TSurface *surface : {static_cast<TSurface *>(m_backImage), static_cast<TSurface *>(m_themeImage),

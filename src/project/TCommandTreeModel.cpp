@@ -3,6 +3,8 @@
 // drag and drop it allows.
 #include "project/TCommandTree.h"
 
+#include "base/LazyIcon.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
@@ -50,7 +52,7 @@ QVariant TCommandTree::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         if (m_icons.isEmpty())
             for (int k = 0; k < kItemKindCount; ++k)
-                m_icons.append(QIcon(ItemKindIconPath(TItemKind(k))));
+                m_icons.append(icons::Lazy(ItemKindIconPath(TItemKind(k))));
         return m_icons[item->m_kind];
     case Qt::FontRole:
         if (item->IsGroup()) {

@@ -46,16 +46,14 @@ struct FolderImportFixture : ::testing::Test
     QTemporaryDir dir;
     ScriptedPrompt prompt;
     std::unique_ptr<TMainForm> main;
-    std::unique_ptr<TAddFolderForm> form;
     std::unique_ptr<TProgressForm> progress;
     std::unique_ptr<ImportDesignView> design;
 
     void SetUp() override
     {
         main = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("brenwick.ini")), &prompt);
-        form = std::make_unique<TAddFolderForm>(main->Prompt(), main.get());
         progress = std::make_unique<TProgressForm>(main.get());
-        new TFolderImportLink(*main, *form, *progress);
+        new TFolderImportLink(*main, *progress);   // makes its dialog at the first click
         design = std::make_unique<ImportDesignView>(*main);
         main->SetDesignView(design.get());
         main->show();
@@ -66,10 +64,12 @@ struct FolderImportFixture : ::testing::Test
         main->Project().SetModified(false);   // no close question at the end
     }
 
+    TAddFolderForm *Dialog() const { return main->findChild<TAddFolderForm *>(); }
     // Clicks "Каталог..." and answers the dialog with the folder (empty: Cancel).
     void Import(const QString &folder)
     {
-        QTimer::singleShot(0, form.get(), [this, folder] {
+        QTimer::singleShot(0, main.get(), [this, folder] {
+            TAddFolderForm *form = Dialog();
             if (folder.isEmpty()) {
                 form->bCancel->click();
                 return;
@@ -114,6 +114,19 @@ TEST_F(FolderImportFixture, ImportsIntoTheSelectedGroupAsOneChange)
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(design->mainVisibleAtShow);   // the design window first, then the main window
     EXPECT_FALSE(progress->isVisible());
+}
+
+TEST_F(FolderImportFixture, TheDialogIsMadeAtTheFirstClickAndKeepsItsChoices)
+{
+    ImportFixture fx({QStringLiteral("Soft/a.exe")});
+    EXPECT_EQ(Dialog(), nullptr);
+    Import(fx.path(QStringLiteral("Soft")));
+    TAddFolderForm *first = Dialog();
+    ASSERT_NE(first, nullptr);
+    Import(QString());
+    EXPECT_EQ(main->findChildren<TAddFolderForm *>().size(), 1);
+    EXPECT_EQ(Dialog(), first);
+    EXPECT_EQ(first->leDirName->text(), fx.path(QStringLiteral("Soft")));
 }
 
 TEST_F(FolderImportFixture, AutoExitAndCancel)

@@ -25,23 +25,19 @@ struct ShellFixture : ::testing::Test
     QTemporaryDir dir;
     ScriptedPrompt prompt;
     std::unique_ptr<TMainForm> form;
-    std::unique_ptr<TAboutForm> about;
     std::unique_ptr<THelp> helpSystem;
 
     void SetUp() override { Create(); }
     void TearDown() override
     {
-        about.reset();
         form.reset();
         helpSystem.reset();
     }
     void Create()
     {
-        about.reset();
         form = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("brenwick.ini")), &prompt);
-        about = std::make_unique<TAboutForm>(form.get());
         helpSystem = std::make_unique<THelp>();
-        shell::ConnectHelpAndAbout(*form, *about, *helpSystem);
+        shell::ConnectHelpAndAbout(*form, *helpSystem);
         form->show();
         shell::SetHelpContexts(*form);
     }
@@ -53,18 +49,24 @@ struct ShellFixture : ::testing::Test
 
 TEST_F(ShellFixture, AboutItemShowsTheAboutBoxModallyEachTimeWithAFadeIn)
 {
+    EXPECT_EQ(form->findChild<TAboutForm *>(), nullptr);   // made when first asked for
+    TAboutForm *first = nullptr;
     for (int showing = 0; showing < 2; ++showing) {
         bool wasModal = false;
         int opacityAtShow = -1;
-        QTimer::singleShot(0, about.get(), [&] {
-            wasModal = about->isVisible() && QApplication::activeModalWidget() == about.get();
+        QTimer::singleShot(0, form.get(), [&] {
+            TAboutForm *about = form->findChild<TAboutForm *>();
+            if (!first)
+                first = about;
+            EXPECT_EQ(about, first);
+            wasModal = about->isVisible() && QApplication::activeModalWidget() == about;
             opacityAtShow = about->alphaBlendValue();
             about->OKButton()->click();
         });
         form->AAbout->trigger();  // returns when the box is closed
         EXPECT_TRUE(wasModal);
         EXPECT_LT(opacityAtShow, 255);  // it was fading in
-        EXPECT_FALSE(about->isVisible());
+        EXPECT_FALSE(first->isVisible());
     }
 }
 
