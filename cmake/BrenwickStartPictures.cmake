@@ -1,7 +1,8 @@
 # The pictures a new project starts with, as the picture texts the project file
-# holds: scripts/artwork/start_pictures.cpp writes them from the artwork at
-# build time; they are embedded as ":/start-pictures/NAME". The editor reads
-# them at start-up instead of decoding the artwork and compressing it again.
+# holds and the bitmaps those carry: scripts/artwork/start_pictures.cpp writes
+# them from the artwork at build time; they are embedded as
+# ":/start-pictures/NAME" and ":/start-pictures/NAME.bmp". The editor reads them
+# at start-up instead of decoding the artwork and compressing it again.
 add_executable(start_pictures ${CMAKE_SOURCE_DIR}/scripts/artwork/start_pictures.cpp)
 target_link_libraries(start_pictures PRIVATE brenwick_base)
 set_target_properties(start_pictures PROPERTIES AUTOMOC OFF)
@@ -9,15 +10,15 @@ set_target_properties(start_pictures PROPERTIES AUTOMOC OFF)
 set(start_dir ${CMAKE_BINARY_DIR}/start-pictures)
 set(start_arguments theme=${CMAKE_SOURCE_DIR}/resources/pictures/theme.bmp)
 set(start_inputs ${CMAKE_SOURCE_DIR}/resources/pictures/theme.bmp)
-set(start_outputs ${start_dir}/theme)
-set(start_qrc_lines "    <file>theme</file>\n")
+set(start_outputs ${start_dir}/theme ${start_dir}/theme.bmp)
+set(start_qrc_lines "    <file>theme</file>\n    <file>theme.bmp</file>\n")
 foreach(button exit explorer help)
   foreach(look default selected pressed)
     set(name ${button}-${look})
     list(APPEND start_arguments ${name}=${CMAKE_SOURCE_DIR}/resources/buttons/${name}.png)
     list(APPEND start_inputs ${CMAKE_SOURCE_DIR}/resources/buttons/${name}.png)
-    list(APPEND start_outputs ${start_dir}/${name})
-    string(APPEND start_qrc_lines "    <file>${name}</file>\n")
+    list(APPEND start_outputs ${start_dir}/${name} ${start_dir}/${name}.bmp)
+    string(APPEND start_qrc_lines "    <file>${name}</file>\n    <file>${name}.bmp</file>\n")
   endforeach()
 endforeach()
 file(MAKE_DIRECTORY ${start_dir})
@@ -31,7 +32,7 @@ add_custom_command(
 file(WRITE ${start_dir}/start-pictures.qrc.in
      "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/start-pictures\">\n${start_qrc_lines}  </qresource>\n</RCC>\n")
 configure_file(${start_dir}/start-pictures.qrc.in ${start_dir}/start-pictures.qrc COPYONLY)
-# Stored as they are: the texts are already compressed.
+# Stored as they are: read in place, the texts already compressed.
 add_custom_command(
   OUTPUT ${start_dir}/qrc_start_pictures.cpp
   COMMAND Qt6::rcc --name brenwick_start_pictures --no-compress

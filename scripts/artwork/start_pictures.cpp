@@ -3,13 +3,12 @@
 //
 //     start_pictures OUT_DIR NAME=FILE...
 //
-// Each FILE is read as the editor used to read it at start-up (true colour,
-// no alpha) and OUT_DIR/NAME gets the text the project file holds for it. The
-// editor reads these texts at start-up: no image decoding and no compression
-// before its windows show, and a save of the new project writes them as they
-// are.
+// Each FILE is read as a true-colour picture without alpha; OUT_DIR/NAME gets
+// the text the project file holds for it and OUT_DIR/NAME.bmp the bitmap's
+// bytes that text carries. The editor reads these at start-up: no image format
+// to decode and nothing to compress before its windows show, and a save of the
+// new project writes the texts as they are.
 
-#include "base/TPicture.h"
 #include "xml/PictureText.h"
 
 #include <QDir>
@@ -17,6 +16,19 @@
 #include <QImage>
 #include <QSaveFile>
 #include <cstdio>
+
+namespace {
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    std::fprintf(stderr, "start_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -34,13 +46,11 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "start_pictures: cannot read %s\n", qPrintable(argument));
             return 1;
         }
-        TPicture picture;
-        picture.setBitmap(image.convertToFormat(QImage::Format_RGB888));
-        QSaveFile file(out.filePath(argument.left(equals)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(PictureToText(picture).toLatin1()) < 0 || !file.commit()) {
-            std::fprintf(stderr, "start_pictures: cannot write %s\n", qPrintable(file.fileName()));
+        const QByteArray bytes = BitmapBytes(image.convertToFormat(QImage::Format_RGB888));
+        const QString name = argument.left(equals);
+        if (!write(out.filePath(name), BytesToPictureText(bytes).toLatin1())
+            || !write(out.filePath(name + QStringLiteral(".bmp")), bytes))
             return 1;
-        }
     }
     return 0;
 }

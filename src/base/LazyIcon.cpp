@@ -71,7 +71,7 @@ QIcon Make(QList<File> files)
     return QIcon(new TLazyIconEngine(std::make_shared<Source>(Source{std::move(files), {}})));
 }
 
-}   // namespace
+} // namespace
 
 QIcon Lazy(const QString &path, const QList<int> &sizes)
 {

@@ -225,7 +225,7 @@ TPropertyGrid::TPropertyGrid(TPropertyGridModel &model, QWidget *parent)
     pal.setColor(QPalette::Highlight, face);
     pal.setColor(QPalette::HighlightedText, Qt::black);
     setPalette(pal);
-    connect(&model, &QAbstractItemModel::modelReset, this, &QTreeView::expandAll);
+    connect(&model, &QAbstractItemModel::modelReset, this, &TPropertyGrid::expandWhenShown);
     connect(&model, &QAbstractItemModel::modelReset, this, [this] { emit currentRowChanged(currentIndex()); });
     expandAll();
 }
@@ -240,8 +240,31 @@ int TPropertyGrid::namesWidth() const
     return header()->sectionSize(TPropertyGridModel::NameColumn);
 }
 
+void TPropertyGrid::expandWhenShown()
+{
+    m_expandPending = true;
+    if (isVisible())
+        expandIfPending();
+}
+
+void TPropertyGrid::expandIfPending() const
+{
+    if (!m_expandPending)
+        return;
+    auto *self = const_cast<TPropertyGrid *>(this);
+    self->m_expandPending = false;
+    self->expandAll();
+}
+
+void TPropertyGrid::showEvent(QShowEvent *event)
+{
+    expandIfPending();
+    QTreeView::showEvent(event);
+}
+
 int TPropertyGrid::namesNeed() const
 {
+    expandIfPending();
     // Each level is indented once more; the branch sign takes one indentation.
     constexpr int kTextMargin = 8;
     int need = 0;
@@ -257,11 +280,12 @@ int TPropertyGrid::namesNeed() const
 
 int TPropertyGrid::valuesNeed() const
 {
+    expandIfPending();
     constexpr int kTextMargin = 8;
     int need = 0;
     for (QModelIndex row = model()->index(0, TPropertyGridModel::ValueColumn); row.isValid(); row = indexBelow(row)) {
         const QModelIndex value = row.siblingAtColumn(TPropertyGridModel::ValueColumn);
-        const int icon = value.data(Qt::DecorationRole).isNull() ? 0 : iconSize().width() + kTextMargin;
+        const int icon = value.data(TPropertyGridModel::HasIconRole).toBool() ? iconSize().width() + kTextMargin : 0;
         need = std::max(need, icon + fontMetrics().horizontalAdvance(value.data().toString()) + kTextMargin);
     }
     return need;

@@ -69,8 +69,15 @@ signals:
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // A hidden grid expands its groups when it shows or is measured, not at
+    // every change of the object it shows.
+    void expandWhenShown();
+    void expandIfPending() const;
+
     TPropertyGridModel &m_model;
     TPropertyDelegate *m_delegate;
+    bool m_expandPending = false;
 };

@@ -312,10 +312,11 @@ QVariant TPropertyGridModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         return QColor(index.column() == NameColumn ? Qt::black : Qt::darkBlue);
     case Qt::DecorationRole:
+    case HasIconRole:
         if (index.column() == ValueColumn && row->kind == TPropertyLayer::Kind::Value)
             if (const TPropertyValueType *type = ValueType(row->typeId); type && type->icon && m_inspected)
-                return type->icon(TPropertyLayer::read(m_inspected, row->path));
-        return QVariant();
+                return role == HasIconRole ? QVariant(true) : type->icon(TPropertyLayer::read(m_inspected, row->path));
+        return role == HasIconRole ? QVariant(false) : QVariant();
     case PathRole:
         return row->path;
     case KindRole:

@@ -69,7 +69,9 @@ class TPropertyGridModel : public QAbstractItemModel
 {
     Q_OBJECT
 public:
-    enum Role { PathRole = Qt::UserRole + 1, KindRole, GroupRole, TypeRole, ClassRole };
+    // HasIconRole: whether the value's cell shows a picture (Qt::DecorationRole),
+    // answered without drawing it.
+    enum Role { PathRole = Qt::UserRole + 1, KindRole, GroupRole, TypeRole, ClassRole, HasIconRole };
     enum Column { NameColumn, ValueColumn, ColumnCount };
     static const char *const kCatchAllGroup;   // "Особое"
     // Changed values repaint at most once a frame (60 per second); their

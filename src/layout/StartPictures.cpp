@@ -1,12 +1,20 @@
 #include "layout/StartPictures.h"
 
-#include "xml/PictureText.h"
+#include "base/BmpFile.h"
+#include "base/TPicture.h"
 
 #include <QResource>
 
 void SetStartPicture(TPicture &picture, const QString &name)
 {
-    const QResource resource(QStringLiteral(":/start-pictures/") + name);
-    const QByteArray bytes = resource.uncompressedData();
-    TextToPicture(picture, QString::fromLatin1(bytes));
+    // The bitmap and the text that carries it were written together at build
+    // time: the bitmap need not be inflated from the text.
+    const QString path = QStringLiteral(":/start-pictures/") + name;
+    const QByteArray bitmap = QResource(path + QStringLiteral(".bmp")).uncompressedData();
+    if (bitmap.isEmpty()) {
+        picture.setBitmap(QImage());
+        return;
+    }
+    const TBmpImage read = ReadBmp(bitmap);
+    picture.setBitmap(read.image, read.layout, QString::fromLatin1(QResource(path).uncompressedData()));
 }

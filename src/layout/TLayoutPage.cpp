@@ -153,7 +153,11 @@ void TLayoutPage::ShowHelp()
 
 void TLayoutPage::RightPanelResize()
 {
-    // Every name and value whole where the grid is wide enough for both.
+    // Every name and value whole where the grid is wide enough for both; a
+    // hidden grid is measured when it shows.
+    m_resizePending = !ObjectInspector->isVisible();
+    if (m_resizePending)
+        return;
     // From the grid's own size: its viewport follows only after this resize.
     const QScrollBar *bar = ObjectInspector->verticalScrollBar();
     const int width = ObjectInspector->maximumViewportSize().width() - (bar->isVisible() ? bar->width() : 0);
@@ -203,6 +207,8 @@ bool TLayoutPage::eventFilter(QObject *watched, QEvent *event)
             m_actions.deleteButton->trigger();
         return true;
     }
+    if (event->type() == QEvent::Show && watched == ObjectInspector && m_resizePending)
+        RightPanelResize();
     if (event->type() == QEvent::Resize) {
         if (watched == ObjectInspector)
             RightPanelResize();

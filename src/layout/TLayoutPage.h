@@ -74,4 +74,5 @@ private:
     TLayoutEditor &m_editor;
     Actions m_actions;
     int m_splitterPos = kLeftWidth;
+    bool m_resizePending = false;   // the grid was hidden when it should have been measured
 };

@@ -181,6 +181,15 @@ TEST_F(InspectorPage, NothingIsCutWhereThereIsRoom)
         EXPECT_GE(grid->namesWidth(), grid->namesNeed());
         EXPECT_GE(width - grid->namesWidth(), grid->valuesNeed());
     }
+    // The values' need counts the pictures the cells show, without drawing them.
+    int pictures = 0;
+    for (QModelIndex row = grid->model()->index(0, 0); row.isValid(); row = grid->indexBelow(row)) {
+        const QModelIndex value = row.siblingAtColumn(TPropertyGridModel::ValueColumn);
+        const bool shown = !value.data(Qt::DecorationRole).isNull();
+        EXPECT_EQ(value.data(TPropertyGridModel::HasIconRole).toBool(), shown) << qPrintable(row.data().toString());
+        pictures += shown;
+    }
+    EXPECT_GT(pictures, 0);
     TPropertyHelp *help = page->PropertyHelp;
     help->showProperty(QStringLiteral("Привязка"), QStringLiteral("слово ").repeated(60));
     QCoreApplication::processEvents();

@@ -146,3 +146,21 @@ TEST_F(LayoutPage, EditorsCommitTypedAndChosenValues)
     QTest::keyClick(grid, Qt::Key_Tab);
     EXPECT_EQ(grid->currentIndex(), below);
 }
+
+// A hidden grid is laid out when it shows: groups expanded and the names
+// column measured for the object chosen while it was hidden.
+TEST_F(LayoutPage, AGridHiddenWhileTheObjectChangesIsLaidOutWhenItShows)
+{
+    TPropertyGrid *grid = page->ObjectInspector;
+    page->Splitter->setSizes({700 - 400 - TLayoutPage::kSplitterWidth, 400});
+    QCoreApplication::processEvents();
+    window.hide();
+    editor.SetInspected(form.Heading());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QModelIndex font = row(QStringLiteral("Font"));
+    ASSERT_TRUE(font.isValid());
+    EXPECT_TRUE(grid->isExpanded(font));
+    ASSERT_LE(grid->namesNeed() + grid->valuesNeed(), grid->viewport()->width());
+    EXPECT_EQ(grid->namesWidth(), grid->namesNeed());
+}

@@ -28,4 +28,7 @@ TEST(StartPictures, HoldTheArtworkAndSaveAsEmbedded)
         fresh.setBitmap(artwork);
         EXPECT_EQ(PictureToText(picture), PictureToText(fresh)) << qPrintable(name);
     }
+    TPicture unknown;
+    SetStartPicture(unknown, QStringLiteral("no-such-picture"));
+    EXPECT_TRUE(unknown.isEmpty());
 }
