@@ -39,14 +39,9 @@ QByteArray FileHash(const QString &path)
 } // namespace
 
 TDiscLink::TDiscLink(TMainForm &mainForm, TPreviewForm &preview)
-    : m_main(mainForm), m_preview(preview), m_checkForm(new TCheckForm(&mainForm))
+    : m_main(mainForm), m_preview(preview)
 {
     m_buttons = [this] { return FindPicButtons(m_preview, {&m_main, &m_main.Project()}); };
-    m_checkForm->SetChooser([this](const TFinding &f) { Choose(f); });
-    m_checkForm->SetFixer([this](const QList<TFinding> &findings) {
-        m_main.Project().Push(new TFixPathsCommand(m_main.Tree(), findings));
-        m_checkForm->ShowFindings(RunCheck(QString()));
-    });
     connect(m_main.ACheckProject, &QAction::triggered, this, &TDiscLink::ACheckProjectExecute);
     connect(m_main.APrepareDisc, &QAction::triggered, this, &TDiscLink::APrepareDiscExecute);
     connect(m_main.ADiscImage, &QAction::triggered, this, &TDiscLink::ADiscImageExecute);
@@ -61,6 +56,15 @@ TDiscLink::~TDiscLink() = default;
 
 TCheckForm &TDiscLink::CheckForm()
 {
+    // Made when first needed, not at start-up.
+    if (!m_checkForm) {
+        m_checkForm = new TCheckForm(&m_main);
+        m_checkForm->SetChooser([this](const TFinding &f) { Choose(f); });
+        m_checkForm->SetFixer([this](const QList<TFinding> &findings) {
+            m_main.Project().Push(new TFixPathsCommand(m_main.Tree(), findings));
+            m_checkForm->ShowFindings(RunCheck(QString()));
+        });
+    }
     return *m_checkForm;
 }
 
@@ -106,9 +110,10 @@ void TDiscLink::Choose(const TFinding &finding)
 
 void TDiscLink::ACheckProjectExecute()
 {
-    m_checkForm->ShowFindings(RunCheck(QString()));
-    m_checkForm->show();
-    m_checkForm->raise();
+    TCheckForm &form = CheckForm();
+    form.ShowFindings(RunCheck(QString()));
+    form.show();
+    form.raise();
 }
 
 QString TDiscLink::DiscFolder()
@@ -179,8 +184,8 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
                                  .arg(lines.join(u'\n'), folder);
         if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
             != UserPrompt::Answer::Yes) {
-            m_checkForm->ShowFindings(findings);
-            m_checkForm->show();
+            CheckForm().ShowFindings(findings);
+            CheckForm().show();
             return false;
         }
     }
