@@ -32,7 +32,7 @@
 
 namespace {
 
-constexpr int kStarts = 9;
+constexpr int kStarts = 15;
 constexpr int kCopies = 20;
 constexpr double kLimit = 1.5;
 const char *const kMinimalArgument = "--minimal-window";
