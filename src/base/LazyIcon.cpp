@@ -49,7 +49,7 @@ public:
             if (!best.isValid() || fitted.width() * fitted.height() > best.width() * best.height())
                 best = fitted;
         }
-        return best.isValid() ? best : QSize(0, 0);
+        return best;
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {

@@ -87,6 +87,8 @@ TEST_F(DiscLinkTest, ErrorsLetTheUserStopBeforeAnythingIsWritten)
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_TRUE(prompt.asked.first().text.contains(QString::fromUtf8("ошибка: #1 «P»: файл missing.exe не найден")));
     EXPECT_EQ(link->CheckForm().Findings().size(), 2);   // and the disc's size
+    EXPECT_TRUE(link->CheckForm().isVisible());            // shown to the user who stopped
+    link->CheckForm().hide();
 
     // Going on writes the project; the different autorun.inf is kept when the user says no.
     prompt.asked.clear();
@@ -296,6 +298,7 @@ TEST_F(DiscLinkTest, LinuxPathsAreFixedFromTheCheckWindowInOneStep)
     AddProgram("Velmora.EXE");
     link->ACheckProjectExecute();
     TCheckForm &check = link->CheckForm();
+    EXPECT_TRUE(check.isVisible());
     ASSERT_FALSE(check.bFix->isHidden());
     const int steps = form->Project().UndoStack().index();
     check.bFix->click();

@@ -62,6 +62,7 @@ struct MainFormFixture : ::testing::Test
 TEST_F(MainFormFixture, FirstStartUsesTheDesignPlaceAndAnEmptyRecentList)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Без имени[*] — Velmora Brenwick"));
+    EXPECT_FALSE(form->windowIcon().availableSizes().isEmpty());   // the program's own
     EXPECT_EQ(form->pos(), QPoint(359, 238));
     // The first size is the smallest: 502 x 378, or more where the pages need it.
     const QSize least = form->minimumSize();

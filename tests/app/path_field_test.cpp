@@ -67,6 +67,7 @@ TEST_F(PathFieldTest, AFileOutsideKeepsItsFullPathAndTheFieldSaysSo)
     Pick(outside);
     EXPECT_EQ(program->Custom(), outside);
     EXPECT_TRUE(Mark()->isVisible());
+    EXPECT_FALSE(Mark()->icon().isNull());
     EXPECT_TRUE(page->leCustom->toolTip().contains(QString::fromUtf8("на диске его не будет")));
     // A full path into the disc folder, typed: the check can mend it.
     page->leCustom->setText(Disc(QStringLiteral("setup.exe")));

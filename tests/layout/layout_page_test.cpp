@@ -163,4 +163,10 @@ TEST_F(LayoutPage, AGridHiddenWhileTheObjectChangesIsLaidOutWhenItShows)
     EXPECT_TRUE(grid->isExpanded(font));
     ASSERT_LE(grid->namesNeed() + grid->valuesNeed(), grid->viewport()->width());
     EXPECT_EQ(grid->namesWidth(), grid->namesNeed());
+
+    // A grid of its own, that nothing measures, expands when it shows.
+    TPropertyGrid alone(editor.Inspector());
+    editor.SetInspected(form.CommentArea());
+    alone.show();
+    EXPECT_TRUE(alone.isExpanded(row(QStringLiteral("Font"))));
 }

@@ -29,6 +29,7 @@ TEST(StartPictures, HoldTheArtworkAndSaveAsEmbedded)
         EXPECT_EQ(PictureToText(picture), PictureToText(fresh)) << qPrintable(name);
     }
     TPicture unknown;
+    SetStartPicture(unknown, QStringLiteral("theme"));
     SetStartPicture(unknown, QStringLiteral("no-such-picture"));
     EXPECT_TRUE(unknown.isEmpty());
 }
