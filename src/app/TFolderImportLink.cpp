@@ -10,12 +10,6 @@
 
 #include <QFileInfo>
 
-TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, TProgressForm &progress)
-    : TFolderImportLink(mainForm, progress)
-{
-    m_form = &form;
-}
-
 TFolderImportLink::TFolderImportLink(TMainForm &mainForm, TProgressForm &progress)
     : QObject(&mainForm), m_main(mainForm), m_progress(progress)
 {

@@ -18,8 +18,7 @@ class TFolderImportLink : public QObject
     Q_OBJECT
 
 public:
-    TFolderImportLink(TMainForm &mainForm, TAddFolderForm &form, TProgressForm &progress);
-    // Makes the dialog "Добавить каталог..." itself on the first click, not at
+    // Makes the dialog "Добавить каталог..." on the first click, not at
     // start-up, and keeps it (with its choices) from then on.
     TFolderImportLink(TMainForm &mainForm, TProgressForm &progress);
     TAddFolderForm &Form();

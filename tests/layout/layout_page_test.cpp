@@ -164,9 +164,20 @@ TEST_F(LayoutPage, AGridHiddenWhileTheObjectChangesIsLaidOutWhenItShows)
     ASSERT_LE(grid->namesNeed() + grid->valuesNeed(), grid->viewport()->width());
     EXPECT_EQ(grid->namesWidth(), grid->namesNeed());
 
-    // A grid of its own, that nothing measures, expands when it shows.
+    // A grid of its own expands when it shows, and measures its rows expanded
+    // even while hidden.
     TPropertyGrid alone(editor.Inspector());
-    editor.SetInspected(form.CommentArea());
+    const auto choose = [&] {
+        editor.SetInspected(form.Heading());
+        editor.SetInspected(form.CommentArea());
+    };
+    choose();
+    const int names = alone.namesNeed();
+    choose();
+    const int values = alone.valuesNeed();
+    choose();
     alone.show();
     EXPECT_TRUE(alone.isExpanded(row(QStringLiteral("Font"))));
+    EXPECT_EQ(alone.namesNeed(), names);
+    EXPECT_EQ(alone.valuesNeed(), values);
 }
