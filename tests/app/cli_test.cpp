@@ -27,6 +27,11 @@ TEST(Cli, VersionAndHelpAndUsageErrors)
     CliRun h = runCli({QStringLiteral("--help")});
     EXPECT_EQ(h.status, 0);
     EXPECT_TRUE(h.out.contains(QStringLiteral("picture")));
+    // A command's usage names the tool and the command, not the program's path.
+    CliRun tree = runCli({QStringLiteral("tree"), QStringLiteral("--help")});
+    EXPECT_EQ(tree.status, 0);
+    EXPECT_TRUE(tree.out.startsWith(QStringLiteral("Usage: brenwick-cli tree [options] PROJECT\n")))
+        << qPrintable(tree.out.left(80));
 
     CliRun none = runCli({});
     EXPECT_EQ(none.status, 2);

@@ -83,7 +83,15 @@ bool parseOrShowHelp(QCommandLineParser &parser, const QStringList &args, Contex
         throw UsageError(parser.errorText());
     if (!parser.isSet(QStringLiteral("help")))
         return false;
-    ctx.out << parser.helpText();
+    // Qt names the program by its own path in the usage line; the line names
+    // the tool and the command instead ("brenwick-cli tree").
+    QString help = parser.helpText();
+    const QString program = QCoreApplication::arguments().value(0);
+    const qsizetype lineEnd = help.indexOf(QLatin1Char('\n'));
+    const qsizetype at = program.isEmpty() ? -1 : help.indexOf(program);
+    if (at >= 0 && (lineEnd < 0 || at < lineEnd) && !args.isEmpty())
+        help.replace(at, program.size(), args.constFirst());
+    ctx.out << help;
     return true;
 }
 
