@@ -23,6 +23,12 @@ TEditActions::TEditActions(QWidget &window, QUndoStack &stack, QAction *undo, QA
     connect(qApp, &QApplication::focusChanged, this, &TEditActions::UpdateEditActions);
     UpdateEditActions();
     qApp->installEventFilter(this);   // the text fields' own undo keys
+    // A window's project, and its stack, go before the window's children: the
+    // focus moving as the fields are deleted must not reach the stack.
+    connect(&stack, &QObject::destroyed, this, [this] {
+        disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+        qApp->removeEventFilter(this);
+    });
 }
 
 QObject *TEditActions::FocusedField() const
