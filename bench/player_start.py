@@ -78,7 +78,7 @@ def main():
     minimal = os.path.join(work, "minimal")
     os.makedirs(minimal, exist_ok=True)
     open(os.path.join(minimal, "minimal.cpp"), "w").write(MINIMAL)
-    subprocess.run(["x86_64-w64-mingw32-g++-posix", "-municode", "-mwindows", "-static", "-O2", "-o",
+    subprocess.run(["i686-w64-mingw32-g++-posix", "-municode", "-mwindows", "-static", "-O2", "-o",
                     os.path.join(minimal, "minimal.exe"), os.path.join(minimal, "minimal.cpp")], check=True)
 
     empty = os.path.join(work, "empty")

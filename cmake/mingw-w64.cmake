@@ -1,7 +1,7 @@
-# Cross-compiling for 64-bit Windows with Debian's mingw-w64 (POSIX threads).
+# Cross-compiling for 32-bit Windows (it runs on 64-bit Windows too) with Debian's mingw-w64 (POSIX threads).
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(BRENWICK_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(BRENWICK_MINGW_PREFIX i686-w64-mingw32)
 set(CMAKE_C_COMPILER ${BRENWICK_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${BRENWICK_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${BRENWICK_MINGW_PREFIX}-windres)

@@ -408,7 +408,7 @@ class Suite:
             'int wmain(int argc, wchar_t **argv) { wchar_t cwd[512]; FILE *f = _wfopen(L"ran.txt", L"w");'
             ' GetCurrentDirectoryW(512, cwd); put(f, cwd);'
             ' for (int i = 1; i < argc; ++i) put(f, argv[i]); fclose(f); return 0; }\n')
-        r = subprocess.run(["x86_64-w64-mingw32-gcc", "-municode", "-O1", "-o", os.path.join(disc, "prog", "writer.exe"), source],
+        r = subprocess.run(["i686-w64-mingw32-gcc", "-municode", "-O1", "-o", os.path.join(disc, "prog", "writer.exe"), source],
                            capture_output=True)
         if not check(r.returncode == 0, "the test program does not build: %s" % r.stderr):
             return
@@ -554,7 +554,7 @@ def main():
         return 2
     cli, exe, work = sys.argv[1:4]
     prefix = sys.argv[4] if len(sys.argv) == 5 else os.path.join(work, "wine-prefix")
-    for tool in ("wine", "wineserver", "xdotool", "x86_64-w64-mingw32-gcc"):
+    for tool in ("wine", "wineserver", "xdotool", "i686-w64-mingw32-gcc"):
         if not shutil.which(tool):
             print("skipped: %s is not installed" % tool)
             return SKIP
