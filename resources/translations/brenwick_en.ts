@@ -2330,8 +2330,8 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>; “Fix” replaces it by %1</translation>
     </message>
     <message>
-        <source>из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; Escape закроет всё меню</source>
-        <translation>the group has no way out: it holds no “Exit” command and the window has no “Up” button; Escape will close the whole menu</translation>
+        <source>из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; выйти из неё можно только клавишами Esc, Backspace или «Влево»</source>
+        <translation>the group has no way out: it holds no “Exit” command and the window has no “Up” button; only the keys Esc, Backspace or Left leave it</translation>
     </message>
     <message>
         <source>шрифт «%1» есть не в каждой Windows 7–11, там его заменит другой</source>

@@ -183,8 +183,9 @@ private:
         });
     }
 
-    // Escape in a group the visitor cannot leave closes the whole menu: each
-    // group that lists commands needs an exit entry or an up button.
+    // Only the keys lead out of a group without an exit entry or an up
+    // button, and a visitor with the mouse does not know them: each group
+    // that lists commands needs one or the other.
     void CheckWayOut()
     {
         const TCommandTree &tree = m_project.Tree();
@@ -208,7 +209,7 @@ private:
                 && std::none_of(children.begin(), children.end(), isExit))
                 AddFor(TFinding::fsWarning, *item,
                        tr("из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; "
-                          "Escape закроет всё меню"));
+                          "выйти из неё можно только клавишами Esc, Backspace или «Влево»"));
         });
     }
 

@@ -19,12 +19,12 @@ ProgramPath ResolveProgramPath(const std::string &custom, const std::string &bas
     if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
         path = TrimSpaces(path.substr(1, path.size() - 2));
     if (path.empty())
-        return {ProgramPath::Empty, {}};
+        return {ProgramPath::Empty, {}, {}};
     const char first = path[0];
     const bool drive = path.size() >= 2 && path[1] == ':' && ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z'));
     const bool network = path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
     if (drive || network)
-        return {ProgramPath::Absolute, {}};
+        return {ProgramPath::Absolute, {}, path};
     const std::string joined = IsSeparator(first) ? path : baseFolder + "/" + path;
     std::string key;
     std::size_t start = 0;
@@ -37,7 +37,7 @@ ProgramPath ResolveProgramPath(const std::string &custom, const std::string &bas
             continue;
         if (step == "..") {
             if (key.empty())
-                return {ProgramPath::Outside, {}};
+                return {ProgramPath::Outside, {}, path};
             const std::size_t slash = key.rfind('/');
             key.resize(slash == std::string::npos ? 0 : slash);
             continue;
@@ -46,7 +46,7 @@ ProgramPath ResolveProgramPath(const std::string &custom, const std::string &bas
             key += '/';
         key += step;
     }
-    return {ProgramPath::OnDisc, key};
+    return {ProgramPath::OnDisc, key, path};
 }
 
 std::string BaseFolder(const Options &options, const std::string &projectFolderOnDisc)

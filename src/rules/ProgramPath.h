@@ -16,6 +16,7 @@ struct ProgramPath
     enum Kind { Empty, Absolute, Outside, OnDisc };
     Kind kind = Empty;
     std::string relative;   // OnDisc: the path from the disc's root, "/" between steps
+    std::string written;    // the path as written, without the blanks and quotes around it
 };
 
 ProgramPath ResolveProgramPath(const std::string &custom, const std::string &baseFolder);

@@ -146,7 +146,7 @@ TEST_F(DiscCheckTest, WithoutADiscFolderALinuxPathIsAWarningWithoutAFix)
 TEST_F(DiscCheckTest, AGroupNeedsAWayOut)
 {
     const QString stranded = U("предупреждение: #1 «Игры»: из группы нет выхода: в ней нет команды «Выход», а в окне "
-                               "нет кнопки «Вверх»; Escape закроет всё меню");
+                               "нет кнопки «Вверх»; выйти из неё можно только клавишами Esc, Backspace или «Влево»");
     TBaseItem *games = Add("Игры", ikGroup);
     Add("Тетрис", ikProgram, QStringLiteral("Velmora.EXE"), games);
     TBaseItem *left = Add("С выходом", ikGroup);
