@@ -117,6 +117,7 @@ const Case kCases[] = {
     {"", "yes", "entry:x"},
     {"", "yes", "jump"},
     {"", "yes", "close down"},
+    {"", "yes", "-- -x entry:8"},   // after "--" a step may begin with "-"
 };
 
 struct Result
