@@ -1,9 +1,12 @@
 #include "TryMode.h"
 
+#include "FreshDesign.h"
+
 #include "rules/MenuScript.h"
 #include "rules/MenuTexts.h"
 #include "rules/ProgramPath.h"
 #include "rules/ProjectReader.h"
+#include "rules/ReadReasons.h"
 #include "rules/XmlReader.h"
 
 #include <windows.h>
@@ -109,12 +112,9 @@ int RunTry(const std::vector<std::wstring> &args, const std::wstring &playerDir,
         throw TryFailure(ToUtf8(readError), 1);
     rules::Project project;
     try {
-        project = rules::ReadProject(bytes);
+        project = rules::ReadProject(bytes, FreshDesign());
     } catch (const rules::ReadError &e) {
-        std::string place = ToUtf8(projectFile);
-        if (e.Line() > 0)
-            place += ", строка " + std::to_string(e.Line());
-        throw TryFailure(place + ": " + e.what(), 1);
+        throw TryFailure(ToUtf8(projectFile) + ": " + rules::RussianFailure(e), 1);
     }
     // The disc: the one given, else the folder the player runs from.
     if (disc.empty())

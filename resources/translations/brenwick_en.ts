@@ -36,6 +36,10 @@
         <translation>%1, attribute “%2”: the value is missing or is not a number (“%3”).</translation>
     </message>
     <message>
+        <source>Это не файл проекта: он записан не в UTF-8 или это не XML.</source>
+        <translation>This is no project file: it is not UTF-8 or not XML.</translation>
+    </message>
+    <message>
         <source>%1 не читается.</source>
         <translation>%1 cannot be read.</translation>
     </message>
