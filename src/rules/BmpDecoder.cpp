@@ -228,8 +228,8 @@ BmpDecoder::BmpDecoder(std::span<const std::uint8_t> bytes) : m_h(ReadHeader(byt
     if (m_h.runLength()) {
         if (pixelStart > Size(bytes))
             InvalidBitmap();
-        m_expanded = ExpandRunLength(bytes.subspan(std::size_t(pixelStart)), m_h);
-        m_pixels = m_expanded.data();
+        // Expanded when first read, so that a picture refused for its size costs nothing.
+        m_code = bytes.subspan(std::size_t(pixelStart));
     } else {
         if (pixelStart + m_h.stride() * m_h.rows() > Size(bytes))
             InvalidBitmap();
@@ -249,6 +249,10 @@ bool BmpDecoder::fitsRead(int bitsPerPixel) const
 
 const std::uint8_t *BmpDecoder::row(int y) const
 {
+    if (m_h.runLength() && !m_pixels) {
+        m_expanded = ExpandRunLength(m_code, m_h);
+        m_pixels = m_expanded.data();
+    }
     // Run-length coded rows are always stored bottom-up.
     return m_pixels + (m_h.height > 0 ? m_h.rows() - 1 - y : y) * m_h.stride();
 }

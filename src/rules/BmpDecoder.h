@@ -118,7 +118,8 @@ struct BmpHeader
 
 // One BMP file, checked as it is made (throws ReadError kBmpNotValid), its
 // rows then read top row first in the form the caller keeps them in. Holds a
-// view of the bytes: they must outlive it.
+// view of the bytes: they must outlive it. Not to be read from two threads at
+// once (run-length coded rows are expanded when first read).
 class BmpDecoder
 {
 public:
@@ -152,8 +153,9 @@ private:
     BmpHeader m_h;
     std::vector<std::uint32_t> m_palette;
     bmp::Channel m_channels[4];
-    const std::uint8_t *m_pixels = nullptr;   // rows as stored, bottom-up or top-down
-    std::vector<std::uint8_t> m_expanded;     // run-length coded pixels made plain
+    mutable const std::uint8_t *m_pixels = nullptr;   // rows as stored, bottom-up or top-down
+    std::span<const std::uint8_t> m_code;              // run-length coded pixels
+    mutable std::vector<std::uint8_t> m_expanded;      // and made plain when first read
 };
 
 // A whole picture as 0xAARRGGBB, top row first.
