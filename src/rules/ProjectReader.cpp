@@ -50,15 +50,19 @@ public:
         : m_el(el), m_path(std::move(path)), m_line(el.line ? el.line : fallbackLine)
     {
     }
+    // A command element: its path is made only for a failure.
+    Attrs(const XmlNode &el, int commandNumber) : m_el(el), m_command(commandNumber), m_line(el.line) {}
 
     [[noreturn]] void Fail(std::string_view attr, const std::string *value, const std::string &what) const
     {
-        std::string text = "элемент «" + m_path + "»";
+        const std::string path =
+            m_command > 0 ? "root/" + m_el.name + " (команда " + std::to_string(m_command) + ")" : m_path;
+        std::string text = "элемент «" + path + "»";
         if (!attr.empty()) {
             text += ", атрибут «" + std::string(attr) + "»";
             text += value ? " = «" + *value + "»" : std::string(" отсутствует");
         }
-        throw ReadError(text + ": " + what, m_line, what, m_path, std::string(attr),
+        throw ReadError(text + ": " + what, m_line, what, path, std::string(attr),
                         value ? std::optional<std::string>(*value) : std::nullopt);
     }
 
@@ -101,6 +105,7 @@ public:
 private:
     const XmlNode &m_el;
     std::string m_path;
+    int m_command = 0;
     int m_line;
 };
 
@@ -153,11 +158,16 @@ struct Reader
             for (std::size_t k = 0; k < kKinds.size(); ++k)
                 if (el->name == kKinds[k])
                     c.kind = ItemKind(k);
-            const Attrs a(*el, "root/" + el->name + " (команда " + std::to_string(commandNumber) + ")", el->line);
-            c.name = a.Text("name", "");
-            c.comment = a.Text("comment", "");
-            c.custom = a.Text("custom", "");
-            c.params = a.Text("params", "");
+            const Attrs a(*el, commandNumber);
+            // The texts move out of the element, which is read only once.
+            auto take = [&el](std::string_view name) {
+                std::string *v = el->Attr(name);
+                return v ? std::move(*v) : std::string();
+            };
+            c.name = take("name");
+            c.comment = take("comment");
+            c.custom = take("custom");
+            c.params = take("params");
             c.id = a.Int("id");
             c.hidden = a.Bool("hidden");
             if (c.kind == ItemKind::Group)

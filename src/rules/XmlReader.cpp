@@ -3,6 +3,8 @@
 #include "rules/ReadReasons.h"
 #include "rules/XmlRules.h"
 
+#include <algorithm>
+
 namespace rules {
 
 namespace {
@@ -132,6 +134,7 @@ public:
         std::string_view token;
         NextToken(inside, pos, token);
         node.name = std::string(token);
+        node.attrs.reserve(std::size_t(std::count(inside.begin(), inside.end(), '=')));
         while (NextToken(inside, pos, token)) {
             const std::size_t eq = token.find('=');
             std::string_view name = token;
@@ -160,13 +163,21 @@ public:
         const std::size_t lt = m_s.find('<', m_pos);
         if (lt == std::string_view::npos)
             UnexpectedEnd();
-        std::string raw;
-        raw.reserve(lt - m_pos);
-        for (std::size_t i = m_pos; i < lt; ++i)
-            if (m_s[i] != '\t')
-                raw += m_s[i];
+        const std::string_view piece = m_s.substr(m_pos, lt - m_pos);
         m_pos = lt;
-        node.text = DecodeXmlText(raw);
+        // Mostly the layout blanks before a child: no text at all.
+        if (IsBlankText(piece))
+            return;
+        if (piece.find('\t') == std::string_view::npos) {
+            node.text = DecodeXmlText(piece);
+        } else {
+            std::string raw;
+            raw.reserve(piece.size());
+            for (const char c : piece)
+                if (c != '\t')
+                    raw += c;
+            node.text = DecodeXmlText(raw);
+        }
         if (IsBlankText(node.text))
             node.text.clear();
     }
@@ -225,6 +236,14 @@ const XmlNode *XmlNode::Child(std::string_view childName) const
 const std::string *XmlNode::Attr(std::string_view attrName) const
 {
     for (const XmlAttr &a : attrs)
+        if (SameNoCase(a.name, attrName))
+            return &a.value;
+    return nullptr;
+}
+
+std::string *XmlNode::Attr(std::string_view attrName)
+{
+    for (XmlAttr &a : attrs)
         if (SameNoCase(a.name, attrName))
             return &a.value;
     return nullptr;

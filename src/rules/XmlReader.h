@@ -66,6 +66,7 @@ struct XmlNode
     const XmlNode *Child(std::string_view childName) const;
     // The first attribute of that name in any letter case, or nullptr.
     const std::string *Attr(std::string_view attrName) const;
+    std::string *Attr(std::string_view attrName);
 };
 
 class XmlReader
