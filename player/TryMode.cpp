@@ -152,8 +152,11 @@ int RunTry(const std::vector<std::wstring> &args, const std::wstring &playerDir,
         for (wchar_t &c : file)
             if (c == L'/')
                 c = L'\\';
-        return GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES ? rules::DiscState::Present
-                                                                            : rules::DiscState::Missing;
+        // A folder is no program.
+        const DWORD attributes = GetFileAttributesW(file.c_str());
+        return !path.folder && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)
+                   ? rules::DiscState::Present
+                   : rules::DiscState::Missing;
     });
 
     result.out += rules::MenuScript::StateLine(run) + "\n";
