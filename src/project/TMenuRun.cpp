@@ -173,10 +173,8 @@ void TMenuRun::Close()
 
 rules::DiscState TMenuRun::DiscState(const std::string &customText)
 {
-    const TProjectCheck::TProgramPath resolved =
+    const rules::ProgramPath path =
         TProjectCheck::ResolveProgram(m_options, m_projectFile, m_discDir, FromUtf8(customText));
-    static_assert(int(TProjectCheck::TProgramPath::pkOnDisc) == int(rules::ProgramPath::OnDisc));
-    const rules::ProgramPath path{rules::ProgramPath::Kind(resolved.kind), resolved.relative.toStdString(), {}};
     rules::DiscFolder folder = rules::DiscFolder::NotGiven;
     if (!m_discDir.isEmpty()) {
         if (!m_disc)
@@ -184,6 +182,7 @@ rules::DiscState TMenuRun::DiscState(const std::string &customText)
         folder = m_disc->Exists() ? rules::DiscFolder::There : rules::DiscFolder::NotFound;
     }
     return rules::DiscStateOf(path, folder, [this](const std::string &relative) {
-        return m_disc->ContainsKey(FromUtf8(relative));
+        const QString key = TDiscFolder::Key(QString::fromStdString(relative));
+        return !m_disc->IsFolderKey(key) && m_disc->ContainsKey(key);
     });
 }

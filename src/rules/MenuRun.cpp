@@ -67,14 +67,15 @@ DiscState DiscStateOf(const ProgramPath &path, DiscFolder folder,
     switch (path.kind) {
     case ProgramPath::Empty: return DiscState::NotGiven;
     case ProgramPath::Absolute: return DiscState::Absolute;
-    case ProgramPath::Outside: return DiscState::Outside;
+    case ProgramPath::Outside:
     case ProgramPath::OnDisc: break;
     }
     if (folder == DiscFolder::NotGiven)
         return DiscState::NoDiscFolder;
     if (folder == DiscFolder::NotFound)
         return DiscState::DiscNotFound;
-    return onDisc(path.relative) ? DiscState::Present : DiscState::Missing;
+    // A folder is no program: the player cannot run it.
+    return !path.folder && onDisc(path.relative) ? DiscState::Present : DiscState::Missing;
 }
 
 Msg WhyNotPressable(const RunButton &button)

@@ -42,7 +42,8 @@ enum class DiscState { NotGiven, Absolute, Outside, NoDiscFolder, DiscNotFound, 
 enum class DiscFolder { NotGiven, NotFound, There };
 
 // What the disc says of a resolved path; onDisc (the path from the disc's
-// root) is asked only for a path on a disc folder that is there.
+// root: true when a file, not a folder, is there) is asked only for a path
+// that may name a program on a disc folder that is there.
 DiscState DiscStateOf(const ProgramPath &path, DiscFolder folder,
                       const std::function<bool(const std::string &relative)> &onDisc);
 

@@ -55,7 +55,20 @@ bool Below(const std::string &root, const std::string &folder, std::string &rela
     return true;
 }
 
-}   // namespace
+// "C:\" of "C:\Users\v", "\\server\share\" of a network path; "" for any other.
+std::string DriveRoot(const std::string &folder)
+{
+    if (folder.size() >= 2 && folder[1] == ':')
+        return folder.substr(0, 2) + "\\";
+    if (folder.size() < 2 || !IsSeparator(folder[0]) || !IsSeparator(folder[1]))
+        return std::string();
+    std::size_t end = folder.find_first_of("\\/", 2);
+    if (end != std::string::npos)
+        end = folder.find_first_of("\\/", end + 1);
+    return end == std::string::npos ? folder + "\\" : folder.substr(0, end + 1);
+}
+
+} // namespace
 
 std::string PlayerDiscRoot(const PlayerFolders &folders)
 {
@@ -82,24 +95,25 @@ std::string PlayerBaseFolder(const Options &options, const PlayerFolders &folder
 
 std::string PlayerProgramFile(const std::string &custom, const std::string &baseFolder, const std::string &discRoot)
 {
-    const ProgramPath written = ResolveProgramPath(custom, std::string());
-    switch (written.kind) {
-    case ProgramPath::Empty:
-        return std::string();
-    case ProgramPath::Absolute:
-        return Backslashed(written.written);
-    case ProgramPath::Outside:
-    case ProgramPath::OnDisc:
-        break;
-    }
+    // The root ".." steps stop at and a leading separator starts from: the
+    // disc's, or for a base folder elsewhere the root of its drive.
+    std::string root = discRoot;
     std::string relativeBase;
-    const bool fromRoot = IsSeparator(written.written[0]);
-    if (!fromRoot && !Below(discRoot, baseFolder, relativeBase))
-        return Join(baseFolder, written.written);
+    if (!Below(root, baseFolder, relativeBase)) {
+        root = DriveRoot(baseFolder);
+        if (root.empty() || !Below(root, baseFolder, relativeBase)) {
+            root = baseFolder;
+            relativeBase.clear();
+        }
+    }
     const ProgramPath path = ResolveProgramPath(custom, relativeBase);
-    if (path.kind == ProgramPath::OnDisc)
-        return Join(discRoot, path.relative);
-    return Join(fromRoot ? discRoot : baseFolder, written.written);
+    switch (path.kind) {
+    case ProgramPath::Empty: return std::string();
+    case ProgramPath::Absolute: return path.absolute;
+    case ProgramPath::Outside:
+    case ProgramPath::OnDisc: break;
+    }
+    return Join(root, path.relative);
 }
 
-}   // namespace rules
+} // namespace rules

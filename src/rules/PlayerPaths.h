@@ -30,9 +30,9 @@ std::string PlayerDiscRoot(const PlayerFolders &folders);
 std::string PlayerBaseFolder(const Options &options, const PlayerFolders &folders);
 
 // The file a program entry names, "\" between steps; "" when none is given.
-// A path that starts with a separator starts at the disc's root; ".." steps
-// below the disc's root are resolved by the shared path rule, others are left
-// to Windows.
+// The path is resolved by the shared rule from the disc's root, or, for a
+// base folder off the disc, from the root of the base folder's drive: a
+// leading separator starts there and ".." steps stop there.
 std::string PlayerProgramFile(const std::string &custom, const std::string &baseFolder, const std::string &discRoot);
 
 }   // namespace rules

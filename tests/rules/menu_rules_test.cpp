@@ -142,8 +142,8 @@ TEST_F(MenuRules, WhatTheDiscSaysOfAPath)
               rules::DiscState::DiscNotFound);
     EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("a.exe", ""), D::NotGiven, there),
               rules::DiscState::NoDiscFolder);
-    EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("..\\a.exe", ""), D::There, there),
-              rules::DiscState::Outside);
+    EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("a.exe\\", ""), D::There, there),
+              rules::DiscState::Missing);   // a folder is no program
 }
 
 } // namespace

@@ -43,14 +43,15 @@ TEST(PlayerPaths, TheFileOfAProgramEntry)
         {" \"games\\tetris.exe\" ", "M:\\", "M:\\", "M:\\games\\tetris.exe"},
         {"games/tetris.exe", "M:\\menu", "M:\\", "M:\\menu\\games\\tetris.exe"},
         {"\\games\\a.exe", "M:\\menu", "M:\\", "M:\\games\\a.exe"},      // from the disc's root
-        {"..\\a.exe", "m:\\MENU\\x", "M:\\", "M:\\MENU\\a.exe"},         // below the root: resolved
-        {"..\\a.exe", "D:\\disc", "D:\\disc", "D:\\disc\\..\\a.exe"},    // above it: left to Windows
+        {"..\\a.exe", "m:\\MENU\\x", "M:\\", "M:\\MENU\\a.exe"},
+        {"..\\..\\a.exe", "D:\\disc", "D:\\disc", "D:\\disc\\a.exe"},   // ".." stops at the disc's root
         {"a.exe", "C:\\Users\\v", "D:\\disc", "C:\\Users\\v\\a.exe"},    // a base off the disc
-        {"\\a.exe", "C:\\Users\\v", "D:\\disc", "D:\\disc\\a.exe"},
+        {"\\a.exe", "C:\\Users\\v", "D:\\disc", "C:\\a.exe"},            // its drive's root
+        {"a.exe", "\\\\srv\\share\\cd", "D:\\", "\\\\srv\\share\\cd\\a.exe"},
+        {"..\\..\\a.exe", "\\\\srv\\share\\cd", "D:\\", "\\\\srv\\share\\a.exe"},
         {"a.exe", "D:\\disc2", "D:\\disc", "D:\\disc2\\a.exe"},          // a name that only starts alike
         {".", "D:\\disc", "D:\\disc", "D:\\disc"},                       // a folder, refused when started
         {"C:/Program Files/a.exe", "D:\\", "D:\\", "C:\\Program Files\\a.exe"},
-        {"\\\\server\\share\\a.exe", "D:\\", "D:\\", "\\\\server\\share\\a.exe"},
         {" \"\" ", "D:\\", "D:\\", ""},
     };
     for (const Case &c : cases)
