@@ -631,6 +631,10 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
         <source>зачёркнутый</source>
         <translation>struck out</translation>
     </message>
+    <message>
+        <source>здесь похожим шрифтом, строки в Windows могут лечь иначе</source>
+        <translation>shown here with a similar font, lines may fall differently on Windows</translation>
+    </message>
 </context>
 <context>
     <name>TDesignValueTypes</name>
@@ -2364,6 +2368,10 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>,</source>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе</source>
+        <translation>the font “%1” is shown here with a similar one, not the same: lines may fall differently on Windows</translation>
     </message>
 </context>
 <context>

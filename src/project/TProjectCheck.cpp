@@ -4,6 +4,7 @@
 #include "project/TPlayerPath.h"
 #include "project/TProject.h"
 #include "project/TWindowsFonts.h"
+#include "rules/FontTwins.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -219,6 +220,11 @@ private:
                 Add(TFinding::fsWarning, f.caption,
                     tr("шрифт «%1» есть не в каждой Windows 7–11, там его заменит другой").arg(f.family), nullptr,
                     f.object);
+            else if (!rules::HasMetricTwin(f.family.trimmed().toStdString()))
+                Add(TFinding::fsInfo, f.caption,
+                    tr("шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе")
+                        .arg(f.family),
+                    nullptr, f.object);
         }
     }
 
