@@ -35,7 +35,6 @@ void TPicButton::setState(TPictureSet::TButtonState state)
 void TPicButton::setCaption(const QString &caption)
 {
     m_caption = caption;
-    emit captionChanged(caption);
     Repaint();
 }
 
