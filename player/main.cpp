@@ -2,9 +2,13 @@
 // beside itself and shows the menu window; --try runs the menu as text.
 
 #include "MenuWindow.h"
+#include "PaintCanvas.h"
 #include "TryMode.h"
 
+#include "FreshDesign.h"
+
 #include "rules/ProjectReader.h"
+#include "rules/ReadReasons.h"
 #include "rules/XmlReader.h"
 
 #include <windows.h>
@@ -50,13 +54,10 @@ bool LoadProject(const std::wstring &file, rules::Project &project, bool quiet, 
         return false;
     }
     try {
-        project = rules::ReadProject(bytes);
+        project = rules::ReadProject(bytes, player::FreshDesign());
         return true;
     } catch (const rules::ReadError &e) {
-        message = L"Файл " + file + L" не читается";
-        if (e.Line() > 0)
-            message += L" (строка " + std::to_wstring(e.Line()) + L")";
-        message += L":\n" + player::FromUtf8(e.what());
+        message = L"Файл " + file + L" не читается:\n" + player::FromUtf8(rules::RussianFailure(e));
     } catch (const std::exception &) {
         message = L"Файл " + file + L" слишком велик.";
     }
@@ -89,6 +90,9 @@ int Render(const std::vector<std::wstring> &args, const std::wstring &dir)
         player::WriteOut("Velmora.EXE: " + player::ToUtf8(message) + "\n", true);
         return 1;
     }
+    // The menu shows without a picture that does not read; the author hears why.
+    for (const std::string &refused : player::RefusedPictures(project))
+        player::WriteOut("Velmora.EXE: " + refused + "\n", true);
     std::wstring error;
     if (!player::RenderMenuWindow(project, out, item, error)) {
         player::WriteOut("Velmora.EXE: " + player::ToUtf8(error) + "\n", true);
