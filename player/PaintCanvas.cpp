@@ -1,5 +1,7 @@
 #include "PaintCanvas.h"
 
+#include "rules/PicturePlacement.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstddef>
@@ -196,19 +198,13 @@ void Canvas::drawPixels(const Pixels &picture, int x, int y, int w, int h, bool 
     const long long top = std::max<long long>(y0, bounds.top);
     const long long right = std::min<long long>(x0 + w, bounds.right);
     const long long bottom = std::min<long long>(y0 + h, bounds.bottom);
-    // Source positions in 16.16 fixed point, sampled at the target pixel's
-    // centre, as the editor's nearest-pixel scaling does.
-    const long long ix = (65536LL * picture.width) / w;
-    const long long iy = (65536LL * picture.height) / h;
-    const long long startX = (ix + 1) / 2 - 1;
-    const long long startY = (iy + 1) / 2 - 1;
+    const rules::PixelSampler across(picture.width, w);
+    const rules::PixelSampler down(picture.height, h);
     for (long long row = top; row < bottom; ++row) {
-        const long long sy = std::min<long long>((startY + (row - y0) * iy) >> 16, picture.height - 1);
-        const std::uint32_t *src = picture.px.data() + sy * picture.width;
+        const std::uint32_t *src = picture.px.data() + (long long)down.At(row - y0) * picture.width;
         std::uint32_t *dst = m_bits + row * m_width;
         for (long long col = left; col < right; ++col) {
-            const long long sx = std::min<long long>((startX + (col - x0) * ix) >> 16, picture.width - 1);
-            const std::uint32_t p = src[sx];
+            const std::uint32_t p = src[across.At(col - x0)];
             if (!keyed || p != key)
                 dst[col] = p;
         }
@@ -330,8 +326,10 @@ void Canvas::drawText(const rules::Font &font, const std::wstring &text, int x, 
     RECT cell{px, py, px + ends.back(), py + cellHeight(font)};
     if (m_clipped)
         IntersectRect(&cell, &cell, &m_clip);
-    if (cell.right > cell.left && cell.bottom > cell.top)
+    if (cell.right > cell.left && cell.bottom > cell.top) {
         m_textCells.push_back(cell);
+        m_textRuns.push_back({px, py, text});
+    }
 }
 
 } // namespace player

@@ -48,7 +48,7 @@ public:
     void clearClip();
 
     void fill(int x, int y, int w, int h, std::uint32_t rgb);
-    // Nearest-pixel scaling; with a key, pixels of that colour are not drawn.
+    // Nearest-pixel scaling by the shared rule; with a key, pixels of that colour are not drawn.
     void drawPixels(const Pixels &picture, int x, int y, int w, int h, bool keyed, std::uint32_t key);
 
     // Text measured and drawn in one font: the face, height, style and
@@ -60,8 +60,16 @@ public:
     int charHeight(const rules::Font &font);
     void drawText(const rules::Font &font, const std::wstring &text, int x, int y, std::uint32_t rgb);
 
-    // Cells of the text drawn so far, in canvas coordinates (for comparisons).
+    // Cells of the text drawn so far, in canvas coordinates (for comparisons),
+    // and the runs of text seen in them.
+    struct TextRun
+    {
+        int x = 0;
+        int y = 0;
+        std::wstring text;
+    };
     const std::vector<RECT> &textCells() const { return m_textCells; }
+    const std::vector<TextRun> &textRuns() const { return m_textRuns; }
 
 private:
     // A font in the size drawn, and its characters' advances in 1/64 pixel
@@ -91,6 +99,7 @@ private:
     int m_originY = 0;
     std::map<std::string, FontEntry> m_fonts;
     std::vector<RECT> m_textCells;
+    std::vector<TextRun> m_textRuns;
 };
 
 std::wstring Widen(const std::string &utf8);

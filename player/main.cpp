@@ -5,7 +5,10 @@
 #include "PaintCanvas.h"
 #include "TryMode.h"
 
+#include "FreshDesign.h"
+
 #include "rules/ProjectReader.h"
+#include "rules/ReadReasons.h"
 #include "rules/XmlReader.h"
 
 #include <windows.h>
@@ -51,13 +54,10 @@ bool LoadProject(const std::wstring &file, rules::Project &project, bool quiet, 
         return false;
     }
     try {
-        project = rules::ReadProject(bytes);
+        project = rules::ReadProject(bytes, player::FreshDesign());
         return true;
     } catch (const rules::ReadError &e) {
-        message = L"Файл " + file + L" не читается";
-        if (e.Line() > 0)
-            message += L" (строка " + std::to_wstring(e.Line()) + L")";
-        message += L":\n" + player::FromUtf8(e.what());
+        message = L"Файл " + file + L" не читается:\n" + player::FromUtf8(rules::RussianFailure(e));
     } catch (const std::exception &) {
         message = L"Файл " + file + L" слишком велик.";
     }

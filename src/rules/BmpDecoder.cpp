@@ -345,6 +345,7 @@ BmpPixels DecodeBmp(std::span<const std::uint8_t> bytes)
     BmpPixels out;
     out.width = decoder.width();
     out.height = decoder.height();
+    out.twoColors = decoder.header().bitCount == 1;
     out.px.resize(std::size_t(out.width) * std::size_t(out.height));
     for (int y = 0; y < out.height; ++y)
         decoder.read32(y, out.px.data() + std::size_t(y) * std::size_t(out.width));

@@ -164,6 +164,7 @@ struct BmpPixels
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> px;
+    bool twoColors = false;   // a 1-bit picture: white is its key colour
 
     bool empty() const { return width <= 0 || height <= 0; }
 };
