@@ -312,6 +312,15 @@ class Suite:
         x = set_attr(x, "button", "appearance", "transparent", "-1", nth=1)
         x = set_attr(x, "button", "appearance", "showcaption", "-1")
         cases.append(("holes", x, None))
+        # Halved exactly: every other row and column is sampled, which one shows.
+        write_bmp24(os.path.join(pics, "stripes.bmp"), 4, 6,
+                    lambda x, y: (0xFF0000 if y % 2 == 0 else 0x0000FF) | (0x00FF00 if x % 2 else 0))
+        x = set_text(base, "theme", "source", self.picture_text(os.path.join(pics, "stripes.bmp")))
+        x = set_attr(x, "theme", "sizing", "autosize", "0")
+        x = set_attr(x, "theme", "sizing", "stretch", "-1")
+        x = set_attr(x, "theme", "position", "width", "2")
+        x = set_attr(x, "theme", "position", "height", "3")
+        cases.append(("halved", x, None))
         # Wrap and shadows: a heading that wraps, shadows large and negative,
         # row spacing, centred and right-aligned rows; a group current, so the
         # heading shows its name.
