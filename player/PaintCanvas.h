@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/BmpDecoder.h"
 #include "rules/ProjectModel.h"
 
 #include <windows.h>
@@ -11,20 +12,16 @@
 
 namespace player {
 
-// A picture decoded from its BMP bytes: top-down pixels 0x00RRGGBB.
-struct Pixels
-{
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> px;
-    bool twoColors = false;   // a 1-bit picture: white is its key colour
+// A picture's pixels, top row first, 0x00RRGGBB.
+using Pixels = rules::BmpPixels;
 
-    bool empty() const { return width <= 0 || height <= 0; }
-};
+// The pixels of a picture's BMP bytes, read by the editor's decoder; a picture
+// it refuses (or one too large to hold) is empty, and reason, if given, says why.
+Pixels PictureOf(const std::vector<std::uint8_t> &bytes, std::string *reason = nullptr);
 
-// Decodes BMP file bytes in any layout GDI reads; an unreadable or empty
-// picture gives an empty result.
-Pixels DecodeBmp(const std::vector<std::uint8_t> &bytes);
+// "картинка «place»: reason" for every picture of the project that is not
+// empty and does not read (the menu shows without it).
+std::vector<std::string> RefusedPictures(const rules::Project &project);
 
 // The colour a stored value paints in, 0x00RRGGBB; system colours are those
 // the editor's design window shows. False for "no colour".

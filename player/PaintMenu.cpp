@@ -277,13 +277,13 @@ MenuPictures DecodePictures(const rules::Project &project)
 {
     MenuPictures p;
     const rules::Design &d = project.design;
-    p.background = DecodeBmp(d.background.picture);
-    p.theme = DecodeBmp(d.theme.picture);
-    p.style[0] = DecodeBmp(d.menu.buttonStyle.pictures.normal);
-    p.style[1] = DecodeBmp(d.menu.buttonStyle.pictures.selected);
-    p.style[2] = DecodeBmp(d.menu.buttonStyle.pictures.pressed);
+    p.background = PictureOf(d.background.picture);
+    p.theme = PictureOf(d.theme.picture);
+    p.style[0] = PictureOf(d.menu.buttonStyle.pictures.normal);
+    p.style[1] = PictureOf(d.menu.buttonStyle.pictures.selected);
+    p.style[2] = PictureOf(d.menu.buttonStyle.pictures.pressed);
     for (const rules::PicButton &b : project.buttons)
-        p.buttons.push_back({DecodeBmp(b.pictures.normal), DecodeBmp(b.pictures.selected), DecodeBmp(b.pictures.pressed)});
+        p.buttons.push_back({PictureOf(b.pictures.normal), PictureOf(b.pictures.selected), PictureOf(b.pictures.pressed)});
     return p;
 }
 

@@ -116,6 +116,7 @@ const Case kCases[] = {
     {"", "yes", "button:Конец"},
     {"cross", "no", "escape"},
     {"cross", "yes", "close"},
+    {"cross", "no", "button:Глубже backspace left escape escape"},
     {"", "yes", "button:Вверх"},
     {"levelup", "yes", "button:Вверх"},
     {"levelup question", "no", "button:Вверх button:Назад"},
@@ -131,6 +132,7 @@ const Case kCases[] = {
     {"", "yes", "entry:x"},
     {"", "yes", "jump"},
     {"", "yes", "close down"},
+    {"", "yes", "-- -x entry:8"},   // after "--" a step may begin with "-"
 };
 
 struct Result
