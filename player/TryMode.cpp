@@ -1,7 +1,8 @@
 #include "TryMode.h"
 
 #include "FreshDesign.h"
-
+#include "PaintCanvas.h"
+#include "rules/ControlSize.h"
 #include "rules/MenuScript.h"
 #include "rules/MenuTexts.h"
 #include "rules/ProgramPath.h"
@@ -123,8 +124,17 @@ int RunTry(const std::vector<std::wstring> &args, const std::wstring &playerDir,
     const bool discThere = IsFolder(disc);
 
     std::vector<rules::RunButton> buttons;
-    for (const rules::PicButton &b : project.buttons)
-        buttons.push_back({b.caption, b.action, b.itemId, b.visible, b.control.width, b.control.height});
+    for (const rules::PicButton &b : project.buttons) {
+        // The size the window gives it: an auto-sized button is as large as its picture.
+        rules::Size picture;
+        if (b.autoSize) {
+            const Pixels p = PictureOf(b.pictures.normal);
+            if (!p.empty())
+                picture = rules::Size{p.width, p.height};
+        }
+        const rules::Rect r = rules::AutoSizedRect(b.control, b.autoSize, picture);
+        buttons.push_back({b.caption, b.action, b.itemId, b.visible, r.width, r.height});
+    }
     rules::MenuRun run(project.commands, project.options, std::move(buttons));
     const bool yes = answer == L"yes";
     run.SetAsker([yes](rules::Msg) { return yes; });
@@ -142,8 +152,11 @@ int RunTry(const std::vector<std::wstring> &args, const std::wstring &playerDir,
         for (wchar_t &c : file)
             if (c == L'/')
                 c = L'\\';
-        return GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES ? rules::DiscState::Present
-                                                                            : rules::DiscState::Missing;
+        // A folder is no program.
+        const DWORD attributes = GetFileAttributesW(file.c_str());
+        return !path.folder && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)
+                   ? rules::DiscState::Present
+                   : rules::DiscState::Missing;
     });
 
     result.out += rules::MenuScript::StateLine(run) + "\n";

@@ -2,6 +2,7 @@
 // beside itself and shows the menu window; --try runs the menu as text.
 
 #include "MenuWindow.h"
+#include "PaintCanvas.h"
 #include "TryMode.h"
 
 #include "FreshDesign.h"
@@ -89,6 +90,9 @@ int Render(const std::vector<std::wstring> &args, const std::wstring &dir)
         player::WriteOut("Velmora.EXE: " + player::ToUtf8(message) + "\n", true);
         return 1;
     }
+    // The menu shows without a picture that does not read; the author hears why.
+    for (const std::string &refused : player::RefusedPictures(project))
+        player::WriteOut("Velmora.EXE: " + refused + "\n", true);
     std::wstring error;
     if (!player::RenderMenuWindow(project, out, item, error)) {
         player::WriteOut("Velmora.EXE: " + player::ToUtf8(error) + "\n", true);

@@ -201,16 +201,14 @@ void TMenuRun::Close()
 rules::DiscState TMenuRun::DiscState(const std::string &customText)
 {
     const QString custom = FromUtf8(customText);
-    const TProjectCheck::TProgramPath path =
-        TProjectCheck::ResolveProgram(m_options, m_projectFile, m_discDir, custom);
+    const rules::ProgramPath path = TProjectCheck::ResolveProgram(m_options, m_projectFile, m_discDir, custom);
     switch (path.kind) {
-    case TProjectCheck::TProgramPath::pkEmpty:
+    case rules::ProgramPath::Empty:
         return rules::DiscState::NotGiven;
-    case TProjectCheck::TProgramPath::pkAbsolute:
+    case rules::ProgramPath::Absolute:
         return rules::DiscState::Absolute;
-    case TProjectCheck::TProgramPath::pkOutside:
-        return rules::DiscState::Outside;
-    case TProjectCheck::TProgramPath::pkOnDisc:
+    case rules::ProgramPath::Outside:
+    case rules::ProgramPath::OnDisc:
         break;
     }
     if (m_discDir.isEmpty())
@@ -219,5 +217,9 @@ rules::DiscState TMenuRun::DiscState(const std::string &customText)
         m_disc = std::make_unique<TDiscFolder>(m_discDir);
     if (!m_disc->Exists())
         return rules::DiscState::DiscNotFound;
-    return m_disc->ContainsKey(path.relative) ? rules::DiscState::Present : rules::DiscState::Missing;
+    // A folder is no program: the player cannot run it.
+    const QString key = TDiscFolder::Key(QString::fromStdString(path.relative));
+    if (path.folder || m_disc->IsFolderKey(key))
+        return rules::DiscState::Missing;
+    return m_disc->ContainsKey(key) ? rules::DiscState::Present : rules::DiscState::Missing;
 }

@@ -232,7 +232,9 @@ TEST_F(MenuRunTest, ProgramPathsAreResolvedAsTheCheckResolvesThem)
     };
     const QList<Case> cases = {
         {"\\Games\\.\\TETRIS.EXE", "", "log: Запуск: \\Games\\.\\TETRIS.EXE — файл есть на диске"},
-        {"games\\..\\..\\x.exe", "", "log: Запуск: games\\..\\..\\x.exe — путь ведёт за пределы диска"},
+        {"games\\..\\..\\x.exe", "", "log: Запуск: games\\..\\..\\x.exe — файла нет на диске"},   // stops at the root
+        {"games\\", "", "log: Запуск: games\\ — файла нет на диске"},   // a folder is no program
+        {"Games", "", "log: Запуск: Games — файла нет на диске"},
         {"D:\\Soft\\setup.exe", "", "log: Запуск: D:\\Soft\\setup.exe — путь абсолютный, на диске не проверяется"},
         {"games\\tetris.exe", "-", "log: Запуск: games\\tetris.exe — Корневой Каталог не задан, файл не проверен"},
         {"games\\tetris.exe", "missing", "log: Запуск: games\\tetris.exe — Корневой Каталог не найден, файл не проверен"},
