@@ -1,5 +1,6 @@
 #include "project/TProjectCheck.h"
 
+#include "project/DiscFolderGuess.h"
 #include "project/TDiscFindings.h"
 #include "project/TDiscFolder.h"
 #include "project/TPlayerPath.h"
@@ -171,8 +172,17 @@ private:
         if (m_disc) {
             fix = TPlayerPath::FromLocal(QDir(m_disc->Dir()).absolutePath(), custom, QString());
         }
-        if (fix)
+        if (fix) {
             text += tr("; «Исправить» заменит его на %1").arg(*fix);
+        } else if (const QString folder = m_disc ? WiderDiscFolder(m_discDir, custom, m_project.FileName(), QDir::homePath())
+                                                 : GuessDiscFolder(custom, m_project.FileName(), QDir::homePath());
+                   !folder.isEmpty()) {
+            // Which disc folder would hold it: the one to choose, or to move the file into.
+            text += m_disc ? tr("; файл вне Корневого Каталога: его вместил бы Корневой Каталог %1")
+                                 .arg(QDir::toNativeSeparators(folder))
+                           : tr("; Корневой Каталог не задан, им могла бы быть папка %1")
+                                 .arg(QDir::toNativeSeparators(folder));
+        }
         AddFor(severity, item, text);
         if (fix)
             m_findings.last().fix = *fix;

@@ -184,7 +184,7 @@ TEST_F(DiscLinkTest, AnotherProjectsFileIsReplacedOnlyAfterTheQuestion)
     EXPECT_FALSE(link->APrepareDiscExecute());
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_EQ(prompt.asked.first().text,
-              QString::fromUtf8("В папке «%1» уже есть Velmora.XML другого проекта (3 команды). Заменить?")
+              QString::fromUtf8("В папке «%1» уже есть другой Velmora.XML (3 команды), не файл этого проекта. Заменить его?")
                   .arg(QDir::toNativeSeparators(Disc())));
     EXPECT_EQ(Bytes(Disc(QStringLiteral("Velmora.XML"))), other);
 
@@ -360,6 +360,7 @@ TEST_F(DiscLinkTest, TheImageOffersTheLabelTypedLast)
     prompt.texts = {QString()};
     link->ADiscImageExecute();
     ASSERT_EQ(prompt.textsShown.size(), 2);
+    EXPECT_EQ(prompt.textsShown.first(), QStringLiteral("disc"));   // the disc folder's name at first
     EXPECT_EQ(prompt.textsShown.last(), QStringLiteral("MYDISC"));
 }
 
