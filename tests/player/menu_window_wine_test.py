@@ -631,15 +631,15 @@ class Suite:
 
     def short_picture(self):
         xml = self.new_project()
-        # A bitmap cut inside its headers and one cut inside its pixels: the
-        # picture texts are sound, the pictures are not.
+        # A bitmap cut inside its information header and one cut inside its
+        # pixels: the picture texts are sound, the pictures are not.
         pics = os.path.join(self.work, "pics")
         os.makedirs(pics, exist_ok=True)
         whole = os.path.join(pics, "whole.bmp")
         write_bmp24(whole, 9, 7, lambda x, y: 0x102030 * (x + y))
         data = open(whole, "rb").read()
         texts = {}
-        for name, cut in (("header", data[:20]), ("pixels", data[:-3])):
+        for name, cut in (("header", data[:40]), ("pixels", data[:-3])):
             raw = os.path.join(pics, "cut-%s.bmp" % name)
             open(raw, "wb").write(cut)
             texts[name] = "%d;%s" % (len(cut), base64.b64encode(zlib.compress(cut)).decode())
@@ -661,7 +661,7 @@ class Suite:
         said = r.stderr.decode("utf-8", "replace")
         check(r.returncode == 0, "short pictures: the player rendered nothing (%d) %s" % (r.returncode, said))
         for place in ("background/source", "theme/source"):
-            check("картинка «%s»: Bitmap image is not valid" % place in said,
+            check("элемент «%s»: картинка повреждена" % place in said,
                   "short pictures: %s not reported as the editor reports it: %r" % (place, said))
         check(os.path.exists(bmp) and os.path.exists(plain) and open(bmp, "rb").read() == open(plain, "rb").read(),
               "short pictures: the menu differs from the one without them")
