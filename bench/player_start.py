@@ -73,17 +73,30 @@ def target(name, value, unit, limit):
     return met
 
 
-def main():
+def player_paths(usage, runs):
+    """brenwick-cli, Velmora.EXE, the work folder and the number of runs from the
+    arguments BUILD_DIR WORK_DIR [RUNS] (fewer runs under bench.sh --quick), or
+    the exit status: 2 for wrong arguments, 77 (skipped) without the player."""
     if len(sys.argv) < 3:
-        print(__doc__)
+        print(usage)
         return 2
     build, work = sys.argv[1:3]
-    cli = os.path.join(build, "brenwick-cli")
     exe = os.path.join(build, "player", "Velmora.EXE")
     if not os.path.exists(exe):
         print("skipped: the player is not built (%s)" % exe)
         return 77
-    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 3 if os.environ.get("BRENWICK_BENCH_QUICK") else 5
+    if len(sys.argv) > 3:
+        runs = int(sys.argv[3])
+    elif os.environ.get("BRENWICK_BENCH_QUICK"):
+        runs = max(1, runs // 2)
+    return os.path.join(build, "brenwick-cli"), exe, work, runs
+
+
+def main():
+    paths = player_paths(__doc__, 5)
+    if isinstance(paths, int):
+        return paths
+    cli, exe, work, runs = paths
     os.makedirs(work, exist_ok=True)
     env = dict(os.environ, WINEPREFIX=os.path.join(work, "wine-prefix"), WINEDEBUG="-all",
                WINEDLLOVERRIDES="mscoree,mshtml=")

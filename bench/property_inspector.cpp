@@ -60,7 +60,7 @@ struct Setup
     TProject project;
     SilentPrompt prompt;
     TLayoutEditor editor{form, project, prompt};
-    TDesignFileParts parts{form, &editor};
+    TDesignFileParts parts{form, &editor.Document()};
     QWidget page;
     TLayoutPage *widgets;
 

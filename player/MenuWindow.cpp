@@ -4,6 +4,7 @@
 #include "OneMenu.h"
 #include "PaintCanvas.h"
 #include "PaintMenu.h"
+#include "TryMode.h"
 #include "rules/MenuRun.h"
 #include "rules/MenuTexts.h"
 #include "rules/WindowPlace.h"
@@ -102,6 +103,15 @@ void writeTextCells(const Canvas &canvas, const std::wstring &path)
         return;
     for (const RECT &r : canvas.textCells())
         fprintf(file, "%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    fclose(file);
+    // The runs: "x y text" a line, the text in UTF-8.
+    file = _wfopen((path + L".texts").c_str(), L"wb");
+    if (!file)
+        return;
+    for (const Canvas::TextRun &run : canvas.textRuns()) {
+        const std::string text = ToUtf8(run.text);
+        fprintf(file, "%d %d %s\n", run.x, run.y, text.c_str());
+    }
     fclose(file);
 }
 

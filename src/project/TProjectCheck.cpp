@@ -1,10 +1,12 @@
 #include "project/TProjectCheck.h"
 
+#include "project/DiscFolderGuess.h"
 #include "project/TDiscFindings.h"
 #include "project/TDiscFolder.h"
 #include "project/TPlayerPath.h"
 #include "project/TProject.h"
 #include "project/TWindowsFonts.h"
+#include "rules/FontTwins.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -170,8 +172,17 @@ private:
         if (m_disc) {
             fix = TPlayerPath::FromLocal(QDir(m_disc->Dir()).absolutePath(), custom, QString());
         }
-        if (fix)
+        if (fix) {
             text += tr("; «Исправить» заменит его на %1").arg(*fix);
+        } else if (const QString folder = m_disc ? WiderDiscFolder(m_discDir, custom, m_project.FileName(), QDir::homePath())
+                                                 : GuessDiscFolder(custom, m_project.FileName(), QDir::homePath());
+                   !folder.isEmpty()) {
+            // Which disc folder would hold it: the one to choose, or to move the file into.
+            text += m_disc ? tr("; файл вне Корневого Каталога: его вместил бы Корневой Каталог %1")
+                                 .arg(QDir::toNativeSeparators(folder))
+                           : tr("; Корневой Каталог не задан, им могла бы быть папка %1")
+                                 .arg(QDir::toNativeSeparators(folder));
+        }
         AddFor(severity, item, text);
         if (fix)
             m_findings.last().fix = *fix;
@@ -251,6 +262,11 @@ private:
             else if (f.charset == TWindowsFonts::kCyrillicCharset && !TWindowsFonts::HasCyrillic(f.family))
                 Add(TFinding::fsWarning, f.caption,
                     tr("в шрифте «%1» нет русских букв, а набор символов у него кириллический").arg(f.family),
+                    nullptr, f.object);
+            else if (!rules::HasMetricTwin(f.family.trimmed().toStdString()))
+                Add(TFinding::fsInfo, f.caption,
+                    tr("шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе")
+                        .arg(f.family),
                     nullptr, f.object);
         }
     }

@@ -37,7 +37,6 @@ void TPicButton::setState(TPictureSet::TButtonState state)
 void TPicButton::setCaption(const QString &caption)
 {
     m_caption = caption;
-    emit captionChanged(caption);
     Repaint();
 }
 
