@@ -133,31 +133,31 @@ private:
             Reachable(&item) || m_buttonTargets.contains(item.Id()) ? TFinding::fsError : TFinding::fsWarning;
         // Judged where "Подготовить диск" puts the project file: the root.
         const rules::ProgramPath path = rules::ResolveProgramPath(item.Custom().toStdString(), std::string());
-        const QString custom = item.Custom().trimmed();
         switch (path.kind) {
         case rules::ProgramPath::Empty:
             AddFor(missing, item, tr("не указан файл программы"));
             return;
         case rules::ProgramPath::Absolute:
             AddFor(TFinding::fsWarning, item,
-                   tr("путь %1 абсолютный, на другом компьютере его может не быть").arg(custom));
+                   tr("путь %1 абсолютный, на другом компьютере его может не быть").arg(item.Custom().trimmed()));
             return;
         case rules::ProgramPath::Outside:
         case rules::ProgramPath::OnDisc:
             break;
         }
         const QString key = TDiscFolder::Key(QString::fromStdString(path.relative));
-        if (m_disc)
+        // The names the disc cannot take name the entries that reach them.
+        if (m_disc && !m_disc->UnfitNames().isEmpty())
             m_entryKeys.append({key, &item});
         if (m_disc && m_disc->ContainsKey(key)) {
             if (path.folder || m_disc->IsFolderKey(key))
-                AddFor(missing, item, tr("путь %1 ведёт к папке, а не к программе").arg(custom));
+                AddFor(missing, item, tr("путь %1 ведёт к папке, а не к программе").arg(item.Custom().trimmed()));
             return;
         }
         if (TPlayerPath::IsLocalFullPath(item.Custom()))
             CheckLocalPath(item, m_disc ? missing : TFinding::fsWarning);
         else if (m_disc)
-            AddFor(missing, item, tr("файл %1 не найден на диске").arg(custom));
+            AddFor(missing, item, tr("файл %1 не найден на диске").arg(item.Custom().trimmed()));
     }
 
     // A path of this machine: it never resolves on the disc; when it leads
