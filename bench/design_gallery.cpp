@@ -8,6 +8,7 @@
 #include "layout/TDesignThumbnails.h"
 
 #include "PairTiming.h"
+#include "Target.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -47,9 +48,9 @@ int main(int argc, char **argv)
         TDesignGalleryForm form(shipped, images, {});
     }) * 1e3;
 
-    std::printf("gallery of %d designs, nothing kept: %.1f ms (limit %.0f ms)\n", int(shipped.size()), galleryMs,
-                kLimitMs);
+    std::printf("gallery of %d designs, nothing kept: %.1f ms\n", int(shipped.size()), galleryMs);
     std::printf("one render of a new project:        %.1f ms (ratio %.1f)\n", renderMs, galleryMs / renderMs);
     std::printf("gallery again, thumbnails kept:     %.1f ms\n", keptMs);
-    return galleryMs < kLimitMs ? 0 : 1;
+    bench::Target("gallery opened, nothing kept", galleryMs, "ms", kLimitMs);
+    return 0;
 }

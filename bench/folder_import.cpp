@@ -13,6 +13,7 @@
 #include "project/TProgressForm.h"
 #include "project/TTreeCommands.h"
 #include "PairTiming.h"
+#include "Target.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -31,7 +32,7 @@ namespace {
 constexpr int kTopFolders = 50;
 constexpr int kSubFolders = 99;          // per top folder: 50 + 50 * 99 = 5,000 folders
 constexpr int kFilesPerFolder = 10;      // 50,000 files
-constexpr int kRounds = 5;
+const int kRounds = bench::Rounds(5, 2);
 constexpr int kLabelWidth = 42;
 constexpr double kDialogTarget = 1.5;
 
@@ -188,9 +189,8 @@ int main(int argc, char **argv)
     }
     // The dialog repaints a few times a second at most: the import with it
     // shown stays close to the import without it (target: within 1.5x).
-    std::printf("progress dialog: command tree %.2fx, main window %.2fx of the same import without it"
-                " (target <= %.1fx)\n",
-                times[2] / times[0], times[4] / times[3], kDialogTarget);
+    bench::Target("import with the progress dialog, command tree, of without", times[2] / times[0], "x", kDialogTarget);
+    bench::Target("import with the progress dialog, main window, of without", times[4] / times[3], "x", kDialogTarget);
 
     // The import as one undo step of the editor's project.
     TProject &project = mainForm.Project();

@@ -8,6 +8,7 @@
 //   blocked <= 50 ms (the file itself is written on a worker thread)
 #include "BenchPictures.h"
 #include "PairTiming.h"
+#include "Target.h"
 #include "app/TAutosave.h"
 #include "app/cli/CliEditor.h"
 #include "window/TButtonBox.h"
@@ -52,8 +53,8 @@ double medianMs(const std::function<void()> &prepare, const std::function<void()
 
 void report(const char *what, double ms, double rawMs, double target)
 {
-    std::printf("%-34s %8.1f ms  raw %8.1f ms  ratio %.3f  (target <= %.2f) %s\n", what, ms, rawMs, ms / rawMs, target,
-                ms / rawMs <= target ? "ok" : "MISSED");
+    std::printf("%-50s %8.1f ms  raw %8.1f ms  ratio %.3f\n", what, ms, rawMs, ms / rawMs);
+    bench::Target(what, ms / rawMs, "x", target);
 }
 
 } // namespace
@@ -113,9 +114,9 @@ int main(int argc, char **argv)
     });
     std::printf("ten %dx%d pictures, %.1f MB file, %d cores, %.1f of them free now (median of %d runs)\n", kWidth,
                 kHeight, double(QFileInfo(file).size()) / 1e6, cores, cores * oneCore / allCores, kRounds);
-    report("save, no picture changed", unchangedMs, rawEncodeMs, 0.2);
-    report("save, every picture changed", changedMs, rawEncodeMs, 0.65);
-    report("open", openMs, rawDecodeMs, 0.65);
+    report("save, no picture changed, of raw compression", unchangedMs, rawEncodeMs, 0.2);
+    report("save, every picture changed, of raw compression", changedMs, rawEncodeMs, 0.65);
+    report("open, of raw decoding on one core", openMs, rawDecodeMs, 0.65);
 
     // The recovery copy of that project with 20,000 entries.
     TCommandTree &tree = editor.project.Tree();
@@ -140,8 +141,8 @@ int main(int argc, char **argv)
     }
     std::sort(blocked.begin(), blocked.end());
     std::sort(written.begin(), written.end());
-    std::printf("recovery copy, %d entries, %.1f MB: editor blocked %.1f ms (target <= 50) %s, written in %.1f ms\n",
-                kEntries, double(QFileInfo(autosave.CopyPath()).size()) / 1e6, blocked[kRounds / 2],
-                blocked[kRounds / 2] <= 50 ? "ok" : "MISSED", written[kRounds / 2]);
+    std::printf("recovery copy, %d entries, %.1f MB: editor blocked %.1f ms, written in %.1f ms\n", kEntries,
+                double(QFileInfo(autosave.CopyPath()).size()) / 1e6, blocked[kRounds / 2], written[kRounds / 2]);
+    bench::Target("recovery copy, the editor blocked", blocked[kRounds / 2], "ms", 50);
     return 0;
 }

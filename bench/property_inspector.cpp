@@ -5,6 +5,7 @@
 // design load and 200 undo and redo steps with the grid showing against the
 // same work with the grid hidden.
 #include "PairTiming.h"
+#include "Target.h"
 #include "kit/UserPrompt.h"
 #include "layout/TDesignFileParts.h"
 #include "layout/TLayoutEditor.h"
@@ -59,7 +60,7 @@ struct Setup
     TProject project;
     SilentPrompt prompt;
     TLayoutEditor editor{form, project, prompt};
-    TDesignFileParts parts{form, &editor};
+    TDesignFileParts parts{form, &editor.Document()};
     QWidget page;
     TLayoutPage *widgets;
 
@@ -182,8 +183,7 @@ int main(int argc, char **argv)
     std::printf("property inspector: %d switches, %d move events at %d x %d\n", kSwitches, kMoves, kClient.width(),
                 kClient.height());
     const double switchTime = switchMs(s);
-    std::printf("switch button (30 rows) <-> window (12 rows): %7.3f ms per switch (allowed %.1f)\n", switchTime,
-                kAllowedSwitchMs);
+    std::printf("switch button (30 rows) <-> window (12 rows): %7.3f ms per switch\n", switchTime);
     // Hidden first, shown second, then both again: the better of each pair counts.
     s.page.hide();
     const double hidden1 = dragMs(s);
@@ -199,22 +199,24 @@ int main(int argc, char **argv)
     const double shown = qMin(shown1, shown2);
     const double ratio = shown / hidden;
     std::printf("move with the inspector hidden %7.3f ms, showing the dragged button %7.3f ms "
-                "(ratio %4.2f, allowed %.1f; move/frame@60Hz %4.2f)\n",
-                hidden, shown, ratio, kAllowedRatio, shown / kFrameMs);
-    bool ok = ratio <= kAllowedRatio && shown < kFrameMs && switchTime < kAllowedSwitchMs;
+                "(ratio %4.2f; move/frame@60Hz %4.2f)\n",
+                hidden, shown, ratio, shown / kFrameMs);
 
     QTemporaryDir dir;
     const QString design = dir.filePath(QStringLiteral("design.xml"));
     s.project.SaveProject(design, TProject::DesignFile());
     const auto [loadHidden, loadShown] = hiddenShown(s, [&] { return loadMs(s, design); });
-    std::printf("design load with the grid hidden %7.3f ms, showing %7.3f ms (ratio %4.2f, allowed %.1f)\n",
-                loadHidden, loadShown, loadShown / loadHidden, kAllowedLoadRatio);
-    ok = ok && loadShown <= kAllowedLoadRatio * loadHidden;
+    std::printf("design load with the grid hidden %7.3f ms, showing %7.3f ms (ratio %4.2f)\n", loadHidden, loadShown,
+                loadShown / loadHidden);
     const auto [stepHidden, stepShown] = hiddenShown(s, [&] { return undoRedoMs(s); });
     std::printf("undo/redo of %d steps with the grid hidden %7.3f ms, showing %7.3f ms per step "
-                "(ratio %4.2f, allowed %.1f)\n",
-                kSteps, stepHidden, stepShown, stepShown / stepHidden, kAllowedStepRatio);
-    ok = ok && stepShown <= kAllowedStepRatio * stepHidden;
+                "(ratio %4.2f)\n",
+                kSteps, stepHidden, stepShown, stepShown / stepHidden);
+    bench::Target("switch between two inspected objects", switchTime, "ms", kAllowedSwitchMs);
+    bench::Target("drag move with the grid showing, of hidden", ratio, "x", kAllowedRatio);
+    bench::Target("drag move with the grid showing", shown, "ms", kFrameMs);
+    bench::Target("design load with the grid showing, of hidden", loadShown / loadHidden, "x", kAllowedLoadRatio);
+    bench::Target("undo/redo step with the grid showing, of hidden", stepShown / stepHidden, "x", kAllowedStepRatio);
     s.project.SetDesignParts(nullptr);
-    return ok ? 0 : 1;
+    return 0;
 }

@@ -10,6 +10,7 @@
 
 #include "BenchPictures.h"
 #include "PairTiming.h"
+#include "Target.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -75,11 +76,12 @@ int main(int argc, char **argv)
 
     std::printf("project with %d pictures of %dx%d, window %dx%d (median of %d runs)\n", kPictures, kWidth, kHeight,
                 form.ClientWidth(), form.ClientHeight(), kRounds);
-    std::printf("test-run open %8.1f ms   open from file %8.1f ms   ratio %.3f (target <= 1.3)\n", trial, open,
-                trial / open);
+    std::printf("test-run open %8.1f ms   open from file %8.1f ms   ratio %.3f\n", trial, open, trial / open);
     std::printf("  of which: the project written into memory %8.1f ms, those bytes read into the window %8.1f ms\n",
                 writing, reading);
-    std::printf("hover repaint %8.1f ms median, %.1f ms worst of %d (target < 16 ms)\n", hovers[hovers.size() / 2],
-                hovers.back(), kHovers);
+    std::printf("hover repaint %8.1f ms median, %.1f ms worst of %d\n", hovers[hovers.size() / 2], hovers.back(),
+                kHovers);
+    bench::Target("test-run open, of open from file", trial / open, "x", 1.3);
+    bench::Target("hover repaint, median", hovers[hovers.size() / 2], "ms", 16);
     return 0;
 }

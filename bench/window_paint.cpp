@@ -34,7 +34,7 @@ public:
     explicit TimedMeasure(std::shared_ptr<const TTextMeasure> inner, bool cumulative)
         : m_inner(std::move(inner)), m_cumulative(cumulative) {}
 
-    int textWidth(const TFont &font, const QString &text) const override
+    int textWidth(const TFont &font, QStringView text) const override
     {
         QElapsedTimer t;
         t.start();

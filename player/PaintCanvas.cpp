@@ -1,9 +1,14 @@
 #include "PaintCanvas.h"
 
+#include "rules/PicturePlacement.h"
+#include "rules/ReadReasons.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 namespace player {
 
@@ -11,8 +16,6 @@ namespace {
 
 constexpr std::int32_t kNone = 0x1FFFFFFF;
 constexpr std::int32_t kDefault = 0x20000000;
-constexpr int kMaxPictureSide = 32768;
-constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
 constexpr int kMaxFontPixels = 4096;
 constexpr int kDefaultFontPixels = 13;
 constexpr int kFar = 1 << 24;
@@ -71,91 +74,44 @@ bool ResolveColor(std::int32_t value, std::uint32_t &rgb)
     return true;
 }
 
-Pixels DecodeBmp(const std::vector<std::uint8_t> &bytes)
+Pixels PictureOf(const std::vector<std::uint8_t> &bytes, std::string *reason)
 {
-    Pixels out;
-    constexpr std::size_t kFileHeader = 14;
-    if (bytes.size() < kFileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M')
-        return out;
-    std::uint32_t offBits = 0, infoSize = 0;
-    std::memcpy(&offBits, bytes.data() + 10, 4);
-    std::memcpy(&infoSize, bytes.data() + kFileHeader, 4);
-    if (infoSize < 12 || infoSize > bytes.size() - kFileHeader || offBits >= bytes.size())
-        return out;
-    long long w = 0, h = 0;
-    int bitCount = 0;
-    std::uint32_t compression = BI_RGB;
-    if (infoSize == 12) {
-        std::uint16_t cw = 0, ch = 0, bc = 0;
-        std::memcpy(&cw, bytes.data() + kFileHeader + 4, 2);
-        std::memcpy(&ch, bytes.data() + kFileHeader + 6, 2);
-        std::memcpy(&bc, bytes.data() + kFileHeader + 10, 2);
-        w = cw;
-        h = ch;
-        bitCount = bc;
-    } else {
-        if (infoSize < sizeof(BITMAPINFOHEADER))
-            return out;
-        BITMAPINFOHEADER bih;
-        std::memcpy(&bih, bytes.data() + kFileHeader, sizeof bih);
-        w = bih.biWidth;
-        h = bih.biHeight < 0 ? -(long long)bih.biHeight : bih.biHeight;
-        bitCount = bih.biBitCount;
-        compression = bih.biCompression;
+    if (bytes.empty())
+        return {};
+    try {
+        Pixels p = rules::DecodeBmp(bytes);
+        for (std::uint32_t &px : p.px)
+            px &= 0xFFFFFFu;
+        return p;
+    } catch (const std::bad_alloc &) {
+        if (reason)
+            *reason = "картинка слишком велика";
+    } catch (const std::exception &e) {
+        if (reason)
+            *reason = e.what();
     }
-    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
-        return out;
-    // Uncompressed rows must all be there; GDI would read past the end.
-    const std::size_t available = bytes.size() - offBits;
-    if (compression == BI_RGB || compression == BI_BITFIELDS) {
-        if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
-            return out;
-        const long long stride = ((w * bitCount + 31) / 32) * 4;
-        if (stride * h > (long long)available)
-            return out;
-    } else if (compression != BI_RLE8 && compression != BI_RLE4) {
-        return out;
-    }
-    if (compression == BI_RGB && infoSize >= sizeof(BITMAPINFOHEADER) && (bitCount == 24 || bitCount == 32)) {
-        // The layouts pictures are kept in, read directly: one pass, no copies.
-        std::int32_t signedHeight = 0;
-        std::memcpy(&signedHeight, bytes.data() + kFileHeader + 8, 4);
-        const long long stride = ((w * bitCount + 31) / 32) * 4;
-        const int step = bitCount / 8;
-        out.width = int(w);
-        out.height = int(h);
-        out.px.resize(std::size_t(w * h));
-        for (long long y = 0; y < h; ++y) {
-            const std::uint8_t *row = bytes.data() + offBits + (signedHeight < 0 ? y : h - 1 - y) * stride;
-            std::uint32_t *dst = out.px.data() + y * w;
-            for (long long x = 0; x < w; ++x, row += step)
-                dst[x] = std::uint32_t(row[0]) | (std::uint32_t(row[1]) << 8) | (std::uint32_t(row[2]) << 16);
-        }
-        return out;
-    }
-    // The header and palette, copied so GDI reads an aligned, complete block.
-    std::vector<std::uint8_t> info(bytes.begin() + kFileHeader, bytes.begin() + std::min<std::size_t>(offBits, bytes.size()));
-    info.resize(std::max<std::size_t>(info.size(), infoSize + 256 * 4), 0);
-    std::vector<std::uint8_t> bits(bytes.begin() + offBits, bytes.end());
-    if (compression == BI_RLE8 || compression == BI_RLE4) {
-        // GDI reads as many bytes as the header says: no more than there are.
-        const auto size = DWORD(bits.size());
-        std::memcpy(info.data() + offsetof(BITMAPINFOHEADER, biSizeImage), &size, sizeof size);
-    }
-    bits.resize(bits.size() + 16, 0);   // an RLE stream that runs short ends in zeros
-    Canvas canvas{int(w), int(h)};
-    if (!canvas.bits())
-        return out;
-    const int rows = SetDIBitsToDevice(canvas.dc(), 0, 0, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), bits.data(),
-                                       reinterpret_cast<const BITMAPINFO *>(info.data()), DIB_RGB_COLORS);
-    GdiFlush();
-    if (rows <= 0)
-        return out;
-    out.width = int(w);
-    out.height = int(h);
-    out.px.assign(canvas.bits(), canvas.bits() + w * h);
-    for (std::uint32_t &p : out.px)
-        p &= 0xFFFFFFu;
+    return {};
+}
+
+std::vector<std::string> RefusedPictures(const rules::Project &project)
+{
+    std::vector<std::string> out;
+    auto check = [&out](const std::vector<std::uint8_t> &bytes, const std::string &place) {
+        std::string reason;
+        if (PictureOf(bytes, &reason).empty() && !reason.empty())
+            out.push_back(rules::RussianFailure(0, place, "", std::nullopt, reason));
+    };
+    auto checkSet = [&check](const rules::PictureSet &set, const std::string &path) {
+        check(set.normal, path + "/default");
+        check(set.selected, path + "/selected");
+        check(set.pressed, path + "/pressed");
+    };
+    const rules::Design &d = project.design;
+    check(d.background.picture, "background/source");
+    check(d.theme.picture, "theme/source");
+    checkSet(d.menu.buttonStyle.pictures, "menubox/buttonstyle");
+    for (std::size_t i = 0; i < project.buttons.size(); ++i)
+        checkSet(project.buttons[i].pictures, "button[" + std::to_string(i + 1) + "]");
     return out;
 }
 
@@ -243,19 +199,13 @@ void Canvas::drawPixels(const Pixels &picture, int x, int y, int w, int h, bool 
     const long long top = std::max<long long>(y0, bounds.top);
     const long long right = std::min<long long>(x0 + w, bounds.right);
     const long long bottom = std::min<long long>(y0 + h, bounds.bottom);
-    // Source positions in 16.16 fixed point, sampled at the target pixel's
-    // centre, as the editor's nearest-pixel scaling does.
-    const long long ix = (65536LL * picture.width) / w;
-    const long long iy = (65536LL * picture.height) / h;
-    const long long startX = (ix + 1) / 2 - 1;
-    const long long startY = (iy + 1) / 2 - 1;
+    const rules::PixelSampler across(picture.width, w);
+    const rules::PixelSampler down(picture.height, h);
     for (long long row = top; row < bottom; ++row) {
-        const long long sy = std::min<long long>((startY + (row - y0) * iy) >> 16, picture.height - 1);
-        const std::uint32_t *src = picture.px.data() + sy * picture.width;
+        const std::uint32_t *src = picture.px.data() + (long long)down.At(row - y0) * picture.width;
         std::uint32_t *dst = m_bits + row * m_width;
         for (long long col = left; col < right; ++col) {
-            const long long sx = std::min<long long>((startX + (col - x0) * ix) >> 16, picture.width - 1);
-            const std::uint32_t p = src[sx];
+            const std::uint32_t p = src[across.At(col - x0)];
             if (!keyed || p != key)
                 dst[col] = p;
         }
@@ -377,8 +327,10 @@ void Canvas::drawText(const rules::Font &font, const std::wstring &text, int x, 
     RECT cell{px, py, px + ends.back(), py + cellHeight(font)};
     if (m_clipped)
         IntersectRect(&cell, &cell, &m_clip);
-    if (cell.right > cell.left && cell.bottom > cell.top)
+    if (cell.right > cell.left && cell.bottom > cell.top) {
         m_textCells.push_back(cell);
+        m_textRuns.push_back({px, py, text});
+    }
 }
 
 } // namespace player

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/BmpDecoder.h"
 #include "rules/ProjectModel.h"
 
 #include <windows.h>
@@ -11,19 +12,17 @@
 
 namespace player {
 
-// A picture decoded from its BMP bytes: top-down pixels 0x00RRGGBB.
-struct Pixels
-{
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> px;
+// A picture's pixels, top row first, 0x00RRGGBB.
+using Pixels = rules::BmpPixels;
 
-    bool empty() const { return width <= 0 || height <= 0; }
-};
+// The pixels of a picture's BMP bytes, read by the editor's decoder; a picture
+// it refuses (or one too large to hold) is empty, and reason, if given, says why.
+Pixels PictureOf(const std::vector<std::uint8_t> &bytes, std::string *reason = nullptr);
 
-// Decodes BMP file bytes in any layout GDI reads; an unreadable or empty
-// picture gives an empty result.
-Pixels DecodeBmp(const std::vector<std::uint8_t> &bytes);
+// "элемент «place»: reason" (in the player's words for the editor's reason)
+// for every picture of the project that is not empty and does not read (the
+// menu shows without it).
+std::vector<std::string> RefusedPictures(const rules::Project &project);
 
 // The colour a stored value paints in, 0x00RRGGBB; system colours are those
 // the editor's design window shows. False for "no colour".
@@ -50,7 +49,7 @@ public:
     void clearClip();
 
     void fill(int x, int y, int w, int h, std::uint32_t rgb);
-    // Nearest-pixel scaling; with a key, pixels of that colour are not drawn.
+    // Nearest-pixel scaling by the shared rule; with a key, pixels of that colour are not drawn.
     void drawPixels(const Pixels &picture, int x, int y, int w, int h, bool keyed, std::uint32_t key);
 
     // Text measured and drawn in one font: the face, height, style and
@@ -62,8 +61,16 @@ public:
     int charHeight(const rules::Font &font);
     void drawText(const rules::Font &font, const std::wstring &text, int x, int y, std::uint32_t rgb);
 
-    // Cells of the text drawn so far, in canvas coordinates (for comparisons).
+    // Cells of the text drawn so far, in canvas coordinates (for comparisons),
+    // and the runs of text seen in them.
+    struct TextRun
+    {
+        int x = 0;
+        int y = 0;
+        std::wstring text;
+    };
     const std::vector<RECT> &textCells() const { return m_textCells; }
+    const std::vector<TextRun> &textRuns() const { return m_textRuns; }
 
 private:
     // A font in the size drawn, and its characters' advances in 1/64 pixel
@@ -93,6 +100,7 @@ private:
     int m_originY = 0;
     std::map<std::string, FontEntry> m_fonts;
     std::vector<RECT> m_textCells;
+    std::vector<TextRun> m_textRuns;
 };
 
 std::wstring Widen(const std::string &utf8);

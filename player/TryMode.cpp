@@ -1,9 +1,13 @@
 #include "TryMode.h"
 
+#include "FreshDesign.h"
+#include "PaintCanvas.h"
+#include "rules/ControlSize.h"
 #include "rules/MenuScript.h"
 #include "rules/MenuTexts.h"
 #include "rules/ProgramPath.h"
 #include "rules/ProjectReader.h"
+#include "rules/ReadReasons.h"
 #include "rules/XmlReader.h"
 
 #include <windows.h>
@@ -109,12 +113,9 @@ int RunTry(const std::vector<std::wstring> &args, const std::wstring &playerDir,
         throw TryFailure(ToUtf8(readError), 1);
     rules::Project project;
     try {
-        project = rules::ReadProject(bytes);
+        project = rules::ReadProject(bytes, FreshDesign());
     } catch (const rules::ReadError &e) {
-        std::string place = ToUtf8(projectFile);
-        if (e.Line() > 0)
-            place += ", строка " + std::to_string(e.Line());
-        throw TryFailure(place + ": " + e.what(), 1);
+        throw TryFailure(ToUtf8(projectFile) + ": " + rules::RussianFailure(e), 1);
     }
     // The disc: the one given, else the folder the player runs from.
     if (disc.empty())
@@ -123,27 +124,30 @@ int RunTry(const std::vector<std::wstring> &args, const std::wstring &playerDir,
     const bool discThere = IsFolder(disc);
 
     std::vector<rules::RunButton> buttons;
-    for (const rules::PicButton &b : project.buttons)
-        buttons.push_back({b.caption, b.action, b.itemId, b.visible, b.control.width, b.control.height});
+    for (const rules::PicButton &b : project.buttons) {
+        // The size the window gives it: an auto-sized button is as large as its picture.
+        rules::Size picture;
+        if (b.autoSize) {
+            const Pixels p = PictureOf(b.pictures.normal);
+            if (!p.empty())
+                picture = rules::Size{p.width, p.height};
+        }
+        const rules::Rect r = rules::AutoSizedRect(b.control, b.autoSize, picture);
+        buttons.push_back({b.caption, b.action, b.itemId, b.visible, r.width, r.height});
+    }
     rules::MenuRun run(project.commands, project.options, std::move(buttons));
     const bool yes = answer == L"yes";
     run.SetAsker([yes](rules::Msg) { return yes; });
     run.SetProbe([&](const std::string &custom) {
-        const rules::ProgramPath path = rules::ResolveProgramPath(custom, base);
-        switch (path.kind) {
-        case rules::ProgramPath::Empty: return rules::DiscState::NotGiven;
-        case rules::ProgramPath::Absolute: return rules::DiscState::Absolute;
-        case rules::ProgramPath::Outside: return rules::DiscState::Outside;
-        case rules::ProgramPath::OnDisc: break;
-        }
-        if (!discThere)
-            return rules::DiscState::DiscNotFound;
-        std::wstring file = disc + L"\\" + FromUtf8(path.relative);
-        for (wchar_t &c : file)
-            if (c == L'/')
-                c = L'\\';
-        return GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES ? rules::DiscState::Present
-                                                                            : rules::DiscState::Missing;
+        const rules::DiscFolder folder = discThere ? rules::DiscFolder::There : rules::DiscFolder::NotFound;
+        return rules::DiscStateOf(rules::ResolveProgramPath(custom, base), folder, [&](const std::string &relative) {
+            std::wstring file = disc + L"\\" + FromUtf8(relative);
+            for (wchar_t &c : file)
+                if (c == L'/')
+                    c = L'\\';
+            const DWORD attributes = GetFileAttributesW(file.c_str());
+            return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+        });
     });
 
     result.out += rules::MenuScript::StateLine(run) + "\n";

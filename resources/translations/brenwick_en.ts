@@ -36,6 +36,10 @@
         <translation>%1, attribute “%2”: the value is missing or is not a number (“%3”).</translation>
     </message>
     <message>
+        <source>Это не файл проекта: он записан не в UTF-8 или это не XML.</source>
+        <translation>This is no project file: it is not UTF-8 or not XML.</translation>
+    </message>
+    <message>
         <source>%1 не читается.</source>
         <translation>%1 cannot be read.</translation>
     </message>
@@ -647,12 +651,95 @@ Choose another Disc Folder?</translation>
         <source>зачёркнутый</source>
         <translation>struck out</translation>
     </message>
+    <message>
+        <source>здесь похожим шрифтом, строки в Windows могут лечь иначе</source>
+        <translation>shown here with a similar font, lines may fall differently on Windows</translation>
+    </message>
 </context>
 <context>
     <name>TDesignValueTypes</name>
     <message>
         <source>Шрифт</source>
         <translation>Font</translation>
+    </message>
+</context>
+<context>
+    <name>TDiscFindings</name>
+    <message>
+        <source>файл 4 ГБ или больше: образ диска его не вместит</source>
+        <translation>a file of 4 GB or more: the disc image cannot hold it</translation>
+    </message>
+    <message>
+        <source>в имени знак, который Windows не допускает (&lt; &gt; : &quot; | ? * \ или управляющий)</source>
+        <translation>the name holds a character Windows does not allow (&lt; &gt; : &quot; | ? * \ or a control character)</translation>
+    </message>
+    <message>
+        <source>в имени знак, который образ диска заменит на «_» (; * : ? \ или управляющий): по этому имени файл не найдётся</source>
+        <translation>the name holds a character the disc image replaces by “_” (; * : ? \ or a control character): the file will not be found by this name</translation>
+    </message>
+    <message>
+        <source>имя устройства Windows (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9): Windows откроет устройство, а не файл</source>
+        <translation>a Windows device name (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9): Windows opens the device, not the file</translation>
+    </message>
+    <message>
+        <source>имя кончается точкой или пробелом: Windows их отбросит и файл не найдёт</source>
+        <translation>the name ends with a dot or a blank: Windows drops them and will not find the file</translation>
+    </message>
+    <message>
+        <source>имя длиннее %1 знаков: на диске оно будет обрезано</source>
+        <translation>the name is longer than %1 characters: it will be cut on the disc</translation>
+    </message>
+    <message>
+        <source>в той же папке есть имя, отличающееся только регистром букв: Windows откроет лишь одно из них</source>
+        <translation>the same folder holds a name that differs only in letter case: Windows opens only one of them</translation>
+    </message>
+    <message>
+        <source>путь длиннее %1 знаков: в образе диска Windows его не увидит</source>
+        <translation>the path is longer than %1 characters: Windows will not see it in the disc image</translation>
+    </message>
+    <message>
+        <source>путь длиннее %1 знаков: Windows его не откроет</source>
+        <translation>the path is longer than %1 characters: Windows will not open it</translation>
+    </message>
+    <message>
+        <source>; к нему ведёт %1</source>
+        <translation>; reached by %1</translation>
+    </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 ГБ</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>образ диска займёт %1 и поместится на CD (700 МБ)</source>
+        <translation>the disc image will take %1 and fits on a CD (700 MB)</translation>
+    </message>
+    <message>
+        <source>образ диска займёт %1: на CD (700 МБ) не поместится, на DVD (4,7 ГБ) поместится</source>
+        <translation>the disc image will take %1: it does not fit on a CD (700 MB) but fits on a DVD (4.7 GB)</translation>
+    </message>
+    <message>
+        <source>образ диска займёт %1: на обычный DVD (4,7 ГБ) не поместится, на двухслойный DVD (8,5 ГБ) поместится</source>
+        <translation>the disc image will take %1: it does not fit on a single-layer DVD (4.7 GB) but fits on a dual-layer DVD (8.5 GB)</translation>
+    </message>
+    <message>
+        <source>образ диска займёт %1 и не поместится ни на CD, ни на DVD, даже двухслойный (8,5 ГБ)</source>
+        <translation>the disc image will take %1 and fits neither on a CD nor on a DVD, not even a dual-layer one (8.5 GB)</translation>
+    </message>
+    <message>
+        <source>на флешку образ не нужен: файлы копируются как есть и займут %1</source>
+        <translation>a USB stick needs no image: the files are copied as they are and take %1</translation>
     </message>
 </context>
 <context>
@@ -2308,14 +2395,6 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>The disc folder was not found</translation>
     </message>
     <message>
-        <source>имя длиннее %1 знаков не поместится на диск</source>
-        <translation>a name longer than %1 characters does not fit on the disc</translation>
-    </message>
-    <message>
-        <source>имя содержит знак, недопустимый на диске (&lt; &gt; : &quot; | ? *)</source>
-        <translation>the name holds a character not allowed on the disc (&lt; &gt; : &quot; | ? *)</translation>
-    </message>
-    <message>
         <source>программы автозапуска нет в Корневом Каталоге, скопируйте её туда</source>
         <translation>the menu program is not in the disc folder: copy it there</translation>
     </message>
@@ -2326,10 +2405,6 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>путь %1 абсолютный, на другом компьютере его может не быть</source>
         <translation>the path %1 is absolute: another computer may not have it</translation>
-    </message>
-    <message>
-        <source>путь %1 ведёт за пределы диска</source>
-        <translation>the path %1 leads outside the disc</translation>
     </message>
     <message>
         <source>файл %1 не найден на диске</source>
@@ -2384,10 +2459,6 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>“Menu entry” %1 points to no command</translation>
     </message>
     <message>
-        <source>«Пункт меню» %1 указывает на группу %2</source>
-        <translation>“Menu entry” %1 points to the group %2</translation>
-    </message>
-    <message>
         <source>«Пункт меню» %1 указывает на скрытую команду %2</source>
         <translation>“Menu entry” %1 points to the hidden command %2</translation>
     </message>
@@ -2408,40 +2479,36 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>; “Fix” replaces it by %1</translation>
     </message>
     <message>
-        <source>из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; Escape закроет всё меню</source>
-        <translation>the group has no way out: it holds no “Exit” command and the window has no “Up” button; Escape will close the whole menu</translation>
+        <source>из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; выйти из неё можно только клавишами Esc, Backspace или «Влево»</source>
+        <translation>the group has no way out: it holds no “Exit” command and the window has no “Up” button; only the keys Esc, Backspace or Left leave it</translation>
     </message>
     <message>
         <source>шрифт «%1» есть не в каждой Windows 7–11, там его заменит другой</source>
         <translation>the font “%1” is not on every Windows 7–11; another will replace it there</translation>
     </message>
     <message>
-        <source>файлы диска занимают %1 и помещаются на CD (700 МБ)</source>
-        <translation>the disc&apos;s files take %1 and fit a CD (700 MB)</translation>
-    </message>
-    <message>
-        <source>файлы диска занимают %1: на CD (700 МБ) не поместятся, на DVD (4,7 ГБ) поместятся</source>
-        <translation>the disc&apos;s files take %1: they do not fit a CD (700 MB) but fit a DVD (4.7 GB)</translation>
-    </message>
-    <message>
-        <source>файлы диска занимают %1 и не поместятся ни на CD (700 МБ), ни на DVD (4,7 ГБ)</source>
-        <translation>the disc&apos;s files take %1 and fit neither a CD (700 MB) nor a DVD (4.7 GB)</translation>
-    </message>
-    <message>
         <source>Сведения</source>
         <translation>Note</translation>
     </message>
     <message>
-        <source>%1 КБ</source>
-        <translation>%1 KB</translation>
+        <source>программы автозапуска пока нет в Корневом Каталоге: «Подготовить диск» и образ диска скопируют её туда</source>
+        <translation>the autorun program is not in the disc folder yet: “Prepare Disc” and the disc image copy it there</translation>
     </message>
     <message>
-        <source>%1 МБ</source>
-        <translation>%1 MB</translation>
+        <source>путь %1 ведёт к папке, а не к программе</source>
+        <translation>the path %1 leads to a folder, not to a program</translation>
     </message>
     <message>
-        <source>,</source>
-        <translation>.</translation>
+        <source>шрифт «%1» состоит из значков: буквы надписи станут картинками</source>
+        <translation>the font “%1” is made of symbols: the text’s letters will turn into pictures</translation>
+    </message>
+    <message>
+        <source>в шрифте «%1» нет русских букв, а набор символов у него кириллический</source>
+        <translation>the font “%1” has no Cyrillic letters, yet its character set is Cyrillic</translation>
+    </message>
+    <message>
+        <source>шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе</source>
+        <translation>the font “%1” is shown here with a similar one, not the same: lines may fall differently on Windows</translation>
     </message>
     <message>
         <source>; файл вне Корневого Каталога: его вместил бы Корневой Каталог %1</source>

@@ -2,13 +2,14 @@
 
 #include "app/TMainForm.h"
 #include "layout/TDesignFileParts.h"
+#include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
 
 namespace {
 
 struct TFileLink : QObject
 {
-    TFileLink(TMainForm &main, TPreviewForm &form, TLayoutEditor &buttons) : QObject(&main), parts(form, &buttons) {}
+    TFileLink(TMainForm &main, TPreviewForm &form, TLayoutEditor &buttons) : QObject(&main), parts(form, &buttons.Document()) {}
     TDesignFileParts parts;
 };
 

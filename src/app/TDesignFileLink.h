@@ -4,7 +4,7 @@ class TLayoutEditor;
 class TMainForm;
 class TPreviewForm;
 
-// Plugs the design window and the layout editor's stand-alone buttons into the
+// Plugs the design window and the design document's stand-alone buttons into the
 // project file of the main window's project, so that Save, Open and the design
 // file actions carry the whole design. Lives as long as the main window; the
 // design window may go first.

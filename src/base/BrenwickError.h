@@ -17,6 +17,7 @@ struct TFilePlace
         fwPicture,   // a picture text that does not decode
         fwEnd,       // the file ends before its document element is closed
         fwName,      // an attribute name that could not be written back as read
+        fwStart,     // a file that is UTF-16 or not XML at all
     };
     TWhat what = fwUnknown;
     QStringList elements;            // element names, outermost first
@@ -24,6 +25,7 @@ struct TFilePlace
     std::optional<QString> value;    // the attribute's text; none when missing
     int command = 0;                 // 1-based number of a command element in file order
     int line = 0;                    // 1-based line of the file, when known
+    qint64 offset = -1;              // the byte offset of the tag that failed, when known
 
     bool IsKnown() const { return what != fwUnknown || !elements.isEmpty(); }
 };

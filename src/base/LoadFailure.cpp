@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include "rules/ReadReasons.h"
+
 namespace {
 
 
@@ -46,6 +48,8 @@ QString LoadFailureReason(const BrenwickError &error)
         return QCoreApplication::translate("LoadFailure", "%1, атрибут «%2»: нет значения или оно не число («%3»).").arg(Subject(p), p.attribute, *p.value);
     case TFilePlace::fwName:
         return QCoreApplication::translate("LoadFailure", "%1: в имени атрибута «%2» стоит кавычка.").arg(Subject(p), p.attribute);
+    case TFilePlace::fwStart:
+        return QCoreApplication::translate("LoadFailure", "Это не файл проекта: он записан не в UTF-8 или это не XML.");
     case TFilePlace::fwUnknown:
         break;
     }
@@ -73,4 +77,15 @@ QString LoadFailurePlace(const BrenwickError &error)
     if (p.line > 0)
         place += (place.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("line %1").arg(p.line);
     return place;
+}
+
+QString LoadFailureRussian(const BrenwickError &error)
+{
+    const std::string english = error.message().toStdString();
+    if (rules::RussianReason(english) == english)
+        return QString();
+    const TFilePlace &p = error.place();
+    const std::optional<std::string> value = p.value ? std::optional(p.value->toStdString()) : std::nullopt;
+    return QString::fromStdString(rules::RussianFailure(p.line, p.elements.join(u'/').toStdString(),
+                                                        p.attribute.toStdString(), value, english));
 }

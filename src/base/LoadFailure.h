@@ -15,3 +15,7 @@ QString LoadFailureText(const BrenwickError &error);
 // "window/position/@width", "root/group/program/@id (command 12)", "line 14";
 // empty when the error names no place.
 QString LoadFailurePlace(const BrenwickError &error);
+// The refusal in the player's Russian words, from the reasons' table both
+// share ("строка 91: файл обрывается"); empty when the table does not know
+// the error's message.
+QString LoadFailureRussian(const BrenwickError &error);

@@ -1,6 +1,7 @@
 #include "base/TPicture.h"
 
 #include "base/BrenwickError.h"
+#include "rules/PicturePlacement.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -28,9 +29,8 @@ QRgb TPicture::bitmapTransparentColor() const
         return m_explicitTransparentColor;
     if (m_image.isNull())
         return qRgb(255, 255, 255);
-    if (m_image.format() == QImage::Format_Mono || m_image.format() == QImage::Format_MonoLSB)
-        return qRgb(255, 255, 255);
-    return m_image.pixel(0, m_image.height() - 1) | 0xFF000000u;
+    const bool twoColors = m_image.format() == QImage::Format_Mono || m_image.format() == QImage::Format_MonoLSB;
+    return rules::KeyColor(twoColors, m_image.pixel(0, m_image.height() - 1)) | 0xFF000000u;
 }
 
 void TPicture::setExplicitTransparentColor(QRgb color)

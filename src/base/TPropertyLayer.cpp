@@ -207,31 +207,14 @@ bool TPropertyLayer::write(QObject *root, const QString &path, const QVariant &v
             *error = tr("Нет свойства \"%1\"").arg(path);
         return false;
     }
-    return writeNode(node, value, error);
-}
-
-bool TPropertyLayer::setValue(QObject *root, const QString &path, const QVariant &value, QString *error)
-{
-    if (!write(root, path, value, error))
+    Ready ready;
+    if (!prepareNode(node, value, ready, error))
         return false;
-    emit valueChanged(root, path);
-    return true;
-}
-
-bool TPropertyLayer::setValues(QObject *root, const QList<QPair<QString, QVariant>> &values, QString *error)
-{
-    bool written = false;
-    bool ok = true;
-    for (const auto &[path, value] : values) {
-        if (!write(root, path, value, error)) {
-            ok = false;
-            break;
-        }
-        written = true;
-    }
-    if (written)
-        emit valueChanged(root, QString());
-    return ok;
+    if (writeReady(ready))
+        return true;
+    if (error)
+        *error = badValue(value);
+    return false;
 }
 
 QVariant TPropertyLayer::readNode(const Node &node, int depth)
@@ -269,7 +252,7 @@ QVariant TPropertyLayer::readNode(const Node &node, int depth)
     return QVariant();
 }
 
-bool TPropertyLayer::writeNode(const Node &node, const QVariant &value, QString *error)
+bool TPropertyLayer::prepareNode(const Node &node, const QVariant &value, Ready &ready, QString *error, int depth)
 {
     auto fail = [&](const QString &message) {
         if (error)
@@ -285,7 +268,8 @@ bool TPropertyLayer::writeNode(const Node &node, const QVariant &value, QString 
         QVariant converted = value;
         if (converted.metaType() != node.property.metaType() && !converted.convert(node.property.metaType()))
             return fail(badValue(value));
-        return node.property.write(node.owner, converted) || fail(badValue(value));
+        ready.append({node, converted});
+        return true;
     }
     case Kind::Enumeration:
     case Kind::Set: {
@@ -293,36 +277,59 @@ bool TPropertyLayer::writeNode(const Node &node, const QVariant &value, QString 
         if (!enumValue(node.enumerator, value, &number))
             return fail(badValue(value));
         const QVariant stored = intToEnum(node.property.metaType(), number);
-        return (stored.isValid() && node.property.write(node.owner, stored)) || fail(badValue(value));
-    }
-    case Kind::Flag: {
-        if (!value.canConvert<bool>())
+        if (!stored.isValid())
             return fail(badValue(value));
-        qint64 set = enumToInt(node.property.read(node.owner));
-        set = value.toBool() ? (set | node.flag) : (set & ~qint64(node.flag));
-        return node.property.write(node.owner, intToEnum(node.property.metaType(), set)) || fail(badValue(value));
-    }
-    case Kind::Picture: {
-        if (!value.canConvert<TPictureValue>())
-            return fail(badValue(value));
-        auto *picture = qobject_cast<TPicture *>(node.target());
-        value.value<TPictureValue>().applyTo(*picture);
+        ready.append({node, stored});
         return true;
     }
+    case Kind::Flag:
+        if (!value.canConvert<bool>())
+            return fail(badValue(value));
+        ready.append({node, value.toBool()});
+        return true;
+    case Kind::Picture:
+        if (!value.canConvert<TPictureValue>())
+            return fail(badValue(value));
+        ready.append({node, QVariant::fromValue(value.value<TPictureValue>())});
+        return true;
     case Kind::Object: {
-        if (value.metaType().id() != QMetaType::QVariantMap)
+        if (value.metaType().id() != QMetaType::QVariantMap || depth >= kMaxDepth)
             return fail(badValue(value));
         QObject *object = node.target();
         const QVariantMap map = value.toMap();
-        // Check every part first, so that a bad value changes nothing.
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            if (!resolve(object, it.key()).isWritable())
+        for (auto it = map.cbegin(); it != map.cend(); ++it) {
+            const Node part = resolve(object, it.key());
+            if (!part.isWritable())
                 return fail(tr("Нет свойства \"%1\"").arg(join(node.name, it.key())));
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            if (!writeNode(resolve(object, it.key()), it.value(), error))
+            if (!prepareNode(part, it.value(), ready, error, depth + 1))
                 return false;
+        }
         return true;
     }
     }
     return false;
+}
+
+bool TPropertyLayer::writeReady(const Ready &ready)
+{
+    bool ok = true;
+    for (const auto &[node, value] : ready) {
+        switch (node.kind) {
+        case Kind::Flag: {
+            // Read as each flag is written, so that several flags of one set all hold.
+            qint64 set = enumToInt(node.property.read(node.owner));
+            set = value.toBool() ? (set | node.flag) : (set & ~qint64(node.flag));
+            ok = node.property.write(node.owner, intToEnum(node.property.metaType(), set)) && ok;
+            break;
+        }
+        case Kind::Picture:
+            if (auto *picture = qobject_cast<TPicture *>(node.target()))
+                value.value<TPictureValue>().applyTo(*picture);
+            break;
+        default:
+            ok = node.property.write(node.owner, value) && ok;
+            break;
+        }
+    }
+    return ok;
 }

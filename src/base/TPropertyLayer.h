@@ -49,9 +49,8 @@ Q_DECLARE_METATYPE(TPictureValue)
 // declare (QWidget's size, font, cursor, visible...) are neither listed nor
 // reachable, so a path never lands on them by accident.
 //
-// The static functions read and write without telling anyone. An instance
-// writes through setValue and announces every change with valueChanged, so
-// that views showing the values stay in step.
+// The layer reads and writes without telling anyone: whoever writes through
+// it announces the change (the design document).
 class TPropertyLayer : public QObject
 {
     Q_OBJECT
@@ -84,7 +83,8 @@ public:
     static QStringList children(QObject *root, const QString &path = QString());
     static QVariant read(QObject *root, const QString &path);
     // Writes one value; false (with a message in error) when the path is unknown
-    // or read-only, or the value does not convert. Nothing changes then.
+    // or read-only, or the value does not convert. Nothing changes then: the
+    // parts of a sub-object are all converted before any of them is written.
     static bool write(QObject *root, const QString &path, const QVariant &value, QString *error = nullptr);
     // Joins a path and a name below it.
     static QString join(const QString &path, const QString &name)
@@ -92,18 +92,10 @@ public:
         return path.isEmpty() ? name : path + QLatin1Char('.') + name;
     }
 
-    // Writes and, when the write succeeds, announces the change.
-    bool setValue(QObject *root, const QString &path, const QVariant &value, QString *error = nullptr);
-    // Writes several values of one object in order (a move: Left, Top, Width,
-    // Height) and announces them once, with an empty path. Stops at the first
-    // value that cannot be written; what was written before it is announced.
-    bool setValues(QObject *root, const QList<QPair<QString, QVariant>> &values, QString *error = nullptr);
-
-signals:
-    // A value changed; an empty path: several values of the object at once.
-    void valueChanged(QObject *root, const QString &path);
-
 private:
+    // A value converted for its node, ready to be written.
+    using Ready = QList<QPair<Node, QVariant>>;
     static QVariant readNode(const Node &node, int depth = 0);
-    static bool writeNode(const Node &node, const QVariant &value, QString *error);
+    static bool prepareNode(const Node &node, const QVariant &value, Ready &ready, QString *error, int depth = 0);
+    static bool writeReady(const Ready &ready);
 };

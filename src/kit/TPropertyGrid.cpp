@@ -166,9 +166,7 @@ void TPropertyDelegate::setModelData(QWidget *editor, QAbstractItemModel *, cons
         return;
     if (text == m_model.ValueText(index))
         return;   // nothing changed: no step to undo
-    m_model.SetEditing(editor->property(kEditingProperty).toInt());
-    m_model.setData(index, text);
-    m_model.SetEditing(0);
+    m_model.Edit(index, text, editor->property(kEditingProperty).toInt());
 }
 
 void TPropertyDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex &) const

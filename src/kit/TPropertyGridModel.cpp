@@ -12,11 +12,9 @@
 
 const char *const TPropertyGridModel::kCatchAllGroup = QT_TRANSLATE_NOOP("TPropertyGridModel", "Особое");
 
-TPropertyGridModel::TPropertyGridModel(TPropertyLayer &layer, const TPropertyGridConfig &config, QObject *parent)
-    : QAbstractItemModel(parent), m_layer(layer), m_config(config), m_root(std::make_unique<Row>())
+TPropertyGridModel::TPropertyGridModel(const TPropertyGridConfig &config, QObject *parent)
+    : QAbstractItemModel(parent), m_config(config), m_root(std::make_unique<Row>())
 {
-    connect(&m_layer, &TPropertyLayer::valueChanged, this,
-            [this](QObject *root, const QString &path) { layerChanged(root, path); });
     m_repaint.setSingleShot(true);
     m_repaint.setInterval(kRepaintMs);
     connect(&m_repaint, &QTimer::timeout, this, &TPropertyGridModel::repaintChanged);
@@ -97,12 +95,8 @@ void TPropertyGridModel::repaintChanged()
     }
 }
 
-void TPropertyGridModel::layerChanged(QObject *root, const QString &path)
+void TPropertyGridModel::ValuesChanged(QObject *root)
 {
-    Q_UNUSED(path)
-    // One value may change others with it (the client width the outer one, a
-    // picture an auto-sized button's size): every row is read again, and only
-    // those whose text changed repaint.
     if (root && root == m_inspected)
         RefreshValues();
 }
@@ -352,7 +346,7 @@ Qt::ItemFlags TPropertyGridModel::flags(const QModelIndex &index) const
 
 // ---- writing ----------------------------------------------------------------
 
-bool TPropertyGridModel::Commit(const QModelIndex &index, const QVariant &value, bool typed)
+bool TPropertyGridModel::Commit(const QModelIndex &index, const QVariant &value, bool typed, int editing)
 {
     const Row *row = rowOf(index);
     if (!row || row->group || !m_inspected)
@@ -368,8 +362,14 @@ bool TPropertyGridModel::Commit(const QModelIndex &index, const QVariant &value,
         }
     }
     QPointer<QObject> object = m_inspected;
-    const bool ok = m_commit ? m_commit(object, row->path, converted, typed, &error)
-                             : m_layer.setValue(object, row->path, converted, &error);
+    bool ok = false;
+    if (m_commit) {
+        ok = m_commit(object, row->path, converted, typed, editing, &error);
+    } else {
+        ok = TPropertyLayer::write(object, row->path, converted, &error);
+        if (ok)
+            ValuesChanged(object);
+    }
     if (!ok && m_error)
         m_error(error);
     return ok;
@@ -377,10 +377,15 @@ bool TPropertyGridModel::Commit(const QModelIndex &index, const QVariant &value,
 
 bool TPropertyGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || index.column() != ValueColumn || !(flags(index) & Qt::ItemIsEditable))
+    return role == Qt::EditRole && Edit(index, value, 0);
+}
+
+bool TPropertyGridModel::Edit(const QModelIndex &index, const QVariant &value, int editing)
+{
+    if (index.column() != ValueColumn || !(flags(index) & Qt::ItemIsEditable))
         return false;
     const Row *row = rowOf(index);
     const bool typed = value.metaType().id() == QMetaType::QString && row->kind == TPropertyLayer::Kind::Value
                        && (row->typeId == QMetaType::Int || row->typeId == QMetaType::QString);
-    return Commit(index, value, typed);
+    return Commit(index, value, typed, editing);
 }

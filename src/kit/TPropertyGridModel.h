@@ -64,7 +64,8 @@ struct TPropertyValueType
 // rows under them, the rows of sets and sub-objects below their property.
 // Column 0 is the name, column 1 the value. Values are read through the
 // property layer when shown; edits go to the commit handler (by default the
-// layer itself), so the grid never writes a property any other way.
+// layer itself), so the grid never writes a property any other way. The grid
+// shows a change when its owner passes it on (ValuesChanged).
 class TPropertyGridModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -78,12 +79,13 @@ public:
     // texts are up to date at once.
     static constexpr int kRepaintMs = 16;
 
-    // Writes a value; false with a message when it cannot.
+    // Writes a value; false with a message when it cannot. editing: the
+    // editing of the row it came from (BeginEditing), 0 for none.
     using CommitHandler = std::function<bool(QObject *, const QString &path, const QVariant &value, bool typed,
-                                             QString *error)>;
+                                             int editing, QString *error)>;
     using ErrorHandler = std::function<void(const QString &message)>;
 
-    TPropertyGridModel(TPropertyLayer &layer, const TPropertyGridConfig &config, QObject *parent = nullptr);
+    explicit TPropertyGridModel(const TPropertyGridConfig &config, QObject *parent = nullptr);
     ~TPropertyGridModel() override;
 
     // One object or none; the object already shown only has its values refreshed.
@@ -91,6 +93,10 @@ public:
     QObject *Inspected() const { return m_inspected; }
     // Re-reads every shown value.
     void RefreshValues();
+    // Values of an object changed: shown when it is the inspected one. One
+    // value may change others with it (the client width the outer one), so
+    // every row is read again, and only those whose text changed repaint.
+    void ValuesChanged(QObject *root);
     void SetDisplayNames(bool on);
     bool DisplayNames() const { return m_displayNames; }
 
@@ -119,14 +125,14 @@ public:
     // The text a value shows.
     QString ValueText(const QModelIndex &index) const;
     // Sets a row from typed text or a chosen value; on bad input reports the
-    // error, changes nothing and returns false.
-    bool Commit(const QModelIndex &index, const QVariant &value, bool typed);
+    // error, changes nothing and returns false. editing: see BeginEditing.
+    bool Commit(const QModelIndex &index, const QVariant &value, bool typed, int editing = 0);
+    // setData within one editing of the row.
+    bool Edit(const QModelIndex &index, const QVariant &value, int editing);
     // One editing of one row: an editor opened, from its first value to its
     // last. Typed values merge into one step only within one editing; a value
-    // set without an editor is an editing of its own (Editing() is 0 then).
+    // set without an editor is an editing of its own (0).
     int BeginEditing() { return ++m_lastEditing; }
-    void SetEditing(int editing) { m_editing = editing; }
-    int Editing() const { return m_editing; }
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -143,14 +149,12 @@ private:
     void addChildren(Row *row, QObject *object, const QString &path, int depth);
     void sortRows(std::vector<std::unique_ptr<Row>> &rows) const;
     bool parseText(const Row &row, const QString &text, QVariant *value, QString *error) const;
-    void layerChanged(QObject *root, const QString &path);
     void refreshRows(const Row &parent);
     // An enumeration value's label with display names on, else its key.
     QString enumText(const QMetaEnum &enumerator, int value) const;
     void refreshRow(const Row &row);
     void repaintChanged();
 
-    TPropertyLayer &m_layer;
     const TPropertyGridConfig &m_config;
     QPointer<QObject> m_inspected;
     std::unique_ptr<Row> m_root;
@@ -161,7 +165,6 @@ private:
     QHash<QString, ObjectDialog> m_objectDialogs;
     QHash<QString, ObjectText> m_objectTexts;
     int m_lastEditing = 0;
-    int m_editing = 0;
     QTimer m_repaint;
     QSet<const Row *> m_changed;
 };

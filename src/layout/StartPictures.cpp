@@ -2,6 +2,7 @@
 
 #include "base/BmpFile.h"
 #include "base/TPicture.h"
+#include "window/TPictureSet.h"
 
 #include <QResource>
 
@@ -17,4 +18,11 @@ void SetStartPicture(TPicture &picture, const QString &name)
     }
     const TBmpImage read = ReadBmp(bitmap);
     picture.setBitmap(read.image, read.layout, QString::fromLatin1(QResource(path).uncompressedData()));
+}
+
+void SetStartPictures(TPictureSet &set, const QString &name)
+{
+    SetStartPicture(*set.Default(), name + QStringLiteral("-default"));
+    SetStartPicture(*set.Selected(), name + QStringLiteral("-selected"));
+    SetStartPicture(*set.Pressed(), name + QStringLiteral("-pressed"));
 }

@@ -17,10 +17,6 @@ TBoundsCommand::TBoundsCommand(TDesignDocument &document, QWidget *control, cons
 
 void TBoundsCommand::redo()
 {
-    if (m_applied) {
-        m_applied = false;
-        return;
-    }
     Apply(m_after);
 }
 

@@ -10,8 +10,7 @@ class QWidget;
 // A move or resize with the mouse in the design window (of an object or of
 // the window itself) as one undo step, made when the button is released: the
 // bounds before the gesture and after it, written through the design
-// document. The first redo finds the bounds already applied. A control that
-// is gone by then is left alone. The step names the object as the object
+// document. A control that is gone by then is left alone. The step names the object as the object
 // tree does, a stand-alone button by its caption: «перемещение «Сайт»».
 class TBoundsCommand : public QUndoCommand
 {
@@ -28,5 +27,4 @@ private:
     QPointer<QWidget> m_control;
     QRect m_before;
     QRect m_after;
-    bool m_applied = true;   // the gesture already set the bounds
 };

@@ -78,10 +78,17 @@ TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &butt
     facts.objects.append(
         WrapperFacts(form.MenuArea(), Quoted(QT_TRANSLATE_NOOP("TDesignFactsReader", "Область меню"))));
     facts.menuRowHeight = form.MenuArea()->MeasureItem(TButtonBox::kRowSample).height();
+    // The menu's buttons may write with a font of their own.
+    const TFont *menuFont = form.MenuArea()->Font();
+    if (const TStyledButton *style = form.MenuArea()->ButtonStyle(); style && style->Font()
+        && (!menuFont || menuFont->Name() != style->Font()->Name() || menuFont->Charset() != style->Font()->Charset()))
+        facts.fonts.append({facts.objects.last().object, facts.objects.last().caption, style->Font()->Name(),
+                            style->Font()->Charset()});
     for (qsizetype i = 2; i < facts.objects.size(); ++i) {
         const auto *box = qobject_cast<TTextBox *>(facts.objects.at(i).object);
         if (box && box->Font())
-            facts.fonts.append({facts.objects.at(i).object, facts.objects.at(i).caption, box->Font()->Name()});
+            facts.fonts.append({facts.objects.at(i).object, facts.objects.at(i).caption, box->Font()->Name(),
+                                box->Font()->Charset()});
     }
     for (TPicButton *button : buttons) {
         if (!button || !button->Image())
@@ -92,7 +99,7 @@ TDesignFacts ReadDesignFacts(TPreviewForm &form, const QList<TPicButton *> &butt
         facts.buttons.append({button, caption, button->Action() == TPicButton::baExecute, button->ItemID(),
                               button->Action() == TPicButton::baLevelUp, button->Image()->Visible()});
         if (button->Font())
-            facts.fonts.append({button, caption, button->Font()->Name()});
+            facts.fonts.append({button, caption, button->Font()->Name(), button->Font()->Charset()});
     }
     return facts;
 }

@@ -3,7 +3,7 @@
 #include "base/TextLiterals.h"
 #include "base/BrenwickError.h"
 #include "layout/TDesignSession.h"
-#include "layout/TLayoutEditor.h"
+#include "layout/TDesignDocument.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"
 #include "window/TButtonBox.h"
@@ -49,7 +49,7 @@ TDesignValues ReadElement(TXNode &root, const QString &name, F &&read)
 
 } // namespace
 
-TDesignFileParts::TDesignFileParts(TPreviewForm &form, TLayoutEditor *buttons) : m_form(form), m_buttons(buttons) {}
+TDesignFileParts::TDesignFileParts(TPreviewForm &form, TDesignDocument *buttons) : m_form(form), m_buttons(buttons) {}
 
 void TDesignFileParts::WriteDesign(TXNode &root)
 {
@@ -66,7 +66,7 @@ void TDesignFileParts::WriteButtons(TXNode &root)
 {
     if (!m_buttons)
         return;
-    for (TPicButton *button : m_buttons->PicButtons())
+    for (TPicButton *button : m_buttons->Buttons())
         WritePicButton(*root.AddChild(L("button")), *button, FillsParent(button));
 }
 
@@ -116,20 +116,20 @@ TDesignParts::Apply TDesignFileParts::ReadButtons(TXNode &root)
         if (el->Name() == L("button"))
             buttons << InElement(QStringLiteral("button[%1]").arg(buttons.size() + 1),
                                  [&] { return ReadPicButton(*el, false); });
-    TLayoutEditor *host = m_buttons;
+    TDesignDocument *host = m_buttons;
     return [host, buttons] {
         if (!host)
             return;
-        host->DeleteAllPicButtons();
+        host->DeleteAllButtons();
         for (const TDesignValues &values : buttons)
-            values.ApplyTo(*host->CreatePicButton(QString()));
+            values.ApplyTo(*host->CreateButton(QString()));
     };
 }
 
 void TDesignFileParts::ClearButtons()
 {
     if (m_buttons)
-        m_buttons->DeleteAllPicButtons();
+        m_buttons->DeleteAllButtons();
 }
 
 QList<TPicture *> TDesignFileParts::Pictures(bool design, bool buttons) const
@@ -141,7 +141,7 @@ QList<TPicture *> TDesignFileParts::Pictures(bool design, bool buttons) const
         addSet(m_form.MenuArea()->ButtonStyle()->Pictures());
     }
     if (buttons && m_buttons) {
-        for (TPicButton *button : m_buttons->PicButtons())
+        for (TPicButton *button : m_buttons->Buttons())
             addSet(button->Pictures());
     }
     return pictures;

@@ -2,7 +2,7 @@
 
 #include "project/TDesignParts.h"
 
-class TLayoutEditor;
+class TDesignDocument;
 class TPreviewForm;
 
 // The design window's and the stand-alone buttons' part of the project file:
@@ -11,9 +11,9 @@ class TPreviewForm;
 class TDesignFileParts : public TDesignParts
 {
 public:
-    // Both must outlive this object. The layout editor keeps the stand-alone
+    // Both must outlive this object. The design document keeps the stand-alone
     // buttons; without one none are written, and those read are dropped.
-    TDesignFileParts(TPreviewForm &form, TLayoutEditor *buttons);
+    TDesignFileParts(TPreviewForm &form, TDesignDocument *buttons);
 
     void WriteDesign(TXNode &root) override;
     void WriteButtons(TXNode &root) override;
@@ -29,5 +29,5 @@ private:
     QList<TPicture *> Pictures(bool design, bool buttons) const;
 
     TPreviewForm &m_form;
-    TLayoutEditor *m_buttons;
+    TDesignDocument *m_buttons;
 };

@@ -7,8 +7,8 @@
 #include "project/TProject.h"
 
 // The design side of the editor without its main window: a project whose
-// design lives in a design window that is never shown, with the layout
-// editor's stand-alone buttons (the three default ones to begin with) and the
+// design lives in a design window that is never shown, with the design
+// document's stand-alone buttons (the three default ones to begin with) and the
 // design's part of the project file, so that opening and saving carry the
 // whole file as the editor does. Nobody is there to answer: every question
 // is cancelled. The command line, the test-run and a new project's design
@@ -36,5 +36,5 @@ public:
     TPreviewForm form;
     TProject project;
     TLayoutEditor layout{form, project, prompt};
-    TDesignFileParts parts{form, &layout};
+    TDesignFileParts parts{form, &layout.Document()};
 };

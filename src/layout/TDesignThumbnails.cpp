@@ -40,7 +40,7 @@ struct TSampleWindow
     TPreviewForm form;
     TProject project;
     TLayoutEditor layout{form, project, prompt};
-    TDesignFileParts parts{form, &layout};
+    TDesignFileParts parts{form, &layout.Document()};
 
     TSampleWindow()
     {

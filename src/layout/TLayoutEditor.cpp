@@ -1,46 +1,31 @@
 #include "layout/TLayoutEditor.h"
 
 #include "base/TextLiterals.h"
-#include "base/TSetPropertyCommand.h"
 #include "kit/UserPrompt.h"
 #include "layout/StartPictures.h"
-#include "layout/TButtonPlace.h"
 #include "layout/TDesignValueTypes.h"
 #include "layout/TPicButtonCommand.h"
 #include "layout/TPreviewForm.h"
 #include "project/TProject.h"
 #include "window/TButtonBox.h"
-#include "window/TImageEx.h"
 #include "window/TPicButton.h"
 
 // Written into the project file, so never translated: the disc's visitors read it.
 const char *const TLayoutEditor::kNewButtonCaption = "Кнопка";
 
-namespace {
-
-// The default, selected and pressed pictures of a default button.
-void setButtonPictures(TPicButton *button, const QString &name)
-{
-    SetStartPicture(*button->Pictures()->Default(), name + QStringLiteral("-default"));
-    SetStartPicture(*button->Pictures()->Selected(), name + QStringLiteral("-selected"));
-    SetStartPicture(*button->Pictures()->Pressed(), name + QStringLiteral("-pressed"));
-}
-
-} // namespace
-
 TLayoutEditor::TLayoutEditor(TPreviewForm &form, TProject &project, UserPrompt &prompt, QObject *parent)
     : QObject(parent), m_form(form), m_project(project), m_prompt(prompt), m_document(form, project),
-      m_config(&form), m_inspector(m_document.Layer(), m_config)
+      m_config(&form), m_inspector(m_config)
 {
     RegisterDesignValueTypes(m_inspector, &m_prompt);
-    m_inspector.SetCommitHandler([this](QObject *object, const QString &path, const QVariant &value, bool typed,
-                                        QString *error) { return SetProperty(object, path, value, typed, error); });
+    m_inspector.SetCommitHandler(
+        [this](QObject *object, const QString &path, const QVariant &value, bool typed, int editing, QString *error) {
+            return SetProperty(object, path, value, typed, editing, error);
+        });
     m_inspector.SetErrorHandler([this](const QString &message) {
         m_prompt.inform(tr("Ошибка"), message, UserPrompt::Icon::Error);
     });
     connect(this, &TLayoutEditor::InspectedChanged, &m_inspector, &TPropertyGridModel::SetInspected);
-    // The grid hears the values written through the document's layer itself;
-    // the rest of each change comes from the document's announcement.
     connect(&m_document, &TDesignDocument::Changed, this, &TLayoutEditor::DesignChanged);
     connect(&m_document, &TDesignDocument::StepTouched, this, &TLayoutEditor::ShowTouched);
     connect(&m_tree, &TObjectTree::Changed, this, &TLayoutEditor::ObjectTreeChange);
@@ -54,10 +39,6 @@ TLayoutEditor::~TLayoutEditor()
     if (!m_formGone) {
         m_form.setDesignObjects(nullptr);
         m_form.SetSelection(nullptr);
-    }
-    for (TPicButton *button : PicButtons()) {
-        delete button->Image();
-        delete button;
     }
 }
 
@@ -108,8 +89,8 @@ void TLayoutEditor::CreateDefaultButtons()
         {"Справка", "help", kHelpButtonLeft, TPicButton::baHelp},
     };
     for (const Default &d : kDefaults) {
-        TPicButton *button = CreatePicButton(U(d.caption));
-        setButtonPictures(button, QString::fromLatin1(d.pictures));
+        TPicButton *button = m_document.CreateButton(U(d.caption));
+        SetStartPictures(*button->Pictures(), QString::fromLatin1(d.pictures));
         button->setLeft(d.left);
         button->setTop(kDefaultButtonTop);
         button->setAnchors(TSurface::TAnchors(TSurface::akRight | TSurface::akBottom));
@@ -117,106 +98,27 @@ void TLayoutEditor::CreateDefaultButtons()
     }
 }
 
-TPicButton *TLayoutEditor::CreatePicButton(const QString &caption)
-{
-    auto *image = new TImageEx;
-    auto *button = new TPicButton(image, caption, this);
-    button->setCursor(TCursor::crHandPoint);
-    AddButtonNode(button, -1);
-    m_form.placePictureControl(image);
-    return button;
-}
-
-TPicButton *TLayoutEditor::CreateNewButton(const QString &caption)
-{
-    QList<QRect> taken;
-    for (TPicButton *other : PicButtons())
-        taken << QRect(other->Left(), other->Top(), other->Width(), other->Height());
-    TPicButton *button = CreatePicButton(caption);
-    setButtonPictures(button, QStringLiteral("explorer"));
-    const QPoint place = FreeButtonPlace(QSize(m_form.ClientWidth(), m_form.ClientHeight()),
-                                         QSize(button->Width(), button->Height()), taken);
-    button->setLeft(place.x());
-    button->setTop(place.y());
-    return button;
-}
-
-QStandardItem *TLayoutEditor::AddButtonNode(TPicButton *button, qsizetype index)
+void TLayoutEditor::AddButtonNode(TPicButton *button)
 {
     if (!m_buttonsNode)
         m_buttonsNode = m_tree.AddNode(nullptr, tr("Кнопки"), nullptr, true);
     QStandardItem *node = m_tree.AddNode(m_buttonsNode, button->Caption(), button);
+    const qsizetype index = m_document.Buttons().indexOf(button);
     if (index >= 0 && index < m_buttonsNode->rowCount() - 1) {
         QList<QStandardItem *> row = m_buttonsNode->takeRow(node->row());
         m_buttonsNode->insertRow(int(index), row);
     }
-    return node;
 }
 
-qsizetype TLayoutEditor::DetachPicButton(TPicButton *button)
+void TLayoutEditor::RemoveButtonNode(TPicButton *button)
 {
-    const qsizetype index = PicButtons().indexOf(button);
-    if (index < 0)
-        return index;
-    // Every reference goes before the button leaves.
+    // Every reference to the button goes before it leaves; the grid keeps
+    // showing any other object.
     m_form.SetSelection(nullptr);
     if (m_inspected == button || m_tree.SelectedObject() == button)
         SetInspected(nullptr);
     m_tree.DeleteNode(m_tree.NodeOf(button));
-    m_form.removePictureControl(button->Image());
-    button->setParent(nullptr);
-    if (!m_tree.Selected())
-        emit DeleteButtonEnabled(false);
-    return index;
-}
-
-void TLayoutEditor::AttachPicButton(TPicButton *button, qsizetype index)
-{
-    if (!button || PicButtons().contains(button))
-        return;
-    button->setParent(this);
-    const QList<TPicButton *> buttons = PicButtons();
-    AddButtonNode(button, index);
-    m_form.placePictureControl(button->Image(), index >= 0 && index < buttons.size() ? index : -1);
-}
-
-void TLayoutEditor::DeletePicButton(TPicButton *button)
-{
-    if (!button)
-        return;
-    // Every reference to the button goes first; the grid keeps showing any other object.
-    m_form.SetSelection(nullptr);
-    if (m_inspected == button)
-        SetInspected(nullptr);
-    TImageEx *image = button->Image();
-    m_form.removePictureControl(image);
-    delete image;
-    m_tree.DeleteNode(m_tree.NodeOf(button));
-    delete button;
     emit DeleteButtonEnabled(CanDeleteButton());
-}
-
-void TLayoutEditor::DeleteAllPicButtons()
-{
-    while (m_buttonsNode && m_buttonsNode->rowCount() > 0) {
-        auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(m_buttonsNode->child(0)));
-        if (!button) {
-            m_tree.DeleteNode(m_buttonsNode->child(0));
-            continue;
-        }
-        DeletePicButton(button);
-    }
-}
-
-QList<TPicButton *> TLayoutEditor::PicButtons() const
-{
-    QList<TPicButton *> buttons;
-    if (!m_buttonsNode)
-        return buttons;
-    for (int row = 0; row < m_buttonsNode->rowCount(); ++row)
-        if (auto *button = qobject_cast<TPicButton *>(TObjectTree::ObjectOf(m_buttonsNode->child(row))))
-            buttons << button;
-    return buttons;
 }
 
 void TLayoutEditor::SelectFirstNode()
@@ -249,7 +151,7 @@ void TLayoutEditor::AAddButtonExecute()
 {
     // The new button then shows selected in the tree, the grid and the
     // window, as the object of any step does.
-    m_document.Push(TPicButtonCommand::Add(*this, U(kNewButtonCaption)));
+    m_document.Push(TPicButtonCommand::Add(m_document, U(kNewButtonCaption)));
 }
 
 void TLayoutEditor::ADeleteButtonExecute()
@@ -259,7 +161,7 @@ void TLayoutEditor::ADeleteButtonExecute()
         const QString text = tr("Вы точно хотите удалить кнопку \"%1\" ?").arg(node->text());
         if (m_prompt.ask(tr("Удаление"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
             == UserPrompt::Answer::Yes) {
-            m_document.Push(TPicButtonCommand::Delete(*this, button));
+            m_document.Push(TPicButtonCommand::Delete(m_document, button));
             return;
         }
     }
@@ -267,20 +169,31 @@ void TLayoutEditor::ADeleteButtonExecute()
     m_project.Changed(TCommandTree::tcData);
 }
 
-bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed,
+bool TLayoutEditor::SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed, int editing,
                                 QString *error)
 {
-    return m_document.SetProperty(object, path, value, StepText(object, path), typed, m_inspector.Editing(), error);
+    return m_document.SetProperty(object, path, value, StepText(object, path), typed, editing, error);
 }
 
 void TLayoutEditor::DesignChanged(QObject *object, const QString &path, TDesignDocument::TChange kind)
 {
     using TChange = TDesignDocument::TChange;
+    Q_UNUSED(path)
     switch (kind) {
     case TChange::Value:
-        if (path == QLatin1StringView("Caption"))
-            RenameButtonNode(qobject_cast<TPicButton *>(object));
+        // A button's node reads its caption.
+        RenameButtonNode(qobject_cast<TPicButton *>(object));
+        m_inspector.ValuesChanged(object);
         break;
+    case TChange::Bounds:
+        m_inspector.ValuesChanged(object);
+        break;
+    case TChange::Added:
+        AddButtonNode(qobject_cast<TPicButton *>(object));
+        return;
+    case TChange::Removed:
+        RemoveButtonNode(qobject_cast<TPicButton *>(object));
+        return;
     case TChange::Replaced:
         // A project or design read anew: every button's node takes the caption
         // read, and the tree and the grid show the window.
@@ -291,8 +204,6 @@ void TLayoutEditor::DesignChanged(QObject *object, const QString &path, TDesignD
     case TChange::Outside:
         m_inspector.RefreshValues();
         return;
-    default:
-        break;
     }
     // The window's place and size move the objects anchored in it.
     if (object == &m_form && m_inspected != &m_form)

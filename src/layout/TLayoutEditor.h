@@ -1,7 +1,6 @@
 #pragma once
 
 #include "kit/TPropertyGridModel.h"
-#include "base/TPropertyLayer.h"
 #include "layout/TDesignDocument.h"
 #include "layout/TInspectorConfig.h"
 #include "layout/TObjectTree.h"
@@ -15,12 +14,11 @@ class TProject;
 class UserPrompt;
 
 // The logic of the page "Внешний вид": the object tree and its selection kept
-// in step with the design window, the inspected object, and the stand-alone
-// picture buttons, which only this class creates and frees. Every change it
+// in step with the design window, and the inspected object. Every change it
 // makes to the design goes through the design document as a step; the tree
-// and the grid follow the document's announcements only. After every step,
-// undo or redo that changed the design they show the object it changed, or
-// the window when that object is gone.
+// (a stand-alone button's node included) and the grid follow the document's
+// announcements only. After every step, undo or redo that changed the design
+// they show the object it changed, or the window when that object is gone.
 class TLayoutEditor : public QObject
 {
     Q_OBJECT
@@ -38,15 +36,14 @@ public:
     TProject &Project() { return m_project; }
     TObjectTree &Tree() { return m_tree; }
     TDesignDocument &Document() { return m_document; }
-    TPropertyLayer &Layer() { return m_document.Layer(); }
     TInspectorConfig &Config() { return m_config; }
     // The property grid's rows for the inspected object.
     TPropertyGridModel &Inspector() { return m_inspector; }
     // ObjectInspectorChangedPropValue's part: one value change as one undo
-    // step (typed changes of one row merge); false with a message when the
-    // value cannot be written.
+    // step (typed changes of one row within one editing merge); false with a
+    // message when the value cannot be written.
     bool SetProperty(QObject *object, const QString &path, const QVariant &value, bool typed = false,
-                     QString *error = nullptr);
+                     int editing = 0, QString *error = nullptr);
     QStandardItem *ButtonsNode() const { return m_buttonsNode; }
     // The undo step's name of a change: the row's display name and the
     // object's node caption, «изменение «Ширина» («Окно»)».
@@ -57,27 +54,10 @@ public:
     // leaves the modified flag alone.
     void FormShow();
 
-    // Creates a stand-alone button with its picture control placed in the
-    // design window and its node at the end of "Кнопки". Not undoable by
-    // itself (the design reader and the first showing use it directly).
-    TPicButton *CreatePicButton(const QString &caption);
-    // A button added by the user: as CreatePicButton, with the pictures and
-    // size of the new project's buttons, placed inside the design window
-    // where it covers no other button.
-    TPicButton *CreateNewButton(const QString &caption);
-    // Frees a button, its picture control and its node, after clearing every
-    // reference to it (design window selection, inspected object).
-    void DeletePicButton(TPicButton *button);
-    // Frees every stand-alone button, without a question.
-    void DeleteAllPicButtons();
-    // The stand-alone buttons in the order of their nodes.
-    QList<TPicButton *> PicButtons() const;
-
-    // Takes a button out of the design and the tree without freeing it (the
-    // caller owns it then); returns its former position among the buttons.
-    qsizetype DetachPicButton(TPicButton *button);
-    // Puts a detached button back at a position among the buttons.
-    void AttachPicButton(TPicButton *button, qsizetype index);
+    // The design document's stand-alone buttons (see there).
+    TPicButton *CreatePicButton(const QString &caption) { return m_document.CreateButton(caption); }
+    void DeleteAllPicButtons() { m_document.DeleteAllButtons(); }
+    QList<TPicButton *> PicButtons() const { return m_document.Buttons(); }
 
     // After a project or design has been loaded: selects the first node
     // ("Окно") and re-reads the grid, so that the inspector shows the window.
@@ -108,7 +88,8 @@ private:
     // Selects the node of the object a step changed, or "Окно".
     void ShowTouched(QObject *object);
     void RenameButtonNode(TPicButton *button);
-    QStandardItem *AddButtonNode(TPicButton *button, qsizetype index);
+    void AddButtonNode(TPicButton *button);
+    void RemoveButtonNode(TPicButton *button);
 
     TPreviewForm &m_form;
     TProject &m_project;

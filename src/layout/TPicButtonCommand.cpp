@@ -1,24 +1,26 @@
 #include "layout/TPicButtonCommand.h"
 
-#include "layout/TLayoutEditor.h"
+#include "layout/TDesignDocument.h"
 #include "window/TPicButton.h"
 
-TPicButtonCommand::TPicButtonCommand(TLayoutEditor &editor, Kind kind, const QString &text)
-    : QUndoCommand(text), m_editor(&editor), m_kind(kind)
+#include <QCoreApplication>
+
+TPicButtonCommand::TPicButtonCommand(TDesignDocument &document, Kind kind, const QString &text)
+    : QUndoCommand(text), m_document(&document), m_kind(kind)
 {
 }
 
-TPicButtonCommand *TPicButtonCommand::Add(TLayoutEditor &editor, const QString &caption)
+TPicButtonCommand *TPicButtonCommand::Add(TDesignDocument &document, const QString &caption)
 {
-    auto *command = new TPicButtonCommand(editor, Kind::Add,
+    auto *command = new TPicButtonCommand(document, Kind::Add,
                                           QCoreApplication::translate("TPicButtonCommand", "добавление кнопки"));
     command->m_caption = caption;
     return command;
 }
 
-TPicButtonCommand *TPicButtonCommand::Delete(TLayoutEditor &editor, TPicButton *button)
+TPicButtonCommand *TPicButtonCommand::Delete(TDesignDocument &document, TPicButton *button)
 {
-    auto *command = new TPicButtonCommand(editor, Kind::Delete,
+    auto *command = new TPicButtonCommand(document, Kind::Delete,
                                           QCoreApplication::translate("TPicButtonCommand", "удаление кнопки"));
     command->m_button = button;
     return command;
@@ -38,9 +40,8 @@ void TPicButtonCommand::redo()
         takeOut();
         return;
     }
-    if (!m_button && m_editor && m_index < 0) {
-        m_button = m_editor->CreateNewButton(m_caption);
-        m_editor->Document().Announce(m_button, TDesignDocument::TChange::Added);
+    if (!m_button && m_document && m_index < 0) {
+        m_button = m_document->CreateNewButton(m_caption);
         return;
     }
     putBack();
@@ -56,18 +57,16 @@ void TPicButtonCommand::undo()
 
 void TPicButtonCommand::takeOut()
 {
-    if (!m_editor || !m_button || m_owned)
+    if (!m_document || !m_button || m_owned)
         return;
-    m_editor->Document().Announce(m_button, TDesignDocument::TChange::Removed);
-    m_index = m_editor->DetachPicButton(m_button);
-    m_owned = true;
+    m_index = m_document->DetachButton(m_button);
+    m_owned = m_index >= 0;
 }
 
 void TPicButtonCommand::putBack()
 {
-    if (!m_editor || !m_button || !m_owned)
+    if (!m_document || !m_button || !m_owned)
         return;
-    m_editor->AttachPicButton(m_button, m_index);
+    m_document->AttachButton(m_button, m_index);
     m_owned = false;
-    m_editor->Document().Announce(m_button, TDesignDocument::TChange::Added);
 }

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QUndoCommand>
 
-class TLayoutEditor;
+class TDesignDocument;
 class TPicButton;
 
 // Adding or deleting one stand-alone picture button, as one step of undo.
@@ -16,8 +16,8 @@ public:
 
     // Add: the first redo creates a button with the caption. Delete: the
     // button to take out.
-    static TPicButtonCommand *Add(TLayoutEditor &editor, const QString &caption);
-    static TPicButtonCommand *Delete(TLayoutEditor &editor, TPicButton *button);
+    static TPicButtonCommand *Add(TDesignDocument &document, const QString &caption);
+    static TPicButtonCommand *Delete(TDesignDocument &document, TPicButton *button);
     ~TPicButtonCommand() override;
 
     void redo() override;
@@ -26,11 +26,11 @@ public:
     TPicButton *Button() const { return m_button; }
 
 private:
-    TPicButtonCommand(TLayoutEditor &editor, Kind kind, const QString &text);
+    TPicButtonCommand(TDesignDocument &document, Kind kind, const QString &text);
     void takeOut();
     void putBack();
 
-    QPointer<TLayoutEditor> m_editor;
+    QPointer<TDesignDocument> m_document;
     Kind m_kind;
     QString m_caption;
     QPointer<TPicButton> m_button;

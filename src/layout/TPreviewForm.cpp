@@ -475,7 +475,7 @@ QRect TPreviewForm::selectionBounds() const
 void TPreviewForm::setSelectionBounds(const QRect &bounds)
 {
     if (m_document)
-        m_document->WriteBounds(m_selected, bounds);
+        m_document->DragBounds(m_selected, bounds);
     else
         setControlBounds(m_selected, bounds);
 }
@@ -508,6 +508,15 @@ QString TPreviewForm::controlCaption(const QWidget *control) const
             return tr(caption);
     }
     return tr("Кнопка");
+}
+
+void TPreviewForm::setDocument(TDesignDocument *document)
+{
+    if (m_document)
+        disconnect(m_document, nullptr, m_frontBox, nullptr);
+    m_document = document;
+    if (document)
+        connect(document, &TDesignDocument::Changed, m_frontBox, [this] { m_frontBox->update(); });
 }
 
 void TPreviewForm::boundsEdited(const QRect &before, const QRect &after)

@@ -161,8 +161,9 @@ public:
     void setOnModified(std::function<void()> handler) { m_onModified = std::move(handler); }
     // The design document through which the mouse's moves and resizes write
     // the bounds, and which makes a finished one a step; without one they set
-    // the bounds directly and only mark modified.
-    void setDocument(TDesignDocument *document) { m_document = document; }
+    // the bounds directly and only mark modified. The selection's frame
+    // follows the document's every change.
+    void setDocument(TDesignDocument *document);
     // Sets the bounds of one of the window's controls, or of the window itself
     // (screen position and outer size), as a mouse gesture does.
     void setControlBounds(QWidget *control, const QRect &bounds);

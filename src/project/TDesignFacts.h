@@ -41,6 +41,7 @@ struct TDesignFacts
         QPointer<QObject> object;
         QString caption;
         QString family;
+        int charset = 1;            // the font's character set (204: Cyrillic)
     };
 
     QSize client;                   // the window's client size

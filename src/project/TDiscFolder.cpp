@@ -1,5 +1,8 @@
 #include "project/TDiscFolder.h"
 
+#include "rules/DiscNames.h"
+#include "rules/WindowsCase.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -14,70 +17,77 @@
 #include <unistd.h>
 #endif
 
-const QString TDiscFolder::kForbiddenChars = QStringLiteral("<>:\"|?*");
-
 namespace {
 
-bool HasForbiddenChar(QStringView name)
+std::u16string_view View(QStringView text)
 {
-    for (const QChar c : name) {
-        if (TDiscFolder::kForbiddenChars.contains(c))
-            return true;
-    }
-    return false;
+    return {text.utf16(), std::size_t(text.size())};
 }
 
-// Appends text with its letters case-folded as QString::toCaseFolded does,
-// without a second string: ASCII directly, the rest through QChar.
-void AppendFolded(QString &out, QStringView text)
+// text with its letters upper-cased as Windows compares them, and "\" made
+// "/" when asked.
+QString Upper(QStringView text, bool separators)
 {
-    const qsizetype at = out.size();
-    out.resize(at + text.size());
-    QChar *dst = out.data() + at;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            *dst++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u);
-        else if (c.isSurrogate())
-            *dst++ = c;
-        else
-            *dst++ = QChar(char16_t(QChar::toCaseFolded(char32_t(u))));
-    }
+    QString upper;
+    upper.resize(text.size());
+    QChar *out = upper.data();
+    for (const QChar c : text)
+        *out++ = separators && c == QLatin1Char('\\') ? QLatin1Char('/') : QChar(rules::WindowsUpper(c.unicode()));
+    return upper;
 }
 
 } // namespace
 
-TDiscFolder::TDiscFolder(const QString &dir, bool withSizes) : m_dir(dir)
+TDiscFolder::TDiscFolder(const QString &dir, bool withSizes) : m_dir(dir), m_withSizes(withSizes)
 {
     const QFileInfo root(dir);
     m_exists = !dir.isEmpty() && root.isDir() && root.isReadable();
     if (!m_exists)
         return;
     const QString rootPath = QDir(root.absoluteFilePath()).absolutePath();
-    if (WalkDirect(rootPath, withSizes))
+    if (WalkDirect(rootPath))
         return;
+    // Elsewhere the image's folders are not told apart: its size is near.
     const qsizetype prefix = rootPath.endsWith(QLatin1Char('/')) ? rootPath.size() : rootPath.size() + 1;
+    m_image.OpenFolder();
     // Links to folders are not followed, so the walk always ends.
     QDirIterator it(rootPath, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (withSizes && it.fileInfo().isFile())
-            m_totalSize += it.fileInfo().size();
+        const QFileInfo info = it.fileInfo();
         const QString relative = path.mid(prefix);
-        AddEntry(relative, relative.lastIndexOf(QLatin1Char('/')) + 1);
+        AddEntry(relative, relative.lastIndexOf(QLatin1Char('/')) + 1, info.isDir() && !info.isSymLink(),
+                 withSizes && info.isFile() ? info.size() : 0);
     }
+    m_image.CloseFolder();
 }
 
-void TDiscFolder::AddEntry(const QString &relative, qsizetype nameAt)
+void TDiscFolder::AddEntry(const QString &relative, qsizetype nameAt, bool folder, qint64 bytes)
 {
-    QString key;
-    AppendFolded(key, relative);
-    m_keys.insert(key);
+    // A "\" in a name stays one: no path the player writes reaches it.
+    const QString key = Upper(relative, false);
     const QStringView name = QStringView(relative).mid(nameAt);
-    const bool tooLong = name.size() > kMaxNameLength;
-    if (tooLong || HasForbiddenChar(name))
-        m_unfit.append({QString(relative).replace(QLatin1Char('/'), QLatin1Char('\\')), tooLong});
+    unsigned problems = rules::NameProblems(View(name));
+    const qsizetype keys = m_keys.size();
+    m_keys.insert(key);
+    if (m_keys.size() == keys)
+        problems |= rules::npCaseTwin;
+    if (folder)
+        m_folderKeys.insert(key);
+    // A path too long is named once, at its first step too long.
+    problems |= rules::PathProblems(std::size_t(relative.size()))
+                & ~rules::PathProblems(std::size_t(std::max<qsizetype>(nameAt - 1, 0)));
+    if (m_withSizes) {
+        problems |= rules::SizeProblems(bytes);
+        m_totalSize += bytes;
+        if (folder)
+            m_image.AddFolder(View(name));
+        else
+            m_image.AddFile(View(name), bytes);
+    }
+    if (problems)
+        m_unfit.append({QString(relative).replace(QLatin1Char('/'), QLatin1Char('\\')), key, problems});
 }
 
 #ifdef Q_OS_UNIX
@@ -90,7 +100,7 @@ struct TDirCloser
 
 } // namespace
 
-bool TDiscFolder::WalkDirect(const QString &rootPath, bool withSizes)
+bool TDiscFolder::WalkDirect(const QString &rootPath)
 {
     const int rootFd = open(QFile::encodeName(rootPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (rootFd < 0)
@@ -111,12 +121,11 @@ bool TDiscFolder::WalkDirect(const QString &rootPath, bool withSizes)
             continue;
         }
         const int fd = dirfd(dir.get());
+        m_image.OpenFolder();
         while (const dirent *entry = readdir(dir.get())) {
             const char *raw = entry->d_name;
             if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
                 continue;
-            const QString relative = folder + QFile::decodeName(raw);
-            AddEntry(relative, folder.size());
             unsigned char type = entry->d_type;
             struct stat info;
             if (type == DT_UNKNOWN) {
@@ -125,54 +134,29 @@ bool TDiscFolder::WalkDirect(const QString &rootPath, bool withSizes)
                 type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
             }
             // A link counts with what it leads to, as the disc's copy will.
-            if (withSizes && (type == DT_REG || type == DT_LNK) && fstatat(fd, raw, &info, 0) == 0
+            qint64 bytes = 0;
+            if (m_withSizes && (type == DT_REG || type == DT_LNK) && fstatat(fd, raw, &info, 0) == 0
                 && S_ISREG(info.st_mode))
-                m_totalSize += info.st_size;
+                bytes = info.st_size;
+            const QString relative = folder + QFile::decodeName(raw);
+            AddEntry(relative, folder.size(), type == DT_DIR, bytes);
             // Links to folders are not followed, so the walk always ends.
             if (type == DT_DIR)
                 pending.append(relative + QLatin1Char('/'));
         }
+        m_image.CloseFolder();
     }
     close(rootFd);
     return true;
 }
 #else
-bool TDiscFolder::WalkDirect(const QString &, bool)
+bool TDiscFolder::WalkDirect(const QString &)
 {
     return false;
 }
 #endif
 
-bool TDiscFolder::Contains(QStringView relativePath) const
+QString TDiscFolder::Key(QStringView relativePath)
 {
-    const std::optional<QString> key = Key(relativePath);
-    return key && ContainsKey(*key);
-}
-
-std::optional<QString> TDiscFolder::Key(QStringView relativePath)
-{
-    // Built in one pass: each step is appended case-folded, and ".." cuts the
-    // key back to its previous separator.
-    QString key;
-    key.reserve(relativePath.size());
-    qsizetype start = 0;
-    const qsizetype size = relativePath.size();
-    for (qsizetype i = 0; i <= size; ++i) {
-        if (i < size && relativePath[i] != QLatin1Char('/') && relativePath[i] != QLatin1Char('\\'))
-            continue;
-        const QStringView step = relativePath.mid(start, i - start);
-        start = i + 1;
-        if (step.isEmpty() || step == QLatin1String("."))
-            continue;
-        if (step == QLatin1String("..")) {
-            if (key.isEmpty())
-                return std::nullopt;
-            key.truncate(std::max<qsizetype>(key.lastIndexOf(QLatin1Char('/')), 0));
-            continue;
-        }
-        if (!key.isEmpty())
-            key += QLatin1Char('/');
-        AppendFolded(key, step);
-    }
-    return key;
+    return Upper(relativePath, true);
 }

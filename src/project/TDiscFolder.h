@@ -1,63 +1,68 @@
 #pragma once
 
-#include <QSet>
+#include "project/TImageSize.h"
+
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringView>
-#include <optional>
 
-// A disc folder as the player's platform sees it: every file and folder under
-// it, found by a path relative to its root in which "\" and "/" both separate
-// and letters match without regard to case. The folder is walked once, when
-// the object is made.
+// A disc folder as Windows will see it on the disc: every file and folder
+// under it, found by a path relative to its root ("\" or "/" between steps)
+// whose letters match as Windows matches them (rules::WindowsUpper), the
+// names the disc or Windows cannot take as they are, and the size of the
+// image made of it. The folder is walked once, when the object is made.
 class TDiscFolder
 {
 public:
-    // The longest name a disc file system (Joliet) holds.
-    static constexpr int kMaxNameLength = 64;
-    // The characters no name on the disc may hold.
-    static const QString kForbiddenChars;   // < > : " | ? *
-
-    // A name under the folder that the disc cannot hold.
+    // A file or folder under the root that the disc or Windows cannot take as
+    // it is.
     struct TUnfitName
     {
-        QString path;         // relative, "\"-separated as the player writes paths
-        bool tooLong = false; // otherwise it holds a forbidden character
+        QString path;            // relative, "\"-separated as the player writes paths
+        QString key;             // its lookup key (Key)
+        unsigned problems = 0;   // rules::NameProblem bits
     };
 
     // Walks dir. A missing or unreadable folder gives Exists() false and no
-    // entries. withSizes also adds up the files' sizes, which costs one more
-    // system call a file (several times the walk itself).
+    // entries. withSizes also reads every file's size, which costs one more
+    // system call a file.
     explicit TDiscFolder(const QString &dir, bool withSizes = false);
 
     const QString &Dir() const { return m_dir; }
     bool Exists() const { return m_exists; }
     int EntryCount() const { return int(m_keys.size()); }
-    // The bytes of all files under the folder (0 unless walked withSizes).
+    // The bytes of all files under the folder, what links to files lead to
+    // included (0 unless walked withSizes).
     qint64 TotalSize() const { return m_totalSize; }
-    // Whether the relative path names a file or folder under the root. "." and
-    // ".." steps are followed; a path that climbs above the root is not there.
-    bool Contains(QStringView relativePath) const;
-    // The same for a path already made a key.
+    // The bytes of the image made of the folder (0 unless walked withSizes).
+    qint64 ImageSize() const { return m_withSizes ? m_image.Bytes() : 0; }
+    // Whether a relative path (no "." or ".." steps) names a file or folder
+    // under the root; the empty path is the root.
+    bool Contains(QStringView relativePath) const { return ContainsKey(Key(relativePath)); }
     bool ContainsKey(const QString &key) const { return key.isEmpty() || m_keys.contains(key); }
+    // Whether the key names a folder (the root included).
+    bool IsFolderKey(const QString &key) const { return key.isEmpty() || m_folderKeys.contains(key); }
     const QList<TUnfitName> &UnfitNames() const { return m_unfit; }
 
-    // The lookup key of a relative path: separators made "/", empty and "."
-    // steps dropped, ".." steps taken back, letters case-folded; empty for the
-    // root itself, nothing when the path climbs above the root.
-    static std::optional<QString> Key(QStringView relativePath);
+    // The lookup key of a relative path: separators made "/", letters
+    // upper-cased as Windows compares them.
+    static QString Key(QStringView relativePath);
 
 private:
     // Takes in one entry: relative is its path under the root ("/"-separated),
     // nameAt where its own name starts there.
-    void AddEntry(const QString &relative, qsizetype nameAt);
+    void AddEntry(const QString &relative, qsizetype nameAt, bool folder, qint64 bytes);
     // The walk through POSIX calls (no QString per full path, sizes from the
     // same directory handle); false when it is not available here.
-    bool WalkDirect(const QString &rootPath, bool withSizes);
+    bool WalkDirect(const QString &rootPath);
 
     QString m_dir;
     qint64 m_totalSize = 0;
     bool m_exists = false;
+    bool m_withSizes = false;
     QSet<QString> m_keys;
+    QSet<QString> m_folderKeys;
     QList<TUnfitName> m_unfit;
+    TImageSize m_image;
 };

@@ -24,8 +24,8 @@ class TXNode;
 //     and undo(): the tree's and the options' signals already refresh the
 //     design window's menu and comment area, and the fields follow the tree's
 //     selection (RestoreSelection brings the touched entry into view); a
-//     change of the design writes through the design document's property
-//     layer (layout/TDesignDocument), which announces it to the views once;
+//     change of the design writes through the design document
+//     (layout/TDesignDocument), which announces it to the views once;
 //   - ask any question before the command is made, never inside it; a command
 //     that already knows it changes nothing calls setObsolete(true) in its
 //     constructor (else in its first redo());

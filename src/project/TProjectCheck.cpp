@@ -1,16 +1,18 @@
 #include "project/TProjectCheck.h"
 
 #include "project/DiscFolderGuess.h"
-
+#include "project/TDiscFindings.h"
 #include "project/TDiscFolder.h"
 #include "project/TPlayerPath.h"
 #include "project/TProject.h"
 #include "project/TWindowsFonts.h"
+#include "rules/FontTwins.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QUrl>
 
 namespace {
@@ -38,14 +40,18 @@ class TChecker
 
 public:
     TChecker(const TProject &project, const QString &discDir, const TDesignFacts *design)
-        : m_project(project), m_discDir(discDir.isEmpty() ? project.Options().RootDir() : discDir), m_design(design)
+        : m_project(project), m_discDir(discDir.isEmpty() ? project.Options().RootDir() : discDir), m_design(design),
+          m_asItIs(!discDir.isEmpty())
     {
     }
 
     QList<TFinding> Run()
     {
         CheckDiscFolder();
+        FindButtonTargets();
         CheckEntries();
+        if (m_disc)
+            m_findings += TDiscFindings::Names(*m_disc, m_entryKeys);
         CheckMenuLevels();
         CheckWayOut();
         if (m_design) {
@@ -53,7 +59,8 @@ public:
             CheckObjects();
             CheckFonts();
         }
-        CheckDiscSize();
+        if (m_disc)
+            m_findings += TDiscFindings::Size(*m_disc);
         return m_findings;
     }
 
@@ -86,14 +93,27 @@ private:
             m_disc.reset();
             return;
         }
-        for (const TDiscFolder::TUnfitName &name : m_disc->UnfitNames()) {
-            Add(TFinding::fsError, name.path,
-                name.tooLong ? tr("имя длиннее %1 знаков не поместится на диск").arg(TDiscFolder::kMaxNameLength)
-                             : tr("имя содержит знак, недопустимый на диске (< > : \" | ? *)"));
-        }
-        if (!m_disc->Contains(QString::fromLatin1(kPlayerName)))
+        if (m_disc->Contains(QString::fromLatin1(kPlayerName)))
+            return;
+        if (m_asItIs)
             Add(TFinding::fsError, QString::fromLatin1(kPlayerName),
                 tr("программы автозапуска нет в Корневом Каталоге, скопируйте её туда"));
+        else
+            Add(TFinding::fsInfo, QString::fromLatin1(kPlayerName),
+                tr("программы автозапуска пока нет в Корневом Каталоге: «Подготовить диск» и образ диска "
+                   "скопируют её туда"));
+    }
+
+    // The entries a visible stand-alone button runs: the visitor reaches
+    // them even when they are hidden.
+    void FindButtonTargets()
+    {
+        if (!m_design)
+            return;
+        for (const TDesignFacts::Button &b : m_design->buttons) {
+            if (b.executes && b.visible)
+                m_buttonTargets.insert(b.itemId);
+        }
     }
 
     void CheckEntries()
@@ -109,30 +129,35 @@ private:
     void CheckProgram(const TBaseItem &item)
     {
         // What the player never shows cannot fail it.
-        const TFinding::TSeverity missing = Reachable(&item) ? TFinding::fsError : TFinding::fsWarning;
-        const TProjectCheck::TProgramPath path =
-            TProjectCheck::ResolveProgram(m_project.Options(), m_project.FileName(), m_discDir, item.Custom());
+        const TFinding::TSeverity missing =
+            Reachable(&item) || m_buttonTargets.contains(item.Id()) ? TFinding::fsError : TFinding::fsWarning;
+        // Judged where "Подготовить диск" puts the project file: the root.
+        const rules::ProgramPath path = rules::ResolveProgramPath(item.Custom().toStdString(), std::string());
+        const QString custom = item.Custom().trimmed();
         switch (path.kind) {
-        case TProjectCheck::TProgramPath::pkEmpty:
+        case rules::ProgramPath::Empty:
             AddFor(missing, item, tr("не указан файл программы"));
-            break;
-        case TProjectCheck::TProgramPath::pkAbsolute:
+            return;
+        case rules::ProgramPath::Absolute:
             AddFor(TFinding::fsWarning, item,
-                   tr("путь %1 абсолютный, на другом компьютере его может не быть").arg(item.Custom().trimmed()));
-            break;
-        case TProjectCheck::TProgramPath::pkOutside:
-            if (m_disc)
-                AddFor(missing, item, tr("путь %1 ведёт за пределы диска").arg(item.Custom().trimmed()));
-            break;
-        case TProjectCheck::TProgramPath::pkOnDisc:
-            if (m_disc && m_disc->ContainsKey(path.relative))
-                break;
-            if (TPlayerPath::IsLocalFullPath(item.Custom()))
-                CheckLocalPath(item, m_disc ? missing : TFinding::fsWarning);
-            else if (m_disc)
-                AddFor(missing, item, tr("файл %1 не найден на диске").arg(item.Custom().trimmed()));
+                   tr("путь %1 абсолютный, на другом компьютере его может не быть").arg(custom));
+            return;
+        case rules::ProgramPath::Outside:
+        case rules::ProgramPath::OnDisc:
             break;
         }
+        const QString key = TDiscFolder::Key(QString::fromStdString(path.relative));
+        if (m_disc)
+            m_entryKeys.append({key, &item});
+        if (m_disc && m_disc->ContainsKey(key)) {
+            if (path.folder || m_disc->IsFolderKey(key))
+                AddFor(missing, item, tr("путь %1 ведёт к папке, а не к программе").arg(custom));
+            return;
+        }
+        if (TPlayerPath::IsLocalFullPath(item.Custom()))
+            CheckLocalPath(item, m_disc ? missing : TFinding::fsWarning);
+        else if (m_disc)
+            AddFor(missing, item, tr("файл %1 не найден на диске").arg(custom));
     }
 
     // A path of this machine: it never resolves on the disc; when it leads
@@ -145,8 +170,7 @@ private:
         QString text = tr("полный путь Linux: на диске он не сработает (%1)").arg(custom);
         std::optional<QString> fix;
         if (m_disc) {
-            const QString base = TProjectCheck::BaseFolder(m_project.Options(), m_project.FileName(), m_discDir);
-            fix = TPlayerPath::FromLocal(QDir(m_disc->Dir()).absolutePath(), custom, base);
+            fix = TPlayerPath::FromLocal(QDir(m_disc->Dir()).absolutePath(), custom, QString());
         }
         if (fix) {
             text += tr("; «Исправить» заменит его на %1").arg(*fix);
@@ -194,8 +218,9 @@ private:
         });
     }
 
-    // Escape in a group the visitor cannot leave closes the whole menu: each
-    // group that lists commands needs an exit entry or an up button.
+    // Only the keys lead out of a group without an exit entry or an up
+    // button, and a visitor with the mouse does not know them: each group
+    // that lists commands needs one or the other.
     void CheckWayOut()
     {
         const TCommandTree &tree = m_project.Tree();
@@ -219,47 +244,30 @@ private:
                 && std::none_of(children.begin(), children.end(), isExit))
                 AddFor(TFinding::fsWarning, *item,
                        tr("из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; "
-                          "Escape закроет всё меню"));
+                          "выйти из неё можно только клавишами Esc, Backspace или «Влево»"));
         });
     }
 
     void CheckFonts()
     {
         for (const TDesignFacts::Font &f : m_design->fonts) {
-            if (!TWindowsFonts::IsShippedEverywhere(f.family))
+            if (TWindowsFonts::IsSymbolFont(f.family))
+                Add(TFinding::fsWarning, f.caption,
+                    tr("шрифт «%1» состоит из значков: буквы надписи станут картинками").arg(f.family), nullptr,
+                    f.object);
+            else if (!TWindowsFonts::IsShippedEverywhere(f.family))
                 Add(TFinding::fsWarning, f.caption,
                     tr("шрифт «%1» есть не в каждой Windows 7–11, там его заменит другой").arg(f.family), nullptr,
                     f.object);
-        }
-    }
-
-    // "730,5 МБ", "3 КБ": whole kilobytes (rounded up) below a megabyte.
-    static QString SizeText(qint64 bytes)
-    {
-        constexpr qint64 kKilo = 1024;
-        if (bytes < kKilo * kKilo)
-            return tr("%1 КБ").arg((bytes + kKilo - 1) / kKilo);
-        return tr("%1 МБ").arg(QString::number(double(bytes) / double(kKilo * kKilo), 'f', 1).replace(u'.', tr(",")));
-    }
-
-    void CheckDiscSize()
-    {
-        if (!m_disc)
-            return;
-        const qint64 bytes = m_disc->TotalSize();
-        const QString size = SizeText(bytes);
-        switch (TProjectCheck::DiscFit(bytes)) {
-        case TProjectCheck::dfCd:
-            Add(TFinding::fsInfo, QString(), tr("файлы диска занимают %1 и помещаются на CD (700 МБ)").arg(size));
-            break;
-        case TProjectCheck::dfDvd:
-            Add(TFinding::fsInfo, QString(),
-                tr("файлы диска занимают %1: на CD (700 МБ) не поместятся, на DVD (4,7 ГБ) поместятся").arg(size));
-            break;
-        case TProjectCheck::dfNone:
-            Add(TFinding::fsWarning, QString(),
-                tr("файлы диска занимают %1 и не поместятся ни на CD (700 МБ), ни на DVD (4,7 ГБ)").arg(size));
-            break;
+            else if (f.charset == TWindowsFonts::kCyrillicCharset && !TWindowsFonts::HasCyrillic(f.family))
+                Add(TFinding::fsWarning, f.caption,
+                    tr("в шрифте «%1» нет русских букв, а набор символов у него кириллический").arg(f.family),
+                    nullptr, f.object);
+            else if (!rules::HasMetricTwin(f.family.trimmed().toStdString()))
+                Add(TFinding::fsInfo, f.caption,
+                    tr("шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе")
+                        .arg(f.family),
+                    nullptr, f.object);
         }
     }
 
@@ -273,11 +281,7 @@ private:
             if (!target)
                 Add(TFinding::fsError, b.caption, tr("«Пункт меню» %1 не указывает ни на одну команду").arg(b.itemId),
                     nullptr, b.object);
-            else if (target->IsGroup())
-                Add(TFinding::fsWarning, b.caption,
-                    tr("«Пункт меню» %1 указывает на группу %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
-                    nullptr, b.object);
-            else if (!Reachable(target))
+            else if (!target->IsGroup() && !Reachable(target))
                 Add(TFinding::fsWarning, b.caption,
                     tr("«Пункт меню» %1 указывает на скрытую команду %2").arg(b.itemId).arg(TProjectCheck::Subject(*target)),
                     nullptr, b.object);
@@ -313,7 +317,11 @@ private:
     const TProject &m_project;
     const QString m_discDir;
     const TDesignFacts *m_design;
+    // The disc folder was given to be burned as it is, not prepared first.
+    const bool m_asItIs;
     std::optional<TDiscFolder> m_disc;
+    QSet<int> m_buttonTargets;
+    TDiscFindings::TEntryKeys m_entryKeys;
     QList<TFinding> m_findings;
 };
 
@@ -355,54 +363,42 @@ QString TProjectCheck::Subject(const TBaseItem &item)
 
 QString TProjectCheck::BaseFolder(const TProjectOptions &options, const QString &projectFile, const QString &discDir)
 {
-    // The check box puts the disc's root first whenever the player runs from a
-    // disc; the other choices all start where Velmora.EXE stands, at the root.
-    if (options.CdRoot() || options.PathOption() != TProjectOptions::poProject || projectFile.isEmpty())
+    if (projectFile.isEmpty())
         return QString();
     const QString disc = QFileInfo(discDir).absoluteFilePath();
     const QString folder = QFileInfo(projectFile).absolutePath();
     const QString relative = QDir(disc).relativeFilePath(folder);
-    if (relative == QLatin1String(".") || relative.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relative))
+    // Only ".." itself climbs: a folder may be named "..menu".
+    if (relative == QLatin1String(".") || relative == QLatin1String("..") || relative.startsWith(QLatin1String("../"))
+        || QDir::isAbsolutePath(relative))
         return QString();
-    return relative;
+    rules::Options rulesOptions;
+    rulesOptions.pathOption = rules::PathOption(int(options.PathOption()));
+    rulesOptions.cdRoot = options.CdRoot();
+    return QString::fromStdString(rules::BaseFolder(rulesOptions, relative.toStdString()));
 }
 
-TProjectCheck::TProgramPath TProjectCheck::ResolveProgramPath(const QString &custom, const QString &baseFolder)
+rules::ProgramPath TProjectCheck::ResolveProgram(const TProjectOptions &options, const QString &projectFile,
+                                                 const QString &discDir, const QString &custom)
 {
-    QString path = custom.trimmed();
-    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
-        path = path.mid(1, path.size() - 2).trimmed();
-    if (path.isEmpty())
-        return {TProgramPath::pkEmpty, {}};
-    auto isSeparator = [](QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); };
-    const bool drive = path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter()
-                       && path.at(0).unicode() < 0x80;
-    const bool network = path.size() >= 2 && isSeparator(path.at(0)) && isSeparator(path.at(1));
-    if (drive || network)
-        return {TProgramPath::pkAbsolute, {}};
-    // A leading separator starts at the root of the disc the player runs from.
-    const QString joined = isSeparator(path.at(0)) ? path : baseFolder + QLatin1Char('/') + path;
-    const std::optional<QString> key = TDiscFolder::Key(joined);
-    if (!key)
-        return {TProgramPath::pkOutside, {}};
-    return {TProgramPath::pkOnDisc, *key};
-}
-
-TProjectCheck::TProgramPath TProjectCheck::ResolveProgram(const TProjectOptions &options, const QString &projectFile,
-                                                          const QString &discDir, const QString &custom)
-{
-    return ResolveProgramPath(custom, BaseFolder(options, projectFile, discDir));
+    return rules::ResolveProgramPath(custom.toStdString(), BaseFolder(options, projectFile, discDir).toStdString());
 }
 
 TProjectCheck::TDiscFit TProjectCheck::DiscFit(qint64 bytes)
 {
     if (bytes <= kCdBytes)
         return dfCd;
-    return bytes <= kDvdBytes ? dfDvd : dfNone;
+    if (bytes <= kDvdBytes)
+        return dfDvd;
+    return bytes <= kDvdDualLayerBytes ? dfDvdDualLayer : dfNone;
 }
 
 bool TProjectCheck::IsAbsoluteUrl(const QString &address)
 {
+    // The shell opens a bare "www." host as a web address.
+    if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive) && address.size() > 4
+        && !address.contains(u' '))
+        return QUrl(QStringLiteral("http://") + address, QUrl::StrictMode).isValid();
     const QUrl url(address, QUrl::StrictMode);
     // One letter before a colon is a drive, not a scheme.
     if (!url.isValid() || url.isRelative() || url.scheme().size() < 2)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/TDesignFacts.h"
+#include "rules/ProgramPath.h"
 
 #include <QList>
 #include <QObject>
@@ -41,40 +42,37 @@ struct TFinding
 class TProjectCheck
 {
 public:
-    // Where a program's path leads.
-    struct TProgramPath
-    {
-        enum TKind { pkEmpty, pkAbsolute, pkOutside, pkOnDisc };
-        TKind kind = pkEmpty;
-        QString relative;   // for pkOnDisc: the disc folder's key of the path (TDiscFolder::Key)
-    };
-
-    // Checks project. discDir is the disc folder (empty: the project's
-    // "Корневой Каталог"); design holds the design's figures, or null when
-    // there is no design to check.
+    // Checks project. discDir is the disc folder: empty for the project's
+    // "Корневой Каталог", which "Подготовить диск" fills (a missing player is
+    // then only noted), or a folder to be burned as it is. design holds the
+    // design's figures, or null when there is no design to check. Program
+    // paths are judged from where "Подготовить диск" puts the project file:
+    // the disc's root.
     static QList<TFinding> Run(const TProject &project, const QString &discDir, const TDesignFacts *design);
     static bool HasErrors(const QList<TFinding> &findings);
     // "#12 «Установка»".
     static QString Subject(const TBaseItem &item);
 
-    // The folder, relative to the disc's root, from which the player resolves
-    // relative paths: the root, or the project file's folder when the options
-    // say so and that file lies in the disc folder (otherwise the prepared disc
-    // carries the project file at its root).
+    // The folder, relative to the disc's root, from which the player reading
+    // the project file where it stands resolves relative paths: the root, or
+    // the project file's folder when the options say so and that file lies in
+    // the disc folder.
     static QString BaseFolder(const TProjectOptions &options, const QString &projectFile, const QString &discDir);
-    // Where a program's path (as the entry holds it) leads from baseFolder.
-    static TProgramPath ResolveProgramPath(const QString &custom, const QString &baseFolder);
     // Where a program's path leads for the player of the project saved as
-    // projectFile whose disc is discDir: BaseFolder and ResolveProgramPath in
-    // one. The check and the test-run both resolve paths through it.
-    static TProgramPath ResolveProgram(const TProjectOptions &options, const QString &projectFile,
-                                       const QString &discDir, const QString &custom);
-    // The disc media a folder of this many bytes fits.
-    enum TDiscFit { dfCd, dfDvd, dfNone };
+    // projectFile whose disc is discDir: BaseFolder and
+    // rules::ResolveProgramPath in one.
+    static rules::ProgramPath ResolveProgram(const TProjectOptions &options, const QString &projectFile,
+                                             const QString &discDir, const QString &custom);
+    // The disc media an image of this many bytes fits.
+    enum TDiscFit { dfCd, dfDvd, dfDvdDualLayer, dfNone };
     static constexpr qint64 kCdBytes = 700LL * 1024 * 1024;
-    static constexpr qint64 kDvdBytes = 4'700'000'000LL;
+    // The smaller of the recordable formats: DVD+R (2,295,104 sectors) and
+    // DVD-R DL (4,171,712 sectors).
+    static constexpr qint64 kDvdBytes = 2'295'104LL * 2048;
+    static constexpr qint64 kDvdDualLayerBytes = 4'171'712LL * 2048;
     static TDiscFit DiscFit(qint64 bytes);
 
-    // True for an absolute URL the shell can open ("http://host/...", "mailto:...").
+    // True for an address the shell can open: an absolute URL ("http://host/...",
+    // "mailto:...") or a host name beginning with "www.".
     static bool IsAbsoluteUrl(const QString &address);
 };

@@ -52,15 +52,12 @@ struct TEntryAttrs
 
     explicit TEntryAttrs(const TXNode &el)
     {
-        static const QLatin1StringView kNames[fCount] = {
-            QLatin1StringView("name"), QLatin1StringView("comment"), QLatin1StringView("custom"),
-            QLatin1StringView("params"), QLatin1StringView("id"), QLatin1StringView("hidden")};
+        static constexpr QStringView kNames[fCount] = {u"name", u"comment", u"custom", u"params", u"id", u"hidden"};
         const int count = el.AttrCount();
         for (int i = 0; i < count; ++i) {
             const QString attrName = el.AttrName(i);
             for (int f = 0; f < fCount; ++f) {
-                if (values[f].IsMissing() && attrName.size() == kNames[f].size()
-                    && attrName.compare(kNames[f], Qt::CaseInsensitive) == 0) {
+                if (values[f].IsMissing() && TXNode::SameAttrName(attrName, kNames[f])) {
                     values[f] = el.AttrAt(i);
                     break;
                 }

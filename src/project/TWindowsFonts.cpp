@@ -19,7 +19,31 @@ const char16_t *const kEverywhere[] = {
     // Raster and vector fonts of the system itself.
     u"MS Sans Serif", u"MS Serif", u"Courier", u"System", u"Fixedsys", u"Terminal", u"Small Fonts",
     u"Modern", u"Roman", u"Script",
+    // The dialog font aliases every Windows resolves to one of its own fonts.
+    u"MS Shell Dlg", u"MS Shell Dlg 2",
 };
+
+// Families whose characters are pictures, not letters.
+const char16_t *const kSymbol[] = {
+    u"Marlett", u"Symbol", u"Webdings", u"Wingdings", u"Wingdings 2", u"Wingdings 3", u"MT Extra",
+    u"Segoe MDL2 Assets", u"Segoe Fluent Icons", u"Bookshelf Symbol 7",
+};
+
+// Families of every Windows that hold no Cyrillic letters: those made for
+// other scripts, and the old vector fonts.
+const char16_t *const kWithoutCyrillic[] = {
+    u"Ebrima", u"Microsoft Himalaya", u"Microsoft New Tai Lue", u"Microsoft PhagsPa", u"Microsoft Tai Le",
+    u"Microsoft Yi Baiti", u"Mongolian Baiti", u"MV Boli", u"MingLiU-ExtB", u"Modern", u"Roman", u"Script",
+};
+
+template <std::size_t N>
+bool Listed(const char16_t *const (&list)[N], QStringView family)
+{
+    const QStringView name = family.trimmed();
+    return std::any_of(std::begin(list), std::end(list), [name](const char16_t *known) {
+        return name.compare(QStringView(known), Qt::CaseInsensitive) == 0;
+    });
+}
 
 } // namespace
 
@@ -27,10 +51,17 @@ namespace TWindowsFonts {
 
 bool IsShippedEverywhere(QStringView family)
 {
-    const QStringView name = family.trimmed();
-    return std::any_of(std::begin(kEverywhere), std::end(kEverywhere), [name](const char16_t *known) {
-        return name.compare(QStringView(known), Qt::CaseInsensitive) == 0;
-    });
+    return Listed(kEverywhere, family);
+}
+
+bool IsSymbolFont(QStringView family)
+{
+    return Listed(kSymbol, family);
+}
+
+bool HasCyrillic(QStringView family)
+{
+    return !Listed(kSymbol, family) && !Listed(kWithoutCyrillic, family);
 }
 
 QString WithoutFoundry(const QString &family)

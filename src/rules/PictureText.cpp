@@ -1,5 +1,6 @@
 #include "rules/PictureText.h"
 
+#include "rules/ReadReasons.h"
 #include "rules/XmlReader.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@ constexpr std::uint64_t kInflateSlack = 1024;
 
 [[noreturn]] void InvalidBitmap()
 {
-    throw ReadError("Bitmap image is not valid", 0);
+    throw ReadError(kPictureInvalid, 0);
 }
 
 [[noreturn]] void NotAnInteger(std::string_view text)
@@ -155,7 +156,7 @@ std::vector<std::uint8_t> DecodePictureText(std::string_view text)
     if (std::uint64_t(size) > kMaxInflateRatio * compressed.size() + kInflateSlack)
         InvalidBitmap();
     std::vector<std::uint8_t> bytes = InflateExactly(compressed, std::size_t(size));
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
+    if (bytes.size() < kMinBitmapBytes || bytes[0] != 'B' || bytes[1] != 'M')
         InvalidBitmap();
     return bytes;
 }

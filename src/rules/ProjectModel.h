@@ -198,6 +198,7 @@ struct Project
     std::vector<Command> commands;
     Options options;
     bool hasDesign = false;   // false: the file has none of the design's elements
+    bool freshDesign = false; // the design and buttons are a new project's
     Design design;
     std::vector<PicButton> buttons;
 };

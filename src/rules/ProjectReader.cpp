@@ -1,8 +1,12 @@
 #include "rules/ProjectReader.h"
 
+#include "rules/BmpDecoder.h"
 #include "rules/PictureText.h"
+#include "rules/ReadReasons.h"
 #include "rules/XmlReader.h"
+#include "rules/XmlRules.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -10,18 +14,20 @@ namespace rules {
 
 namespace {
 
-bool IsBlank(char c)
+// A window is at most 2^24 - 1 pixels wide and tall, never less than 0; a
+// place beyond 2^24 pixels is never seen. Sizes and places are kept within
+// these, as the editor's windows keep them.
+constexpr std::int32_t kMaxSide = (1 << 24) - 1;
+constexpr std::int32_t kFarPixel = 1 << 24;
+
+std::int32_t Side(std::int32_t v)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return std::clamp(v, 0, kMaxSide);
 }
 
-std::string_view Trimmed(std::string_view text)
+std::int32_t Place(std::int32_t v)
 {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return std::clamp(v, -kFarPixel, kFarPixel);
 }
 
 const XmlNode &Empty()
@@ -45,15 +51,20 @@ public:
         : m_el(el), m_path(std::move(path)), m_line(el.line ? el.line : fallbackLine)
     {
     }
+    // A command element: its path is made only for a failure.
+    Attrs(const XmlNode &el, int commandNumber) : m_el(el), m_command(commandNumber), m_line(el.line) {}
 
     [[noreturn]] void Fail(std::string_view attr, const std::string *value, const std::string &what) const
     {
-        std::string text = "элемент «" + m_path + "»";
+        const std::string path =
+            m_command > 0 ? "root/" + m_el.name + " (команда " + std::to_string(m_command) + ")" : m_path;
+        std::string text = "элемент «" + path + "»";
         if (!attr.empty()) {
             text += ", атрибут «" + std::string(attr) + "»";
             text += value ? " = «" + *value + "»" : std::string(" отсутствует");
         }
-        throw ReadError(text + ": " + what, m_line);
+        throw ReadError(text + ": " + what, m_line, what, path, std::string(attr),
+                        value ? std::optional<std::string>(*value) : std::nullopt);
     }
 
     std::int32_t Int(std::string_view name, const char *missing = nullptr) const
@@ -62,7 +73,7 @@ public:
         const std::string fallback = missing ? missing : "";
         const std::optional<std::int32_t> n = AttrToInt(v ? *v : fallback);
         if (!n || (!v && !missing))
-            Fail(name, v, "Invalid variant type conversion");
+            Fail(name, v, kNotConverting);
         return *n;
     }
     std::uint8_t Byte(std::string_view name) const { return std::uint8_t(std::uint32_t(Int(name)) & 0xFF); }
@@ -71,7 +82,7 @@ public:
     {
         const std::uint8_t v = Byte(name);
         if (v >= values)
-            Fail(name, m_el.Attr(name), "Invalid property value");
+            Fail(name, m_el.Attr(name), kNoSuchValue);
         return v;
     }
     bool Bool(std::string_view name, const char *missing = nullptr) const
@@ -81,20 +92,21 @@ public:
             return *AttrToBool(missing);
         const std::optional<bool> b = v ? AttrToBool(*v) : std::nullopt;
         if (!b)
-            Fail(name, v, "Invalid variant type conversion");
+            Fail(name, v, kNotConverting);
         return *b;
     }
     std::string Text(std::string_view name, const char *missing = nullptr) const
     {
         const std::string *v = m_el.Attr(name);
         if (!v && !missing)
-            Fail(name, v, "Invalid variant type conversion");
+            Fail(name, v, kNotConverting);
         return v ? *v : std::string(missing);
     }
 
 private:
     const XmlNode &m_el;
     std::string m_path;
+    int m_command = 0;
     int m_line;
 };
 
@@ -130,10 +142,15 @@ struct Reader
     {
         const XmlNode &p = ChildOf(el, name);
         try {
-            return DecodePictureText(p.text);
+            std::vector<std::uint8_t> bytes = DecodePictureText(p.text);
+            // A bitmap the editor would refuse is refused here too.
+            if (!bytes.empty())
+                (void)BmpDecoder(bytes);
+            return bytes;
         } catch (const ReadError &e) {
-            throw ReadError("картинка «" + path + "/" + std::string(name) + "»: " + e.what(),
-                            p.line ? p.line : el.line);
+            const std::string element = path + "/" + std::string(name);
+            throw ReadError("картинка «" + element + "»: " + e.what(), p.line ? p.line : el.line, e.Reason(),
+                            element, "", std::nullopt);
         }
     }
 
@@ -146,11 +163,16 @@ struct Reader
             for (std::size_t k = 0; k < kKinds.size(); ++k)
                 if (el->name == kKinds[k])
                     c.kind = ItemKind(k);
-            const Attrs a(*el, "root/" + el->name + " (команда " + std::to_string(commandNumber) + ")", el->line);
-            c.name = a.Text("name", "");
-            c.comment = a.Text("comment", "");
-            c.custom = a.Text("custom", "");
-            c.params = a.Text("params", "");
+            const Attrs a(*el, commandNumber);
+            // The texts move out of the element, which is read only once.
+            auto take = [&el](std::string_view name) {
+                std::string *v = el->Attr(name);
+                return v ? std::move(*v) : std::string();
+            };
+            c.name = take("name");
+            c.comment = take("comment");
+            c.custom = take("custom");
+            c.params = take("params");
             c.id = a.Int("id");
             c.hidden = a.Bool("hidden");
             if (c.kind == ItemKind::Group)
@@ -163,10 +185,10 @@ struct Reader
     {
         if (!fills) {
             const Attrs pos = Group(el, path, "position");
-            c.top = pos.Int("top");
-            c.left = pos.Int("left");
-            c.width = pos.Int("width");
-            c.height = pos.Int("height");
+            c.top = Place(pos.Int("top"));
+            c.left = Place(pos.Int("left"));
+            c.width = Side(pos.Int("width"));
+            c.height = Side(pos.Int("height"));
         }
         const Attrs r = Group(el, path, "resize");
         c.anchors = r.Byte("anchors");
@@ -224,8 +246,8 @@ struct Reader
         w.cursor = a.Cursor("cursor");
         w.borderStyle = FormBorder(a.Enum("borderstyle", 6));
         const Attrs p = Group(el, path, "position");
-        w.clientWidth = p.Int("width");
-        w.clientHeight = p.Int("height");
+        w.clientWidth = Side(p.Int("width"));
+        w.clientHeight = Side(p.Int("height"));
     }
 
     void ReadImage(const char *name, bool fills, Image &im) const
@@ -320,7 +342,7 @@ struct Reader
 
 std::optional<std::int32_t> AttrToInt(std::string_view text)
 {
-    text = Trimmed(text);
+    text = TrimValue(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -345,20 +367,10 @@ std::optional<std::int32_t> AttrToInt(std::string_view text)
 
 std::optional<bool> AttrToBool(std::string_view text)
 {
-    const std::string_view word = Trimmed(text);
-    auto is = [&word](std::string_view w) {
-        if (word.size() != w.size())
-            return false;
-        for (std::size_t i = 0; i < w.size(); ++i) {
-            const char c = word[i] >= 'A' && word[i] <= 'Z' ? char(word[i] - 'A' + 'a') : word[i];
-            if (c != w[i])
-                return false;
-        }
+    const std::string_view word = TrimValue(text);
+    if (SameNoCase(word, "true"))
         return true;
-    };
-    if (is("true"))
-        return true;
-    if (is("false"))
+    if (SameNoCase(word, "false"))
         return false;
     const std::optional<std::int32_t> n = AttrToInt(text);
     if (!n)
@@ -366,12 +378,46 @@ std::optional<bool> AttrToBool(std::string_view text)
     return *n != 0;
 }
 
-Project ReadProject(std::string_view bytes)
+namespace {
+
+// The design's elements and the stand-alone buttons of a document.
+void ReadDesign(const XmlNode &doc, Project &project)
+{
+    const Reader reader{doc};
+    Design &d = project.design;
+    reader.ReadWindow(d.window);
+    reader.ReadImage("background", true, d.background);
+    reader.ReadImage("theme", false, d.theme);
+    reader.ReadBox("toplabel", BoxRole::Heading, d.heading);
+    reader.ReadBox("menubox", BoxRole::Menu, d.menu);
+    reader.ReadBox("commentbox", BoxRole::Comment, d.comment);
+}
+
+void ReadButtons(const XmlNode &doc, Project &project)
+{
+    const Reader reader{doc};
+    int number = 0;
+    for (const auto &el : doc.children)
+        if (el->name == "button")
+            project.buttons.push_back(reader.ReadButton(*el, ++number));
+}
+
+} // namespace
+
+Project ReadProject(std::string_view bytes, std::string_view freshDesign)
 {
     const std::unique_ptr<XmlNode> doc = XmlReader::Parse(bytes);
     Project project;
     Reader reader{*doc};
     reader.Commands(ChildOf(*doc, "root"), project.commands, 0);
+
+    for (const char *name : {"window", "background", "theme", "toplabel", "menubox", "commentbox", "button"})
+        if (doc->Child(name))
+            project.hasDesign = true;
+    // A file without a design (a command list) takes a new project's.
+    std::unique_ptr<XmlNode> fresh;
+    if (!project.hasDesign && !freshDesign.empty())
+        fresh = XmlReader::Parse(freshDesign);
 
     Options &o = project.options;
     o.rootDir = ChildOf(*doc, "rootdir").text;
@@ -393,22 +439,11 @@ Project ReadProject(std::string_view bytes)
     }
     o.cdRoot = Attrs(path, "pathoptions", doc->line).Bool("cdroot", "-1");
 
-    for (const char *name : {"window", "background", "theme", "toplabel", "menubox", "commentbox", "button"})
-        if (doc->Child(name))
-            project.hasDesign = true;
-    if (project.hasDesign) {
-        Design &d = project.design;
-        reader.ReadWindow(d.window);
-        reader.ReadImage("background", true, d.background);
-        reader.ReadImage("theme", false, d.theme);
-        reader.ReadBox("toplabel", BoxRole::Heading, d.heading);
-        reader.ReadBox("menubox", BoxRole::Menu, d.menu);
-        reader.ReadBox("commentbox", BoxRole::Comment, d.comment);
-    }
-    int number = 0;
-    for (const auto &el : doc->children)
-        if (el->name == "button")
-            project.buttons.push_back(reader.ReadButton(*el, ++number));
+    const XmlNode &design = fresh ? *fresh : *doc;
+    if (project.hasDesign || fresh)
+        ReadDesign(design, project);
+    ReadButtons(design, project);
+    project.freshDesign = fresh != nullptr;
     return project;
 }
 

@@ -15,7 +15,11 @@
 // ReadError naming the line, the element, the attribute and its value.
 namespace rules {
 
-Project ReadProject(std::string_view bytes);
+// freshDesign: the design file of a new project (its design's elements and
+// stand-alone buttons), which a file without any design element takes, as
+// the editor gives such a file a new project's design. Empty: such a file
+// keeps the model's defaults and has no buttons.
+Project ReadProject(std::string_view bytes, std::string_view freshDesign = {});
 
 // Attribute texts as the editor converts them.
 // [blanks][+|-]digits[blanks] within -2^31 .. 2^32-1, taken as 32 bits.

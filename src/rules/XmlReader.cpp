@@ -1,34 +1,17 @@
 #include "rules/XmlReader.h"
 
+#include "rules/ReadReasons.h"
+#include "rules/XmlRules.h"
+
+#include <algorithm>
+
 namespace rules {
 
 namespace {
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
-}
-
 char ByteAt(std::string_view s, std::size_t i)
 {
     return i < s.size() ? s[i] : '\0';
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = char(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = char(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
 }
 
 // The next token of a start tag's inside: from the first non-blank byte to
@@ -36,7 +19,7 @@ bool EqualNoCase(std::string_view a, std::string_view b)
 bool NextToken(std::string_view s, std::size_t &pos, std::string_view &token)
 {
     const std::size_t n = s.size();
-    while (pos < n && IsBlank(s[pos]))
+    while (pos < n && IsMarkupBlank(s[pos]))
         ++pos;
     if (pos >= n)
         return false;
@@ -46,7 +29,7 @@ bool NextToken(std::string_view s, std::size_t &pos, std::string_view &token)
     for (; i < n; ++i) {
         if (s[i] == '"')
             quoted = !quoted;
-        else if (!quoted && IsBlank(s[i]))
+        else if (!quoted && IsMarkupBlank(s[i]))
             break;
     }
     token = s.substr(start, i - start);
@@ -57,7 +40,7 @@ bool NextToken(std::string_view s, std::size_t &pos, std::string_view &token)
 bool IsBlankText(std::string_view text)
 {
     for (char c : text)
-        if (!IsBlank(c))
+        if (!IsMarkupBlank(c))
             return false;
     return true;
 }
@@ -69,36 +52,51 @@ public:
 
     enum class TagKind { Open, Empty, End };
 
-    [[noreturn]] void Fail(const std::string &what, std::size_t at) const
+    [[noreturn]] void Fail(const std::string &what, std::size_t at)
     {
-        throw ReadError(what, LineAt(m_s, at));
+        throw ReadError(what, LineOf(at));
     }
 
     [[noreturn]] void UnexpectedEnd() const
     {
         // The last line that holds anything, as the editor names it.
-        int breaks = 0;
-        bool textAfterBreak = false;
-        char previous = 0;
-        for (const char c : m_s) {
-            if (c == '\r' || (c == '\n' && previous != '\r')) {
-                ++breaks;
-                textAfterBreak = false;
-            } else if (c != '\n') {
-                textAfterBreak = true;
-            }
-            previous = c;
+        LineCounter counter;
+        counter.Feed(m_s);
+        throw ReadError(kUnexpectedEnd, counter.LastLine());
+    }
+
+    // The line of an offset at or after every offset asked before: the bytes
+    // are counted once as the reader goes.
+    int LineOf(std::size_t at)
+    {
+        if (at > m_s.size())
+            at = m_s.size();
+        if (at > m_counted) {
+            m_lines.Feed(m_s.substr(m_counted, at - m_counted));
+            m_counted = at;
         }
-        throw ReadError("Unexpected end of file", breaks + (textAfterBreak ? 1 : 0));
+        return m_lines.Line();
+    }
+
+    // The first bytes of the file, from the first non-blank one on.
+    void CheckStart(std::string_view start, std::size_t at)
+    {
+        switch (KindOfStart(start)) {
+        case FileStart::Xml: return;
+        case FileStart::Utf16: Fail(kUtf16File, at);
+        case FileStart::NotXml: Fail(kNotXml, at);
+        }
     }
 
     std::string_view ReadTag(std::size_t &at)
     {
-        while (m_pos < m_s.size() && IsBlank(m_s[m_pos]))
+        while (m_pos < m_s.size() && IsMarkupBlank(m_s[m_pos]))
             ++m_pos;
         if (m_pos >= m_s.size())
             UnexpectedEnd();
         at = m_pos;
+        if (at == m_firstTag)
+            CheckStart(m_s.substr(at, 1), at);
         if (m_s[m_pos] == '>') {
             ++m_pos;
             return m_s.substr(at, 1);
@@ -107,7 +105,10 @@ public:
         if (close == std::string_view::npos)
             UnexpectedEnd();
         m_pos = close + 1;
-        return m_s.substr(at, m_pos - at);
+        const std::string_view tag = m_s.substr(at, m_pos - at);
+        if (at == m_firstTag)
+            CheckStart(tag, at);
+        return tag;
     }
 
     TagKind ReadHead(XmlNode &node, int level)
@@ -117,11 +118,14 @@ public:
         do {
             tag = ReadTag(at);
         } while (ByteAt(tag, 1) == '!' || ByteAt(tag, 1) == '?');
-        if (ByteAt(tag, 1) == '/')
+        if (ByteAt(tag, 1) == '/') {
+            if (level == 1)
+                Fail(kEndTagFirst, at);
             return TagKind::End;
+        }
         if (level > XmlReader::kMaxNestingDepth)
-            Fail("Element nesting too deep", at);
-        node.line = LineAt(m_s, at);
+            Fail(kNestingTooDeep, at);
+        node.line = LineOf(at);
         const std::size_t n = tag.size();
         const bool empty = n >= 2 && tag[n - 2] == '/';
         const std::size_t drop = 1 + (empty ? 2 : 1);
@@ -130,6 +134,7 @@ public:
         std::string_view token;
         NextToken(inside, pos, token);
         node.name = std::string(token);
+        node.attrs.reserve(std::size_t(std::count(inside.begin(), inside.end(), '=')));
         while (NextToken(inside, pos, token)) {
             const std::size_t eq = token.find('=');
             std::string_view name = token;
@@ -142,7 +147,11 @@ public:
                 value.remove_prefix(1);
             if (!value.empty() && value.back() == '"')
                 value.remove_suffix(1);
-            node.attrs.push_back({std::string(name), XmlReader::Decode(value)});
+            // A name holding a double quote could not be written back as read.
+            if (name.find('"') != std::string_view::npos)
+                throw ReadError(std::string(kInvalidAttributeName), node.line, kInvalidAttributeName, node.name,
+                                std::string(name), std::nullopt);
+            node.attrs.push_back({std::string(name), DecodeXmlText(value)});
         }
         return empty ? TagKind::Empty : TagKind::Open;
     }
@@ -154,13 +163,21 @@ public:
         const std::size_t lt = m_s.find('<', m_pos);
         if (lt == std::string_view::npos)
             UnexpectedEnd();
-        std::string raw;
-        raw.reserve(lt - m_pos);
-        for (std::size_t i = m_pos; i < lt; ++i)
-            if (m_s[i] != '\t')
-                raw += m_s[i];
+        const std::string_view piece = m_s.substr(m_pos, lt - m_pos);
         m_pos = lt;
-        node.text = XmlReader::Decode(raw);
+        // Mostly the layout blanks before a child: no text at all.
+        if (IsBlankText(piece))
+            return;
+        if (piece.find('\t') == std::string_view::npos) {
+            node.text = DecodeXmlText(piece);
+        } else {
+            std::string raw;
+            raw.reserve(piece.size());
+            for (const char c : piece)
+                if (c != '\t')
+                    raw += c;
+            node.text = DecodeXmlText(raw);
+        }
         if (IsBlankText(node.text))
             node.text.clear();
     }
@@ -168,9 +185,8 @@ public:
     std::unique_ptr<XmlNode> Document()
     {
         auto root = std::make_unique<XmlNode>();
+        m_firstTag = m_s.find_first_not_of(" \t\r\n");
         const TagKind kind = ReadHead(*root, 1);
-        if (kind == TagKind::End)
-            return root;   // nothing but an end tag: an empty document element
         if (kind == TagKind::Empty)
             return root;
         ReadText(*root);
@@ -185,7 +201,7 @@ public:
             }
             if (parent->children.empty()) {
                 std::size_t end = parent->text.size();
-                while (end > 0 && IsBlank(parent->text[end - 1]))
+                while (end > 0 && IsMarkupBlank(parent->text[end - 1]))
                     --end;
                 parent->text.resize(end);
             }
@@ -202,6 +218,9 @@ public:
 private:
     std::string_view m_s;
     std::size_t m_pos = 0;
+    std::size_t m_firstTag = std::string_view::npos;
+    LineCounter m_lines;
+    std::size_t m_counted = 0;
 };
 
 } // namespace
@@ -217,106 +236,23 @@ const XmlNode *XmlNode::Child(std::string_view childName) const
 const std::string *XmlNode::Attr(std::string_view attrName) const
 {
     for (const XmlAttr &a : attrs)
-        if (EqualNoCase(a.name, attrName))
+        if (SameNoCase(a.name, attrName))
             return &a.value;
     return nullptr;
 }
 
-int LineAt(std::string_view bytes, std::size_t offset)
+std::string *XmlNode::Attr(std::string_view attrName)
 {
-    int line = 1;
-    const std::size_t end = offset < bytes.size() ? offset : bytes.size();
-    for (std::size_t i = 0; i < end; ++i) {
-        if (bytes[i] == '\r' || (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')))
-            ++line;
-    }
-    return line;
-}
-
-bool XmlReader::IsUtf8(std::string_view bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            extra = 1;
-            cp = b & 0x1F;
-            minimum = 0x80;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            extra = 2;
-            cp = b & 0x0F;
-            minimum = 0x800;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            extra = 3;
-            cp = b & 0x07;
-            minimum = 0x10000;
-        } else {
-            return false;
-        }
-        if (n - i <= std::size_t(extra))
-            return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char c = p[i + std::size_t(k)];
-            if ((c & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += std::size_t(extra) + 1;
-    }
-    return true;
-}
-
-std::string XmlReader::Decode(std::string_view bytes)
-{
-    if (!IsUtf8(bytes))
-        return std::string();
-    if (bytes.find('&') == std::string_view::npos)
-        return std::string(bytes);
-    static const struct
-    {
-        std::string_view name;
-        char ch;
-    } kEntities[] = {{"&quot;", '"'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}};
-    std::string out;
-    out.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (bytes[i] != '&') {
-            out += bytes[i++];
-            continue;
-        }
-        bool replaced = false;
-        for (const auto &e : kEntities) {
-            if (bytes.substr(i, e.name.size()) == e.name) {
-                out += e.ch;
-                i += e.name.size();
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced) {
-            out += '&';
-            ++i;
-        }
-    }
-    return out;
+    for (XmlAttr &a : attrs)
+        if (SameNoCase(a.name, attrName))
+            return &a.value;
+    return nullptr;
 }
 
 std::unique_ptr<XmlNode> XmlReader::Parse(std::string_view bytes)
 {
     if (bytes.size() > kMaxFileSize)
-        throw ReadError("File too large", 0);
+        throw ReadError(kFileTooLarge, 0);
     Parser parser(bytes);
     return parser.Document();
 }

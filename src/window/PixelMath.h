@@ -1,16 +1,15 @@
 #pragma once
 
+#include "rules/PixelMath.h"
+
 #include <QRect>
 #include <QtGlobal>
-#include <algorithm>
-#include <limits>
 
-// Pixel arithmetic on property values that may be anything an int holds (a
-// shadow of INT_MAX pixels, a spacing of INT_MIN): sums are formed in 64 bits
-// and saturate at the int range instead of overflowing.
+// Pixel arithmetic on property values that may be anything an int holds: the
+// shared rules' saturating sums, and their rectangles as Qt's.
 inline int clampToInt(qint64 value)
 {
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return rules::ClampToInt(value);
 }
 
 inline int addClamped(qint64 a, qint64 b, qint64 c = 0, qint64 d = 0)
@@ -18,13 +17,16 @@ inline int addClamped(qint64 a, qint64 b, qint64 c = 0, qint64 d = 0)
     return clampToInt(a + b + c + d);
 }
 
-// No surface is this large: what lies farther from the origin is never seen,
-// and coordinates within it leave room for any sum of two of them.
-constexpr int kFarPixel = 1 << 24;
+using rules::kFarPixel;
 
 inline bool isFar(qint64 x, qint64 y)
 {
     return x < -kFarPixel || x > kFarPixel || y < -kFarPixel || y > kFarPixel;
+}
+
+inline QRect toQRect(const rules::Rect &r)
+{
+    return QRect(r.left, r.top, r.width, r.height);
 }
 
 // A rectangle at (x, y) of the given size, its corners moved to within

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 #include <limits>
 
 TButtonBox::TButtonBox(TPaintSurface *surface, QObject *parent) : TTextBox(surface, parent)
@@ -83,7 +84,7 @@ void TButtonBox::Paint(QPainter &painter)
     const QStringList lines = Text();
     const int count = int(std::min<qsizetype>(lines.size(), std::numeric_limits<int>::max()));
 
-    const Grid grid = ComputeGrid(count);
+    const rules::MenuGrid grid = ComputeGrid(count);
     m_lastRows = grid.rows;
     m_lastColumns = grid.cols;
 
@@ -99,53 +100,57 @@ void TButtonBox::Paint(QPainter &painter)
     }
 }
 
-TButtonBox::Grid TButtonBox::ComputeGrid(int count)
+rules::MenuLook TButtonBox::Look() const
 {
-    Grid grid;
-    // The sample row is measured against the whole width, the buttons then
-    // against one column.
-    m_columnWidth = Width();
-    const int sampleHeight = MeasureItem(kRowSample).height();
-    const qint64 pitch = qint64(sampleHeight) + RowSpacing();
-    // A row pitch of zero or less gives one row.
-    grid.rows = pitch > 0 ? int(std::max<qint64>(Height() / pitch, 1)) : 1;
-    grid.cols = m_autoColumns ? std::max(count - 1, 0) / grid.rows + 1 : m_columns;
-    grid.columnWidth = Width() / grid.cols;
+    rules::MenuLook look;
+    look.width = Width();
+    look.height = Height();
+    look.rowSpacing = RowSpacing();
+    look.shadowExtent = shadowExtent();
+    look.alignment = RulesAlignment(Alignment());
+    look.columns = m_columns;
+    look.autoColumns = m_autoColumns;
+    look.horizAlloc = m_horizAlloc;
+    const TStyledButton &bs = *m_buttonStyle;
+    look.style = bs.Style() == TStyledButton::bssText     ? rules::ButtonStyleKind::Text
+                 : bs.Style() == TStyledButton::bssButton ? rules::ButtonStyleKind::Button
+                                                          : rules::ButtonStyleKind::Skinned;
+    look.autoSize = bs.AutoSize();
+    look.buttonWidth = bs.Width();
+    look.buttonHeight = bs.Height();
+    look.padHorizontal = bs.PadHorizontal();
+    look.padVertical = bs.PadVertical();
+    look.buttonAlignment = RulesAlignment(bs.Alignment());
+    const TPicture *skin = bs.Pictures()->Default();
+    look.skin = rules::Size{skin->width(), skin->height()};
+    return look;
+}
+
+rules::MenuGrid TButtonBox::ComputeGrid(int count)
+{
+    const TFontMetrics metrics(textMeasure(), *Font());
+    const rules::MenuGrid grid = rules::MakeGrid(metrics, Look(), count);
     m_columnWidth = grid.columnWidth;
     return grid;
 }
 
-QRect TButtonBox::ItemRect(const Grid &grid, int index, const QString &text)
+QRect TButtonBox::ItemRect(const rules::MenuGrid &grid, int index, const QString &text)
 {
-    int row, col;
-    if (m_horizAlloc) {
-        col = index % grid.cols;
-        row = index / grid.cols;
-    } else {
-        row = index % grid.rows;
-        col = index / grid.rows;
-    }
-    const QSize size = MeasureItem(text);
-    const qint64 y = qint64(row) * (qint64(size.height()) + RowSpacing());
-    qint64 x = 0;
-    switch (Alignment()) {
-    case taLeftJustify: x = qint64(col) * grid.columnWidth; break;
-    case taRightJustify: x = (qint64(col) + 1) * grid.columnWidth - size.width(); break;
-    case taCenter: x = qint64(col) * grid.columnWidth + (qint64(grid.columnWidth) - size.width()) / 2; break;
-    }
-    return clampedRect(x, y, size.width(), size.height());
+    const TFontMetrics metrics(textMeasure(), *Font());
+    return toQRect(rules::ItemRect(metrics, Look(), grid, index, StdView(text)));
 }
 
 int TButtonBox::ItemAt(const QPoint &point)
 {
     const QStringList lines = Text();
-    const int count = int(std::min<qsizetype>(lines.size(), std::numeric_limits<int>::max()));
-    const Grid grid = ComputeGrid(count);
-    for (int i = 0; i < count; ++i) {
-        if (ItemRect(grid, i, lines.at(i)).contains(point))
-            return i;
-    }
-    return -1;
+    std::vector<std::u16string_view> texts;
+    texts.reserve(std::size_t(lines.size()));
+    for (const QString &line : lines)
+        texts.push_back(StdView(line));
+    const TFontMetrics metrics(textMeasure(), *Font());
+    const rules::MenuLook look = Look();
+    m_columnWidth = rules::MakeGrid(metrics, look, int(std::min<qsizetype>(lines.size(), INT_MAX))).columnWidth;
+    return rules::ItemAt(metrics, look, texts, point.x(), point.y());
 }
 
 void TButtonBox::setPressedIndex(int index)

@@ -2,6 +2,7 @@
 
 #include "window/TStyledButton.h"
 #include "window/TTextBox.h"
+#include "rules/MenuGrid.h"
 
 // The menu area: one button per line of Text, laid out in equal columns, the
 // button at SelectedIndex drawn in ColorSelected. The buttons' look is
@@ -15,10 +16,10 @@ class TButtonBox : public TTextBox
     Q_PROPERTY(bool HorizAlloc READ HorizAlloc WRITE setHorizAlloc)
     Q_PROPERTY(bool AutoColumns READ AutoColumns WRITE setAutoColumns)
 public:
-    static constexpr int kMinColumns = 1;
-    static constexpr int kMaxColumns = 4;
-    // The sample that sizes a row: one letter with an ascender, one with a descender.
-    static inline const QString kRowSample = QStringLiteral("qb");
+    static constexpr int kMinColumns = rules::kMinColumns;
+    static constexpr int kMaxColumns = rules::kMaxColumns;
+    // The sample that sizes a row.
+    static inline const QString kRowSample = QtView(rules::kRowSample).toString();
 
     explicit TButtonBox(TPaintSurface *surface, QObject *parent = nullptr);
 
@@ -55,15 +56,12 @@ public:
     // ColorSelected when selected, else in the font's colour.
     void DrawButtonText(const QString &text, int x, int y, bool selected);
 
+    // What the shared geometry lays the buttons out by.
+    rules::MenuLook Look() const;
+
 private:
-    struct Grid
-    {
-        int rows = 1;
-        int cols = 1;
-        int columnWidth = 0;
-    };
-    Grid ComputeGrid(int count);
-    QRect ItemRect(const Grid &grid, int index, const QString &text);
+    rules::MenuGrid ComputeGrid(int count);
+    QRect ItemRect(const rules::MenuGrid &grid, int index, const QString &text);
 
     TStyledButton *m_buttonStyle;
     TColor m_colorSelected = TColor::clRed;

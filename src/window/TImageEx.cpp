@@ -2,8 +2,10 @@
 
 #include "window/DrawPicture.h"
 
+#include "rules/PicturePlacement.h"
+#include "window/PixelMath.h"
+
 #include <QPainter>
-#include <cmath>
 
 TImageEx::TImageEx(QWidget *parent) : TSurface(parent), m_picture(new TPicture(this))
 {
@@ -76,44 +78,17 @@ void TImageEx::adjustBounds(int &width, int &height) const
 
 QRect TImageEx::DestRect() const
 {
-    int w = m_picture->width();
-    int h = m_picture->height();
-    const int cw = width();
-    const int ch = height();
-    if (m_stretch || (m_proportional && (w > cw || h > ch))) {
-        if (m_proportional && w > 0 && h > 0) {
-            const double a = double(w) / double(h);
-            if (w > h) {
-                w = cw;
-                h = int(std::trunc(cw / a));
-                if (h > ch) {
-                    h = ch;
-                    w = int(std::trunc(ch * a));
-                }
-            } else {
-                h = ch;
-                w = int(std::trunc(ch * a));
-                if (w > cw) {
-                    w = cw;
-                    h = int(std::trunc(cw / a));
-                }
-            }
-        } else {
-            w = cw;
-            h = ch;
-        }
-    }
-    QRect rect(0, 0, w, h);
-    if (m_center)
-        rect.translate((cw - w) / 2, (ch - h) / 2);
-    return rect;
+    return toQRect(rules::PictureRect(rules::Size{m_picture->width(), m_picture->height()},
+                                      rules::Size{width(), height()},
+                                      rules::PictureFit{m_stretch, m_proportional, m_center}));
 }
 
 void TImageEx::PictureChanged()
 {
     m_drawImageValid = false;
-    if (m_autoSize && m_picture->width() > 0 && m_picture->height() > 0)
-        setBoundsRect(x(), y(), m_picture->width(), m_picture->height());
+    // Auto-sized, the control is as large as its picture: 0 x 0 once it has none.
+    if (m_autoSize)
+        setBoundsRect(x(), y(), width(), height());
     if (m_picture->hasGraphic()) {
         // Icons keep their own transparency. Setting it reports a change that
         // comes back here once, finding nothing more to do.

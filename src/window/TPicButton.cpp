@@ -1,6 +1,8 @@
 #include "window/TPicButton.h"
 
+#include "rules/MenuGrid.h"
 #include "window/DrawText.h"
+#include "window/TTextBox.h"
 #include "window/PixelMath.h"
 
 #include <QPainter>
@@ -35,7 +37,6 @@ void TPicButton::setState(TPictureSet::TButtonState state)
 void TPicButton::setCaption(const QString &caption)
 {
     m_caption = caption;
-    emit captionChanged(caption);
     Repaint();
 }
 
@@ -112,19 +113,12 @@ void TPicButton::PicturesChanged()
 
 QRect TPicButton::CaptionRect() const
 {
+    const TFontMetrics metrics(*m_measure, *Font());
     const int s = m_shadow ? m_shadowSize : 0;
-    const int tw = addClamped(m_measure->textWidth(*Font(), m_caption), s);
-    const int th = addClamped(m_measure->cellHeight(*Font()), s);
-    const qint64 w = m_image->width();
-    const qint64 h = m_image->height();
-    qint64 x = 0;
-    switch (m_alignment) {
-    case taLeftJustify: x = m_padHorizontal; break;
-    case taRightJustify: x = w - m_padHorizontal - tw; break;
-    case taCenter: x = (w - tw) / 2; break;
-    }
-    const qint64 y = (h - th) / 2 + m_padVertical;
-    return clampedRect(x, y, tw, th);
+    const rules::CaptionLook look{RulesAlignment(m_alignment), m_padHorizontal, m_padVertical, s, false};
+    const rules::Caption c =
+        rules::PlaceCaption(metrics, look, rules::Rect{0, 0, m_image->width(), m_image->height()}, StdView(m_caption));
+    return clampedRect(c.x, c.y, c.text.width, addClamped(metrics.CellHeight(), s));
 }
 
 void TPicButton::DrawCaption(QPainter &painter)

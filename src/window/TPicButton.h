@@ -13,9 +13,8 @@
 // does in the player is Action (with ItemID for baExecute); the editor only
 // stores it.
 //
-// The layout editor creates the picture control and the button together,
-// gives the button its node in the object tree (captionChanged renames it) and
-// frees both together; the button never frees its control.
+// The design document creates the picture control and the button together
+// and frees both together; the button never frees its control.
 class TPicButton : public TControlWrapper
 {
     Q_OBJECT
@@ -99,10 +98,6 @@ public:
     void DrawCaption(QPainter &painter);
     // Where DrawCaption puts the caption's text cell, shadow included in the size.
     QRect CaptionRect() const;
-
-signals:
-    // The caption changed; the object tree renames the button's node.
-    void captionChanged(const QString &caption);
 
 private:
     QPointer<TImageEx> m_image;

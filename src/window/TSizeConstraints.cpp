@@ -1,5 +1,7 @@
 #include "window/TSizeConstraints.h"
 
+#include "rules/ControlSize.h"
+
 #include <QWidget>
 #include <algorithm>
 
@@ -31,20 +33,12 @@ void TSizeConstraints::setMaxHeight(int value)
 
 int TSizeConstraints::constrainWidth(int width) const
 {
-    if (m_maxWidth > 0 && width > m_maxWidth)
-        width = m_maxWidth;
-    if (m_minWidth > 0 && width < m_minWidth)
-        width = m_minWidth;
-    return width;
+    return rules::Constrain(width, m_minWidth, m_maxWidth);
 }
 
 int TSizeConstraints::constrainHeight(int height) const
 {
-    if (m_maxHeight > 0 && height > m_maxHeight)
-        height = m_maxHeight;
-    if (m_minHeight > 0 && height < m_minHeight)
-        height = m_minHeight;
-    return height;
+    return rules::Constrain(height, m_minHeight, m_maxHeight);
 }
 
 void TSizeConstraints::apply()

@@ -25,7 +25,7 @@ public:
     int MaxHeight() const { return m_maxHeight; }
     void setMaxHeight(int value);
 
-    // The size the limits allow for a wanted size.
+    // The size the limits allow for a wanted size (the shared rule, within 0 .. 2^24 - 1).
     int constrainWidth(int width) const;
     int constrainHeight(int height) const;
 

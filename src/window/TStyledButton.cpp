@@ -5,6 +5,8 @@
 #include "window/PixelMath.h"
 #include "window/TButtonBox.h"
 
+#include "rules/MenuGrid.h"
+
 #include <QPainter>
 
 TStyledButton::TStyledButton(TButtonBox *box)
@@ -76,55 +78,19 @@ void TStyledButton::setShadowSize(int size) { m_box->setShadowSize(size); }
 
 QSize TStyledButton::GetSize(const QString &text, TPictureSet::TButtonState)
 {
-    const int s = m_box->shadowExtent();
-    const TTextMeasure &measure = m_box->textMeasure();
-    int width, height;
-    if (m_autoSize) {
-        width = addClamped(measure.textWidth(*Font(), text), s, m_padHorizontal);
-        height = addClamped(measure.cellHeight(*Font()), s, m_padVertical);
-        if (m_style == bssSkinned) {
-            width = std::max(width, m_pictures->Default()->width());
-            height = std::max(height, m_pictures->Default()->height());
-        }
-    } else {
-        width = m_width;
-        height = m_height;
-    }
-    return QSize(std::min(width, m_box->ColumnWidth()), height);
+    const TFontMetrics metrics(m_box->textMeasure(), *Font());
+    const rules::Size size = rules::ButtonSize(metrics, m_box->Look(), StdView(text), m_box->ColumnWidth());
+    return QSize(size.width, size.height);
 }
 
 QString TStyledButton::ShortenedText(const QString &text, int buttonWidth, int *drawnWidth) const
 {
-    const int s = m_box->shadowExtent();
-    const TTextMeasure &measure = m_box->textMeasure();
-    const TFont &font = *Font();
-    const int limit = addClamped(buttonWidth, -qint64(m_padHorizontal));
-    int tw = addClamped(measure.textWidth(font, text), s);
-    if (tw <= limit || text.isEmpty()) {
-        if (drawnWidth)
-            *drawnWidth = tw;
-        return text;
-    }
-    // Widths of beginnings with "..." grow with their length, so the longest
-    // one that fits is found by halving instead of dropping one character at
-    // a time; the result is the same. With none fitting, "..." alone is drawn.
-    auto widthOf = [&](qsizetype n) { return addClamped(measure.textWidth(font, text.left(n) + kEllipsis), s); };
-    qsizetype low = 0;                    // candidate answer
-    qsizetype high = text.size() - 1;     // largest length to try
-    int lowWidth = -1;
-    while (low < high) {
-        const qsizetype mid = (low + high + 1) / 2;
-        const int w = widthOf(mid);
-        if (w <= limit) {
-            low = mid;
-            lowWidth = w;
-        } else {
-            high = mid - 1;
-        }
-    }
+    const TFontMetrics metrics(m_box->textMeasure(), *Font());
+    const rules::Shortened s = rules::Shorten(metrics, StdView(text), addClamped(buttonWidth, -qint64(m_padHorizontal)),
+                                              m_box->shadowExtent());
     if (drawnWidth)
-        *drawnWidth = lowWidth >= 0 ? lowWidth : widthOf(low);
-    return text.left(low) + kEllipsis;
+        *drawnWidth = s.width;
+    return s.ellipsis ? text.left(qsizetype(s.keep)) + kEllipsis : text;
 }
 
 void TStyledButton::DrawButton(QPainter *canvas, int x, int y, bool selected, const QString &text, bool pressed)
@@ -151,16 +117,9 @@ void TStyledButton::DrawButton(QPainter *canvas, int x, int y, bool selected, co
         break;
     }
     }
-    const int s = m_box->shadowExtent();
-    const int th = addClamped(m_box->textMeasure().cellHeight(*Font()), s);
-    int tw = 0;
-    const QString drawn = ShortenedText(text, bw, &tw);
-    qint64 dx = 0;
-    switch (m_alignment) {
-    case TControlWrapper::taLeftJustify: dx = m_padHorizontal; break;
-    case TControlWrapper::taRightJustify: dx = qint64(bw) - m_padHorizontal - tw; break;
-    case TControlWrapper::taCenter: dx = (qint64(bw) - tw) / 2; break;
-    }
-    const int ty = addClamped(y, m_padVertical, (qint64(bh) - th) / 2);
-    m_box->DrawButtonText(drawn, addClamped(x, dx), ty, selected || pressed);
+    const TFontMetrics metrics(m_box->textMeasure(), *Font());
+    const rules::CaptionLook look{RulesAlignment(m_alignment), m_padHorizontal, m_padVertical, m_box->shadowExtent(), true};
+    const rules::Caption caption = rules::PlaceCaption(metrics, look, rules::Rect{x, y, bw, bh}, StdView(text));
+    const QString drawn = caption.text.ellipsis ? text.left(qsizetype(caption.text.keep)) + kEllipsis : text;
+    m_box->DrawButtonText(drawn, caption.x, caption.y, selected || pressed);
 }

@@ -64,8 +64,7 @@ void TSurface::setBoundsRect(int left, int top, int width, int height)
     // beyond kFarPixel is never seen. Within these every sum of place and size
     // fits an int.
     setGeometry(std::clamp(left, -kFarPixel, kFarPixel), std::clamp(top, -kFarPixel, kFarPixel),
-                std::clamp(m_constraints->constrainWidth(width), 0, QWIDGETSIZE_MAX),
-                std::clamp(m_constraints->constrainHeight(height), 0, QWIDGETSIZE_MAX));
+                m_constraints->constrainWidth(width), m_constraints->constrainHeight(height));
 }
 
 QImage TSurface::renderImage(const QColor &fill)

@@ -4,7 +4,9 @@
 #include "window/DrawText.h"
 #include "window/PixelMath.h"
 
-#include <QFontMetrics>
+#include "rules/Bevel.h"
+#include "rules/TextRows.h"
+
 #include <QPainter>
 #include <limits>
 
@@ -30,22 +32,23 @@ QStringList splitLines(const QStringList &text)
             lines.append(line);
             continue;
         }
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            const QChar c = line.at(i);
-            if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-                continue;
-            lines.append(line.mid(start, i - start));
-            if (c == QLatin1Char('\r') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            start = i + 1;
-        }
-        lines.append(line.mid(start));   // the line's own end follows its last piece
+        for (const rules::Piece &piece : rules::SplitLines(StdView(line)))
+            lines.append(line.mid(qsizetype(piece.start), qsizetype(piece.length)));
     }
     return lines;
 }
 
 } // namespace
+
+rules::Alignment RulesAlignment(TControlWrapper::TAlignment alignment)
+{
+    switch (alignment) {
+    case TControlWrapper::taLeftJustify: break;
+    case TControlWrapper::taRightJustify: return rules::Alignment::Right;
+    case TControlWrapper::taCenter: return rules::Alignment::Center;
+    }
+    return rules::Alignment::Left;
+}
 
 TTextBox::TTextBox(TPaintSurface *surface, QObject *parent)
     : TControlWrapper(parent), m_surface(surface), m_measure(std::make_shared<TFontMeasure>())
@@ -211,67 +214,34 @@ void TTextBox::PaintFrame()
     case tbsSunken:
         DrawBevel(*m_canvas, r, true, m_surface->palette());
         break;
-    case tbsLine:
-        if (r.width() > 0 && r.height() > 0) {
-            const QColor c = resolve(m_borderColor);
-            m_canvas->fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
-            m_canvas->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
-            m_canvas->fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
-            m_canvas->fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
-        }
+    case tbsLine: {
+        const QColor c = resolve(m_borderColor);
+        for (const rules::Rect &line : rules::BorderLines(rules::Rect{0, 0, Width(), Height()}))
+            m_canvas->fillRect(toQRect(line), c);
         break;
     }
+    }
 }
 
-int TTextBox::drawRow(const QString &text, qint64 y)
+rules::TextLook TTextBox::textLook() const
 {
-    const QSize size = MeasureItem(text);
-    const int right = Width();
-    qint64 x = 0;
-    switch (m_alignment) {
-    case taLeftJustify: x = 0; break;
-    case taRightJustify: x = qint64(right) - size.width(); break;
-    case taCenter: x = (qint64(right) - size.width()) / 2; break;
-    }
-    DrawItem(text, clampToInt(x), clampToInt(y), false);
-    return size.height();
+    rules::TextLook look;
+    look.width = Width();
+    look.height = Height();
+    look.rowSpacing = m_rowSpacing;
+    look.shadowExtent = shadowExtent();
+    look.alignment = RulesAlignment(m_alignment);
+    look.wordWrap = m_wordWrap;
+    return look;
 }
 
-qsizetype TTextBox::cutPiece(const QString &line, qsizetype &pos) const
-{
-    const int width = Width();
-    const QStringView rest = QStringView(line).mid(pos);
-    // Grow the piece one character at a time until it is wider than the
-    // object or holds the whole line; the character that overflowed stays.
-    const QList<int> widths = m_measure->prefixWidths(*Font(), rest, width);
-    qsizetype length = 1;
-    while (length < rest.size() && widths.value(length) <= width)
-        ++length;
-    if (length < rest.size()) {
-        const qsizetype lastSpace = rest.left(length).lastIndexOf(QLatin1Char(' '));
-        if (lastSpace >= 0) {
-            length = lastSpace + 1;       // break after the last space, which stays
-        } else {
-            // A first word wider than the object is drawn whole.
-            const qsizetype firstSpace = rest.indexOf(QLatin1Char(' '));
-            length = firstSpace < 0 ? rest.size() : firstSpace;
-        }
-    }
-    pos += length;
-    while (pos < line.size() && line.at(pos) == QLatin1Char(' '))
-        ++pos;
-    return length;
-}
 
 QStringList TTextBox::WrapLine(const QString &line) const
 {
     QStringList pieces;
-    qsizetype pos = 0;
-    while (pos < line.size()) {
-        const qsizetype start = pos;
-        const qsizetype length = cutPiece(line, pos);
-        pieces.append(line.mid(start, length));
-    }
+    const TFontMetrics metrics(*m_measure, *Font());
+    for (const rules::Piece &piece : rules::WrapLine(metrics, StdView(line), Width()))
+        pieces.append(line.mid(qsizetype(piece.start), qsizetype(piece.length)));
     return pieces;
 }
 
@@ -280,27 +250,13 @@ void TTextBox::Paint(QPainter &painter)
     CanvasScope scope(m_canvas, &painter);
     painter.save();
     PaintFrame();
-    qint64 y = m_rowSpacing;
-    int h = 0;
-    if (!m_lines.isEmpty() && m_lines.first().isEmpty())
-        h = MeasureItem(QString()).height();
-    for (const QString &line : std::as_const(m_lines)) {
-        if (line.isEmpty()) {
-            y += qint64(h) + m_rowSpacing;
-        } else if (m_wordWrap) {
-            qsizetype pos = 0;
-            while (pos < line.size()) {
-                const qsizetype start = pos;
-                const qsizetype length = cutPiece(line, pos);
-                h = drawRow(line.mid(start, length), y);
-                y += qint64(h) + m_rowSpacing;
-            }
-        } else {
-            h = drawRow(line, y);
-            y += qint64(h) + m_rowSpacing;
-        }
-        if (y >= Height())
-            break;
-    }
+    std::vector<std::u16string_view> lines;
+    lines.reserve(std::size_t(m_lines.size()));
+    for (const QString &line : std::as_const(m_lines))
+        lines.push_back(StdView(line));
+    const TFontMetrics metrics(*m_measure, *Font());
+    for (const rules::TextRow &row : rules::TextRows(metrics, lines, textLook()))
+        DrawItem(m_lines.at(qsizetype(row.line)).mid(qsizetype(row.piece.start), qsizetype(row.piece.length)), row.x,
+                 row.y, false);
     painter.restore();
 }

@@ -3,6 +3,7 @@
 #include "window/TControlWrapper.h"
 #include "window/TPaintSurface.h"
 #include "window/TTextMeasure.h"
+#include "rules/TextRows.h"
 
 #include <QPointer>
 #include <QSize>
@@ -11,6 +12,9 @@
 #include <memory>
 
 class QPainter;
+
+// An alignment as the shared geometry names it.
+rules::Alignment RulesAlignment(TControlWrapper::TAlignment alignment);
 
 // A text object of the menu window (the heading, the comment area): paints its
 // lines on a paint surface with word wrap, row spacing, alignment, a drop
@@ -115,14 +119,10 @@ protected:
     void setCanvas(QPainter *painter) { m_canvas = painter; }
     // Keeps Lines in step with Text unless a group caption is shown, then repaints.
     void TextChanged();
-    // Draws one row at y with the object's alignment; returns the row height.
-    int drawRow(const QString &text, qint64 y);
+    // How the rows are laid out.
+    rules::TextLook textLook() const;
 
 private:
-    // The length of the next piece of line starting at pos, and the position
-    // after it with the following spaces skipped.
-    qsizetype cutPiece(const QString &line, qsizetype &pos) const;
-
     // The surface and the wrapper are siblings in the design window, freed in
     // either order: a surface that went first is not touched again.
     QPointer<TPaintSurface> m_surface;

@@ -10,7 +10,7 @@ QList<int> TTextMeasure::prefixWidths(const TFont &font, QStringView text, int s
 {
     QList<int> widths{0};
     for (qsizetype k = 1; k <= text.size(); ++k) {
-        const int width = textWidth(font, text.left(k).toString());
+        const int width = textWidth(font, text.left(k));
         widths.append(width);
         if (width > stopAbove)
             break;
@@ -41,14 +41,14 @@ bool isSimple(QChar ch)
 
 } // namespace
 
-int TFontMeasure::textWidth(const TFont &font, const QString &text) const
+int TFontMeasure::textWidth(const TFont &font, QStringView text) const
 {
     // Adding up cached advances gives what measuring the whole text gives, for
     // the characters menus are written in; anything else is measured whole.
     qreal sum = 0;
     for (const QChar ch : text) {
         if (!isSimple(ch))
-            return font.metrics().horizontalAdvance(text);
+            return font.metrics().horizontalAdvance(text.toString());
         sum += font.advance(ch);
     }
     return int(std::lround(sum));
@@ -79,7 +79,7 @@ QList<int> TFontMeasure::prefixWidths(const TFont &font, QStringView text, int s
     return widths;
 }
 
-int TFixedPitchMeasure::textWidth(const TFont &, const QString &text) const
+int TFixedPitchMeasure::textWidth(const TFont &, QStringView text) const
 {
     return int(text.size()) * m_charWidth;
 }
@@ -99,4 +99,15 @@ QList<int> TFixedPitchMeasure::prefixWidths(const TFont &, QStringView text, int
             break;
     }
     return widths;
+}
+
+int TFontMetrics::CharHeight() const
+{
+    return m_font.charHeight();
+}
+
+std::vector<int> TFontMetrics::PrefixWidths(std::u16string_view text, int stopAbove) const
+{
+    const QList<int> widths = m_measure.prefixWidths(m_font, QtView(text), stopAbove);
+    return std::vector<int>(widths.begin(), widths.end());
 }

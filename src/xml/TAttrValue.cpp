@@ -1,6 +1,7 @@
 #include "xml/TAttrValue.h"
 
 #include "base/BrenwickError.h"
+#include "rules/XmlRules.h"
 
 #include <limits>
 
@@ -8,9 +9,31 @@ namespace {
 
 const char *const kConversionError = "Invalid variant type conversion";
 
+// The blanks a number or a word may stand between (rules::IsValueBlank: all
+// of them lie in the Basic Multilingual Plane).
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+    return rules::IsValueBlank(c.unicode());
+}
+
+QStringView trimmed(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// "true" or "false" in any letter case of the Latin letters.
+bool isWord(QStringView text, QLatin1StringView word)
+{
+    if (text.size() != word.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (rules::FoldCase(text[i].unicode()) != char32_t(word[i].unicode()))
+            return false;
+    return true;
 }
 
 // Parses [blanks][+|-]digits[blanks] into a 64-bit value; false when the text
@@ -65,10 +88,10 @@ bool TAttrValue::ToBool() const
 {
     if (m_missing)
         conversionError();
-    const QString word = m_value.trimmed();
-    if (word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+    const QStringView word = trimmed(m_value);
+    if (isWord(word, QLatin1StringView("true")))
         return true;
-    if (word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+    if (isWord(word, QLatin1StringView("false")))
         return false;
     return ToInt() != 0;
 }

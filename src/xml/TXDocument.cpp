@@ -6,7 +6,11 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <limits>
 #include <utility>
+
+#include "rules/ReadReasons.h"
+#include "rules/XmlRules.h"
 
 TXDocument::TXDocument() : m_root(std::make_unique<TXNode>()) {}
 
@@ -19,27 +23,24 @@ void TXDocument::Clear()
 
 namespace {
 
-// The number of the file's last line that holds anything: CR LF, a lone CR
-// (the prolog's lines) and a lone LF each end a line.
-int LastLine(QIODevice &file)
+// Names the line of a read failure: the last line that holds anything for an
+// unexpected end, the line of the failing tag for the others. read gives the
+// bytes from the start of the input, a piece at a time (empty at the end).
+template <typename Read>
+void PlaceLine(BrenwickError &e, Read &&read)
 {
-    int breaks = 0;
-    bool textAfterBreak = false;
-    char previous = 0;
-    QByteArray chunk;
-    constexpr qint64 kChunk = 64 * 1024;
-    while (!(chunk = file.read(kChunk)).isEmpty()) {
-        for (const char c : std::as_const(chunk)) {
-            if (c == '\r' || (c == '\n' && previous != '\r')) {
-                ++breaks;
-                textAfterBreak = false;
-            } else if (c != '\n') {
-                textAfterBreak = true;
-            }
-            previous = c;
-        }
+    TFilePlace &place = e.place();
+    const bool end = place.what == TFilePlace::fwEnd;
+    if (place.line > 0 || (!end && place.offset < 0))
+        return;
+    rules::LineCounter counter;
+    qint64 left = end ? std::numeric_limits<qint64>::max() : place.offset;
+    for (QByteArrayView piece = read(); !piece.isEmpty() && left > 0; piece = read()) {
+        const qint64 take = std::min<qint64>(left, piece.size());
+        counter.Feed(std::string_view(piece.data(), size_t(take)));
+        left -= take;
     }
-    return breaks + (textAfterBreak ? 1 : 0);
+    place.line = end ? counter.LastLine() : counter.Line();
 }
 
 } // namespace
@@ -53,7 +54,17 @@ void TXDocument::ReadFrom(TXInput &in)
     TXNode loaded(m_root->m_name);
     loaded.m_text = m_root->m_text;
     loaded.m_attrs = m_root->m_attrs;
-    loaded.ReadFrom(in);
+    try {
+        // An end tag where the document element should begin ends nothing.
+        if (!loaded.ReadFrom(in))
+            TXNode::failAt(in, rules::kEndTagFirst);
+    } catch (BrenwickError &e) {
+        if (const QByteArrayView bytes = in.Bytes(); !bytes.isEmpty()) {
+            bool given = false;
+            PlaceLine(e, [&]() { return std::exchange(given, true) ? QByteArrayView() : bytes; });
+        }
+        throw;
+    }
 
     TXNode &root = *m_root;
     root.ClearChildren();
@@ -80,8 +91,13 @@ bool TXDocument::LoadFromFile(const QString &fileName, TXInput::TextHandler onTe
     try {
         ReadFrom(in);
     } catch (BrenwickError &e) {
-        if (e.place().what == TFilePlace::fwEnd && file.seek(0))
-            e.place().line = LastLine(file);
+        if (file.seek(0)) {
+            QByteArray chunk;
+            PlaceLine(e, [&]() {
+                chunk = file.read(64 * 1024);
+                return QByteArrayView(chunk);
+            });
+        }
         throw;
     }
     m_fileName = fileName;

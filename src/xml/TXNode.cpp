@@ -3,6 +3,8 @@
 #include "base/BrenwickError.h"
 #include "xml/TXStream.h"
 #include "xml/XmlText.h"
+#include "rules/ReadReasons.h"
+#include "rules/XmlRules.h"
 
 #include <memory>
 #include <vector>
@@ -172,10 +174,20 @@ void TXNode::ClearChildren()
     releaseList(first);
 }
 
+bool TXNode::SameAttrName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (rules::FoldCase(a[i].unicode()) != rules::FoldCase(b[i].unicode()))
+            return false;
+    return true;
+}
+
 void TXNode::SetAttr(const QString &name, const TAttrValue &value)
 {
     for (Attr &a : m_attrs) {
-        if (a.name.compare(name, Qt::CaseInsensitive) == 0) {
+        if (SameAttrName(a.name, name)) {
             a.value = value.Value();
             return;
         }
@@ -186,7 +198,7 @@ void TXNode::SetAttr(const QString &name, const TAttrValue &value)
 TAttrValue TXNode::GetAttr(const QString &name) const
 {
     for (const Attr &a : m_attrs) {
-        if (a.name.compare(name, Qt::CaseInsensitive) == 0)
+        if (SameAttrName(a.name, name))
             return TAttrValue(a.value);
     }
     return TAttrValue::Missing();
@@ -208,6 +220,13 @@ QString TXNode::AttrName(int index) const
 
 // ---- reading ----
 
+void TXNode::failAt(const TXInput &in, const char *reason)
+{
+    BrenwickError error(QString::fromLatin1(reason));
+    error.place().offset = in.TagOffset();
+    throw error;
+}
+
 // Reads a start tag into this node (name, then attributes appended), skipping
 // declarations and comments before it. An end tag leaves the node unchanged.
 TXNode::TagKind TXNode::readHead(TXInput &in, int level)
@@ -219,7 +238,7 @@ TXNode::TagKind TXNode::readHead(TXInput &in, int level)
     if (byteAt(tag, 1) == '/')
         return TagKind::End;
     if (level > kMaxNestingDepth)
-        throw BrenwickError(QStringLiteral("Element nesting too deep"));
+        failAt(in, rules::kNestingTooDeep);
 
     const qsizetype n = tag.size();
     const bool empty = n >= 2 && tag[n - 2] == '/';
@@ -246,9 +265,10 @@ TXNode::TagKind TXNode::readHead(TXInput &in, int level)
         // Names are written as they stand: one holding a double quote would
         // read back as other attributes at every save.
         if (name.contains('"')) {
-            BrenwickError error(QStringLiteral("Invalid attribute name"), TFilePlace::fwName);
+            BrenwickError error(QString::fromLatin1(rules::kInvalidAttributeName), TFilePlace::fwName);
             error.place().elements = QStringList{m_name};
             error.place().attribute = in.NameText(name);
+            error.place().offset = in.TagOffset();
             throw error;
         }
         m_attrs.append({in.NameText(name), XmlDecode(value)});

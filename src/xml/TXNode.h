@@ -71,8 +71,9 @@ public:
     // Returns false, leaving the node unchanged, when an end tag comes instead.
     // Throws BrenwickError "Unexpected end of file" when the input ends before
     // the element does, "Element nesting too deep" beyond kMaxNestingDepth
-    // levels, and "Invalid attribute name" for a name holding a double quote,
-    // which could not be written back as it was read.
+    // levels, "Invalid attribute name" for a name holding a double quote,
+    // which could not be written back as it was read, and, at the input's
+    // first tag, the refusals of a file that is UTF-16 or not XML.
     bool ReadFrom(TXInput &in);
     // Reads one element as a new last child; returns ReadFrom's result (on
     // false no child is added).
@@ -87,6 +88,9 @@ public:
     void WriteTo(TXOutput &out) const;
 
     static constexpr int kMaxNestingDepth = 1000;
+    // Attribute names match in any letter case of the Latin letters (the
+    // folding rule the player shares, rules::FoldCase).
+    static bool SameAttrName(QStringView a, QStringView b);
 
 private:
     friend class TXDocument;
@@ -100,6 +104,11 @@ private:
     enum class TagKind { End, Empty, Open };
 
     void appendChild(TXNode *child);
+public:
+    // Throws reason for the tag just read, with its offset.
+    [[noreturn]] static void failAt(const TXInput &in, const char *reason);
+
+private:
     bool isBlankNode() const { return m_attrs.isEmpty() && m_text.isEmpty() && !m_firstChild; }
     TagKind readHead(TXInput &in, int level);
     void readText(TXInput &in);

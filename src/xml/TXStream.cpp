@@ -1,9 +1,11 @@
 #include "xml/TXStream.h"
 
 #include "base/BrenwickError.h"
+#include "rules/ReadReasons.h"
 #include "xml/XmlText.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 #include <cstring>
 
 // ---- TXInput ----
@@ -17,7 +19,7 @@ TXInput::TXInput(QByteArrayView data) : m_data(data.data()), m_len(data.size()) 
 
 void TXInput::unexpectedEnd()
 {
-    throw BrenwickError(QStringLiteral("Unexpected end of file"), TFilePlace::fwEnd);
+    throw BrenwickError(QString::fromLatin1(rules::kUnexpectedEnd), TFilePlace::fwEnd);
 }
 
 bool TXInput::fill()
@@ -29,6 +31,7 @@ bool TXInput::fill()
     const qint64 got = m_device->read(m_buffer.data(), m_buffer.size());
     if (got < 0)
         throw BrenwickError(QStringLiteral("Stream read error"));
+    m_base += m_len;
     m_data = m_buffer.constData();
     m_pos = 0;
     m_len = got;
@@ -85,13 +88,32 @@ QByteArrayView TXInput::readTagView()
     SkipBlanks();
     if (!fill())
         unexpectedEnd();
+    m_tagOffset = m_base + m_pos;
     const char *start = m_data + m_pos;
+    const bool first = !m_started;
+    m_started = true;
+    if (first)
+        checkStart(QByteArrayView(start, 1));
     // The first byte is taken whatever it is, even a ">".
     if (*start == '>') {
         ++m_pos;
         return QByteArrayView(start, 1);
     }
-    return readUntil(1, '>', true);
+    const QByteArrayView tag = readUntil(1, '>', true);
+    if (first)
+        checkStart(tag);
+    return tag;
+}
+
+void TXInput::checkStart(QByteArrayView start) const
+{
+    const rules::FileStart kind = rules::KindOfStart(std::string_view(start.data(), size_t(start.size())));
+    if (kind == rules::FileStart::Xml)
+        return;
+    BrenwickError error(QString::fromLatin1(kind == rules::FileStart::Utf16 ? rules::kUtf16File : rules::kNotXml),
+                        TFilePlace::fwStart);
+    error.place().offset = m_tagOffset;
+    throw error;
 }
 
 QByteArrayView TXInput::readTextView()
@@ -128,7 +150,11 @@ QString TXInput::NameText(QByteArrayView bytes)
         if (cached.bytes == bytes)
             return cached.text;
     }
-    QString name = QString::fromUtf8(bytes);
+    // Decoded without dropping a leading byte order mark, as fromUtf8 would,
+    // and without holding back a character cut off at the end.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    QString name = decoder(bytes);
     if (m_names.size() < kNameCacheLimit)
         m_names.push_back({bytes.toByteArray(), name});
     return name;

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
+
+#include "rules/XmlRules.h"
 #include <vector>
 
 class QIODevice;
@@ -29,7 +31,7 @@ public:
     TXInput &operator=(const TXInput &) = delete;
 
     // Blanks are TAB, LF, CR and space.
-    static bool IsBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
+    static bool IsBlank(char c) { return rules::IsMarkupBlank(c); }
 
     // True when no byte is left.
     bool AtEnd();
@@ -45,8 +47,14 @@ public:
     // Element nesting level of the element being read (0 outside any element).
     int Depth() const { return m_depth; }
 
-    // Element and attribute names as text, shared between equal names.
+    // Element and attribute names as text, shared between equal names. A
+    // leading U+FEFF is part of the name.
     QString NameText(QByteArrayView bytes);
+
+    // The byte offset (from where the input began) of the last tag read.
+    qint64 TagOffset() const { return m_tagOffset; }
+    // The bytes of an input in memory; empty for a device.
+    QByteArrayView Bytes() const { return m_device ? QByteArrayView() : QByteArrayView(m_data, m_len); }
 
     // Called with each element whose text has just been read, while the rest
     // of the document is still to come (the element's text may yet change).
@@ -66,6 +74,8 @@ private:
     // Fails with "Unexpected end of file" when the input ends first.
     QByteArrayView readUntil(qsizetype searchFrom, char delim, bool keepDelim);
     bool fill();   // false at end of input
+    // Refuses a UTF-16 file and one that is not XML, from its first bytes.
+    void checkStart(QByteArrayView start) const;
     [[noreturn]] static void unexpectedEnd();
 
 public:
@@ -79,6 +89,9 @@ private:
     const char *m_data = nullptr;
     qsizetype m_pos = 0;
     qsizetype m_len = 0;
+    qint64 m_base = 0;   // the offset of m_data[0]
+    qint64 m_tagOffset = -1;
+    bool m_started = false;   // the first tag was looked at
     int m_depth = 0;
     QByteArray m_scratch;
     struct CachedName

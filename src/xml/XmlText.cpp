@@ -1,6 +1,10 @@
 #include "xml/XmlText.h"
 
+#include <QStringDecoder>
 #include <cstring>
+#include <string>
+
+#include "rules/XmlRules.h"
 
 namespace {
 
@@ -96,6 +100,23 @@ QByteArray XmlEncode(QStringView text)
     return out;
 }
 
+namespace {
+
+std::string_view bytesOf(QByteArrayView utf8)
+{
+    return std::string_view(utf8.data(), size_t(utf8.size()));
+}
+
+// Well-formed UTF-8 as UTF-16; a leading U+FEFF stays.
+QString fromCheckedUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    return decoder(utf8);
+}
+
+} // namespace
+
 QString DecodeUtf8Strict(QByteArrayView utf8, bool *ok)
 {
     // Plain ASCII (a picture's text is megabytes of it) is its own UTF-16,
@@ -105,66 +126,10 @@ QString DecodeUtf8Strict(QByteArrayView utf8, bool *ok)
             *ok = true;
         return QString::fromLatin1(utf8);
     }
-    const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
-    const qsizetype n = utf8.size();
-    QString result;
-    result.resize(n);   // UTF-16 never needs more units than UTF-8 bytes
-    char16_t *out = reinterpret_cast<char16_t *>(result.data());
-    qsizetype outLen = 0;
-    qsizetype i = 0;
-    auto fail = [&]() {
-        if (ok)
-            *ok = false;
-        return QString();
-    };
-    while (i < n) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            out[outLen++] = b;
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            extra = 1;
-            cp = b & 0x1F;
-            minimum = 0x80;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            extra = 2;
-            cp = b & 0x0F;
-            minimum = 0x800;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            extra = 3;
-            cp = b & 0x07;
-            minimum = 0x10000;
-        } else {
-            return fail();   // stray continuation byte, C0/C1 or F5..FF
-        }
-        if (n - i <= extra)
-            return fail();   // cut off by the end
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char c = p[i + k];
-            if ((c & 0xC0) != 0x80)
-                return fail();
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return fail();
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out[outLen++] = char16_t(0xD800 + (cp >> 10));
-            out[outLen++] = char16_t(0xDC00 + (cp & 0x3FF));
-        } else {
-            out[outLen++] = char16_t(cp);
-        }
-        i += extra + 1;
-    }
-    result.truncate(outLen);
+    const bool wellFormed = rules::IsUtf8(bytesOf(utf8));
     if (ok)
-        *ok = true;
-    return result;
+        *ok = wellFormed;
+    return wellFormed ? fromCheckedUtf8(utf8) : QString();
 }
 
 QString XmlDecode(QByteArrayView utf8)
@@ -172,49 +137,7 @@ QString XmlDecode(QByteArrayView utf8)
     // Only the byte "&" is the character "&": the shorter search of the two.
     if (!utf8.contains('&'))
         return DecodeUtf8Strict(utf8);
-    QString text = DecodeUtf8Strict(utf8);
-    if (!text.contains(u'&'))
-        return text;   // bytes that are not UTF-8: no text
-    // Entities never overlap (each begins with the only "&" it holds) and no
-    // replacement produces a character of another entity, so one left-to-right
-    // pass gives the same result as the four passes "&quot;", "&lt;", "&gt;",
-    // "&amp;" in turn.
-    struct Entity
-    {
-        QLatin1StringView name;
-        char16_t ch;
-    };
-    static const Entity kEntities[] = {
-        {QLatin1StringView("&quot;"), u'"'},
-        {QLatin1StringView("&lt;"), u'<'},
-        {QLatin1StringView("&gt;"), u'>'},
-        {QLatin1StringView("&amp;"), u'&'},
-    };
-    QString result;
-    result.reserve(text.size());
-    const QStringView view(text);
-    qsizetype i = 0;
-    while (i < view.size()) {
-        const qsizetype amp = view.indexOf(u'&', i);
-        if (amp < 0) {
-            result += view.mid(i);
-            break;
-        }
-        result += view.mid(i, amp - i);
-        i = amp;
-        bool replaced = false;
-        for (const Entity &e : kEntities) {
-            if (view.mid(i).startsWith(e.name)) {
-                result += QChar(e.ch);
-                i += e.name.size();
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced) {
-            result += u'&';
-            ++i;
-        }
-    }
-    return result;
+    // The entities are the shared reader's rule (rules::DecodeXmlText).
+    const std::string decoded = rules::DecodeXmlText(bytesOf(utf8));
+    return fromCheckedUtf8(QByteArrayView(decoded.data(), qsizetype(decoded.size())));
 }

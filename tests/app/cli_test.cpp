@@ -2,6 +2,7 @@
 
 #include "app/cli/CliEditor.h"
 #include "support/CliRunner.h"
+#include "window/TPicButton.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -56,9 +57,15 @@ TEST(Cli, MessagesAreEnglishFindingsAndLogsInTheProcesssLanguage)
         TCommandTree &tree = editor.project.Tree();
         tree.AddItem(QStringLiteral("P"), ikProgram, TCommandTree::TPlace::LastChildOf(nullptr), false);
         tree.AddItem(QStringLiteral("U"), ikUrl, TCommandTree::TPlace::LastChildOf(nullptr), false);
+        // A stand-alone button bound to no command: its name is part of the finding.
+        TPicButton *button = editor.layout.PicButtons().value(0);
+        ASSERT_TRUE(button);
+        button->setCaption(QStringLiteral("B"));
+        button->setAction(TPicButton::baExecute);
+        button->setItemID(77);
         editor.project.SaveProject(project, TProject::WholeProject());
     }
-    auto runAll = [&](const char *finding, const char *log) {
+    auto runAll = [&](const char *finding, const char *log, const char *buttonFinding) {
         for (const char *command : {"tree", "check", "try"}) {
             const CliRun r = runCli({QString::fromLatin1(command), missing});
             EXPECT_EQ(r.status, 1) << command;
@@ -67,16 +74,19 @@ TEST(Cli, MessagesAreEnglishFindingsAndLogsInTheProcesssLanguage)
         EXPECT_EQ(runCli({QStringLiteral("resave"), missing, dir.filePath(QStringLiteral("out.xml"))}).err, cannotOpen);
         const CliRun check = runCli({QStringLiteral("check"), project});
         EXPECT_TRUE(check.out.contains(QString::fromUtf8(finding))) << qPrintable(check.out);
+        EXPECT_TRUE(check.out.contains(QString::fromUtf8(buttonFinding))) << qPrintable(check.out);
         const CliRun trial = runCli({QStringLiteral("try"), project, QStringLiteral("down"), QStringLiteral("enter")});
         EXPECT_TRUE(trial.out.contains(QString::fromUtf8(log))) << qPrintable(trial.out);
     };
-    runAll("ошибка: #1 «P»: не указан файл программы", "log: Открыть адрес: адрес не указан");
+    runAll("ошибка: #1 «P»: не указан файл программы", "log: Открыть адрес: адрес не указан",
+           "ошибка: кнопка «B»: «Пункт меню» 77 не указывает ни на одну команду");
     // Afterwards the process's texts are its own again.
     EXPECT_EQ(QCoreApplication::translate("TXDocument", "Ошибка"), QString::fromUtf8("Ошибка"));
 
     QTranslator english;
     ASSERT_TRUE(english.load(QStringLiteral(":/i18n/brenwick_en.qm")));
     QCoreApplication::installTranslator(&english);
-    runAll("error: #1 “P”: no program file is given", "log: Open address: no address given");
+    runAll("error: #1 “P”: no program file is given", "log: Open address: no address given",
+           "error: button “B”: “Menu entry” 77 points to no command");
     QCoreApplication::removeTranslator(&english);
 }

@@ -127,7 +127,7 @@ TEST_F(DiscLinkTest, ChoosingAFindingSelectsItsEntryOrObject)
     AddProgram("Velmora.EXE");
     preview->Heading()->setLeft(preview->ClientWidth() + 1);
     const QList<TFinding> findings = link->RunCheck(QString());
-    ASSERT_EQ(findings.size(), 3);
+    ASSERT_EQ(findings.size(), 4);   // and the two lines of the size
 
     form->PageControl->setCurrentWidget(form->tsLayout);
     link->CheckForm().ShowFindings(findings);
@@ -238,10 +238,10 @@ TEST_F(DiscLinkTest, TheImageCarriesTheProjectAsItIsNow)
 TEST_F(DiscLinkTest, TheDesignWindowsOwnTitleIsWarnedOfByItsRowName)
 {
     AddProgram("Velmora.EXE");
-    EXPECT_EQ(link->RunCheck(QString()).size(), 1);   // only the disc's size
+    EXPECT_EQ(link->RunCheck(QString()).size(), 2);   // only the image's size and the USB stick's
     preview->setCaption(TPreviewForm::DefaultCaption());
     const QList<TFinding> findings = link->RunCheck(QString());
-    ASSERT_EQ(findings.size(), 2);
+    ASSERT_EQ(findings.size(), 3);
     EXPECT_EQ(findings.first().Line(),
               QString::fromUtf8("предупреждение: «Окно»: «Заголовок» окна всё ещё «Предварительный просмотр»: "
                                 "автозапуск покажет его в заголовке меню"));

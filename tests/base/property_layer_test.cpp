@@ -1,6 +1,5 @@
 #include "base/TPropertyLayer.h"
 
-#include <QSignalSpy>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -143,37 +142,18 @@ TEST(PropertyLayer, ObjectsAndPicturesTravelAsValues)
     EXPECT_TRUE(owner.Picture()->transparent());
 }
 
-TEST(PropertyLayer, AnnouncesOnlySuccessfulChanges)
+TEST(PropertyLayer, ASubObjectIsWrittenWholeOrNotAtAll)
 {
     TOwner owner;
-    TPropertyLayer layer;
-    QSignalSpy spy(&layer, &TPropertyLayer::valueChanged);
-    EXPECT_TRUE(layer.setValue(&owner, "Font.Size", 20));
-    EXPECT_FALSE(layer.setValue(&owner, "Font.Size", QStringLiteral("x")));
-    ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(0).value<QObject *>(), &owner);
-    EXPECT_EQ(spy.at(0).at(1).toString(), QStringLiteral("Font.Size"));
-}
-
-TEST(PropertyLayer, SeveralValuesAreAnnouncedOnceUpToTheFirstBadOne)
-{
-    TOwner owner;
-    TPropertyLayer layer;
-    QSignalSpy spy(&layer, &TPropertyLayer::valueChanged);
-    EXPECT_TRUE(layer.setValues(&owner, {{"Caption", QStringLiteral("a")}, {"Kind", int(TOwner::bsDialog)}}));
-    ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(1).toString(), QString());
-    EXPECT_EQ(owner.Kind(), TOwner::bsDialog);
-    // The bad value stops the rest; what came before it stays, announced.
-    QString error;
-    EXPECT_FALSE(layer.setValues(&owner, {{"Caption", QStringLiteral("b")}, {"Count", 5}, {"Kind", 0}}, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(owner.Caption(), QStringLiteral("b"));
-    EXPECT_EQ(owner.Kind(), TOwner::bsDialog);
-    EXPECT_EQ(spy.count(), 2);
-    // Nothing written: nothing announced.
-    EXPECT_FALSE(layer.setValues(&owner, {{"Nothing", 1}}));
-    EXPECT_EQ(spy.count(), 2);
+    owner.Font()->setSize(12);
+    // "Size" comes before the part that does not convert: it stays as it was.
+    EXPECT_FALSE(TPropertyLayer::write(&owner, "Font", QVariantMap{{"Size", 30}, {"Style", QStringLiteral("fsNone")}}));
+    EXPECT_EQ(owner.Font()->Size(), 12);
+    EXPECT_FALSE(TPropertyLayer::write(&owner, "Font", QVariantMap{{"Size", 30}, {"Style.fsBold", QVariant()}}));
+    EXPECT_EQ(owner.Font()->Size(), 12);
+    // Two flags of one set in one value both hold.
+    ASSERT_TRUE(TPropertyLayer::write(&owner, "Font", QVariantMap{{"Style.fsBold", true}, {"Style.fsItalic", true}}));
+    EXPECT_EQ(owner.Font()->Style(), TSample::TStyles(TSample::fsBold | TSample::fsItalic));
 }
 
 #include "property_layer_test.moc"

@@ -6,6 +6,7 @@
 #include "layout/TDesignSession.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"
+#include "project/TCommandEditor.h"
 #include "project/TProject.h"
 #include "support/ScriptedPrompt.h"
 #include "window/TImageEx.h"
@@ -29,7 +30,7 @@ struct Design : ::testing::Test
     TProject project;
     ScriptedPrompt prompt;
     TLayoutEditor editor{form, project, prompt};
-    TDesignFileParts parts{form, &editor};
+    TDesignFileParts parts{form, &editor.Document()};
     QUndoStack &stack = project.UndoStack();
 
     void SetUp() override
@@ -124,13 +125,36 @@ TEST_F(Design, EachChangeIsAnnouncedOnceWithItsKind)
     // The window's width written moves the buttons anchored to its right
     // edge: the grid showing one follows, though the window changed.
     const int left = exit->Left();
-    ASSERT_TRUE(editor.Layer().setValue(&form, QStringLiteral("ClientWidth"), form.ClientWidth() + 31));
+    editor.Document().Write(&form, QStringLiteral("ClientWidth"), form.ClientWidth() + 31);
     EXPECT_EQ(exit->Left(), left + 31);
     EXPECT_EQ(shown(QStringLiteral("Left")), QString::number(left + 31));
     // As a step, the window is what it changed: the tree and the grid show it.
     ASSERT_TRUE(editor.SetProperty(&form, QStringLiteral("ClientWidth"), form.ClientWidth() - 31));
     EXPECT_EQ(editor.Inspected(), &form);
     EXPECT_EQ(exit->Left(), left);
+}
+
+TEST_F(Design, AValueThatChangesNothingMakesNoStepAndMovesNoSelectionLater)
+{
+    form.Heading()->setLeft(10);
+    editor.Tree().Select(nodeOf(form.Heading()));
+    QSignalSpy spy(&editor.Document(), &TDesignDocument::Changed);
+    TPropertyGridModel &grid = editor.Inspector();
+    // "010" over 10, and a width the auto-sized button does not take.
+    ASSERT_TRUE(grid.Edit(grid.IndexOfPath(QStringLiteral("Left"), TPropertyGridModel::ValueColumn),
+                          QStringLiteral("010"), grid.BeginEditing()));
+    TPicButton *exit = editor.PicButtons().first();
+    ASSERT_TRUE(exit->AutoSize());
+    ASSERT_TRUE(editor.SetProperty(exit, QStringLiteral("Width"), exit->Width() + 7));
+    EXPECT_TRUE(spy.isEmpty());
+    EXPECT_EQ(stack.count(), 0);
+    EXPECT_FALSE(project.Modified());
+    // A later step elsewhere leaves the selection where the user put it.
+    editor.Tree().Select(nodeOf(form.CommentArea()));
+    TCommandEditor(project).Add(ikProgram);
+    ASSERT_EQ(stack.count(), 1);
+    EXPECT_EQ(selected(), QStringLiteral("Комментарий"));
+    EXPECT_EQ(editor.Inspected(), form.CommentArea());
 }
 
 TEST_F(Design, UndoAndRedoShowTheObjectTheyChangedOrTheWindow)
@@ -200,6 +224,13 @@ TEST_F(Design, RandomEditsLeaveEveryViewAsAFreshReadShowsIt)
     const QString design = dir.filePath(QStringLiteral("design.xml"));
     form.Heading()->setLeft(20);
     project.SaveProject(design, TProject::DesignFile());
+    // A look from the gallery: another design with a button more.
+    const QString look = dir.filePath(QStringLiteral("look.xml"));
+    form.Heading()->setTop(90);
+    editor.CreatePicButton(QStringLiteral("Ещё"))->setLeft(5);
+    project.SaveProject(look, TProject::DesignFile());
+    project.LoadProject(design, TProject::DesignFile());
+    stack.clear();
     const QString saved = dir.filePath(QStringLiteral("saved.xml"));
 
     for (quint32 seed = 1; seed <= 6; ++seed) {
@@ -208,7 +239,7 @@ TEST_F(Design, RandomEditsLeaveEveryViewAsAFreshReadShowsIt)
         for (int step = 0; step < 40; ++step) {
             const QList<TPicButton *> buttons = editor.PicButtons();
             TPicButton *button = buttons.isEmpty() ? nullptr : buttons.at(random.bounded(int(buttons.size())));
-            switch (random.bounded(8)) {
+            switch (random.bounded(9)) {
             case 0: {   // a grid edit of a value of the object shown
                 QObject *objects[] = {&form, form.Heading(), form.CommentArea(), button};
                 QObject *object = objects[random.bounded(4)];
@@ -251,8 +282,14 @@ TEST_F(Design, RandomEditsLeaveEveryViewAsAFreshReadShowsIt)
                 project.LoadProject(design, TProject::DesignFile());
                 trail += "load ";
                 break;
-            case 5:
+            case 5:   // a look applied as the gallery does: one step with the options kept
+                stack.beginMacro(QStringLiteral("look"));
+                project.LoadProject(look, TProject::DesignFile());
+                stack.endMacro();
+                trail += "look ";
+                break;
             case 6:
+            case 7:
                 stack.undo();
                 trail += "undo ";
                 break;

@@ -1,8 +1,5 @@
 #include "kit/TPropertyGrid.h"
-#include "layout/TLayoutEditor.h"
-#include "layout/TPreviewForm.h"
-#include "project/TProject.h"
-#include "support/ScriptedPrompt.h"
+#include "support/EditorFixture.h"
 #include "window/TTextBox.h"
 
 #include <QApplication>
@@ -14,21 +11,13 @@
 
 namespace {
 
-struct FontChoice : ::testing::Test
+struct FontChoice : ::testing::Test, EditorFixture
 {
-    TPreviewForm form;
-    TProject project;
-    ScriptedPrompt prompt;
-    TLayoutEditor editor{form, project, prompt};
-    TPropertyGridModel &model = editor.Inspector();
     TPropertyDelegate delegate{model};
 
     void SetUp() override
     {
-        editor.FormShow();
-        for (QStandardItem *node : editor.Tree().AllNodes())
-            if (node->text() == QStringLiteral("Надпись наверху"))
-                editor.Tree().Select(node);
+        inspect(QStringLiteral("Надпись наверху"));
         TFont *font = form.Heading()->Font();
         font->setName(QStringLiteral("Times New Roman"));
         font->setHeight(-21);   // 16 points, not exactly

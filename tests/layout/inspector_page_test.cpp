@@ -28,7 +28,7 @@ struct InspectorPage : ::testing::Test
     TProject project;
     ScriptedPrompt prompt;
     TLayoutEditor editor{form, project, prompt};
-    TDesignFileParts parts{form, &editor};
+    TDesignFileParts parts{form, &editor.Document()};
     QWidget window;
     QAction add{QStringLiteral("Добавить кнопку")};
     QAction del{QStringLiteral("Удалить кнопку")};

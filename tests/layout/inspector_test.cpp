@@ -1,7 +1,4 @@
-#include "layout/TLayoutEditor.h"
-#include "layout/TPreviewForm.h"
-#include "project/TProject.h"
-#include "support/ScriptedPrompt.h"
+#include "support/EditorFixture.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
@@ -11,25 +8,8 @@
 
 namespace {
 
-struct Inspector : ::testing::Test
+struct Inspector : ::testing::Test, EditorFixture
 {
-    TPreviewForm form;
-    TProject project;
-    ScriptedPrompt prompt;
-    TLayoutEditor editor{form, project, prompt};
-    TPropertyGridModel &model = editor.Inspector();
-
-    void SetUp() override { editor.FormShow(); }
-
-    void inspect(const QString &caption)
-    {
-        for (QStandardItem *node : editor.Tree().AllNodes())
-            if (node->text() == caption) {
-                ASSERT_TRUE(editor.Tree().Select(node));
-                return;
-            }
-        FAIL() << "no node " << caption.toStdString();
-    }
     // Top-level rows as "group/name", in the grid's order.
     QStringList rows()
     {
@@ -49,11 +29,10 @@ struct Inspector : ::testing::Test
             list << model.index(r, 0, parent).data().toString();
         return list;
     }
-    bool edit(const QString &path, const QVariant &value)
+    bool edit(const QString &path, const QVariant &value, int editing = 0)
     {
-        return model.setData(model.IndexOfPath(path, TPropertyGridModel::ValueColumn), value);
+        return model.Edit(model.IndexOfPath(path, TPropertyGridModel::ValueColumn), value, editing);
     }
-    QString shown(const QString &path) { return model.IndexOfPath(path, TPropertyGridModel::ValueColumn).data().toString(); }
     QString help(const QString &path) { return model.Description(model.IndexOfPath(path)); }
 };
 
@@ -230,12 +209,11 @@ TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
     EXPECT_EQ(project.UndoStack().count(), 2);
     project.UndoStack().undo();
     EXPECT_EQ(heading->Left(), 13);
-    model.SetEditing(model.BeginEditing());
-    ASSERT_TRUE(edit("Left", QStringLiteral("30")));
-    ASSERT_TRUE(edit("Left", QStringLiteral("31")));
+    const int editing = model.BeginEditing();
+    ASSERT_TRUE(edit("Left", QStringLiteral("30"), editing));
+    ASSERT_TRUE(edit("Left", QStringLiteral("31"), editing));
     EXPECT_EQ(project.UndoStack().count(), 2);
-    ASSERT_TRUE(edit("Left", QStringLiteral("13")));
-    model.SetEditing(0);
+    ASSERT_TRUE(edit("Left", QStringLiteral("13"), editing));
     EXPECT_EQ(project.UndoStack().count(), 1);
     EXPECT_EQ(heading->Left(), 13);
     EXPECT_TRUE(project.Modified());
@@ -255,6 +233,8 @@ TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
         {"Anchors.akBottom", true, "Да"},
         {"Constraints.MaxWidth", QStringLiteral("300"), "300"},
         {"Text", QStringList({"один", "два"}), "2 строки"},
+        {"Font", QVariantMap{{"Name", "Verdana"}, {"Height", -20}},
+         "Verdana, 15, жирный курсив, здесь похожим шрифтом, строки в Windows могут лечь иначе"},
         {"Font", QVariantMap{{"Name", "Arial"}, {"Height", -20}}, "Arial, 15, жирный курсив"},
     };
     for (const Step &step : steps) {

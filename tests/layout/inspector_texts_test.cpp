@@ -1,9 +1,6 @@
 #include "base/BmpFile.h"
 #include "layout/TInspectorConfig.h"
-#include "layout/TLayoutEditor.h"
-#include "layout/TPreviewForm.h"
-#include "project/TProject.h"
-#include "support/ScriptedPrompt.h"
+#include "support/EditorFixture.h"
 #include "window/TPicButton.h"
 #include "window/TTextBox.h"
 
@@ -13,27 +10,8 @@
 
 namespace {
 
-struct InspectorTexts : ::testing::Test
+struct InspectorTexts : ::testing::Test, EditorFixture
 {
-    TPreviewForm form;
-    TProject project;
-    ScriptedPrompt prompt;
-    TLayoutEditor editor{form, project, prompt};
-    TPropertyGridModel &model = editor.Inspector();
-
-    void SetUp() override { editor.FormShow(); }
-
-    void inspect(const QString &caption)
-    {
-        for (QStandardItem *node : editor.Tree().AllNodes())
-            if (node->text() == caption) {
-                ASSERT_TRUE(editor.Tree().Select(node));
-                return;
-            }
-        FAIL() << "no node " << caption.toStdString();
-    }
-    QModelIndex value(const QString &path) { return model.IndexOfPath(path, TPropertyGridModel::ValueColumn); }
-    QString shown(const QString &path) { return value(path).data().toString(); }
     bool edit(const QString &path, const QVariant &v) { return model.setData(value(path), v); }
     // Every row below a parent, depth first.
     void walk(const QModelIndex &parent, const std::function<void(const QModelIndex &)> &visit)

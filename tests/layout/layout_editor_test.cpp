@@ -1,7 +1,4 @@
-#include "layout/TLayoutEditor.h"
-#include "layout/TPreviewForm.h"
-#include "project/TProject.h"
-#include "support/ScriptedPrompt.h"
+#include "support/EditorFixture.h"
 #include "window/TButtonBox.h"
 #include "window/TImageEx.h"
 #include "window/TPicButton.h"
@@ -11,14 +8,8 @@
 
 namespace {
 
-struct LayoutEditor : ::testing::Test
+struct LayoutEditor : ::testing::Test, EditorFixture
 {
-    TPreviewForm form;
-    TProject project;
-    ScriptedPrompt prompt;
-    TLayoutEditor editor{form, project, prompt};
-
-    void SetUp() override { editor.FormShow(); }
 
     // The tree as indented captions, "*" marking bold nodes.
     QStringList outline()

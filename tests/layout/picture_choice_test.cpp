@@ -1,8 +1,5 @@
 #include "kit/TPictureDialog.h"
-#include "layout/TLayoutEditor.h"
-#include "layout/TPreviewForm.h"
-#include "project/TProject.h"
-#include "support/ScriptedPrompt.h"
+#include "support/EditorFixture.h"
 #include "window/TImageEx.h"
 #include "xml/PictureText.h"
 
@@ -13,15 +10,11 @@
 // what the design window shows is what a save and reopen shows.
 TEST(PictureChoice, ALoadedPictureIsTheBitmapThatIsSaved)
 {
-    TPreviewForm form;
-    TProject project;
-    ScriptedPrompt prompt;
-    TLayoutEditor editor{form, project, prompt};
-    editor.FormShow();
-    for (QStandardItem *node : editor.Tree().AllNodes())
-        if (node->text() == QStringLiteral("Картинка в тему"))
-            editor.Tree().Select(node);
-    TPropertyGridModel &model = editor.Inspector();
+    EditorFixture f;
+    f.inspect(QStringLiteral("Картинка в тему"));
+    TPreviewForm &form = f.form;
+    ScriptedPrompt &prompt = f.prompt;
+    TPropertyGridModel &model = f.model;
     const QModelIndex row = model.IndexOfPath("Picture", TPropertyGridModel::ValueColumn);
 
     QTemporaryDir dir;

@@ -7,6 +7,7 @@ Usage: menu_window_wine_test.py BRENWICK_CLI VELMORA_EXE WORK_DIR [WINE_PREFIX]
 Run it under an X server (xvfb-run -a). Exit 77: skipped (no Wine, no X, no
 mingw). One Wine prefix (default: under WORK_DIR) serves every case of a run.
 """
+import base64
 import os
 import re
 import shutil
@@ -30,6 +31,14 @@ CELL_MARGIN = 2
 CELL_MARGIN_SIDE = 4
 
 failures = []
+
+
+def font_twins():
+    """The program's one table of Windows families and the free families shown for them."""
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "rules", "FontTwins.cpp")
+    twins = re.findall(r'\{"([^"]+)", "([^"]+)", (?:true|false), (?:true|false)\}', open(source, encoding="utf-8").read())
+    assert twins, source
+    return twins
 
 
 def check(condition, message):
@@ -154,6 +163,25 @@ def compare(editor_png, player_bmp, cells_file):
     return outside, worst
 
 
+def read_runs(path):
+    """The text runs a drawing wrote: (x, y, text) each."""
+    runs = []
+    if os.path.exists(path):
+        for line in open(path, encoding="utf-8").read().split("\n"):
+            if line:
+                x, y, text = line.split(" ", 2)
+                runs.append((int(x), int(y), text))
+    return sorted(runs)
+
+
+def compare_runs(editor_texts, player_texts):
+    """Runs of text one drawing has and the other lacks: rows, cuts, "..." and columns."""
+    editor, player = read_runs(editor_texts), read_runs(player_texts)
+    only_editor = [r for r in editor if r not in player]
+    only_player = [r for r in player if r not in editor]
+    return ["editor %r" % (r,) for r in only_editor[:3]] + ["player %r" % (r,) for r in only_player[:3]], len(editor)
+
+
 # ---- projects ---------------------------------------------------------
 
 def element(xml, name):
@@ -195,22 +223,23 @@ class Suite:
                               timeout=kw.pop("timeout", 120), **kw)
 
     def prepare_prefix(self):
-        stamp = os.path.join(self.env["WINEPREFIX"], "fonts-set")
+        twins = font_twins()
+        # The stamp names the table, so a changed table is set again.
+        stamp = os.path.join(self.env["WINEPREFIX"], "fonts-set-%08x" % zlib.crc32(repr(twins).encode()))
         # One server for the whole run (it stays a few seconds after the last
         # program): each start after the first is quick.
         subprocess.Popen(["wineserver", "-p5"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if os.path.exists(stamp):
             return
         self.run(["wineboot", "-i"], timeout=600)
-        for face, twin in (("Arial", "Liberation Sans"), ("Times New Roman", "Liberation Serif"),
-                           ("Courier New", "Liberation Mono"), ("Tahoma", "DejaVu Sans"),
-                           ("MS Sans Serif", "DejaVu Sans")):
+        # Wine shows each Windows family with the free one the editor shows it with.
+        for face, twin in twins:
             self.run(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v", face, "/d", twin, "/f"])
         open(stamp, "w").close()
 
     def cli_run(self, *args):
         r = subprocess.run([self.cli] + list(args), capture_output=True, timeout=120,
-                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen", BRENWICK_TEXT_CELLS="1"))
         assert r.returncode == 0, (args, r.stdout, r.stderr)
         return r
 
@@ -311,6 +340,15 @@ class Suite:
         x = set_attr(x, "button", "appearance", "transparent", "-1", nth=1)
         x = set_attr(x, "button", "appearance", "showcaption", "-1")
         cases.append(("holes", x, None))
+        # Halved exactly: every other row and column is sampled, which one shows.
+        write_bmp24(os.path.join(pics, "stripes.bmp"), 4, 6,
+                    lambda x, y: (0xFF0000 if y % 2 == 0 else 0x0000FF) | (0x00FF00 if x % 2 else 0))
+        x = set_text(base, "theme", "source", self.picture_text(os.path.join(pics, "stripes.bmp")))
+        x = set_attr(x, "theme", "sizing", "autosize", "0")
+        x = set_attr(x, "theme", "sizing", "stretch", "-1")
+        x = set_attr(x, "theme", "position", "width", "2")
+        x = set_attr(x, "theme", "position", "height", "3")
+        cases.append(("halved", x, None))
         # Wrap and shadows: a heading that wraps, shadows large and negative,
         # row spacing, centred and right-aligned rows; a group current, so the
         # heading shows its name.
@@ -328,6 +366,12 @@ class Suite:
         ids = re.findall(r'<program[^>]*id="(\d+)"', grouped)
         cases.append(("group-current", grouped, int(ids[-1]) if ids else None))
 
+        cases += self.picture_cases(base, pics)
+        cases += self.gallery_cases()
+
+        # PLAYER_TEST_CASES=REGEX: only the cases whose names match.
+        wanted = re.compile(os.environ.get("PLAYER_TEST_CASES", ""))
+        cases = [c for c in cases if wanted.search(c[0])]
         worst = 0.0
         for name, xml, item in cases:
             rc, png, bmp = self.player_render(xml, name, item)
@@ -335,10 +379,46 @@ class Suite:
                 continue
             outside, share = compare(png, bmp, bmp + ".cells")
             check(not outside, "%s: pixels outside text differ: %s" % (name, "; ".join(outside)))
+            runs, count = compare_runs(png + ".texts", bmp + ".cells.texts")
+            check(count > 0 or name.startswith("picture"), "%s: the editor drew no text" % name)
+            check(not runs, "%s: the text runs differ: %s" % (name, "; ".join(runs)))
             check(share <= TEXT_CELL_TOLERANCE, "%s: %.2f of a text cell differs" % (name, share))
             worst = max(worst, share)
             print("drawing %-16s text cells differ at most %.2f" % (name, share), flush=True)
         print("drawing parity: worst text cell %.2f (tolerance %.2f)" % (worst, TEXT_CELL_TOLERANCE))
+
+    def picture_cases(self, base, pics):
+        """Stretched and proportional pictures at uneven ratios, and tiny ones."""
+        cases = []
+        shapes = (("3x7", 3, 7), ("1x1000", 1000, 1), ("1x1", 1, 1), ("2x3", 2, 3))
+        for name, w, h in shapes:
+            path = os.path.join(pics, "p%s.bmp" % name)
+            write_bmp24(path, w, h, lambda x, y: ((x * 53) % 256 << 16) | ((y * 97) % 256 << 8) | 0x20)
+            text = self.picture_text(path)
+            for mode, stretch, proportional in (("stretch", "-1", "0"), ("proportional", "-1", "-1"),
+                                                ("shrink", "0", "-1")):
+                x = set_text(base, "theme", "source", text)
+                x = set_attr(x, "theme", "sizing", "autosize", "0")
+                x = set_attr(x, "theme", "sizing", "stretch", stretch)
+                x = set_attr(x, "theme", "sizing", "proportional", proportional)
+                x = set_attr(x, "theme", "sizing", "center", "-1" if mode != "stretch" else "0")
+                x = set_text(x, "background", "source", text)
+                x = set_attr(x, "background", "sizing", "stretch", stretch)
+                x = set_attr(x, "background", "sizing", "proportional", proportional)
+                cases.append(("picture-%s-%s" % (name, mode), x, None))
+        return cases
+
+    def gallery_cases(self):
+        """Every design that ships, over the commands of a small disc."""
+        cases = []
+        listing = self.cli_run("design", "list").stdout.decode()
+        names = [line.split("\t")[0] for line in listing.splitlines() if line.strip()]
+        base = os.path.join(self.work, "base.xml")
+        for name in names:
+            out = os.path.join(self.work, "gallery-%s.xml" % name)
+            self.cli_run("design", "apply", name, base, "-o", out)
+            cases.append(("gallery-" + name, open(out, encoding="utf-8").read(), None))
+        return cases
 
     # ---- a disc under Wine: a click runs a program; the exit question -----
 
@@ -547,6 +627,141 @@ class Suite:
         check(seen.get(False) == rgb, "without a key the first row is %s, not %s" % (seen.get(False), rgb))
         check(seen.get(True) not in (None, rgb), "the colour key left the top colour on screen")
 
+    # ---- a picture the editor refuses: the menu shows without it ----------
+
+    def short_picture(self):
+        xml = self.new_project()
+        # A bitmap cut inside its information header and one cut inside its
+        # pixels: the picture texts are sound, the pictures are not.
+        pics = os.path.join(self.work, "pics")
+        os.makedirs(pics, exist_ok=True)
+        whole = os.path.join(pics, "whole.bmp")
+        write_bmp24(whole, 9, 7, lambda x, y: 0x102030 * (x + y))
+        data = open(whole, "rb").read()
+        texts = {}
+        for name, cut in (("header", data[:40]), ("pixels", data[:-3])):
+            raw = os.path.join(pics, "cut-%s.bmp" % name)
+            open(raw, "wb").write(cut)
+            texts[name] = "%d;%s" % (len(cut), base64.b64encode(zlib.compress(cut)).decode())
+        # Stretched, so that the place of a picture is drawn into whatever it holds.
+        for name in ("background", "theme"):
+            xml = set_attr(xml, name, "sizing", "autosize", "0")
+            xml = set_attr(xml, name, "sizing", "stretch", "-1")
+        plain = self.player_render(set_text(set_text(xml, "background", "source", ""), "theme", "source", ""),
+                                   "no-picture")[2]
+        x = set_text(xml, "background", "source", texts["header"])
+        x = set_text(x, "theme", "source", texts["pixels"])
+        folder = os.path.join(self.work, "render", "short-picture")
+        os.makedirs(folder, exist_ok=True)
+        open(os.path.join(folder, "Velmora.XML"), "w", encoding="utf-8", newline="").write(x)
+        shutil.copyfile(self.exe, os.path.join(folder, "Velmora.EXE"))
+        bmp = os.path.join(folder, "player.bmp")
+        r = subprocess.run(["wine", os.path.join(folder, "Velmora.EXE"), "--render", bmp], cwd=folder, env=self.env,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
+        said = r.stderr.decode("utf-8", "replace")
+        check(r.returncode == 0, "short pictures: the player rendered nothing (%d) %s" % (r.returncode, said))
+        for place in ("background/source", "theme/source"):
+            check("элемент «%s»: картинка повреждена" % place in said,
+                  "short pictures: %s not reported as the editor reports it: %r" % (place, said))
+        check(os.path.exists(bmp) and os.path.exists(plain) and open(bmp, "rb").read() == open(plain, "rb").read(),
+              "short pictures: the menu differs from the one without them")
+
+    # ---- tooltips: the hint a control carries is the text its tip shows ---
+
+    def tooltips(self):
+        source = os.path.join(self.work, "tips.c")
+        # Prints every tool of the tooltip controls owned by the window titled
+        # argv[1]: "left top right bottom<TAB>text", in UTF-8. The tool's
+        # record and text live in the player's memory, where the control reads them.
+        open(source, "w").write(r"""
+#include <windows.h>
+#include <commctrl.h>
+#include <stdio.h>
+static HWND owner, tips[16];
+static int count;
+static BOOL CALLBACK each(HWND w, LPARAM l) {
+    wchar_t cls[64];
+    (void)l;
+    GetClassNameW(w, cls, 64);
+    if (!lstrcmpiW(cls, TOOLTIPS_CLASSW) && GetWindow(w, GW_OWNER) == owner && count < 16)
+        tips[count++] = w;
+    return TRUE;
+}
+int wmain(int argc, wchar_t **argv) {
+    DWORD pid;
+    if (argc < 2 || !(owner = FindWindowW(NULL, argv[1])))
+        return 2;
+    EnumWindows(each, 0);
+    GetWindowThreadProcessId(owner, &pid);
+    HANDLE proc = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    BYTE *remote = proc ? VirtualAllocEx(proc, NULL, 16384, MEM_COMMIT, PAGE_READWRITE) : NULL;
+    if (!remote)
+        return 3;
+    for (int t = 0; t < count; ++t) {
+        int n = (int)SendMessageW(tips[t], TTM_GETTOOLCOUNT, 0, 0);
+        for (int i = 0; i < n; ++i) {
+            TTTOOLINFOW ti;
+            wchar_t text[4096];
+            char utf8[16384];
+            ZeroMemory(&ti, sizeof ti);
+            ti.cbSize = sizeof ti;
+            WriteProcessMemory(proc, remote, &ti, sizeof ti, NULL);
+            if (!SendMessageW(tips[t], TTM_ENUMTOOLSW, i, (LPARAM)remote))
+                continue;
+            ReadProcessMemory(proc, remote, &ti, sizeof ti, NULL);
+            ZeroMemory(text, sizeof text);
+            WriteProcessMemory(proc, remote + 1024, text, 8192, NULL);
+            ti.lpszText = (LPWSTR)(remote + 1024);
+            WriteProcessMemory(proc, remote, &ti, sizeof ti, NULL);
+            SendMessageW(tips[t], TTM_GETTEXTW, 4000, (LPARAM)remote);
+            ReadProcessMemory(proc, remote + 1024, text, 8190, NULL);
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, 0, 0);
+            printf("%ld %ld %ld %ld\t%s\n", ti.rect.left, ti.rect.top, ti.rect.right, ti.rect.bottom, utf8);
+        }
+    }
+    return 0;
+}
+""")
+        tips = os.path.join(self.work, "tips.exe")
+        r = subprocess.run(["i686-w64-mingw32-gcc", "-municode", "-O1", "-o", tips, source, "-lcomctl32"],
+                           capture_output=True)
+        if not check(r.returncode == 0, "the tooltip reader does not build: %s" % r.stderr):
+            return
+        xml = self.new_project()
+        xml = set_attr(xml, "window", "appearance", "caption", "Меню с подсказками")
+        hint = "Подсказка «кнопки» & <её> текст"
+        escaped = hint.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+        x = set_attr(xml, "button", "hint", "text", escaped)
+        x = set_attr(x, "button", "hint", "showhint", "-1")
+        x = set_attr(x, "menubox", "hint", "text", "Меню")
+        x = set_attr(x, "menubox", "hint", "showhint", "-1")
+        x = set_attr(x, "commentbox", "hint", "text", "не показывается")
+        x = set_attr(x, "commentbox", "hint", "showhint", "0")
+        folder = os.path.join(self.work, "tips")
+        os.makedirs(folder, exist_ok=True)
+        open(os.path.join(folder, "Velmora.XML"), "w", encoding="utf-8", newline="").write(x)
+        shutil.copyfile(self.exe, os.path.join(folder, "Velmora.EXE"))
+        proc = self.start_player(folder)
+        if not check(self.find_window("^Меню с подсказками$"), "the window with hints did not show"):
+            proc.kill()
+            return
+        time.sleep(1)
+        r = subprocess.run(["wine", tips, "Меню с подсказками"], env=self.env, capture_output=True, timeout=60)
+        proc.kill()
+        proc.wait()
+        got = {}
+        for line in r.stdout.decode("utf-8", "replace").splitlines():
+            rect, _, text = line.partition("\t")
+            got[text] = tuple(map(int, rect.split()))
+        button = element(x, "button").group(0)
+        top, left, width, height = map(int, re.search(
+            r'<position top="(-?\d+)" left="(-?\d+)" width="(\d+)" height="(\d+)"', button).groups())
+        print("tooltips: %r" % got)
+        check(got.get(hint) == (left, top, left + width, top + height),
+              "the button's tip is not its hint over its bounds: %r" % got)
+        check("Меню" in got, "the menu area's tip is missing: %r" % got)
+        check("не показывается" not in got, "a hint that is not shown has a tip")
+
 
 def main():
     if len(sys.argv) not in (4, 5):
@@ -564,7 +779,8 @@ def main():
     suite = Suite(cli, exe, work, prefix)
     suite.prepare_prefix()
     only = os.environ.get("PLAYER_TEST_ONLY", "")
-    for case in ("drawing_parity", "click_runs_program", "damaged_file", "colour_key"):
+    for case in ("drawing_parity", "click_runs_program", "damaged_file", "colour_key", "short_picture",
+                 "tooltips"):
         if not only or case == only:
             getattr(suite, case)()
     print("%d failures" % len(failures))

@@ -32,7 +32,7 @@ QString WinePath(const QString &path)
 //  Заметка [11] (comment), Нет файла [12] (program not on the disc),
 //  Далеко [13] (..\x.exe), Абсолютный [14] (C:\x.exe), Без пути [15], Выход [16]
 // Buttons: one of each action, several bound by number (one dangling), a hidden
-// one and one without size.
+// one and two without size (one of them auto-sized without a picture).
 void MakeProject(const QString &file, const QString &options)
 {
     cli::Editor editor;
@@ -69,7 +69,8 @@ void MakeProject(const QString &file, const QString &options)
         {"Справка", B::baHelp, 0},    {"Свернуть", B::baMinimize, 0}, {"Тетрис", B::baExecute, 2},
         {"Скрытая", B::baExecute, 3}, {"Глубже", B::baExecute, 5}, {"Конец", B::baExecute, 16},
         {"Назад", B::baExecute, 7},   {"Пустой", B::baExecute, 9}, {"Заметка", B::baExecute, 11},
-        {"Нет", B::baExecute, 99},    {"Невидимка", B::baHelp, 0}, {"Точка", B::baHelp, 0}};
+        {"Нет", B::baExecute, 99},    {"Невидимка", B::baHelp, 0}, {"Точка", B::baHelp, 0},
+        {"Пустышка", B::baHelp, 0}};
     for (const auto &[caption, action, id] : buttons) {
         TPicButton *b = editor.layout.CreatePicButton(U(caption));
         b->setAction(action);
@@ -82,6 +83,18 @@ void MakeProject(const QString &file, const QString &options)
     editor.layout.PicButtons().at(14)->setWidth(0);
     editor.layout.PicButtons().at(14)->setHeight(0);
     editor.project.SaveProject(file, TProject::WholeProject());
+    // The last button auto-sized without a picture, its size in the file 40 x 20:
+    // it has no size, so it cannot be pressed.
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QString xml = QString::fromUtf8(saved.readAll());
+    saved.close();
+    const qsizetype last = xml.lastIndexOf(QLatin1String("<button>"));
+    const qsizetype sizing = xml.indexOf(QLatin1String("autosize=\"0\""), last);
+    ASSERT_GT(sizing, last);
+    xml.replace(sizing, 12, QStringLiteral("autosize=\"-1\""));
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    saved.write(xml.toUtf8());
 }
 
 struct Case
@@ -103,6 +116,7 @@ const Case kCases[] = {
     {"", "yes", "button:Конец"},
     {"cross", "no", "escape"},
     {"cross", "yes", "close"},
+    {"cross", "no", "button:Глубже backspace left escape escape"},
     {"", "yes", "button:Вверх"},
     {"levelup", "yes", "button:Вверх"},
     {"levelup question", "no", "button:Вверх button:Назад"},
@@ -112,11 +126,13 @@ const Case kCases[] = {
     {"", "yes", "button:Обзор button:Справка button:Свернуть down"},
     {"", "yes", "button:Невидимка"},
     {"", "yes", "button:Точка"},
+    {"", "yes", "button:Пустышка"},
     {"", "yes", "button:Никто"},
     {"", "yes", "entry:3"},
     {"", "yes", "entry:x"},
     {"", "yes", "jump"},
     {"", "yes", "close down"},
+    {"", "yes", "-- -x entry:8"},   // after "--" a step may begin with "-"
 };
 
 struct Result

@@ -101,7 +101,7 @@ TEST_F(DiscCheckTest, LinuxPathsAreNamedAndThoseIntoTheDiscFixedInOneStep)
     Add("От корня", ikProgram, QStringLiteral("/Soft/Tools/SETUP.exe"));   // the player's path with "/": fine
 
     const QList<TFinding> findings = TProjectCheck::Run(project, QString(), nullptr);
-    ASSERT_EQ(findings.size(), 4);
+    ASSERT_EQ(findings.size(), 5);
     EXPECT_EQ(findings.at(0).Line(), U("ошибка: #1 «Внутри»: полный путь Linux: на диске он не сработает (%1); "
                                        "«Исправить» заменит его на Soft\\Tools\\setup.exe").arg(inside));
     EXPECT_EQ(findings.at(0).fix, U("Soft\\Tools\\setup.exe"));
@@ -149,7 +149,7 @@ TEST_F(DiscCheckTest, WithoutADiscFolderALinuxPathIsAWarningWithoutAFix)
 TEST_F(DiscCheckTest, AGroupNeedsAWayOut)
 {
     const QString stranded = U("предупреждение: #1 «Игры»: из группы нет выхода: в ней нет команды «Выход», а в окне "
-                               "нет кнопки «Вверх»; Escape закроет всё меню");
+                               "нет кнопки «Вверх»; выйти из неё можно только клавишами Esc, Backspace или «Влево»");
     TBaseItem *games = Add("Игры", ikGroup);
     Add("Тетрис", ikProgram, QStringLiteral("Velmora.EXE"), games);
     TBaseItem *left = Add("С выходом", ikGroup);
@@ -189,15 +189,23 @@ TEST_F(DiscCheckTest, FontsNotEveryWindowsHasAreWarnedOf)
     QObject a, b, c;
     TDesignFacts design;
     design.client = QSize(100, 100);
-    design.fonts = {{&a, QStringLiteral("A"), QStringLiteral("tahoma")},
+    QObject d, e, f, g;
+    constexpr int kCyrillic = 204;
+    design.fonts = {{&a, QStringLiteral("A"), QStringLiteral("tahoma"), kCyrillic},
                     {&b, QStringLiteral("B"), QStringLiteral("URW Bookman")},
-                    {&c, QStringLiteral("C"), QStringLiteral("MS Sans Serif")}};
+                    {&c, QStringLiteral("C"), QStringLiteral("MS Shell Dlg 2")},
+                    {&d, QStringLiteral("D"), QStringLiteral("Wingdings")},
+                    {&e, QStringLiteral("E"), QStringLiteral("Ebrima"), kCyrillic},
+                    {&f, QStringLiteral("F"), QStringLiteral("Ebrima")},   // Latin text: fine
+                    {&g, QStringLiteral("G"), QStringLiteral("Marlett"), kCyrillic}};
     Add("Запуск", ikProgram, QStringLiteral("Velmora.EXE"));
-    const QList<TFinding> findings = TProjectCheck::Run(project, Disc(), &design);
-    ASSERT_EQ(findings.size(), 2);
-    EXPECT_EQ(findings.first().Line(),
-              U("предупреждение: B: шрифт «URW Bookman» есть не в каждой Windows 7–11, там его заменит другой"));
-    EXPECT_EQ(findings.first().object, &b);
+    EXPECT_EQ(Lines(&design), QStringList({
+        U("предупреждение: B: шрифт «URW Bookman» есть не в каждой Windows 7–11, там его заменит другой"),
+        U("предупреждение: D: шрифт «Wingdings» состоит из значков: буквы надписи станут картинками"),
+        U("предупреждение: E: в шрифте «Ebrima» нет русских букв, а набор символов у него кириллический"),
+        U("предупреждение: G: шрифт «Marlett» состоит из значков: буквы надписи станут картинками"),
+    }));
+    EXPECT_EQ(TProjectCheck::Run(project, Disc(), &design).first().object, &b);
 
     EXPECT_TRUE(TWindowsFonts::IsShippedEverywhere(U(" Segoe UI ")));
     EXPECT_FALSE(TWindowsFonts::IsShippedEverywhere(U("Segoe")));
@@ -207,57 +215,68 @@ TEST_F(DiscCheckTest, FontsNotEveryWindowsHasAreWarnedOf)
     EXPECT_EQ(TWindowsFonts::WithoutFoundry(U("Odd [name] x")), U("Odd [name] x"));
 }
 
-TEST_F(DiscCheckTest, TheCheckEndsWithTheDiscsSize)
+TEST_F(DiscCheckTest, TheCheckEndsWithTheImagesSizeAndWhatItFits)
 {
     EXPECT_EQ(TProjectCheck::DiscFit(0), TProjectCheck::dfCd);
+    EXPECT_EQ(TProjectCheck::DiscFit(TProjectCheck::kCdBytes), TProjectCheck::dfCd);
     EXPECT_EQ(TProjectCheck::DiscFit(TProjectCheck::kCdBytes + 1), TProjectCheck::dfDvd);
     EXPECT_EQ(TProjectCheck::DiscFit(TProjectCheck::kDvdBytes), TProjectCheck::dfDvd);
-    EXPECT_EQ(TProjectCheck::DiscFit(TProjectCheck::kDvdBytes + 1), TProjectCheck::dfNone);
+    EXPECT_EQ(TProjectCheck::DiscFit(TProjectCheck::kDvdBytes + 1), TProjectCheck::dfDvdDualLayer);
+    EXPECT_EQ(TProjectCheck::DiscFit(TProjectCheck::kDvdDualLayerBytes), TProjectCheck::dfDvdDualLayer);
+    EXPECT_EQ(TProjectCheck::DiscFit(TProjectCheck::kDvdDualLayerBytes + 1), TProjectCheck::dfNone);
 
-    // Exactly 700 MB (sparse files take no room here), one in a subfolder.
+    // An image of exactly 700 MiB (sparse files take no room here): 33 sectors
+    // before the files, 150 of padding after them.
+    constexpr qint64 kSector = 2048;
     Add("Запуск", ikProgram, QStringLiteral("Velmora.EXE"));
     File(QStringLiteral("Velmora.EXE"), 1000);
-    File(QStringLiteral("Data/big.bin"), TProjectCheck::kCdBytes - 1000);
+    File(QStringLiteral("Data/big.bin"), TProjectCheck::kCdBytes - (33 + 1 + 150) * kSector);
     QList<TFinding> findings = TProjectCheck::Run(project, Disc(), nullptr);
-    ASSERT_EQ(findings.size(), 1);
-    EXPECT_EQ(findings.last().severity, TFinding::fsInfo);
-    EXPECT_EQ(findings.last().text, U("файлы диска занимают 700,0 МБ и помещаются на CD (700 МБ)"));
-    File(QStringLiteral("Data/more.bin"), 1);
+    ASSERT_EQ(findings.size(), 2);
+    EXPECT_EQ(findings.first().severity, TFinding::fsInfo);
+    EXPECT_EQ(findings.first().text, U("образ диска займёт 700,0 МБ и поместится на CD (700 МБ)"));
+    EXPECT_EQ(findings.last().text, U("на флешку образ не нужен: файлы копируются как есть и займут 699,6 МБ"));
+    File(QStringLiteral("Data/more.bin"), 1);   // one sector more
     findings = TProjectCheck::Run(project, Disc(), nullptr);
-    EXPECT_TRUE(findings.last().text.endsWith(U("на DVD (4,7 ГБ) поместятся"))) << qPrintable(findings.last().text);
+    EXPECT_TRUE(findings.first().text.endsWith(U("на DVD (4,7 ГБ) поместится"))) << qPrintable(findings.first().text);
     File(QStringLiteral("Data/more.bin"), TProjectCheck::kDvdBytes);
     findings = TProjectCheck::Run(project, Disc(), nullptr);
-    EXPECT_EQ(findings.last().severity, TFinding::fsWarning);
-    EXPECT_TRUE(findings.last().text.endsWith(U("ни на DVD (4,7 ГБ)")));
+    EXPECT_TRUE(findings.at(findings.size() - 2).text.endsWith(U("на двухслойный DVD (8,5 ГБ) поместится")));
+    File(QStringLiteral("Data/more.bin"), TProjectCheck::kDvdDualLayerBytes);
+    findings = TProjectCheck::Run(project, Disc(), nullptr);
+    const TFinding &size = findings.at(findings.size() - 2);
+    EXPECT_EQ(size.severity, TFinding::fsWarning);
+    EXPECT_EQ(size.text, U("образ диска займёт 8,6 ГБ и не поместится ни на CD, ни на DVD, даже двухслойный (8,5 ГБ)"));
 }
 
-TEST_F(DiscCheckTest, TheSizeCountsWholeKilobytesAndWhatLinksLeadTo)
+TEST_F(DiscCheckTest, TheImageCountsWholeSectorsAndWhatLinksLeadTo)
 {
-    auto sizeText = [this] {
-        const QString text = TProjectCheck::Run(project, Disc(), nullptr).last().text;
-        return text.mid(text.indexOf(U("занимают ")) + 9).section(U(" и "), 0, 0);
-    };
-    Add("Запуск", ikProgram, QStringLiteral("Velmora.EXE"));
-    EXPECT_EQ(sizeText(), U("0 КБ"));
+    constexpr qint64 kSector = 2048;
+    constexpr qint64 kEmpty = (33 + 150) * kSector;   // the records before the files fit their sectors
+    auto image = [this] { return TDiscFolder(Disc(), true).ImageSize(); };
+    File(QStringLiteral("Velmora.EXE"), 0);
+    EXPECT_EQ(image(), kEmpty);
     File(QStringLiteral("Velmora.EXE"), 1);
-    EXPECT_EQ(sizeText(), U("1 КБ"));
-    File(QStringLiteral("Velmora.EXE"), 1025);
-    EXPECT_EQ(sizeText(), U("2 КБ"));
-    File(QStringLiteral("Velmora.EXE"), 1024 * 1024 - 1);
-    EXPECT_EQ(sizeText(), U("1024 КБ"));
-    File(QStringLiteral("Velmora.EXE"), 1024 * 1024);
-    EXPECT_EQ(sizeText(), U("1,0 МБ"));
+    EXPECT_EQ(image(), kEmpty + kSector);
+    File(QStringLiteral("Velmora.EXE"), kSector);
+    EXPECT_EQ(image(), kEmpty + kSector);
+    File(QStringLiteral("Velmora.EXE"), kSector + 1);
+    EXPECT_EQ(image(), kEmpty + 2 * kSector);
     // A link to a file counts with the file; a link to a folder is not walked.
     File(QStringLiteral("Velmora.EXE"), 1000);
     File(QStringLiteral("Sub/a.bin"), 24);
     ASSERT_TRUE(QFile::link(Disc() + QStringLiteral("/Sub/a.bin"), Disc() + QStringLiteral("/b.bin")));
     ASSERT_TRUE(QFile::link(Disc() + QStringLiteral("/Sub"), Disc() + QStringLiteral("/Loop")));
     EXPECT_EQ(TDiscFolder(Disc()).TotalSize(), 0);   // names only, unless asked
+    EXPECT_EQ(TDiscFolder(Disc()).ImageSize(), 0);
     const TDiscFolder disc(Disc(), true);
     EXPECT_EQ(disc.TotalSize(), 1000 + 24 + 24);
+    EXPECT_EQ(disc.ImageSize(), kEmpty + 3 * kSector);
     EXPECT_TRUE(disc.Contains(U("loop")));
     EXPECT_FALSE(disc.Contains(U("loop/a.bin")));
     EXPECT_TRUE(disc.Contains(U("SUB\\A.BIN")));
+    EXPECT_TRUE(disc.IsFolderKey(TDiscFolder::Key(U("sub"))));
+    EXPECT_FALSE(disc.IsFolderKey(TDiscFolder::Key(U("loop"))));
 }
 
 } // namespace

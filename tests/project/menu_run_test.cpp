@@ -191,8 +191,8 @@ TEST_F(MenuRunTest, VisitorStepsFollowTheOptions)
         {"hidden entry", "", true, "entry:6", {"bad step: the menu lists no entry numbered 6"}},
         {"entry of another level", "", true, "entry:2", {"bad step: the menu lists no entry numbered 2"}},
         {"no such button", "", true, "button:Игры2", {R"(bad step: no stand-alone button is captioned "Игры2")"}},
-        {"unknown word", "", true, "left",
-         {"bad step: unknown step (down, up, enter, escape, close, entry:N, button:CAPTION)"}},
+        {"unknown word", "", true, "right",
+         {"bad step: unknown step (down, up, enter, escape, backspace, left, close, entry:N, button:CAPTION)"}},
         {"after the end", "", true, "close down", {"log: Выход из меню", "state: ended", "bad step: the run has ended"}},
     };
     for (const Row &row : rows) {
@@ -232,7 +232,9 @@ TEST_F(MenuRunTest, ProgramPathsAreResolvedAsTheCheckResolvesThem)
     };
     const QList<Case> cases = {
         {"\\Games\\.\\TETRIS.EXE", "", "log: Запуск: \\Games\\.\\TETRIS.EXE — файл есть на диске"},
-        {"games\\..\\..\\x.exe", "", "log: Запуск: games\\..\\..\\x.exe — путь ведёт за пределы диска"},
+        {"games\\..\\..\\x.exe", "", "log: Запуск: games\\..\\..\\x.exe — файла нет на диске"},   // stops at the root
+        {"games\\", "", "log: Запуск: games\\ — файла нет на диске"},   // a folder is no program
+        {"Games", "", "log: Запуск: Games — файла нет на диске"},
         {"D:\\Soft\\setup.exe", "", "log: Запуск: D:\\Soft\\setup.exe — путь абсолютный, на диске не проверяется"},
         {"games\\tetris.exe", "-", "log: Запуск: games\\tetris.exe — Корневой Каталог не задан, файл не проверен"},
         {"games\\tetris.exe", "missing", "log: Запуск: games\\tetris.exe — Корневой Каталог не найден, файл не проверен"},

@@ -46,11 +46,14 @@ struct ProjectCheckTest : ::testing::Test
     }
 };
 
-TEST_F(ProjectCheckTest, ProgramPathsAreLookedUpOnTheDiscAsThePlayerWould)
+TEST_F(ProjectCheckTest, ProgramPathsAreLookedUpOnTheDiscAsWindowsWould)
 {
     File(QStringLiteral("Velmora.EXE"));
     File(QStringLiteral("Soft/Setup.EXE"));
     File(QStringLiteral("Docs/read me.txt"));
+    File(QStringLiteral("x.exe"));
+    File(U("\u017Ftra\u00DFe.exe"));
+    File(QStringLiteral("Kelvin.exe"));
     auto *group = Add("Программы", ikGroup);
     Add("Установка", ikProgram, QStringLiteral("soft\\setup.exe"), group);        // case and "\" differ
     Add("Справка", ikProgram, QStringLiteral("\\Docs/Read Me.TXT"), group);       // from the root, mixed separators
@@ -58,20 +61,37 @@ TEST_F(ProjectCheckTest, ProgramPathsAreLookedUpOnTheDiscAsThePlayerWould)
     Add("Нет файла", ikProgram, QStringLiteral("Soft\\missing.exe"), group);
     Add("Диск C", ikProgram, QStringLiteral("C:\\Tools\\x.exe"), group);
     Add("Сеть", ikProgram, QStringLiteral("\\\\server\\share\\x.exe"), group);
-    Add("Наружу", ikProgram, QStringLiteral("Soft\\..\\..\\x.exe"), group);
+    Add("Выше корня", ikProgram, QStringLiteral("Soft\\..\\..\\x.exe"), group);   // ".." stops at the root
+    Add("С точкой", ikProgram, QStringLiteral("x.exe."), group);
+    Add("Папка", ikProgram, QStringLiteral("Soft"), group);
+    Add("Корень", ikProgram, QStringLiteral("\\"), group);
     Add("Пустой", ikProgram, QString(), group);
     TBaseItem *hidden = Add("Скрытый", ikProgram, QStringLiteral("gone.exe"), group);
     project.Tree().SetHidden(hidden, true);
+    Add("Эсэс", ikProgram, QStringLiteral("STRASSE.exe"), group);   // Windows keeps the ß
+    Add("Строчная s", ikProgram, U("stra\u00DFe.EXE"), group);    // but meets the long s with s
+    Add("Кельвин", ikProgram, U("\u212Aelvin.exe"), group);       // the Kelvin sign is no K
     Add("Выход", ikExit, {}, group);
 
     EXPECT_EQ(Lines(Disc()), QStringList({
         U("ошибка: #5 «Нет файла»: файл Soft\\missing.exe не найден на диске"),
         U("предупреждение: #6 «Диск C»: путь C:\\Tools\\x.exe абсолютный, на другом компьютере его может не быть"),
         U("предупреждение: #7 «Сеть»: путь \\\\server\\share\\x.exe абсолютный, на другом компьютере его может не быть"),
-        U("ошибка: #8 «Наружу»: путь Soft\\..\\..\\x.exe ведёт за пределы диска"),
-        U("ошибка: #9 «Пустой»: не указан файл программы"),
-        U("предупреждение: #10 «Скрытый»: файл gone.exe не найден на диске"),
+        U("ошибка: #10 «Папка»: путь Soft ведёт к папке, а не к программе"),
+        U("ошибка: #11 «Корень»: путь \\ ведёт к папке, а не к программе"),
+        U("ошибка: #12 «Пустой»: не указан файл программы"),
+        U("предупреждение: #13 «Скрытый»: файл gone.exe не найден на диске"),
+        U("ошибка: #14 «Эсэс»: файл STRASSE.exe не найден на диске"),
+        U("ошибка: #16 «Кельвин»: файл \u212Aelvin.exe не найден на диске"),
     }));
+    // A hidden program that a visible button runs is reached all the same.
+    QObject button;
+    TDesignFacts design;
+    design.client = QSize(100, 100);
+    design.buttons = {{&button, QStringLiteral("k"), true, hidden->Id(), false, true}};
+    EXPECT_TRUE(Lines(Disc(), &design).contains(U("ошибка: #13 «Скрытый»: файл gone.exe не найден на диске")));
+    design.buttons[0].visible = false;
+    EXPECT_TRUE(Lines(Disc(), &design).contains(U("предупреждение: #13 «Скрытый»: файл gone.exe не найден на диске")));
 }
 
 TEST_F(ProjectCheckTest, RelativePathsStartWhereThePathOptionsSay)
@@ -92,8 +112,11 @@ TEST_F(ProjectCheckTest, RelativePathsStartWhereThePathOptionsSay)
     // A project kept outside the disc goes onto it at the root.
     EXPECT_EQ(TProjectCheck::BaseFolder(o, outside, Disc()), QString());
     EXPECT_EQ(TProjectCheck::BaseFolder(o, QString(), Disc()), QString());
+    EXPECT_EQ(TProjectCheck::BaseFolder(o, Disc() + QStringLiteral("/..menu/p.xml"), Disc()), QStringLiteral("..menu"));
+    EXPECT_EQ(TProjectCheck::BaseFolder(o, Disc() + QStringLiteral("-x/p.xml"), Disc()), QString());
 
-    // End to end: the project saved in the disc's Menu folder finds its neighbour.
+    // End to end: the project saved in the disc's Menu folder goes onto the
+    // disc at its root, where its neighbour is not.
     File(QStringLiteral("Velmora.EXE"));
     File(QStringLiteral("Menu/app.exe"));
     File(QStringLiteral("root.exe"));
@@ -102,10 +125,10 @@ TEST_F(ProjectCheckTest, RelativePathsStartWhereThePathOptionsSay)
     // A path from the drive's root starts at the disc's root, not at the project's folder.
     Add("От корня", ikProgram, QStringLiteral("\\root.exe"));
     project.SaveProject(inDisc, TProject::WholeProject());
-    EXPECT_EQ(Lines(Disc()), QStringList());
+    const QStringList lines = {U("ошибка: #1 «Рядом»: файл APP.exe не найден на диске")};
+    EXPECT_EQ(Lines(Disc()), lines);
     o.SetPathOption(TProjectOptions::poVelmora);
-    EXPECT_EQ(Lines(Disc()), QStringList({U("ошибка: #1 «Рядом»: файл APP.exe не найден на диске"),
-                                          U("ошибка: #2 «В корне»: путь ..\\root.exe ведёт за пределы диска")}));
+    EXPECT_EQ(Lines(Disc()), lines);
 }
 
 TEST_F(ProjectCheckTest, WithoutADiscFolderTheFilesAreSkippedWithOneWarning)
@@ -131,40 +154,42 @@ TEST_F(ProjectCheckTest, MenusThatWouldShowEmptyAndAddressesThatAreNotAbsolute)
     project.Tree().SetHidden(hiddenGroup, true);
     Add("Сайт", ikUrl, QStringLiteral("http://example.org/a?b=1"));
     Add("Почта", ikUrl, QStringLiteral("mailto:me@example.org"));
-    Add("Без схемы", ikUrl, QStringLiteral("www.example.org"));
+    Add("Без схемы", ikUrl, QStringLiteral("www.example.org"));   // the shell opens it
+    Add("Не адрес", ikUrl, QStringLiteral("www."));
     Add("Диск", ikUrl, QStringLiteral("C:\\index.htm"));
     Add("Без адреса", ikUrl, QStringLiteral("http://"));
     Add("Пустой", ikUrl);
     EXPECT_EQ(Lines(Disc()), QStringList({
-        U("ошибка: #7 «Без схемы»: адрес www.example.org не полный (нужна схема, например http://)"),
-        U("ошибка: #8 «Диск»: адрес C:\\index.htm не полный (нужна схема, например http://)"),
-        U("ошибка: #9 «Без адреса»: адрес http:// не полный (нужна схема, например http://)"),
-        U("ошибка: #10 «Пустой»: не указан адрес"),
+        U("ошибка: #8 «Не адрес»: адрес www. не полный (нужна схема, например http://)"),
+        U("ошибка: #9 «Диск»: адрес C:\\index.htm не полный (нужна схема, например http://)"),
+        U("ошибка: #10 «Без адреса»: адрес http:// не полный (нужна схема, например http://)"),
+        U("ошибка: #11 «Пустой»: не указан адрес"),
         U("предупреждение: #1 «Пустая»: группа пуста, меню группы будет пустым"),
         U("предупреждение: #2 «Скрытое внутри»: все команды группы скрыты, меню группы будет пустым"),
     }));
 
     TProject empty;
     const QList<TFinding> none = TProjectCheck::Run(empty, Disc(), nullptr);
-    ASSERT_EQ(none.size(), 2);
+    ASSERT_EQ(none.size(), 3);   // and the two lines of the size
     EXPECT_EQ(none.first().text, U("в проекте нет ни одной команды, меню будет пустым"));
 }
 
-TEST_F(ProjectCheckTest, DiscNamesThePlayerCannotHaveAndAMissingPlayer)
+TEST_F(ProjectCheckTest, AMissingPlayerIsAnErrorOnlyWhereNothingWillCopyIt)
 {
-    const QString fits(TDiscFolder::kMaxNameLength, QLatin1Char('a'));
-    File(QStringLiteral("Sub/") + fits);
-    File(QStringLiteral("Sub/") + fits + QLatin1Char('b'));
-    File(QStringLiteral("what?.txt"));
-    File(QStringLiteral("a<b>/c.txt"));
-    const QStringList lines = Lines(Disc());
-    EXPECT_EQ(lines.size(), 5) << qPrintable(lines.join(u'\n'));
-    EXPECT_TRUE(lines.contains(U("ошибка: Sub\\%1b: имя длиннее 64 знаков не поместится на диск").arg(fits)));
-    EXPECT_TRUE(lines.contains(U("ошибка: what?.txt: имя содержит знак, недопустимый на диске (< > : \" | ? *)")));
-    EXPECT_TRUE(lines.contains(U("ошибка: a<b>: имя содержит знак, недопустимый на диске (< > : \" | ? *)")));
-    EXPECT_TRUE(lines.contains(U("ошибка: Velmora.EXE: программы автозапуска нет в Корневом Каталоге, скопируйте её туда")));
+    File(QStringLiteral("a.txt"));
+    Add("Текст", ikProgram, QStringLiteral("a.txt"));
+    const QString missing = U("ошибка: Velmora.EXE: программы автозапуска нет в Корневом Каталоге, скопируйте её туда");
+    // A folder to be burned as it is.
+    EXPECT_EQ(Lines(Disc()), QStringList{missing});
+    // The project's own disc folder: "Подготовить диск" and the image copy the player.
+    project.Options().SetRootDir(Disc());
+    const QList<TFinding> prepared = TProjectCheck::Run(project, QString(), nullptr);
+    ASSERT_FALSE(prepared.isEmpty());
+    EXPECT_EQ(prepared.at(0).severity, TFinding::fsInfo);
+    EXPECT_EQ(prepared.at(0).subject, QStringLiteral("Velmora.EXE"));
+    EXPECT_FALSE(TProjectCheck::HasErrors(prepared));
     File(QStringLiteral("VELMORA.exe"));
-    EXPECT_FALSE(Lines(Disc()).join(u'\n').contains(U("программы автозапуска нет")));
+    EXPECT_FALSE(Lines(Disc()).join(u'\n').contains(U("программы автозапуска")));
 }
 
 TEST_F(ProjectCheckTest, DesignFindingsNameTheirObjects)
@@ -197,17 +222,17 @@ TEST_F(ProjectCheckTest, DesignFindingsNameTheirObjects)
         lines << finding.Line();
     EXPECT_EQ(lines, QStringList({
         U("ошибка: k1: «Пункт меню» 99 не указывает ни на одну команду"),
-        U("предупреждение: k2: «Пункт меню» 1 указывает на группу #1 «Группа»"),
         U("предупреждение: k3: «Пункт меню» 3 указывает на скрытую команду #3 «Тайная»"),
         U("предупреждение: A: объект целиком за пределами окна"),
         U("предупреждение: D: картинка 201×50 больше окна 200×100"),
         U("ошибка: Меню: в области меню нет места ни для одной кнопки"),
-        U("сведения: файлы диска занимают 0 КБ и помещаются на CD (700 МБ)"),
+        U("сведения: образ диска займёт 366 КБ и поместится на CD (700 МБ)"),
+        U("сведения: на флешку образ не нужен: файлы копируются как есть и займут 0 КБ"),
     }));
     EXPECT_EQ(findings.at(0).object, &a);
-    EXPECT_EQ(findings.at(5).object, &f);
+    EXPECT_EQ(findings.at(4).object, &f);
     design.objects[5].bounds.setHeight(16);
-    EXPECT_EQ(TProjectCheck::Run(project, Disc(), &design).size(), 5 + 1);   // and the disc's size
+    EXPECT_EQ(TProjectCheck::Run(project, Disc(), &design).size(), 4 + 2);   // and the disc's size
 }
 
 } // namespace

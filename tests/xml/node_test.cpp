@@ -70,9 +70,11 @@ TEST(XmlNode, SetAttrReplacesInPlaceIgnoringLetterCase)
     EXPECT_TRUE(node.GetAttr(QStringLiteral("width")).IsMissing());
     EXPECT_TRUE(node.AttrAt(2).IsMissing());
     EXPECT_TRUE(node.AttrAt(-1).IsMissing());
-    // Letter case of Cyrillic names is ignored as well.
+    // Only Latin letters have a case: not the long s, not Cyrillic letters.
     node.SetAttr(QStringLiteral("Имя"), "x");
-    EXPECT_EQ(node.GetAttr(QStringLiteral("ИМЯ")).ToString(), QStringLiteral("x"));
+    EXPECT_TRUE(node.GetAttr(QStringLiteral("ИМЯ")).IsMissing());
+    EXPECT_TRUE(node.GetAttr(QStringLiteral("ſize")).IsMissing());
+    EXPECT_EQ(node.GetAttr(QStringLiteral("Имя")).ToString(), QStringLiteral("x"));
 }
 
 TEST(XmlValues, TypedValuesAreStoredInTheirTextForm)

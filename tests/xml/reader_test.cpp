@@ -116,7 +116,7 @@ TEST(XmlReader, AnAttributeNameWithADoubleQuoteIsRefused)
     };
     const Case cases[] = {
         {"<e \"quoted\"/>", {"e"}, "\"quoted\""},
-        {"tt \xE8\"=\n/>", {"t"}, QString::fromUtf8("\xEF\xBF\xBD\"")},
+        {"<t \xE8\"=\n/>", {"t"}, QString::fromUtf8("\xEF\xBF\xBD\"")},
         {"<r>\r\n  <a>\r\n    <b x=\"1\" y\"=\"2\"/>\r\n  </a>\r\n</r>\r\n", {"r", "a", "b"}, "y\""},
     };
     for (const Case &c : cases) {
@@ -169,11 +169,11 @@ TEST(XmlReader, RootNameComesFromTheFileAndEndTagsAreNotCompared)
     // Nothing after the root's end tag is read.
     readDocument(doc, "<r/>garbage <<<");
     EXPECT_EQ(doc.RootName(), QStringLiteral("r"));
-    // An end tag where the root should start: the children go, the root's
-    // name stays.
+    // An end tag where the root should start is refused; the document stays.
     doc.Root()->AddChild(QStringLiteral("c"))->SetText(QStringLiteral("x"));
-    readDocument(doc, "<?xml?></Velmora>");
-    EXPECT_EQ(doc.Root()->ChildCount(), 0);
+    EXPECT_EQ(errorOf([&] { readDocument(doc, "<?xml?></Velmora>"); }),
+              QStringLiteral("End tag before the document element"));
+    EXPECT_EQ(doc.Root()->ChildCount(), 1);
     EXPECT_EQ(doc.RootName(), QStringLiteral("r"));
 }
 

@@ -15,8 +15,9 @@ QList<TFinding> CheckProjectFile(Editor &editor, const QString &fileName, const 
     // The whole project as the editor opens it: commands, options, the design
     // in a design window that is never shown, and the stand-alone buttons.
     editor.project.LoadProject(fileName, TProject::WholeProject());
-    const TDesignFacts design = ReadDesignFacts(editor.form, editor.layout.PicButtons());
+    // The design objects' names are part of the findings: in their language too.
     const ReportLanguage findingsInTheLocalesLanguage;
+    const TDesignFacts design = ReadDesignFacts(editor.form, editor.layout.PicButtons());
     return TProjectCheck::Run(editor.project, discDir, &design);
 }
 
@@ -63,6 +64,7 @@ int checkCommand(const QStringList &args, Context &ctx)
         editor.project.Push(command);
         editor.project.SaveProject(parser.value(outOption), TProject::WholeProject());
         ctx.err << QStringLiteral("fixed %1 path(s), saved to %2").arg(count).arg(parser.value(outOption)) << '\n';
+        const ReportLanguage findingsInTheLocalesLanguage;
         const TDesignFacts design = ReadDesignFacts(editor.form, editor.layout.PicButtons());
         findings = TProjectCheck::Run(editor.project, discDir, &design);
     }

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 #include <iterator>
 
@@ -131,6 +132,12 @@ int run(const QStringList &arguments, Context &ctx)
             ctx.err << kToolName << ": " << e.text << '\n';
             return ExitUsage;
         } catch (const BrenwickError &e) {
+            // Under a Russian locale a refused file is named as the player names it.
+            const QString russian = QLocale::system().language() == QLocale::Russian ? LoadFailureRussian(e) : QString();
+            if (!russian.isEmpty()) {
+                ctx.err << kToolName << ": " << russian << '\n';
+                return ExitFailure;
+            }
             const QString place = LoadFailurePlace(e);
             ctx.err << kToolName << ": " << (place.isEmpty() ? QString() : place + QStringLiteral(": ")) << e.message()
                     << '\n';
