@@ -15,7 +15,7 @@
 #include "app/TDesignWindowLink.h"
 #include "base/LazyIcon.h"
 #include "layout/TPreviewForm.h"
-#include "project/TProgressForm.h"
+#include "kit/TProgressForm.h"
 
 #include <QApplication>
 #include <QTimer>
