@@ -3,7 +3,8 @@
 starting Velmora.EXE to its window shown, and Velmora.EXE --try on the same
 project (the reader alone, without the window).
 
-Usage: xvfb-run -a bench/player_large_menu.py BRENWICK_CLI VELMORA_EXE WORK_DIR [RUNS]
+Usage: xvfb-run -a bench/player_large_menu.py BUILD_DIR WORK_DIR [RUNS]
+(as bench/player_start.py: exits with 77, skipped, when the player is not built)
 """
 import os
 import re
@@ -14,7 +15,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from player_start import time_to_window  # noqa: E402
+from player_start import player_paths, time_to_window  # noqa: E402
 
 ENTRIES = 20000
 LIMIT = 2.0
@@ -41,11 +42,10 @@ def large_project(cli, work, env):
 
 
 def main():
-    if len(sys.argv) < 4:
-        print(__doc__)
-        return 2
-    cli, exe, work = sys.argv[1:4]
-    runs = int(sys.argv[4]) if len(sys.argv) > 4 else 3
+    paths = player_paths(__doc__, 3)
+    if isinstance(paths, int):
+        return paths
+    cli, exe, work, runs = paths
     os.makedirs(work, exist_ok=True)
     env = dict(os.environ, WINEPREFIX=os.path.join(work, "wine-prefix"), WINEDEBUG="-all",
                WINEDLLOVERRIDES="mscoree,mshtml=")

@@ -83,7 +83,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmora.example/brenwick")
 # images needs xorriso and Russian standard dialogs need Qt's translations:
 # without them the editor says so or speaks English there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-crosextra-carlito, fonts-crosextra-caladea, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xorriso, qt6-translations-l10n")
 # The menu entry, MIME type and icons are taken up by the desktop's own
 # triggers: the package needs no maintainer scripts.

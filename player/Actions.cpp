@@ -1,51 +1,89 @@
 #include "Actions.h"
 
 #include "PaintCanvas.h"
-#include "rules/ProgramPath.h"
+#include "resource.h"
 
 #include <shellapi.h>
-
-#include <algorithm>
 
 namespace player {
 
 namespace {
 
-
-bool isBlank(wchar_t c)
-{
-    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == 0xA0 || c == 0x3000;
-}
-
-std::wstring trimmed(const std::wstring &s)
-{
-    std::size_t a = 0, b = s.size();
-    while (a < b && isBlank(s[a]))
-        ++a;
-    while (b > a && isBlank(s[b - 1]))
-        --b;
-    return s.substr(a, b - a);
-}
-
-bool isSeparator(wchar_t c)
-{
-    return c == L'\\' || c == L'/';
-}
-
-bool fileExists(const std::wstring &path)
+bool isFolder(const std::wstring &path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool isProgram(const std::wstring &path)
+// ShellExecuteExW with the verb "open"; false with the error code in error.
+bool shellOpen(HWND owner, const std::wstring &file, const wchar_t *params, const wchar_t *folder, HANDLE &process,
+               DWORD &error)
 {
-    const std::size_t dot = path.rfind(L'.');
-    if (dot == std::wstring::npos || path.find_first_of(L"\\/", dot) != std::wstring::npos)
-        return false;
-    std::wstring ext = path.substr(dot);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](wchar_t c) { return wchar_t(towlower(c)); });
-    return ext == L".exe" || ext == L".com";
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
+    info.lpParameters = params;
+    info.lpDirectory = folder;
+    info.nShow = SW_SHOWNORMAL;
+    process = nullptr;
+    if (ShellExecuteExW(&info)) {
+        process = info.hProcess;
+        return true;
+    }
+    error = GetLastError();
+    return false;
+}
+
+std::wstring aboutText(const rules::Options &options)
+{
+    std::wstring about;
+    for (const std::string &line : options.about)
+        about += Widen(line) + L"\r\n";
+    while (!about.empty() && (about.back() == L'\n' || about.back() == L'\r'))
+        about.pop_back();
+    return about;
+}
+
+INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_INITDIALOG: {
+#ifdef BRENWICK_VERSION
+        const std::wstring name = L"Velmora — меню компакт-диска\r\nВерсия " + Widen(BRENWICK_VERSION);
+#else
+        const std::wstring name = L"Velmora — меню компакт-диска";
+#endif
+        SetDlgItemTextW(dialog, IDC_ABOUT_NAME, name.c_str());
+        const auto *options = reinterpret_cast<const rules::Options *>(lp);
+        HWND text = GetDlgItem(dialog, IDC_ABOUT_TEXT);
+        SetWindowTextW(text, aboutText(*options).c_str());
+        // The scroll bar only for a text longer than the box.
+        RECT box{};
+        GetClientRect(text, &box);
+        HDC dc = GetDC(text);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(text, dc);
+        const LRESULT lines = SendMessageW(text, EM_GETLINECOUNT, 0, 0);
+        const int visible = metrics.tmHeight > 0 ? int(box.bottom - box.top) / metrics.tmHeight : 0;
+        ShowScrollBar(text, SB_VERT, lines > visible);
+        SetFocus(GetDlgItem(dialog, IDOK));
+        return FALSE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
+            EndDialog(dialog, LOWORD(wp));
+            return TRUE;
+        }
+        break;
+    default: break;
+    }
+    return FALSE;
 }
 
 } // namespace
@@ -60,71 +98,53 @@ bool AskYesNo(HWND owner, const std::wstring &text)
     return MessageBoxW(owner, text.c_str(), L"Подтверждение", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-std::wstring ResolveProgramPath(const std::string &custom, const rules::Options &options,
-                                const std::wstring &playerDir)
+std::wstring SystemReason(DWORD code)
 {
-    // The project file lies beside the player, at the root of its disc.
-    const rules::ProgramPath resolved = rules::ResolveProgramPath(custom, rules::BaseFolder(options, std::string()));
-    std::wstring path = trimmed(Widen(custom));
-    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"')
-        path = trimmed(path.substr(1, path.size() - 2));
-    std::wstring base = playerDir;
-    while (!base.empty() && isSeparator(base.back()))
-        base.pop_back();
-    switch (resolved.kind) {
-    case rules::ProgramPath::Empty: return {};
-    case rules::ProgramPath::Absolute: break;
-    case rules::ProgramPath::OnDisc: path = base + L'\\' + Widen(resolved.relative); break;
-    case rules::ProgramPath::Outside: path = isSeparator(path[0]) ? base + path : base + L'\\' + path; break;
-    }
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
+    wchar_t *buffer = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                       | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+    std::wstring reason = n && buffer ? std::wstring(buffer, n) : std::wstring();
+    if (buffer)
+        LocalFree(buffer);
+    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' '))
+        reason.pop_back();
+    return reason.empty() ? L"код ошибки " + std::to_wstring(code) : reason;
 }
 
-bool RunProgram(HWND owner, const rules::Command &command, const rules::Options &options,
-                const std::wstring &playerDir)
+bool StartProgram(HWND owner, const std::wstring &file, const std::wstring &params, HANDLE &process)
 {
-    const std::wstring path = ResolveProgramPath(command.custom, options, playerDir);
-    if (path.empty())
+    process = nullptr;
+    if (file.empty())
         return false;
-    if (!fileExists(path)) {
-        ShowError(owner, L"Файл не найден:\n" + path);
-        return false;
-    }
-    const std::wstring params = trimmed(Widen(command.params));
-    const std::size_t slash = path.find_last_of(L'\\');
-    const std::wstring folder = slash == std::wstring::npos ? playerDir : path.substr(0, slash + 1);
-    if (!isProgram(path)) {
-        const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", path.c_str(),
-                                                                    params.empty() ? nullptr : params.c_str(),
-                                                                    folder.c_str(), SW_SHOWNORMAL));
-        if (result <= 32)
-            ShowError(owner, L"Не удалось открыть файл:\n" + path);
-        return result > 32;
-    }
-    std::wstring commandLine = L"\"" + path + L"\"";
-    if (!params.empty())
-        commandLine += L" " + params;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
-                        &pi)) {
-        ShowError(owner, L"Не удалось запустить программу:\n" + path);
+    if (isFolder(file)) {
+        ShowError(owner, L"Не удалось запустить программу:\n" + file + L"\n\nЭто папка, а не программа.");
         return false;
     }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return true;
+    const std::size_t slash = file.find_last_of(L'\\');
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : file.substr(0, slash + 1);
+    DWORD error = 0;
+    if (shellOpen(owner, file, params.empty() ? nullptr : params.c_str(), folder.empty() ? nullptr : folder.c_str(),
+                  process, error))
+        return true;
+    // The visitor said no to the rights prompt: nothing to tell.
+    if (error != ERROR_CANCELLED)
+        ShowError(owner, L"Не удалось запустить программу:\n" + file + L"\n\n" + SystemReason(error));
+    return false;
 }
 
-void OpenAddress(HWND owner, const std::string &address)
+bool OpenAddress(HWND owner, const std::string &address, HANDLE &process)
 {
-    const std::wstring target = trimmed(Widen(address));
-    const auto result =
-        reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32)
-        ShowError(owner, L"Не удалось открыть адрес:\n" + target);
+    process = nullptr;
+    const std::wstring target = Widen(address);
+    if (target.empty())
+        return false;
+    DWORD error = 0;
+    if (shellOpen(owner, target, nullptr, nullptr, process, error))
+        return true;
+    if (error != ERROR_CANCELLED)
+        ShowError(owner, L"Не удалось открыть адрес:\n" + target + L"\n\n" + SystemReason(error));
+    return false;
 }
 
 void ExploreFolder(HWND owner, const std::wstring &folder)
@@ -134,19 +154,8 @@ void ExploreFolder(HWND owner, const std::wstring &folder)
 
 void ShowAbout(HWND owner, const rules::Options &options)
 {
-#ifdef BRENWICK_VERSION
-    std::wstring text = L"Velmora — меню компакт-диска\nВерсия " + Widen(BRENWICK_VERSION);
-#else
-    std::wstring text = L"Velmora — меню компакт-диска";
-#endif
-    std::wstring about;
-    for (const std::string &line : options.about)
-        about += Widen(line) + L"\n";
-    while (!about.empty() && (about.back() == L'\n' || about.back() == L'\r'))
-        about.pop_back();
-    if (!about.empty())
-        text += L"\n\n" + about;
-    MessageBoxW(owner, text.c_str(), L"О программе", MB_OK | MB_ICONINFORMATION);
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc,
+                    reinterpret_cast<LPARAM>(&options));
 }
 
 } // namespace player

@@ -1,10 +1,13 @@
 #include "MenuWindow.h"
 
 #include "Actions.h"
+#include "OneMenu.h"
 #include "PaintCanvas.h"
 #include "PaintMenu.h"
+#include "TryMode.h"
 #include "rules/MenuRun.h"
 #include "rules/MenuTexts.h"
+#include "rules/WindowPlace.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -17,6 +20,11 @@ namespace player {
 namespace {
 
 const wchar_t *const kClassName = L"VelmoraMenuWindow";
+// A second activation of the entry just started is ignored as the rest of a
+// double-click for this long at least (the slowest double-click Windows
+// offers is 900 ms), and for as long as the program started is still starting.
+const DWORD kRepeatMs = 1000;
+const DWORD kStartingMs = 10000;
 
 const std::vector<std::wstring> kPlaceholders = {L"<элемент 1>", L"<элемент 2>", L"<элемент 3>"};
 
@@ -96,6 +104,15 @@ void writeTextCells(const Canvas &canvas, const std::wstring &path)
     for (const RECT &r : canvas.textCells())
         fprintf(file, "%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     fclose(file);
+    // The runs: "x y text" a line, the text in UTF-8.
+    file = _wfopen((path + L".texts").c_str(), L"wb");
+    if (!file)
+        return;
+    for (const Canvas::TextRun &run : canvas.textRuns()) {
+        const std::string text = ToUtf8(run.text);
+        fprintf(file, "%d %d %s\n", run.x, run.y, text.c_str());
+    }
+    fclose(file);
 }
 
 // The standard cursor shown for a stored cursor number.
@@ -122,12 +139,20 @@ int cursorResource(int id)
 class MenuWindow
 {
 public:
-    MenuWindow(const rules::Project &project, const std::wstring &playerDir)
-        : m_project(project), m_playerDir(playerDir), m_pictures(DecodePictures(project)),
+    MenuWindow(const rules::Project &project, const rules::PlayerFolders &folders, DWORD key)
+        : m_project(project), m_discRoot(rules::PlayerDiscRoot(folders)),
+          m_base(rules::PlayerBaseFolder(project.options, folders)), m_key(key), m_pictures(DecodePictures(project)),
           m_run(project.commands, project.options, runButtons(project, m_pictures))
     {
         m_run.SetAsker([this](rules::Msg question) { return AskYesNo(m_hwnd, Widen(rules::MessageText(question))); });
     }
+    ~MenuWindow()
+    {
+        if (m_startedProcess)
+            CloseHandle(m_startedProcess);
+    }
+    MenuWindow(const MenuWindow &) = delete;
+    MenuWindow &operator=(const MenuWindow &) = delete;
 
     int run();
 
@@ -140,15 +165,22 @@ private:
     const rules::Control *controlAt(int x, int y);
     void hover(int target);
     void release(int target);
-    // Runs one step of the visitor and does what it says.
-    template <typename Step> void step(const rules::Command *candidate, Step &&doStep);
+    // Runs one step of the visitor and does what its log says.
+    template <typename Step> void step(Step &&doStep);
+    // Activates item through doStep, unless item was started a moment ago
+    // and this is the rest of a double-click.
+    template <typename Step> void activate(const rules::Command *item, Step &&doStep);
+    void started(const rules::Command *item, bool ok, HANDLE process);
+    void key(rules::Key key) { step([&] { m_run.PressKey(key); }); }
     void addTooltips();
     void refresh() { InvalidateRect(m_hwnd, nullptr, FALSE); }
 
     static constexpr int kMenu = 1 << 20;
 
     const rules::Project &m_project;
-    std::wstring m_playerDir;
+    std::string m_discRoot;
+    std::string m_base;
+    DWORD m_key;
     MenuPictures m_pictures;
     rules::MenuRun m_run;
     HWND m_hwnd = nullptr;
@@ -157,6 +189,9 @@ private:
     int m_pressed = -1;
     bool m_tracking = false;
     POINT m_lastMouse{-1, -1};
+    const rules::Command *m_started = nullptr;
+    DWORD m_startedAt = 0;
+    HANDLE m_startedProcess = nullptr;
 };
 
 void MenuWindow::paint()
@@ -229,24 +264,26 @@ void MenuWindow::hover(int target)
     }
 }
 
-template <typename Step> void MenuWindow::step(const rules::Command *candidate, Step &&doStep)
+template <typename Step> void MenuWindow::step(Step &&doStep)
 {
     const std::size_t before = m_run.Log().size();
     doStep();
     for (std::size_t i = before; i < m_run.Log().size(); ++i) {
         const rules::LogLine &line = m_run.Log()[i];
+        HANDLE process = nullptr;
         switch (line.msg) {
-        case rules::Msg::RunProgram:
-            if (candidate)
-                RunProgram(m_hwnd, *candidate, m_project.options, m_playerDir);
+        case rules::Msg::RunProgram: {
+            const std::wstring file = Widen(rules::PlayerProgramFile(line.command->custom, m_base, m_discRoot));
+            const bool ok = StartProgram(m_hwnd, file, Widen(rules::TrimSpaces(line.command->params)), process);
+            started(line.command, ok, process);
             break;
-        case rules::Msg::OpenUrl: OpenAddress(m_hwnd, line.args.empty() ? std::string() : line.args[0]); break;
-        case rules::Msg::Browse: ExploreFolder(m_hwnd, m_playerDir); break;
+        }
+        case rules::Msg::OpenUrl: started(line.command, OpenAddress(m_hwnd, line.args[0], process), process); break;
+        case rules::Msg::Browse: ExploreFolder(m_hwnd, Widen(m_discRoot)); break;
         case rules::Msg::Help: ShowAbout(m_hwnd, m_project.options); break;
-        case rules::Msg::ItemNotFound:
-        case rules::Msg::UpAtTopOff:
-            ShowError(m_hwnd, Widen(rules::Words(line)));
-            break;
+        // What is addressed to the author (an empty path or address, «Вверх»
+        // at the top with its option off, a button's missing command) stays
+        // in the log: the project check tells the author.
         default: break;
         }
     }
@@ -260,16 +297,37 @@ template <typename Step> void MenuWindow::step(const rules::Command *candidate, 
         refresh();
 }
 
+void MenuWindow::started(const rules::Command *item, bool ok, HANDLE process)
+{
+    if (m_startedProcess)
+        CloseHandle(m_startedProcess);
+    m_started = ok ? item : nullptr;
+    m_startedAt = GetTickCount();
+    m_startedProcess = process;
+}
+
+template <typename Step> void MenuWindow::activate(const rules::Command *item, Step &&doStep)
+{
+    if (item && item == m_started) {
+        const DWORD since = GetTickCount() - m_startedAt;
+        const bool starting = m_startedProcess && since < kStartingMs
+                              && WaitForInputIdle(m_startedProcess, 0) == WAIT_TIMEOUT;
+        if (since < kRepeatMs || starting)
+            return;
+    }
+    step(doStep);
+}
+
 void MenuWindow::release(int target)
 {
     if (target >= kMenu) {
         const int index = target - kMenu;
         const std::vector<const rules::Command *> entries = m_run.Entries();
         const rules::Command *item = index < int(entries.size()) ? entries[std::size_t(index)] : nullptr;
-        step(item, [&] { m_run.ActivateEntry(index); });
+        activate(item, [&] { m_run.ActivateEntry(index); });
     } else if (target >= 0) {
         const rules::Command *item = m_run.FindById(m_project.buttons[std::size_t(target)].itemId);
-        step(item, [&] { m_run.PressButton(target); });
+        activate(item, [&] { m_run.PressButton(target); });
     }
 }
 
@@ -360,10 +418,12 @@ LRESULT MenuWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
     }
     case WM_KEYDOWN:
         switch (wp) {
-        case VK_UP: step(nullptr, [&] { m_run.SelectPrevious(); }); return 0;
-        case VK_DOWN: step(nullptr, [&] { m_run.SelectNext(); }); return 0;
-        case VK_RETURN: step(m_run.SelectedItem(), [&] { m_run.Activate(); }); return 0;
-        case VK_ESCAPE: step(nullptr, [&] { m_run.Close(); }); return 0;
+        case VK_UP: key(rules::Key::Up); return 0;
+        case VK_DOWN: key(rules::Key::Down); return 0;
+        case VK_LEFT: key(rules::Key::Left); return 0;
+        case VK_BACK: key(rules::Key::Backspace); return 0;
+        case VK_RETURN: activate(m_run.SelectedItem(), [&] { m_run.PressKey(rules::Key::Enter); }); return 0;
+        case VK_ESCAPE: key(rules::Key::Escape); return 0;
         default: break;
         }
         break;
@@ -378,8 +438,11 @@ LRESULT MenuWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
             return TRUE;
         }
         break;
-    case WM_CLOSE: step(nullptr, [&] { m_run.Close(); }); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_CLOSE: step([&] { m_run.Close(); }); return 0;
+    case WM_DESTROY:
+        UnmarkMenuWindow(m_hwnd);
+        PostQuitMessage(0);
+        return 0;
     default: break;
     }
     return DefWindowProcW(m_hwnd, msg, wp, lp);
@@ -425,10 +488,16 @@ int MenuWindow::run()
     RECT frame{0, 0, cw, ch};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int fw = frame.right - frame.left, fh = frame.bottom - frame.top;
+    // Centred on the work area of the monitor under the pointer, kept inside it.
+    POINT pointer{0, 0};
+    GetCursorPos(&pointer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int x = work.left + (work.right - work.left - fw) / 2;
-    const int y = work.top + (work.bottom - work.top - fh) / 2;
+    if (GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        work = monitor.rcWork;
+    int x = 0, y = 0;
+    rules::PlaceWindow(fw, fh, {int(work.left), int(work.top), int(work.right), int(work.bottom)}, x, y);
     const std::wstring caption = Widen(win.caption);
     if (!CreateWindowExW(exStyle, kClassName, caption.c_str(), style, x, y, fw, fh, nullptr, nullptr, instance, this))
         return 1;
@@ -439,6 +508,7 @@ int MenuWindow::run()
         SetLayeredWindowAttributes(m_hwnd, ref, win.alphaBlend ? win.alphaBlendValue : 255,
                                    (win.alphaBlend ? LWA_ALPHA : 0) | (win.transparentColor ? LWA_COLORKEY : 0));
     }
+    MarkMenuWindow(m_hwnd, m_key);
     addTooltips();
     ShowWindow(m_hwnd, SW_SHOWNORMAL);
     UpdateWindow(m_hwnd);
@@ -453,10 +523,20 @@ int MenuWindow::run()
 
 } // namespace
 
-int RunMenuWindow(const rules::Project &project, const std::wstring &playerDir)
+int RunMenuWindow(const rules::Project &project, const rules::PlayerFolders &folders,
+                  const std::wstring &projectFile)
 {
-    MenuWindow window(project, playerDir);
-    return window.run();
+    const DWORD key = MenuKey(projectFile);
+    HANDLE instance = nullptr;
+    if (BringRunningMenu(key, instance)) {
+        CloseHandle(instance);
+        return 0;
+    }
+    MenuWindow window(project, folders, key);
+    const int status = window.run();
+    if (instance)
+        CloseHandle(instance);
+    return status;
 }
 
 bool RenderMenuWindow(const rules::Project &project, const std::wstring &outBmp, int item, std::wstring &error)

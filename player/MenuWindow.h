@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/PlayerPaths.h"
 #include "rules/ProjectModel.h"
 
 #include <string>
@@ -9,8 +10,11 @@
 namespace player {
 
 // Shows the menu and runs its message loop; the exit code of the player.
-// playerDir: the folder Velmora.EXE runs from (the disc's root).
-int RunMenuWindow(const rules::Project &project, const std::wstring &playerDir);
+// folders: where the player, the project file and the start were;
+// projectFile names the menu: a second start for the same file brings the
+// running menu to the front and ends.
+int RunMenuWindow(const rules::Project &project, const rules::PlayerFolders &folders,
+                  const std::wstring &projectFile);
 
 // Paints the window's client area into a 24-bit BMP, with the command numbered
 // item current (item 0: the first command, as a freshly opened project shows

@@ -1,6 +1,7 @@
 #include "PaintCanvas.h"
 
 #include "rules/PicturePlacement.h"
+#include "rules/ReadReasons.h"
 
 #include <algorithm>
 #include <climits>
@@ -98,7 +99,7 @@ std::vector<std::string> RefusedPictures(const rules::Project &project)
     auto check = [&out](const std::vector<std::uint8_t> &bytes, const std::string &place) {
         std::string reason;
         if (PictureOf(bytes, &reason).empty() && !reason.empty())
-            out.push_back("картинка «" + place + "»: " + reason);
+            out.push_back(rules::RussianFailure(0, place, "", std::nullopt, reason));
     };
     auto checkSet = [&check](const rules::PictureSet &set, const std::string &path) {
         check(set.normal, path + "/default");

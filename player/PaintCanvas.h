@@ -19,8 +19,9 @@ using Pixels = rules::BmpPixels;
 // it refuses (or one too large to hold) is empty, and reason, if given, says why.
 Pixels PictureOf(const std::vector<std::uint8_t> &bytes, std::string *reason = nullptr);
 
-// "картинка «place»: reason" for every picture of the project that is not
-// empty and does not read (the menu shows without it).
+// "элемент «place»: reason" (in the player's words for the editor's reason)
+// for every picture of the project that is not empty and does not read (the
+// menu shows without it).
 std::vector<std::string> RefusedPictures(const rules::Project &project);
 
 // The colour a stored value paints in, 0x00RRGGBB; system colours are those

@@ -139,24 +139,15 @@ int RunTry(const std::vector<std::wstring> &args, const std::wstring &playerDir,
     const bool yes = answer == L"yes";
     run.SetAsker([yes](rules::Msg) { return yes; });
     run.SetProbe([&](const std::string &custom) {
-        const rules::ProgramPath path = rules::ResolveProgramPath(custom, base);
-        switch (path.kind) {
-        case rules::ProgramPath::Empty: return rules::DiscState::NotGiven;
-        case rules::ProgramPath::Absolute: return rules::DiscState::Absolute;
-        case rules::ProgramPath::Outside: return rules::DiscState::Outside;
-        case rules::ProgramPath::OnDisc: break;
-        }
-        if (!discThere)
-            return rules::DiscState::DiscNotFound;
-        std::wstring file = disc + L"\\" + FromUtf8(path.relative);
-        for (wchar_t &c : file)
-            if (c == L'/')
-                c = L'\\';
-        // A folder is no program.
-        const DWORD attributes = GetFileAttributesW(file.c_str());
-        return !path.folder && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)
-                   ? rules::DiscState::Present
-                   : rules::DiscState::Missing;
+        const rules::DiscFolder folder = discThere ? rules::DiscFolder::There : rules::DiscFolder::NotFound;
+        return rules::DiscStateOf(rules::ResolveProgramPath(custom, base), folder, [&](const std::string &relative) {
+            std::wstring file = disc + L"\\" + FromUtf8(relative);
+            for (wchar_t &c : file)
+                if (c == L'/')
+                    c = L'\\';
+            const DWORD attributes = GetFileAttributesW(file.c_str());
+            return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+        });
     });
 
     result.out += rules::MenuScript::StateLine(run) + "\n";

@@ -22,6 +22,15 @@
 
 namespace {
 
+std::wstring FolderOf(const std::wstring &file)
+{
+    const std::size_t slash = file.find_last_of(L"\\/");
+    if (slash == std::wstring::npos)
+        return L".";
+    // A drive's root keeps its separator.
+    return file.substr(0, slash == 2 && file[1] == L':' ? 3 : slash);
+}
+
 std::wstring PlayerDir()
 {
     std::wstring path(MAX_PATH, L'\0');
@@ -35,8 +44,49 @@ std::wstring PlayerDir()
         }
         path.resize(path.size() * 2);
     }
-    const std::size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+    return FolderOf(path);
+}
+
+std::wstring Child(const std::wstring &folder, const wchar_t *name)
+{
+    return folder + (folder.empty() || folder.back() == L'\\' ? L"" : L"\\") + name;
+}
+
+std::wstring FullPath(const std::wstring &path)
+{
+    const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0)
+        return path;
+    std::wstring full(n, L'\0');
+    const DWORD got = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+    full.resize(got < n ? got : 0);
+    return full.empty() ? path : full;
+}
+
+// The root of the CD that holds folder, or "" when it is on no CD.
+std::wstring CdRootOf(const std::wstring &folder)
+{
+    wchar_t root[MAX_PATH + 1] = {};
+    if (!GetVolumePathNameW(folder.c_str(), root, MAX_PATH))
+        return std::wstring();
+    return GetDriveTypeW(root) == DRIVE_CDROM ? std::wstring(root) : std::wstring();
+}
+
+rules::PlayerFolders Folders(const std::wstring &playerDir, const std::wstring &projectFile)
+{
+    rules::PlayerFolders folders;
+    folders.player = player::ToUtf8(playerDir);
+    const std::wstring projectDir = FolderOf(projectFile);
+    folders.project = player::ToUtf8(projectDir);
+    std::wstring current(MAX_PATH + 1, L'\0');
+    const DWORD n = GetCurrentDirectoryW(DWORD(current.size()), current.data());
+    current.resize(n < current.size() ? n : 0);
+    folders.current = player::ToUtf8(current.empty() ? playerDir : current);
+    std::wstring cd = CdRootOf(playerDir);
+    if (cd.empty())
+        cd = CdRootOf(projectDir);
+    folders.cdRoot = player::ToUtf8(cd);
+    return folders;
 }
 
 void ShowFailure(const std::wstring &text)
@@ -70,7 +120,7 @@ int Render(const std::vector<std::wstring> &args, const std::wstring &dir)
 {
     // --render OUT.bmp [--item N] [--project FILE]
     std::wstring out;
-    std::wstring file = dir + L"\\Velmora.XML";
+    std::wstring file = Child(dir, L"Velmora.XML");
     int item = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == L"--item" && i + 1 < args.size())
@@ -121,9 +171,11 @@ int wmain(int argc, wchar_t **argv)
         player::WriteOut(std::string("Velmora.EXE ") + BRENWICK_VERSION + "\n");
         return 0;
     }
+    // Velmora.EXE [PROJECT]: the menu of Velmora.XML beside the player, or of the file named.
+    const std::wstring file = FullPath(first.empty() ? Child(dir, L"Velmora.XML") : first);
     rules::Project project;
     std::wstring message;
-    if (!LoadProject(dir + L"\\Velmora.XML", project, false, message))
+    if (!LoadProject(file, project, false, message))
         return 1;
-    return player::RunMenuWindow(project, dir);
+    return player::RunMenuWindow(project, Folders(dir, file), file);
 }

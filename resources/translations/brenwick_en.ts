@@ -390,10 +390,6 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
         <translation>Disc Folder</translation>
     </message>
     <message>
-        <source>Корневой Каталог не задан. Сделать им папку %1, чтобы пути вели к файлам на диске?</source>
-        <translation>No disc folder is set. Make the folder %1 the disc folder, so that paths lead to files on the disc?</translation>
-    </message>
-    <message>
         <source>Полный путь Linux: на диске он не сработает. «Проверить проект» предложит исправить его.</source>
         <translation>A full Linux path: it will not work on the disc. “Check Project” offers to fix it.</translation>
     </message>
@@ -412,6 +408,26 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
     <message>
         <source>Предупреждение о пути</source>
         <translation>Path warning</translation>
+    </message>
+    <message>
+        <source>Перетащено файлов: %1. Путь программы ведёт к одному файлу: перетащите его один.</source>
+        <translation>%1 files were dropped. A program&apos;s path leads to one file: drop just that one.</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог не задан. Сделать им папку %1, чтобы пути вели к файлам на диске?
+
+«Нет» — выбрать другую папку, «Отмена» — не задавать.</source>
+        <translation>No Disc Folder is set. Make the folder %1 the Disc Folder, so that paths lead to files on the disc?
+
+“No” chooses another folder, “Cancel” sets none.</translation>
+    </message>
+    <message>
+        <source>Файл %1 лежит вне Корневого Каталога %2: на диске его не будет.
+
+Выбрать другой Корневой Каталог?</source>
+        <translation>The file %1 lies outside the Disc Folder %2: it will not be on the disc.
+
+Choose another Disc Folder?</translation>
     </message>
 </context>
 <context>
@@ -635,6 +651,10 @@ Restore them? “No” deletes this copy, “Cancel” keeps it for later.</tran
         <source>зачёркнутый</source>
         <translation>struck out</translation>
     </message>
+    <message>
+        <source>здесь похожим шрифтом, строки в Windows могут лечь иначе</source>
+        <translation>shown here with a similar font, lines may fall differently on Windows</translation>
+    </message>
 </context>
 <context>
     <name>TDesignValueTypes</name>
@@ -842,16 +862,16 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <translation>The folder “%1” already holds a Velmora.XML that cannot be read. Replace it?</translation>
     </message>
     <message>
-        <source>В папке «%1» уже есть Velmora.XML другого проекта (%2). Заменить?</source>
-        <translation>The folder “%1” already holds the Velmora.XML of another project (%2). Replace it?</translation>
-    </message>
-    <message>
         <source>Проект будет сохранён в %1. Продолжить?</source>
         <translation>The project will be saved to %1. Continue?</translation>
     </message>
     <message>
         <source>В папке «%1» уже есть другой Velmora.EXE. Заменить его проигрывателем версии %2?</source>
         <translation>The folder “%1” already holds another Velmora.EXE. Replace it with the player of version %2?</translation>
+    </message>
+    <message>
+        <source>В папке «%1» уже есть другой Velmora.XML (%2), не файл этого проекта. Заменить его?</source>
+        <translation>The folder “%1” already holds another Velmora.XML (%2), not this project&apos;s file. Replace it?</translation>
     </message>
 </context>
 <context>
@@ -1971,6 +1991,48 @@ Prepare the disc in the folder “%2” anyway?</translation>
         <source>Сохранить как образец...</source>
         <translation>Save as Sample...</translation>
     </message>
+    <message>
+        <source> (только чтение)</source>
+        <translation> (read-only)</translation>
+    </message>
+    <message>
+        <source>Файл %1 изменён на диске после того, как вы его открыли или сохранили: его записали %2, возможно, в другом редакторе.
+
+Заменить его вашим проектом?</source>
+        <translation>The file %1 was changed on disk after you opened or saved it: it was written %2, perhaps in another editor.
+
+Replace it with your project?</translation>
+    </message>
+    <message>
+        <source>Сохранение</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Проект %1 уже открыт в другом редакторе: %2 на %3, с %4.
+
+Открыть его только для чтения?
+«Нет» — открыть всё равно (чьё-то сохранение заменит другое), «Отмена» — не открывать.</source>
+        <translation>The project %1 is already open in another editor: %2 on %3, since %4.
+
+Open it read-only?
+“No” opens it anyway (one save will replace the other), “Cancel” does not open it.</translation>
+    </message>
+    <message>
+        <source>Корневого Каталога проекта «%1» нет. Сделать Корневым Каталогом папку проекта «%2»?</source>
+        <translation>The project&apos;s Disc Folder “%1” is gone. Make the project&apos;s folder “%2” the Disc Folder?</translation>
+    </message>
+    <message>
+        <source>Проект открыт из папки «%2», а его Корневой Каталог — «%1»: подготовка диска записала бы туда.
+
+Сделать Корневым Каталогом папку проекта «%2»? («Нет» оставит «%1».)</source>
+        <translation>The project was opened from the folder “%2”, but its Disc Folder is “%1”: preparing the disc would write there.
+
+Make the project&apos;s folder “%2” the Disc Folder? (“No” keeps “%1”.)</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог</source>
+        <translation>Disc Folder</translation>
+    </message>
 </context>
 <context>
     <name>TMenuContents</name>
@@ -2169,6 +2231,26 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>Текст, который оказывается внизу окна &quot;О Программе...&quot; Автозапуска</source>
         <translation>The text at the bottom of the menu&apos;s &quot;About&quot; window</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог:</source>
+        <translation>Disc Folder:</translation>
+    </message>
+    <message>
+        <source>не задан</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>Корневой Каталог</source>
+        <translation>Disc Folder</translation>
+    </message>
+    <message>
+        <source>Изменить...</source>
+        <translation>Change...</translation>
+    </message>
+    <message>
+        <source>Изменить Корневой Каталог</source>
+        <translation>Change the Disc Folder</translation>
     </message>
 </context>
 <context>
@@ -2397,8 +2479,8 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
         <translation>; “Fix” replaces it by %1</translation>
     </message>
     <message>
-        <source>из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; Escape закроет всё меню</source>
-        <translation>the group has no way out: it holds no “Exit” command and the window has no “Up” button; Escape will close the whole menu</translation>
+        <source>из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; выйти из неё можно только клавишами Esc, Backspace или «Влево»</source>
+        <translation>the group has no way out: it holds no “Exit” command and the window has no “Up” button; only the keys Esc, Backspace or Left leave it</translation>
     </message>
     <message>
         <source>шрифт «%1» есть не в каждой Windows 7–11, там его заменит другой</source>
@@ -2423,6 +2505,18 @@ even if it is not there. On CDs this is the folder of Velmora.EXE</translation>
     <message>
         <source>в шрифте «%1» нет русских букв, а набор символов у него кириллический</source>
         <translation>the font “%1” has no Cyrillic letters, yet its character set is Cyrillic</translation>
+    </message>
+    <message>
+        <source>шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе</source>
+        <translation>the font “%1” is shown here with a similar one, not the same: lines may fall differently on Windows</translation>
+    </message>
+    <message>
+        <source>; файл вне Корневого Каталога: его вместил бы Корневой Каталог %1</source>
+        <translation>; the file is outside the Disc Folder: the Disc Folder %1 would hold it</translation>
+    </message>
+    <message>
+        <source>; Корневой Каталог не задан, им могла бы быть папка %1</source>
+        <translation>; no Disc Folder is set, it could be the folder %1</translation>
     </message>
 </context>
 <context>

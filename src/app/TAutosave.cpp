@@ -164,10 +164,11 @@ void TAutosave::WriteNow()
 
 void TAutosave::WaitForWrite()
 {
-    if (m_pendingPath.isEmpty())
-        return;
-    m_write.waitForFinished();
-    OnWriteFinished();
+    // A write asked for during the last one starts when that one is taken in.
+    while (!m_pendingPath.isEmpty()) {
+        m_write.waitForFinished();
+        OnWriteFinished();
+    }
 }
 
 void TAutosave::OnWriteFinished()

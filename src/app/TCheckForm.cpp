@@ -28,6 +28,10 @@ TCheckForm::TCheckForm(QWidget *parent) : QDialog(parent)
     lbFindings = new QListWidget(this);
     lbFindings->setObjectName(QStringLiteral("lbFindings"));
     lbFindings->setAccessibleName(tr("Найденное"));
+    // A long finding wraps instead of being cut off.
+    lbFindings->setWordWrap(true);
+    lbFindings->setTextElideMode(Qt::ElideNone);
+    lbFindings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stSummary->setBuddy(lbFindings);
     auto *buttons = new QDialogButtonBox(this);
     bShow = buttons->addButton(tr("Показать"), QDialogButtonBox::ActionRole);
@@ -74,7 +78,7 @@ void TCheckForm::ShowFindings(const QList<TFinding> &findings)
                                                  : f.severity == TFinding::fsWarning ? QStyle::SP_MessageBoxWarning
                                                                                      : QStyle::SP_MessageBoxInformation);
         auto *item = new QListWidgetItem(icon, f.subject.isEmpty() ? f.text : f.subject + QStringLiteral(": ") + f.text);
-        item->setToolTip(TFinding::SeverityCaption(f.severity));
+        item->setToolTip(TFinding::SeverityCaption(f.severity) + QStringLiteral(": ") + item->text());
         lbFindings->addItem(item);
     }
     if (errors + warnings == 0)

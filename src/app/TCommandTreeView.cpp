@@ -17,7 +17,15 @@ TCommandTreeView::TCommandTreeView(TCommandTree &tree, QWidget *parent) : QTreeV
     setAcceptDrops(true);
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::InternalMove);
-    setAutoExpandDelay(kAutoExpandDelayMs);
+    // Qt's own opening during a drag also closes the open groups it passes
+    // over; here groups only open.
+    setAutoExpandDelay(-1);
+    m_expandTimer.setSingleShot(true);
+    m_expandTimer.setInterval(kAutoExpandDelayMs);
+    connect(&m_expandTimer, &QTimer::timeout, this, [this] {
+        if (m_hovered.isValid())
+            expand(m_hovered);
+    });
     setUniformRowHeights(true);
     // The selection stays visible when the focus is elsewhere (in the fields
     // that edit the selected entry): the inactive highlight is the active one.
@@ -123,13 +131,27 @@ void TCommandTreeView::dragMoveEvent(QDragMoveEvent *event)
         event->ignore();
         return;
     }
-    QTreeView::dragMoveEvent(event);   // auto-expand and scrolling
+    QTreeView::dragMoveEvent(event);   // scrolling
+    DragHover(event->position().toPoint());
     event->setDropAction(Qt::MoveAction);
     event->accept();
 }
 
+void TCommandTreeView::DragHover(const QPoint &pos)
+{
+    const QModelIndex index = indexAt(pos);
+    if (index == m_hovered && m_expandTimer.isActive())
+        return;
+    m_hovered = index;
+    if (index.isValid() && !isExpanded(index))
+        m_expandTimer.start();
+    else
+        m_expandTimer.stop();
+}
+
 void TCommandTreeView::dropEvent(QDropEvent *event)
 {
+    m_expandTimer.stop();
     if (event->source() != this) {
         event->ignore();
         return;

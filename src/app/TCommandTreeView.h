@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPersistentModelIndex>
+#include <QTimer>
 #include <QTreeView>
 #include <functional>
 
@@ -33,6 +35,10 @@ public:
     using TDropHandler = std::function<bool(TBaseItem *dragged, TBaseItem *target, bool ctrl, bool shift)>;
     void SetDropHandler(TDropHandler handler) { m_dropHandler = std::move(handler); }
 
+    // The pointer of a drag rests over pos (viewport coordinates): a closed
+    // group there opens after kAutoExpandDelayMs; an open one stays open.
+    void DragHover(const QPoint &pos);
+
 signals:
     // An entry was moved by a drop.
     void Moved(TBaseItem *item);
@@ -58,4 +64,6 @@ private:
     TDropHandler m_dropHandler;
     bool m_following = false;
     bool m_followPending = false;
+    QTimer m_expandTimer;
+    QPersistentModelIndex m_hovered;
 };

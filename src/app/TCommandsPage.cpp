@@ -5,6 +5,7 @@
 #include "kit/TFileNameEdit.h"
 #include "base/UserPrompt.h"
 #include "app/TCommandTreeView.h"
+#include "project/DiscFolderGuess.h"
 #include "project/TOptionsCommand.h"
 #include "project/TPlayerPath.h"
 #include "project/TProject.h"
@@ -69,6 +70,7 @@ void TCommandsPage::CreateCommandsPage()
     }
     auto *rgWhereAdd = new QGroupBox(tr("Куда"), gbAdd);
     rgWhereAdd->setObjectName(QStringLiteral("rgWhereAdd"));
+    rgWhereAdd->setAccessibleName(rgWhereAdd->title());   // not the box around it
     auto *whereLayout = new QVBoxLayout(rgWhereAdd);
     whereLayout->setContentsMargins(6, 2, 6, 2);
     whereLayout->setSpacing(0);
@@ -192,8 +194,22 @@ void TCommandsPage::CreateCommandsPage()
     connect(leParams, &QLineEdit::textChanged, this,
             [field](const QString &text) { field(TSetFieldCommand::fParams, text); });
     connect(cbHidden, &QCheckBox::toggled, this, [field](bool on) { field(TSetFieldCommand::fHidden, on); });
+    // A path changed elsewhere (the check's «Исправить», an undo) shows at once.
+    connect(&Tree(), &TCommandTree::Edited, this, [this] {
+        const TBaseItem *item = Tree().CurrentItem();
+        if (!item || leCustom->text() == item->Custom())
+            return;
+        m_filling = true;
+        leCustom->setText(item->Custom());
+        m_filling = false;
+    });
     connect(leCustom, &TFileNameEdit::BrowseClicked, this, &TCommandsPage::leCustomBrowse);
     connect(leCustom, &TFileNameEdit::FileDropped, this, &TCommandsPage::TakeFile);
+    connect(leCustom, &TFileNameEdit::SeveralFilesDropped, this, [this](int count) {
+        m_prompt->inform(tr("Путь"), tr("Перетащено файлов: %1. Путь программы ведёт к одному файлу: перетащите "
+                                        "его один.")
+                                         .arg(count));
+    });
     // The mark's picture comes from the style's icon theme, which is slow to
     // look up: it is fetched when a mark first shows, not at start-up.
     m_pathMark = leCustom->addAction(QIcon(), QLineEdit::LeadingPosition);
@@ -215,31 +231,66 @@ void TCommandsPage::leCustomBrowse()
         TakeFile(name);
 }
 
+void TCommandsPage::SetRootDir(const QString &folder)
+{
+    TProjectOptions &options = m_project.Options();
+    TProjectOptions changed;
+    changed.Assign(options);
+    changed.SetRootDir(folder);
+    m_project.Push(new TOptionsCommand(options, changed));
+}
+
+void TCommandsPage::AskRootDir(const QFileInfo &file)
+{
+    const QString caption = tr("Корневой Каталог");
+    const QString disc = m_project.Options().RootDir();
+    const QString guess = GuessDiscFolder(file.absoluteFilePath(), m_project.FileName(), QDir::homePath());
+    if (disc.isEmpty()) {
+        if (m_discAsked || guess.isEmpty())
+            return;
+        m_discAsked = true;
+        const QString text = tr("Корневой Каталог не задан. Сделать им папку %1, чтобы пути вели к файлам на "
+                                "диске?\n\n«Нет» — выбрать другую папку, «Отмена» — не задавать.")
+                                 .arg(QDir::toNativeSeparators(guess));
+        switch (m_prompt->ask(caption, text, UserPrompt::Buttons::YesNoCancel, UserPrompt::Icon::Question)) {
+        case UserPrompt::Answer::Yes:
+            SetRootDir(guess);
+            return;
+        case UserPrompt::Answer::No:
+            break;
+        default:
+            return;
+        }
+    } else {
+        const QString text = tr("Файл %1 лежит вне Корневого Каталога %2: на диске его не будет.\n\nВыбрать "
+                                "другой Корневой Каталог?")
+                                 .arg(QDir::toNativeSeparators(file.absoluteFilePath()),
+                                      QDir::toNativeSeparators(disc));
+        if (m_prompt->ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
+            != UserPrompt::Answer::Yes)
+            return;
+    }
+    const QString chosen = m_prompt->folder(caption, guess.isEmpty() ? file.absolutePath() : guess);
+    if (!chosen.isEmpty())
+        SetRootDir(chosen);
+}
+
 void TCommandsPage::TakeFile(const QString &file)
 {
     TProjectOptions &options = m_project.Options();
     const QFileInfo info(file);
-    if (options.RootDir().isEmpty() && !m_discAsked) {
-        m_discAsked = true;
-        const QString folder = info.absolutePath();
-        if (m_prompt->ask(tr("Корневой Каталог"),
-                          tr("Корневой Каталог не задан. Сделать им папку %1, чтобы пути вели к файлам на диске?")
-                              .arg(QDir::toNativeSeparators(folder)),
-                          UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
-            == UserPrompt::Answer::Yes) {
-            TProjectOptions changed;
-            changed.Assign(options);
-            changed.SetRootDir(folder);
-            m_project.Push(new TOptionsCommand(options, changed));
-        }
-    }
     QString path = info.absoluteFilePath();
-    if (!options.RootDir().isEmpty()) {
+    const auto onDisc = [this, &options, &path]() -> std::optional<QString> {
+        if (options.RootDir().isEmpty())
+            return std::nullopt;
         const QString disc = QFileInfo(options.RootDir()).absoluteFilePath();
         const QString base = TProjectCheck::BaseFolder(options, m_project.FileName(), disc);
-        if (const std::optional<QString> relative = TPlayerPath::FromLocal(disc, path, base))
-            path = *relative;
-    }
+        return TPlayerPath::FromLocal(disc, path, base);
+    };
+    if (!onDisc())
+        AskRootDir(info);
+    if (const std::optional<QString> relative = onDisc())
+        path = *relative;
     leCustom->setText(path);
 }
 

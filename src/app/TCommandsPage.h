@@ -2,6 +2,7 @@
 
 #include "project/TCommandEditor.h"
 
+#include <QFileInfo>
 #include <QWidget>
 #include <functional>
 
@@ -58,8 +59,12 @@ private:
     void leCustomBrowse();
     // A file picked with the browse button or dropped onto the path field:
     // the player's path when it lies in the disc folder, else its full path.
-    // With no disc folder, asks once whether to make the file's folder it.
+    // With no disc folder, asks once whether to make the folder the file is
+    // most likely meant in it (or another, chosen); a file outside the disc
+    // folder offers to choose another disc folder.
     void TakeFile(const QString &file);
+    void AskRootDir(const QFileInfo &file);
+    void SetRootDir(const QString &folder);   // one undo step
     // The path field's mark and tooltip for a path that will not work on the disc.
     void UpdatePathMark();
 

@@ -9,8 +9,8 @@ void linkDesignWindow(TMainForm &mainForm, TPreviewForm &preview)
 {
     TProject &project = mainForm.Project();
     preview.setMenuSource(&project.Tree());
-    // A click inside the selection counts as an edit (a move or resize with
-    // the mouse is a step of the design document, made at the release).
+    // A move or resize with the mouse is a step of the design document, made
+    // at the release; without a document it still marks the project modified.
     preview.setOnModified([&project] { project.Changed(TCommandTree::tcData); });
     // Undo and redo work from the design window too, where the drags are made.
     preview.addAction(mainForm.AEditUndo);

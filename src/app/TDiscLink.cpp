@@ -2,6 +2,7 @@
 
 #include "app/TCheckForm.h"
 #include "app/TMainForm.h"
+#include "app/WindowPlace.h"
 #include "app/WriteFailure.h"
 #include "base/BrenwickError.h"
 #include "kit/HelpContext.h"
@@ -92,6 +93,8 @@ void TDiscLink::Choose(const TFinding &finding)
             return;
         m_main.PageControl->setCurrentWidget(m_main.tsCommands);
         m_main.Tree().Select(found);
+        if (m_checkForm)
+            shell::MoveOffWindow(*m_checkForm, m_main);
         return;
     }
     QObject *object = finding.object;
@@ -112,7 +115,10 @@ void TDiscLink::ACheckProjectExecute()
 {
     TCheckForm &form = CheckForm();
     form.ShowFindings(RunCheck(QString()));
+    const bool first = !form.isVisible();
     form.show();
+    if (first)
+        shell::MoveOffWindow(form, m_main);   // the fields it points to stay in sight
     form.raise();
 }
 
@@ -195,10 +201,10 @@ bool TDiscLink::PrepareFolder(const QString &dir, const QString &caption)
     const bool ownPreparation = written != m_written.cend() && written->first == project.FileName()
                                 && written->second == FileHash(discFile);
     if (const std::optional<int> other = TDiscPreparation::OtherProject(project, dir); other && !ownPreparation) {
-        const QString text = *other < 0
-                                 ? tr("В папке «%1» уже есть Velmora.XML, который не читается. Заменить?").arg(folder)
-                                 : tr("В папке «%1» уже есть Velmora.XML другого проекта (%2). Заменить?")
-                                       .arg(folder, CommandCount(*other));
+        const QString text =
+            *other < 0 ? tr("В папке «%1» уже есть Velmora.XML, который не читается. Заменить?").arg(folder)
+                       : tr("В папке «%1» уже есть другой Velmora.XML (%2), не файл этого проекта. Заменить его?")
+                             .arg(folder, CommandCount(*other));
         if (prompt.ask(caption, text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning) != UserPrompt::Answer::Yes)
             return false;
     }
@@ -258,10 +264,16 @@ void TDiscLink::ADiscImageExecute()
         return;
     UserPrompt &prompt = m_main.Prompt();
     const QString caption = tr("Создать образ диска");
-    const QString label = prompt.limitedText(
-        caption, tr("Метка диска:"),
-        m_lastLabel.isEmpty() ? QString::fromLatin1(TDiscImage::kDefaultLabel) : m_lastLabel, TDiscImage::kMaxLabelLength,
-        &TDiscImage::JolietNote);
+    // The label typed last, else the disc folder's name when it makes one.
+    QString offered = m_lastLabel;
+    if (offered.isEmpty()) {
+        const QString name = QFileInfo(QDir::cleanPath(dir)).fileName();
+        offered = !name.isEmpty() && name.size() <= TDiscImage::kMaxLabelLength && TDiscImage::LabelProblem(name).isEmpty()
+                      ? name
+                      : QString::fromLatin1(TDiscImage::kDefaultLabel);
+    }
+    const QString label =
+        prompt.limitedText(caption, tr("Метка диска:"), offered, TDiscImage::kMaxLabelLength, &TDiscImage::JolietNote);
     if (label.isEmpty())
         return;
     m_lastLabel = label;

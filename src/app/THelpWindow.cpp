@@ -130,7 +130,9 @@ void THelpWindow::present()
 void THelpWindow::updateTitle()
 {
     const QString page = m_browser->documentTitle();
-    setWindowTitle(page.isEmpty() ? tr(kTitle) : page + QStringLiteral(" — ") + tr(kTitle));
+    // The contents page carries the help's own title: it is not said twice.
+    const QString title = tr(kTitle);
+    setWindowTitle(page.isEmpty() || page == title ? title : page + QStringLiteral(" — ") + title);
 }
 
 THelp::THelp(QObject *parent) : QObject(parent)

@@ -3,6 +3,7 @@
 #include "base/TextLiterals.h"
 #include "app/HiddenWhileWorking.h"
 #include "app/TAutosave.h"
+#include "app/TRecoveryFolder.h"
 #include "app/TSettingsFile.h"
 #include "app/WriteFailure.h"
 #include "base/LazyIcon.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QStatusBar>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -43,7 +45,7 @@ const char *const kSaveSuffix = "xml";
 } // namespace
 
 TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *parent)
-    : QMainWindow(parent), m_settingsPath(settingsPath)
+    : QMainWindow(parent), m_settingsPath(settingsPath), m_guard(TRecoveryFolder::DefaultFolder())
 {
     if (!prompt) {
         m_ownPrompt = std::make_unique<QtUserPrompt>(this);
@@ -64,6 +66,10 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
         }
         m_autosaveNote = tr("Копия для восстановления не записана (попытка повторится): %1").arg(error);
         statusBar()->showMessage(m_autosaveNote);
+    });
+    connect(m_autosave.get(), &TAutosave::Restored, this, [this](const QString &file) {
+        if (!file.isEmpty())
+            m_guard.Took(file, false);
     });
     connect(&m_project, &TProject::ModifiedChanged, this, [clearNote](bool modified) {
         if (!modified)
@@ -95,7 +101,8 @@ TMainForm::TMainForm(const QString &settingsPath, UserPrompt *prompt, QWidget *p
     CreateActions();
     CreateMenus();
     connect(tsCommands, &TCommandsPage::AddFolderRequested, this, &TMainForm::AddFolderRequested);
-    tsCommands->SetDialogFolder([this] { return m_dialogFolder; });
+    connect(tsText, &TOptionsPage::RootDirRequested, this, &TMainForm::ADiscFolderExecute);
+    tsCommands->SetDialogFolder([this] { return DialogFolder(); });
 
     connect(&m_project, &TProject::ModifiedChanged, this, &TMainForm::UpdateTitle);
     resize(kDesignWidth, kDesignHeight);
@@ -202,15 +209,28 @@ bool TMainForm::FormCloseQuery()
     }
 }
 
+void TMainForm::CloseKeepingCopy()
+{
+    m_keepCopy = true;
+    close();
+    m_keepCopy = false;
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    if (!m_keepCopy && !FormCloseQuery()) {
         event->ignore();
         return;
     }
     WriteSettings();
-    m_autosave->Discard();   // a normal exit leaves no copy behind
+    if (m_keepCopy && m_project.Modified()) {
+        m_autosave->WriteNow();
+        m_autosave->WaitForWrite();
+    } else {
+        m_autosave->Discard();   // a normal exit leaves no copy behind
+    }
     event->accept();
+    emit Closed();
 }
 
 void TMainForm::ShowError(const char *failed, const QString &fileName, const QString &message)
@@ -223,14 +243,16 @@ void TMainForm::UpdateTitle()
 {
     const QString fileName = m_project.FileName();
     // A project without a file yet is "Без имени": its changes show from the first edit.
-    const QString shown = fileName.isEmpty() ? tr("Без имени") : QFileInfo(fileName).fileName();
+    QString shown = fileName.isEmpty() ? tr("Без имени") : QFileInfo(fileName).fileName();
+    if (m_guard.ReadOnly())
+        shown += tr(" (только чтение)");
     setWindowTitle(U(kFileTitle).arg(shown, U(kTitle)));
     setWindowModified(m_project.Modified());
 }
 
 void TMainForm::AFileOpenExecute()
 {
-    const QString name = m_prompt->openFileName(tr("Открыть"), m_dialogFolder, tr(kFileFilter));
+    const QString name = m_prompt->openFileName(tr("Открыть"), DialogFolder(), tr(kFileFilter));
     if (!name.isEmpty())
         LoadProject(name, TProject::WholeProject());
 }
@@ -238,7 +260,7 @@ void TMainForm::AFileOpenExecute()
 void TMainForm::AFileSaveExecute()
 {
     const QString name = m_project.FileName();
-    if (name.isEmpty())
+    if (name.isEmpty() || m_guard.ReadOnly())
         AFileSaveAsExecute();
     else
         SaveProject(name, TProject::WholeProject());
@@ -250,7 +272,7 @@ void TMainForm::AFileSaveAsExecute()
     const QString disc = m_project.Options().RootDir();
     const QString start = m_project.FileName().isEmpty() && !disc.isEmpty()
                               ? QDir(disc).filePath(QString::fromLatin1(TDiscPreparation::kProjectName))
-                              : m_dialogFolder;
+                              : DialogFolder();
     const QString name = m_prompt->saveFileName(tr("Сохранить как"), start, tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::WholeProject());
@@ -258,7 +280,7 @@ void TMainForm::AFileSaveAsExecute()
 
 void TMainForm::ALoadDesignExecute()
 {
-    const QString name = m_prompt->openFileName(tr("Загрузить оформление"), m_dialogFolder, tr(kFileFilter));
+    const QString name = m_prompt->openFileName(tr("Загрузить оформление"), DialogFolder(), tr(kFileFilter));
     if (name.isEmpty())
         return;
     const QString discBefore = m_project.Options().RootDir();
@@ -270,7 +292,7 @@ void TMainForm::ALoadDesignExecute()
 void TMainForm::ASaveDesignExecute()
 {
     const QString name =
-        m_prompt->saveFileName(tr("Сохранить оформление"), m_dialogFolder, tr(kFileFilter), U(kSaveSuffix));
+        m_prompt->saveFileName(tr("Сохранить оформление"), DialogFolder(), tr(kFileFilter), U(kSaveSuffix));
     if (!name.isEmpty())
         SaveProject(name, TProject::DesignFile());
 }
@@ -284,6 +306,7 @@ void TMainForm::AFileNewExecute()
         HiddenWhileWorking hide(this);
         m_autosave->Discard();   // the work left behind was answered for by the close question
         m_project.NewProject();
+        m_guard.Released();
     }
     UpdateTitle();
     m_project.DesignView().ShowPreview();
@@ -314,7 +337,6 @@ void TMainForm::ADiscFolderExecute()
     TProjectOptions changed;
     changed.Assign(m_project.Options());
     changed.SetRootDir(folder);
-    m_dialogFolder = folder;
     if (changed.SameAs(m_project.Options()))
         m_project.Changed(TCommandTree::tcData);   // the same folder again still counts as an edit
     else
@@ -328,6 +350,17 @@ void TMainForm::APreviewExecute()
 
 bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
 {
+    if (parts == TProject::WholeProject()) {
+        if (const std::optional<QDateTime> changed = m_guard.ChangedOnDisk(fileName)) {
+            const QString text = tr("Файл %1 изменён на диске после того, как вы его открыли или сохранили: "
+                                    "его записали %2, возможно, в другом редакторе.\n\nЗаменить его вашим проектом?")
+                                     .arg(QDir::toNativeSeparators(fileName),
+                                          QLocale().toString(*changed, QLocale::ShortFormat));
+            if (m_prompt->ask(tr("Сохранение"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Warning)
+                != UserPrompt::Answer::Yes)
+                return false;
+        }
+    }
     try {
         m_project.SaveProject(fileName, parts);
     } catch (const BrenwickError &e) {
@@ -336,6 +369,7 @@ bool TMainForm::SaveProject(const QString &fileName, TProject::TParts parts)
     }
     // A design file leaves the project's own file as unsaved as it was.
     if (parts == TProject::WholeProject()) {
+        m_guard.Took(fileName, false);
         AddRecentFile(fileName);
         m_project.SetModified(false);   // the state saved: undo and redo find it again
     }
@@ -353,9 +387,28 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
     }
     if (parts == TProject::WholeProject() && !FormCloseQuery())
         return false;
+    bool readOnly = false;
     if (parts == TProject::WholeProject()) {
+        if (const std::optional<TOpenFileGuard::THolder> holder = m_guard.HolderOf(fileName)) {
+            const QString text =
+                tr("Проект %1 уже открыт в другом редакторе: %2 на %3, с %4.\n\nОткрыть его только для "
+                   "чтения?\n«Нет» — открыть всё равно (чьё-то сохранение заменит другое), «Отмена» — не "
+                   "открывать.")
+                    .arg(QDir::toNativeSeparators(fileName), holder->user, holder->host,
+                         QLocale().toString(holder->since, QLocale::ShortFormat));
+            switch (m_prompt->ask(tr("Открыть"), text, UserPrompt::Buttons::YesNoCancel, UserPrompt::Icon::Warning)) {
+            case UserPrompt::Answer::Yes:
+                readOnly = true;
+                break;
+            case UserPrompt::Answer::No:
+                break;
+            default:
+                return false;
+            }
+        }
         switch (m_autosave->OfferAtOpen(fileName)) {
         case TAutosave::TOffer::Restored:
+            m_guard.Took(fileName, readOnly);
             AddRecentFile(fileName);
             UpdateTitle();
             return true;
@@ -384,14 +437,66 @@ bool TMainForm::LoadProject(const QString &fileName, TProject::TParts parts)
         m_project.ApplyProject(std::move(loaded));
         if (m_project.TookNewDesign())
             statusBar()->showMessage(tr("В файле нет оформления: взято оформление нового проекта"));
-        if (parts == TProject::WholeProject())
+        if (parts == TProject::WholeProject()) {
+            m_guard.Took(fileName, readOnly);
             AddRecentFile(fileName);
+        }
     }
     UpdateTitle();
     m_project.DesignView().ShowPreview();
     if (parts != TProject::WholeProject())
         m_autosave->WriteNow();   // a design load is kept at once
+    else
+        OfferFileFolderAsDisc(fileName);
     return true;
+}
+
+namespace {
+
+bool SameFolder(const QString &a, const QString &b)
+{
+    const QFileInfo first(a), second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
+}
+
+} // namespace
+
+QString TMainForm::DialogFolder() const
+{
+    const QString disc = m_project.Options().RootDir();
+    if (!disc.isEmpty())
+        return disc;
+    return m_project.FileName().isEmpty() ? QString() : QFileInfo(m_project.FileName()).absolutePath();
+}
+
+void TMainForm::OfferFileFolderAsDisc(const QString &fileName)
+{
+    const QString stored = m_project.Options().RootDir();
+    if (stored.isEmpty())
+        return;
+    const QFileInfo file(fileName);
+    const QString here = file.absolutePath();
+    const bool gone = !QFileInfo(stored).isDir();
+    const bool discFile =
+        file.fileName().compare(QLatin1StringView(TDiscPreparation::kProjectName), Qt::CaseInsensitive) == 0;
+    if (SameFolder(here, stored) || (!gone && !discFile))
+        return;
+    const QString storedText = QDir::toNativeSeparators(stored), hereText = QDir::toNativeSeparators(here);
+    const QString text =
+        gone ? tr("Корневого Каталога проекта «%1» нет. Сделать Корневым Каталогом папку проекта «%2»?")
+                   .arg(storedText, hereText)
+             : tr("Проект открыт из папки «%2», а его Корневой Каталог — «%1»: подготовка диска записала бы "
+                  "туда.\n\nСделать Корневым Каталогом папку проекта «%2»? («Нет» оставит «%1».)")
+                   .arg(storedText, hereText);
+    if (m_prompt->ask(tr("Корневой Каталог"), text, UserPrompt::Buttons::YesNo, UserPrompt::Icon::Question)
+        != UserPrompt::Answer::Yes)
+        return;
+    TProjectOptions changed;
+    changed.Assign(m_project.Options());
+    changed.SetRootDir(here);
+    m_project.Push(new TOptionsCommand(m_project.Options(), changed));
 }
 
 void TMainForm::ClearProject(TProject::TParts parts)

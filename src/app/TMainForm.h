@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TCommandsPage.h"
+#include "app/TOpenFileGuard.h"
 #include "app/TOptionsPage.h"
 #include "app/TRecentFiles.h"
 #include "app/TSettingsFile.h"
@@ -79,9 +80,15 @@ public:
     void ClearProject(TProject::TParts parts);
     // The question before unsaved changes are lost; true when work may go on.
     bool FormCloseQuery();
+    // Closes without the question, as if answered «Нет», the unsaved work
+    // kept in the recovery copy (written before the window closes).
+    void CloseKeepingCopy();
     void AddRecentFile(const QString &path);
-    // The folder both file dialogs start in.
-    const QString &DialogFolder() const { return m_dialogFolder; }
+    // The project was opened read-only (another editor holds it): Save asks for another name.
+    bool ReadOnly() const { return m_guard.ReadOnly(); }
+    // The folder the file dialogs start in: the disc folder when one is set,
+    // else the project file's folder.
+    QString DialogFolder() const;
 
     // Actions of the main menu and the action list.
     QAction *AFileOpen, *AFileSave, *AFileSaveAs, *AFileReset, *AFileExit;
@@ -105,6 +112,8 @@ public:
     TOptionsPage *tsText;
 
 signals:
+    // The window closed for good (the close question let it).
+    void Closed();
     void HelpRequested();
     void AboutRequested();
     void AddFolderRequested();
@@ -139,6 +148,10 @@ private:
     void ShowError(const char *failed, const QString &fileName, const QString &message);
     // "Velmora.XML[*] — Velmora Brenwick", "Без имени[*] — Velmora Brenwick" without a file.
     void UpdateTitle();
+    // After an open: a disc folder that is gone, or a Velmora.XML opened from
+    // another folder than its disc folder (a copied disc), asks whether the
+    // file's own folder becomes the disc folder.
+    void OfferFileFolderAsDisc(const QString &fileName);
 
     TProject m_project;
     std::unique_ptr<UserPrompt> m_ownPrompt;
@@ -146,8 +159,9 @@ private:
     QString m_settingsPath;
     QString m_autosaveNote;   // the status bar's word of a copy not written, until one is
     TRecentFiles m_recent;
-    QString m_dialogFolder;
     int m_splitterPos = kDesignSplitterPos;
     bool m_placeStored = false;   // the settings file gave the window's place
+    bool m_keepCopy = false;      // closing without the question
+    TOpenFileGuard m_guard;   // the open file's lock and its state on disk
     std::unique_ptr<TAutosave> m_autosave;   // last: it refers to the project
 };

@@ -6,8 +6,13 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QDir>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -66,6 +71,20 @@ void TOptionsPage::CreateOptionsPage()
     pathLayout->addWidget(cbCdRoot);
     for (QRadioButton *rb : {rbCdRoot, rbProject, rbVelmora, rbCurrentDir})
         pathLayout->addWidget(rb);
+    auto *rootRow = new QHBoxLayout;
+    auto *LRootDir = new QLabel(tr("Корневой Каталог:"), gbPath);
+    leRootDir = new QLineEdit(gbPath);
+    leRootDir->setReadOnly(true);
+    leRootDir->setPlaceholderText(tr("не задан"));
+    leRootDir->setAccessibleName(tr("Корневой Каталог"));
+    LRootDir->setBuddy(leRootDir);
+    bRootDir = new QPushButton(tr("Изменить..."), gbPath);
+    bRootDir->setAccessibleName(tr("Изменить Корневой Каталог"));
+    rootRow->addWidget(LRootDir);
+    rootRow->addWidget(leRootDir, 1);
+    rootRow->addWidget(bRootDir);
+    pathLayout->addLayout(rootRow);
+    connect(bRootDir, &QPushButton::clicked, this, &TOptionsPage::RootDirRequested);
 
     auto *gbAbout = new QGroupBox(tr("Текст \"О Программе\""), this);
     gbAbout->setToolTip(tr("Текст, который оказывается внизу окна \"О Программе...\" Автозапуска"));
@@ -96,7 +115,8 @@ void TOptionsPage::CreateOptionsPage()
         {cbExitLevelUp, "cbExitLevelUp"}, {cbExitAnyCommand, "cbExitAnyCommand"},
         {cbExitQuestion, "cbExitQuestion"}, {cbExitCross, "cbExitCross"},
         {cbCdRoot, "cbCdRoot"}, {rbCdRoot, "rbCdRoot"}, {rbProject, "rbProject"},
-        {rbVelmora, "rbVelmora"}, {rbCurrentDir, "rbCurrentDir"}};
+        {rbVelmora, "rbVelmora"}, {rbCurrentDir, "rbCurrentDir"}, {leRootDir, "leRootDir"},
+        {bRootDir, "bRootDir"}};
     for (const auto &[widget, name] : named)
         widget->setObjectName(QString::fromLatin1(name));
 
@@ -170,6 +190,7 @@ void TOptionsPage::FillOptions()
     rbProject->setChecked(o.PathOption() == TProjectOptions::poProject);
     rbVelmora->setChecked(o.PathOption() == TProjectOptions::poVelmora);
     rbCurrentDir->setChecked(o.PathOption() == TProjectOptions::poCurrent);
+    leRootDir->setText(QDir::toNativeSeparators(o.RootDir()));
     if (BoxText(mAbout) != o.About())
         mAbout->setPlainText(o.About());
     m_filling = false;

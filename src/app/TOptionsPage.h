@@ -3,12 +3,15 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class TProject;
 
 // The page "Опции проекта": how the player exits, how it completes the
-// entries' paths, and the text of its about box. Every change of a box is
+// entries' paths (and the disc folder they start from), and the text of its
+// about box. Every change of a box is
 // one undo step of the project's options.
 class TOptionsPage : public QWidget
 {
@@ -23,6 +26,12 @@ public:
     QCheckBox *cbExitLevelUp, *cbExitAnyCommand, *cbExitQuestion, *cbExitCross, *cbCdRoot;
     QRadioButton *rbCdRoot, *rbProject, *rbVelmora, *rbCurrentDir;
     QPlainTextEdit *mAbout;
+    QLineEdit *leRootDir;   // the disc folder, shown; "Изменить..." changes it
+    QPushButton *bRootDir;
+
+signals:
+    // "Изменить...": the disc folder's own command runs.
+    void RootDirRequested();
 
 private:
     void CreateOptionsPage();

@@ -20,7 +20,7 @@ void OnSignal(int)
 TTerminationSignal::TTerminationSignal(QObject *parent) : QObject(parent)
 {
     if (g_sockets[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_sockets) != 0)
-        return;   // one per program; without the socket SIGTERM keeps its default
+        return;   // one per program; without the socket the signals keep their default
     m_notifier = new QSocketNotifier(g_sockets[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
@@ -32,6 +32,7 @@ TTerminationSignal::TTerminationSignal(QObject *parent) : QObject(parent)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
 }
 
 TTerminationSignal::~TTerminationSignal()
@@ -39,6 +40,7 @@ TTerminationSignal::~TTerminationSignal()
     if (!m_notifier)
         return;
     ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGINT, SIG_DFL);
     ::close(g_sockets[0]);
     ::close(g_sockets[1]);
     g_sockets[0] = g_sockets[1] = -1;

@@ -4,9 +4,8 @@
 
 class QSocketNotifier;
 
-// SIGTERM (a session that logs out, "kill" without -9) closes the editor the
-// way its window's close button does: the close question, then the settings
-// written. The signal handler only writes a byte to a socket; the event loop
+// SIGTERM (a session that logs out, "kill" without -9) and SIGINT (Ctrl+C in
+// the terminal) ask the editor to close. The signal handler only writes a byte to a socket; the event loop
 // reads it and emits Requested.
 class TTerminationSignal : public QObject
 {

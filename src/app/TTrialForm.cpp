@@ -203,12 +203,15 @@ void TTrialForm::Key(int key)
 {
     if (m_run->Ended())
         return;
+    // What each key does is the menu rules' (the player's keys are the same).
     switch (key) {
-    case Qt::Key_Down: m_run->SelectNext(); break;
-    case Qt::Key_Up: m_run->SelectPrevious(); break;
+    case Qt::Key_Down: m_run->Rules().PressKey(rules::Key::Down); break;
+    case Qt::Key_Up: m_run->Rules().PressKey(rules::Key::Up); break;
+    case Qt::Key_Left: m_run->Rules().PressKey(rules::Key::Left); break;
+    case Qt::Key_Backspace: m_run->Rules().PressKey(rules::Key::Backspace); break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: m_run->Activate(); break;
-    case Qt::Key_Escape: m_run->Close(); break;
+    case Qt::Key_Enter: m_run->Rules().PressKey(rules::Key::Enter); break;
+    case Qt::Key_Escape: m_run->Rules().PressKey(rules::Key::Escape); break;
     default: return;
     }
     Follow();

@@ -1,25 +1,11 @@
 #include "app/QtTranslation.h"
 #include "app/StartupOptions.h"
-#include "app/TAutosave.h"
-#include "app/TDesignGalleryLink.h"
-#include "app/TDiscLink.h"
-#include "app/TTrialLink.h"
-#include "app/TFolderImportLink.h"
-#include "app/THelpWindow.h"
-#include "app/TLanguageMenu.h"
-#include "app/TLayoutPageLink.h"
+#include "app/TEditorSession.h"
 #include "app/TMainForm.h"
-#include "app/TShellHooks.h"
-#include "app/TTerminationSignal.h"
-#include "app/TDesignFileLink.h"
-#include "app/TDesignWindowLink.h"
 #include "base/LazyIcon.h"
-#include "layout/TPreviewForm.h"
-#include "kit/TProgressForm.h"
 
 #include <QApplication>
 #include <QTimer>
-#include <QMenu>
 #include <cstdio>
 
 namespace {
@@ -42,7 +28,6 @@ int main(int argc, char **argv)
         return printAndExit(info);
 
     QApplication app(argc, argv);
-    TTerminationSignal termination;   // from here on SIGTERM waits for the main window
     QApplication::setApplicationName(QStringLiteral("brenwick"));
     // No application display name: on X11 Qt would append it to every window
     // title, and the design window must show exactly the player's caption.
@@ -59,29 +44,8 @@ int main(int argc, char **argv)
     if (options.outcome == StartupOptions::Outcome::Exit)
         return printAndExit(options);
 
-    TMainForm mainForm(settingsPath);
-    TPreviewForm preview;
-    linkDesignWindow(mainForm, preview);
-    linkDesignFile(mainForm, preview, *linkLayoutPage(mainForm, preview));
-    TProgressForm progressForm(&mainForm);
-    // The about box and the folder import's dialog are made when first asked
-    // for, not at start-up; the dialog keeps its choices from then on.
-    TFolderImportLink folderImport(mainForm, progressForm);
-    TDiscLink discLink(mainForm, preview);
-    TTrialLink trialLink(mainForm);
-    TDesignGalleryLink galleryLink(mainForm);
-    TLanguageMenu languageMenu(*mainForm.findChild<QMenu *>(QStringLiteral("MView")), settingsPath, language,
-                               mainForm.Prompt());
-    THelp help;
-    shell::ConnectHelpAndAbout(mainForm, help);
-    QObject::connect(&termination, &TTerminationSignal::Requested, &mainForm, &QWidget::close);
-    mainForm.show();
-    preview.show();
-    mainForm.PlaceBesideDesign(preview.frameGeometry());
-    shell::SetHelpContexts(mainForm);
-    // Unsaved work of an earlier session first; the file named here asks on opening.
-    QTimer::singleShot(0, &mainForm, [&mainForm, &options] { mainForm.Autosave().OfferAtStart(options.projectFile); });
-    shell::OpenAtStart(mainForm, options.projectFile);
+    TEditorSession session(settingsPath, language);
+    session.Start(options.projectFile);
     // For the start-up timing (bench/startup.cpp): say so once the main window
     // is up and the recovery folder looked at, and end.
     if (qEnvironmentVariableIsSet("BRENWICK_STARTUP_PROBE"))

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 TFileNameEdit::TFileNameEdit(QWidget *parent) : QLineEdit(parent), m_browse(new QToolButton(this))
 {
@@ -51,9 +52,21 @@ void TFileNameEdit::dragMoveEvent(QDragMoveEvent *event)
         QLineEdit::dragMoveEvent(event);
 }
 
+int TFileNameEdit::LocalFileCount(const QList<QUrl> &urls)
+{
+    return int(std::count_if(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); }));
+}
+
 void TFileNameEdit::dropEvent(QDropEvent *event)
 {
-    const QString path = event->mimeData()->hasUrls() ? DroppedPath(event->mimeData()->urls()) : QString();
+    const QList<QUrl> urls = event->mimeData()->hasUrls() ? event->mimeData()->urls() : QList<QUrl>();
+    if (const int count = LocalFileCount(urls); count > 1) {
+        // One field, one file: none is taken rather than one by chance.
+        event->acceptProposedAction();
+        emit SeveralFilesDropped(count);
+        return;
+    }
+    const QString path = DroppedPath(urls);
     if (path.isEmpty()) {
         QLineEdit::dropEvent(event);
         return;

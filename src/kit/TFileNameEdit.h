@@ -5,8 +5,8 @@
 class QToolButton;
 
 // A one-line edit for a file name with an optional browse button at its right
-// end; files dragged from a file manager can be dropped onto it, and the first
-// one's local path replaces the text.
+// end; a file dragged from a file manager can be dropped onto it, and its
+// local path replaces the text (several files at once are refused).
 class TFileNameEdit : public QLineEdit
 {
     Q_OBJECT
@@ -21,12 +21,15 @@ public:
 
     // The path a drop of these URLs gives, or an empty string.
     static QString DroppedPath(const QList<QUrl> &urls);
+    static int LocalFileCount(const QList<QUrl> &urls);
 
 signals:
     // The browse button was clicked; the owner asks for a file.
     void BrowseClicked();
     // A file was dropped and its path put into the field.
     void FileDropped(const QString &path);
+    // count local files were dropped at once; the text stays as it was.
+    void SeveralFilesDropped(int count);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -18,7 +18,7 @@ TDragParts TDesignGesture::hitTest(const QPoint &point) const
 void TDesignGesture::press(const QPoint &clientPos)
 {
     // A second button pressed during a move or resize leaves the gesture as it
-    // is, so that its release still marks the project modified.
+    // is, so that its release still ends the edit.
     if (m_parts && m_parts != TDragParts(dpSelect))
         return;
     const QPoint p = convert(clientPos);
@@ -33,7 +33,6 @@ void TDesignGesture::press(const QPoint &clientPos)
         m_host.clickSelect(clientPos);
         const QPoint q = convert(clientPos);
         m_parts = dpSelect;
-        m_selectedAtPress = true;
         if (m_host.selection() == TGestureHost::Selection::Object && !m_host.selectionFillsParent()
             && insideBounds(m_host.selectionBounds(), q)) {
             m_lastPoint = q;
@@ -134,12 +133,14 @@ void TDesignGesture::move(const QPoint &clientPos)
 void TDesignGesture::release(const QPoint &)
 {
     // Selecting (dpSelect) selected at the press already.
-    if (m_parts && m_parts != TDragParts(dpSelect)) {
-        if (m_host.selection() != TGestureHost::Selection::None && m_host.selectionBounds() != m_startBounds)
-            m_host.boundsEdited(m_startBounds, m_host.selectionBounds());
-        else if (!m_selectedAtPress)
-            m_host.markModified();   // a press and release without a change still counts
+    // A press and release that changed nothing is no edit. The window's place
+    // on the screen is not part of the design: moving it is no edit either.
+    if (m_parts && m_parts != TDragParts(dpSelect) && m_host.selection() != TGestureHost::Selection::None) {
+        const QRect now = m_host.selectionBounds();
+        const bool windowMoved =
+            m_host.selection() == TGestureHost::Selection::Window && now.size() == m_startBounds.size();
+        if (now != m_startBounds && !windowMoved)
+            m_host.boundsEdited(m_startBounds, now);
     }
-    m_selectedAtPress = false;
     m_parts = {};
 }

@@ -73,6 +73,5 @@ private:
     TDragParts m_parts;
     QPoint m_lastPoint;
     QRect m_startBounds;   // the selection's bounds when the move or resize began
-    bool m_selectedAtPress = false;   // this press selected: a release without a move is no edit
     bool m_enableSelect = true;
 };

@@ -1,6 +1,7 @@
 #include "layout/TDesignValueTexts.h"
 
 #include "kit/TPropertyGridModel.h"
+#include "rules/FontTwins.h"
 #include "window/TFont.h"
 #include "window/TPictureSet.h"
 #include "window/TSizeConstraints.h"
@@ -68,6 +69,9 @@ QString FontText(const TFont &font)
             words << translated(word);
     if (!words.isEmpty())
         parts << words.join(QLatin1Char(' '));
+    // Without a twin of the same metrics, lines may fall differently on Windows.
+    if (!rules::HasMetricTwin(font.Name().trimmed().toStdString()))
+        parts << translated(QT_TRANSLATE_NOOP("TDesignValueTexts", "здесь похожим шрифтом, строки в Windows могут лечь иначе"));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -97,28 +97,6 @@ bool TDiscPreparation::IsOwnFile(const TProject &project, const QString &dir)
 
 namespace {
 
-// Whether the command elements under el are the entries as the project would
-// write them: kind, name, comment, custom, params, number and hidden flag.
-bool SameCommands(const TXNode &el, const QList<TBaseItem *> &items)
-{
-    int index = 0;
-    for (const TXNode *child = el.FirstChild(); child; child = child->Next(), ++index) {
-        if (index >= items.size())
-            return false;
-        const TBaseItem &item = *items.at(index);
-        const auto text = [child](const char *name) { return child->GetAttr(QString::fromLatin1(name)).Value(); };
-        const TAttrValue id = child->GetAttr(QStringLiteral("id"));
-        const TAttrValue hidden = child->GetAttr(QStringLiteral("hidden"));
-        if (child->Name() != ItemKindElementName(item.Kind()) || text("name") != item.Name()
-            || text("comment") != item.Comment() || text("custom") != item.Custom() || text("params") != item.Params()
-            || id != TAttrValue(item.Id()) || hidden != TAttrValue(item.Hidden()))
-            return false;
-        if (!SameCommands(*child, item.Children()))
-            return false;
-    }
-    return index == items.size();
-}
-
 int CountCommands(const TXNode &el)
 {
     int count = 0;
@@ -129,10 +107,14 @@ int CountCommands(const TXNode &el)
 
 } // namespace
 
-std::optional<int> TDiscPreparation::OtherProject(const TProject &project, const QString &dir)
+std::optional<int> TDiscPreparation::OtherProject(TProject &project, const QString &dir)
 {
     const QString name = FileIn(dir, QString::fromLatin1(kProjectName));
     if (!QFileInfo(name).isFile() || IsOwnFile(project, dir))
+        return std::nullopt;
+    // A file holding exactly what would be written loses nothing when replaced.
+    QFile file(name);
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == project.ProjectBytes())
         return std::nullopt;
     TXDocument document;
     try {
@@ -142,11 +124,7 @@ std::optional<int> TDiscPreparation::OtherProject(const TProject &project, const
         return -1;
     }
     const TXNode *commands = document.Root()->FindChild(QStringLiteral("root"));
-    if (!commands)
-        return project.Tree().IsEmpty() ? std::nullopt : std::optional<int>(0);
-    if (SameCommands(*commands, project.Tree().TopLevel()))
-        return std::nullopt;
-    return CountCommands(*commands);
+    return commands ? CountCommands(*commands) : 0;
 }
 
 void TDiscPreparation::WriteProject(TProject &project, const QString &dir)

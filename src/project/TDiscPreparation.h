@@ -54,11 +54,12 @@ public:
     static QList<TFinding> WithPlayerSupplied(QList<TFinding> findings);
     // True when the project's own file is the disc's project file.
     static bool IsOwnFile(const TProject &project, const QString &dir);
-    // When dir holds a project file that is not the project's own and whose
-    // commands differ from the project's (another project, or this one as it
-    // was), the number of commands in it, which only a question may replace;
-    // -1 when it cannot be read. Nothing when there is none or it is the same.
-    static std::optional<int> OtherProject(const TProject &project, const QString &dir);
+    // When dir holds a project file that is not the project's own file (by
+    // path: a copy of the project is another project too) and whose bytes
+    // differ from what would be written, the number of commands in it, which
+    // only a question may replace; -1 when it cannot be read. Nothing when
+    // there is none, it is the project's own, or replacing changes nothing.
+    static std::optional<int> OtherProject(TProject &project, const QString &dir);
     // Writes the whole project as the disc's project file; the project keeps
     // its own file name. Throws BrenwickError when it cannot.
     static void WriteProject(TProject &project, const QString &dir);

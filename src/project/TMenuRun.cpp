@@ -5,6 +5,7 @@
 #include "project/TDiscFolder.h"
 #include "project/TProjectCheck.h"
 #include "project/TProjectOptions.h"
+#include "rules/MenuTexts.h"
 
 namespace {
 
@@ -66,45 +67,17 @@ TMenuRun::~TMenuRun() = default;
 
 QString TMenuRun::ExitQuestion()
 {
-    return tr("Выйти?");
+    return QCoreApplication::translate("TMenuRun", rules::MessageText(rules::Msg::ExitQuestion));
 }
 
+// The player's words (rules/MenuTexts), translated into the interface language.
 QString TMenuRun::Words(const rules::LogLine &line)
 {
-    const QString a1 = line.args.size() > 0 ? FromUtf8(line.args[0]) : QString();
-    const QString a2 = line.args.size() > 1 ? FromUtf8(line.args[1]) : QString();
-    switch (line.msg) {
-    case rules::Msg::ExitQuestion: return ExitQuestion();
-    case rules::Msg::ExitMenu: return tr("Выход из меню");
-    case rules::Msg::UpAtTopOff:
-        return tr("Кнопка «%1»: это верхний уровень, а «Выход по кнопке Вверх» выключен").arg(a1);
-    case rules::Msg::ItemNotFound: return tr("Кнопка «%1»: команда №%2 не найдена").arg(a1, a2);
-    case rules::Msg::Browse: return tr("Открыть папку диска");
-    case rules::Msg::Help: return tr("Справка");
-    case rules::Msg::Minimize: return tr("Свернуть окно");
-    case rules::Msg::UrlNotGiven: return tr("Открыть адрес: адрес не указан");
-    case rules::Msg::OpenUrl: return tr("Открыть адрес: %1").arg(a1);
-    case rules::Msg::CommentButton:
-        return tr("Кнопка «%1»: команда №%2 — комментарий, ничего не делает").arg(a1, a2);
-    case rules::Msg::ProgramNotGiven: return tr("Запуск: файл программы не указан");
-    case rules::Msg::RunProgram: {
-        QString state;
-        switch (line.disc) {
-        case rules::DiscState::NotGiven: state = tr("файл программы не указан"); break;
-        case rules::DiscState::Absolute: state = tr("путь абсолютный, на диске не проверяется"); break;
-        case rules::DiscState::Outside: state = tr("путь ведёт за пределы диска"); break;
-        case rules::DiscState::NoDiscFolder: state = tr("Корневой Каталог не задан, файл не проверен"); break;
-        case rules::DiscState::DiscNotFound: state = tr("Корневой Каталог не найден, файл не проверен"); break;
-        case rules::DiscState::Present: state = tr("файл есть на диске"); break;
-        case rules::DiscState::Missing: state = tr("файла нет на диске"); break;
-        }
-        return tr("Запуск: %1 — %2").arg(a1, state);
-    }
-    case rules::Msg::EmptyGroup: return tr("Группа «%1» пуста, в её меню нет ни одной команды").arg(a1);
-    case rules::Msg::ButtonHidden:
-    case rules::Msg::ButtonNoSize: break;
-    }
-    return QString();
+    const auto translated = [](const char *text) { return QCoreApplication::translate("TMenuRun", text); };
+    std::vector<std::string> args = line.args;
+    if (line.msg == rules::Msg::RunProgram)
+        args.push_back(translated(rules::DiscStateText(line.disc)).toStdString());
+    return FromUtf8(rules::Fill(translated(rules::MessageText(line.msg)).toStdString(), args));
 }
 
 const TBaseItem *TMenuRun::ItemOf(const rules::Command *command) const
@@ -200,26 +173,16 @@ void TMenuRun::Close()
 
 rules::DiscState TMenuRun::DiscState(const std::string &customText)
 {
-    const QString custom = FromUtf8(customText);
-    const rules::ProgramPath path = TProjectCheck::ResolveProgram(m_options, m_projectFile, m_discDir, custom);
-    switch (path.kind) {
-    case rules::ProgramPath::Empty:
-        return rules::DiscState::NotGiven;
-    case rules::ProgramPath::Absolute:
-        return rules::DiscState::Absolute;
-    case rules::ProgramPath::Outside:
-    case rules::ProgramPath::OnDisc:
-        break;
+    const rules::ProgramPath path =
+        TProjectCheck::ResolveProgram(m_options, m_projectFile, m_discDir, FromUtf8(customText));
+    rules::DiscFolder folder = rules::DiscFolder::NotGiven;
+    if (!m_discDir.isEmpty()) {
+        if (!m_disc)
+            m_disc = std::make_unique<TDiscFolder>(m_discDir);
+        folder = m_disc->Exists() ? rules::DiscFolder::There : rules::DiscFolder::NotFound;
     }
-    if (m_discDir.isEmpty())
-        return rules::DiscState::NoDiscFolder;
-    if (!m_disc)
-        m_disc = std::make_unique<TDiscFolder>(m_discDir);
-    if (!m_disc->Exists())
-        return rules::DiscState::DiscNotFound;
-    // A folder is no program: the player cannot run it.
-    const QString key = TDiscFolder::Key(QString::fromStdString(path.relative));
-    if (path.folder || m_disc->IsFolderKey(key))
-        return rules::DiscState::Missing;
-    return m_disc->ContainsKey(key) ? rules::DiscState::Present : rules::DiscState::Missing;
+    return rules::DiscStateOf(path, folder, [this](const std::string &relative) {
+        const QString key = TDiscFolder::Key(QString::fromStdString(relative));
+        return !m_disc->IsFolderKey(key) && m_disc->ContainsKey(key);
+    });
 }

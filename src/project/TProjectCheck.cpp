@@ -1,10 +1,12 @@
 #include "project/TProjectCheck.h"
 
+#include "project/DiscFolderGuess.h"
 #include "project/TDiscFindings.h"
 #include "project/TDiscFolder.h"
 #include "project/TPlayerPath.h"
 #include "project/TProject.h"
 #include "project/TWindowsFonts.h"
+#include "rules/FontTwins.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -131,31 +133,31 @@ private:
             Reachable(&item) || m_buttonTargets.contains(item.Id()) ? TFinding::fsError : TFinding::fsWarning;
         // Judged where "Подготовить диск" puts the project file: the root.
         const rules::ProgramPath path = rules::ResolveProgramPath(item.Custom().toStdString(), std::string());
-        const QString custom = item.Custom().trimmed();
         switch (path.kind) {
         case rules::ProgramPath::Empty:
             AddFor(missing, item, tr("не указан файл программы"));
             return;
         case rules::ProgramPath::Absolute:
             AddFor(TFinding::fsWarning, item,
-                   tr("путь %1 абсолютный, на другом компьютере его может не быть").arg(custom));
+                   tr("путь %1 абсолютный, на другом компьютере его может не быть").arg(item.Custom().trimmed()));
             return;
         case rules::ProgramPath::Outside:
         case rules::ProgramPath::OnDisc:
             break;
         }
         const QString key = TDiscFolder::Key(QString::fromStdString(path.relative));
-        if (m_disc)
+        // The names the disc cannot take name the entries that reach them.
+        if (m_disc && !m_disc->UnfitNames().isEmpty())
             m_entryKeys.append({key, &item});
         if (m_disc && m_disc->ContainsKey(key)) {
             if (path.folder || m_disc->IsFolderKey(key))
-                AddFor(missing, item, tr("путь %1 ведёт к папке, а не к программе").arg(custom));
+                AddFor(missing, item, tr("путь %1 ведёт к папке, а не к программе").arg(item.Custom().trimmed()));
             return;
         }
         if (TPlayerPath::IsLocalFullPath(item.Custom()))
             CheckLocalPath(item, m_disc ? missing : TFinding::fsWarning);
         else if (m_disc)
-            AddFor(missing, item, tr("файл %1 не найден на диске").arg(custom));
+            AddFor(missing, item, tr("файл %1 не найден на диске").arg(item.Custom().trimmed()));
     }
 
     // A path of this machine: it never resolves on the disc; when it leads
@@ -170,8 +172,17 @@ private:
         if (m_disc) {
             fix = TPlayerPath::FromLocal(QDir(m_disc->Dir()).absolutePath(), custom, QString());
         }
-        if (fix)
+        if (fix) {
             text += tr("; «Исправить» заменит его на %1").arg(*fix);
+        } else if (const QString folder = m_disc ? WiderDiscFolder(m_discDir, custom, m_project.FileName(), QDir::homePath())
+                                                 : GuessDiscFolder(custom, m_project.FileName(), QDir::homePath());
+                   !folder.isEmpty()) {
+            // Which disc folder would hold it: the one to choose, or to move the file into.
+            text += m_disc ? tr("; файл вне Корневого Каталога: его вместил бы Корневой Каталог %1")
+                                 .arg(QDir::toNativeSeparators(folder))
+                           : tr("; Корневой Каталог не задан, им могла бы быть папка %1")
+                                 .arg(QDir::toNativeSeparators(folder));
+        }
         AddFor(severity, item, text);
         if (fix)
             m_findings.last().fix = *fix;
@@ -207,8 +218,9 @@ private:
         });
     }
 
-    // Escape in a group the visitor cannot leave closes the whole menu: each
-    // group that lists commands needs an exit entry or an up button.
+    // Only the keys lead out of a group without an exit entry or an up
+    // button, and a visitor with the mouse does not know them: each group
+    // that lists commands needs one or the other.
     void CheckWayOut()
     {
         const TCommandTree &tree = m_project.Tree();
@@ -232,7 +244,7 @@ private:
                 && std::none_of(children.begin(), children.end(), isExit))
                 AddFor(TFinding::fsWarning, *item,
                        tr("из группы нет выхода: в ней нет команды «Выход», а в окне нет кнопки «Вверх»; "
-                          "Escape закроет всё меню"));
+                          "выйти из неё можно только клавишами Esc, Backspace или «Влево»"));
         });
     }
 
@@ -250,6 +262,11 @@ private:
             else if (f.charset == TWindowsFonts::kCyrillicCharset && !TWindowsFonts::HasCyrillic(f.family))
                 Add(TFinding::fsWarning, f.caption,
                     tr("в шрифте «%1» нет русских букв, а набор символов у него кириллический").arg(f.family),
+                    nullptr, f.object);
+            else if (!rules::HasMetricTwin(f.family.trimmed().toStdString()))
+                Add(TFinding::fsInfo, f.caption,
+                    tr("шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе")
+                        .arg(f.family),
                     nullptr, f.object);
         }
     }

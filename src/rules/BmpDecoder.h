@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/ReadReasons.h"
+
 #include <bit>
 #include <cstdint>
 #include <span>
@@ -15,7 +17,7 @@
 // ReadError "Bitmap image is not valid" (kBmpNotValid).
 namespace rules {
 
-inline constexpr const char *kBmpNotValid = "Bitmap image is not valid";
+inline constexpr const char *kBmpNotValid = kPictureInvalid;
 
 namespace bmp {
 

@@ -5,19 +5,19 @@ namespace rules {
 const std::vector<FontTwin> &FontTwins()
 {
     static const std::vector<FontTwin> kTwins = {
-        {"Arial", "Liberation Sans", true},
-        {"Times New Roman", "Liberation Serif", true},
-        {"Courier New", "Liberation Mono", true},
-        {"Calibri", "Carlito", true},
-        {"Cambria", "Caladea", true},
+        {"Arial", "Liberation Sans", true, true},
+        {"Times New Roman", "Liberation Serif", true, true},
+        {"Courier New", "Liberation Mono", true, true},
+        {"Calibri", "Carlito", true, true},
+        {"Cambria", "Caladea", true, false},
         // Without a twin of the same metrics, the nearest free face.
-        {"Tahoma", "DejaVu Sans", false},
-        {"Verdana", "DejaVu Sans", false},
-        {"MS Sans Serif", "DejaVu Sans", false},
-        {"Segoe UI", "DejaVu Sans", false},
-        {"Trebuchet MS", "DejaVu Sans", false},
-        {"Georgia", "DejaVu Serif", false},
-        {"Comic Sans MS", "DejaVu Sans", false},
+        {"Tahoma", "DejaVu Sans", false, true},
+        {"Verdana", "DejaVu Sans", false, true},
+        {"MS Sans Serif", "DejaVu Sans", false, true},
+        {"Segoe UI", "DejaVu Sans", false, true},
+        {"Trebuchet MS", "DejaVu Sans", false, true},
+        {"Georgia", "DejaVu Serif", false, true},
+        {"Comic Sans MS", "DejaVu Sans", false, true},
     };
     return kTwins;
 }
@@ -52,7 +52,7 @@ const FontTwin *FindFontTwin(std::string_view windowsName)
 bool HasMetricTwin(std::string_view family)
 {
     const FontTwin *twin = FindFontTwin(family);
-    return twin && twin->sameMetrics;
+    return twin && twin->sameMetrics && twin->cyrillic;
 }
 
 } // namespace rules

@@ -15,6 +15,9 @@ struct FontTwin
     // True: the free family has the same advance widths and heights, so rows
     // break and fit as they will on Windows. False: only the nearest face.
     bool sameMetrics;
+    // The free family has Cyrillic letters (the menus' texts are Russian);
+    // without them every Russian letter comes from yet another family.
+    bool cyrillic;
 };
 
 const std::vector<FontTwin> &FontTwins();
@@ -23,8 +26,8 @@ const std::vector<FontTwin> &FontTwins();
 // case, as Windows compares face names), or null.
 const FontTwin *FindFontTwin(std::string_view windowsName);
 
-// Whether text in this family is laid out here as on Windows: it has a
-// twin of the same metrics.
+// Whether Russian text in this family is laid out here as on Windows: it
+// has a twin of the same metrics with Cyrillic letters.
 bool HasMetricTwin(std::string_view family);
 
 } // namespace rules

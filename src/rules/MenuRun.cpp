@@ -61,6 +61,23 @@ std::string TrimSpaces(const std::string &text)
     return text.substr(start, end - start);
 }
 
+DiscState DiscStateOf(const ProgramPath &path, DiscFolder folder,
+                      const std::function<bool(const std::string &relative)> &onDisc)
+{
+    switch (path.kind) {
+    case ProgramPath::Empty: return DiscState::NotGiven;
+    case ProgramPath::Absolute: return DiscState::Absolute;
+    case ProgramPath::Outside:
+    case ProgramPath::OnDisc: break;
+    }
+    if (folder == DiscFolder::NotGiven)
+        return DiscState::NoDiscFolder;
+    if (folder == DiscFolder::NotFound)
+        return DiscState::DiscNotFound;
+    // A folder is no program: the player cannot run it.
+    return !path.folder && onDisc(path.relative) ? DiscState::Present : DiscState::Missing;
+}
+
 Msg WhyNotPressable(const RunButton &button)
 {
     if (!button.visible)
@@ -201,6 +218,23 @@ bool MenuRun::PressButton(int index)
     return true;
 }
 
+void MenuRun::PressKey(Key key)
+{
+    if (m_ended)
+        return;
+    switch (key) {
+    case Key::Up: SelectPrevious(); break;
+    case Key::Down: SelectNext(); break;
+    case Key::Enter: Activate(); break;
+    case Key::Left:
+    case Key::Backspace: GoUp(); break;
+    case Key::Escape:
+        if (!GoUp())
+            Close();
+        break;
+    }
+}
+
 void MenuRun::Close()
 {
     if (!m_ended)
@@ -232,6 +266,7 @@ void MenuRun::Run(const Command &item, const std::string *who)
             else
                 AddLine(Msg::OpenUrl, {address});
         }
+        m_log.back().command = &item;
         if (m_options.exitAnyCommand)
             Exit(false);
         break;

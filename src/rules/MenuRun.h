@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/ProgramPath.h"
 #include "rules/ProjectModel.h"
 
 #include <cstdint>
@@ -37,6 +38,15 @@ enum class Msg {
 // What the disc says of a program's path.
 enum class DiscState { NotGiven, Absolute, Outside, NoDiscFolder, DiscNotFound, Present, Missing };
 
+// Whether the disc folder a program's path is looked for in is known and there.
+enum class DiscFolder { NotGiven, NotFound, There };
+
+// What the disc says of a resolved path; onDisc (the path from the disc's
+// root: true when a file, not a folder, is there) is asked only for a path
+// that may name a program on a disc folder that is there.
+DiscState DiscStateOf(const ProgramPath &path, DiscFolder folder,
+                      const std::function<bool(const std::string &relative)> &onDisc);
+
 struct LogLine
 {
     bool question = false;   // a question asked, with the answer given
@@ -44,7 +54,14 @@ struct LogLine
     Msg msg = Msg::ExitMenu;
     std::vector<std::string> args;
     DiscState disc = DiscState::NotGiven;   // Msg::RunProgram
+    // The command that ran (RunProgram, ProgramNotGiven, OpenUrl, UrlNotGiven):
+    // what the player starts or opens.
+    const Command *command = nullptr;
 };
+
+// The keys of the menu window. Left and Backspace go up one level, as «Вверх»
+// does; Escape goes up too, and at the top it closes as the cross does.
+enum class Key { Up, Down, Left, Backspace, Enter, Escape };
 
 // A stand-alone button as the run needs it.
 struct RunButton
@@ -104,6 +121,7 @@ public:
     void ActivateEntry(int index);
     // False (and nothing happens) for a button that cannot be pressed.
     bool PressButton(int index);
+    void PressKey(Key key);
     void Close();
     void Restore() { m_minimized = false; }
 

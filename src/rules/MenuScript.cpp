@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace rules {
 
@@ -64,13 +65,16 @@ std::string MenuScript::Step(MenuRun &run, const std::string &step)
     if (run.Ended())
         return "the run has ended";
     run.Restore();
-    if (step == "down") {
-        run.SelectNext();
-    } else if (step == "up") {
-        run.SelectPrevious();
-    } else if (step == "enter") {
-        run.Activate();
-    } else if (step == "escape" || step == "close") {
+    static const std::pair<const char *, Key> kKeys[] = {{"down", Key::Down},           {"up", Key::Up},
+                                                        {"enter", Key::Enter},         {"escape", Key::Escape},
+                                                        {"backspace", Key::Backspace}, {"left", Key::Left}};
+    for (const auto &[word, key] : kKeys) {
+        if (step == word) {
+            run.PressKey(key);
+            return "";
+        }
+    }
+    if (step == "close") {
         run.Close();
     } else if (StartsWith(step, kEntryPrefix)) {
         const std::optional<std::int32_t> id = WholeNumber(step.substr(kEntryPrefix.size()));
@@ -98,7 +102,7 @@ std::string MenuScript::Step(MenuRun &run, const std::string &step)
                    + "x" + std::to_string(button.height) + "): it cannot be pressed";
         run.PressButton(index);
     } else {
-        return "unknown step (down, up, enter, escape, close, entry:N, button:CAPTION)";
+        return "unknown step (down, up, enter, escape, backspace, left, close, entry:N, button:CAPTION)";
     }
     return "";
 }

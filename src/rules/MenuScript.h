@@ -20,11 +20,12 @@ class MenuScript
 public:
     using Wording = std::function<std::string(const LogLine &)>;
 
-    // One step: "down", "up", "enter", "escape", "close", "entry:N",
-    // "button:CAPTION". A window minimised by the previous step is restored
-    // first. Returns "" or why the step is bad (a bad step changes nothing):
-    // an unknown word, a number or caption that names nothing here, a button
-    // that cannot be pressed, a step after the run has ended.
+    // One step: the keys "down", "up", "enter", "escape", "backspace",
+    // "left"; "close" (the window's cross); "entry:N"; "button:CAPTION". A
+    // window minimised by the previous step is restored first. Returns "" or
+    // why the step is bad (a bad step changes nothing): an unknown word, a
+    // number or caption that names nothing here, a button that cannot be
+    // pressed, a step after the run has ended.
     static std::string Step(MenuRun &run, const std::string &step);
     static std::string StateLine(const MenuRun &run);
     // The log's lines from index from on.

@@ -1,25 +1,45 @@
 #include "rules/MenuTexts.h"
 
+// The texts are marked for the editor's translations (context "TMenuRun"); the
+// player shows them as they are.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace rules {
 
 const char *MessageText(Msg msg)
 {
     switch (msg) {
-    case Msg::ExitQuestion: return "Выйти?";
-    case Msg::ExitMenu: return "Выход из меню";
-    case Msg::UpAtTopOff: return "Кнопка «%1»: это верхний уровень, а «Выход по кнопке Вверх» выключен";
-    case Msg::ItemNotFound: return "Кнопка «%1»: команда №%2 не найдена";
-    case Msg::Browse: return "Открыть папку диска";
-    case Msg::Help: return "Справка";
-    case Msg::Minimize: return "Свернуть окно";
-    case Msg::UrlNotGiven: return "Открыть адрес: адрес не указан";
-    case Msg::OpenUrl: return "Открыть адрес: %1";
-    case Msg::CommentButton: return "Кнопка «%1»: команда №%2 — комментарий, ничего не делает";
-    case Msg::ProgramNotGiven: return "Запуск: файл программы не указан";
-    case Msg::RunProgram: return "Запуск: %1 — %2";
-    case Msg::EmptyGroup: return "Группа «%1» пуста, в её меню нет ни одной команды";
+    case Msg::ExitQuestion:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Выйти?");
+    case Msg::ExitMenu:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Выход из меню");
+    case Msg::UpAtTopOff:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Кнопка «%1»: это верхний уровень, а «Выход по кнопке Вверх» выключен");
+    case Msg::ItemNotFound:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Кнопка «%1»: команда №%2 не найдена");
+    case Msg::Browse:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Открыть папку диска");
+    case Msg::Help:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Справка");
+    case Msg::Minimize:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Свернуть окно");
+    case Msg::UrlNotGiven:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Открыть адрес: адрес не указан");
+    case Msg::OpenUrl:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Открыть адрес: %1");
+    case Msg::CommentButton:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Кнопка «%1»: команда №%2 — комментарий, ничего не делает");
+    case Msg::ProgramNotGiven:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Запуск: файл программы не указан");
+    case Msg::RunProgram:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Запуск: %1 — %2");
+    case Msg::EmptyGroup:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Группа «%1» пуста, в её меню нет ни одной команды");
     case Msg::ButtonHidden:
-    case Msg::ButtonNoSize: break;   // reasons, never logged
+    case Msg::ButtonNoSize:
+        break;   // reasons, never logged
     }
     return "";
 }
@@ -27,13 +47,20 @@ const char *MessageText(Msg msg)
 const char *DiscStateText(DiscState state)
 {
     switch (state) {
-    case DiscState::NotGiven: return "файл программы не указан";
-    case DiscState::Absolute: return "путь абсолютный, на диске не проверяется";
-    case DiscState::Outside: return "путь ведёт за пределы диска";
-    case DiscState::NoDiscFolder: return "Корневой Каталог не задан, файл не проверен";
-    case DiscState::DiscNotFound: return "Корневой Каталог не найден, файл не проверен";
-    case DiscState::Present: return "файл есть на диске";
-    case DiscState::Missing: return "файла нет на диске";
+    case DiscState::NotGiven:
+        return QT_TRANSLATE_NOOP("TMenuRun", "файл программы не указан");
+    case DiscState::Absolute:
+        return QT_TRANSLATE_NOOP("TMenuRun", "путь абсолютный, на диске не проверяется");
+    case DiscState::Outside:
+        return QT_TRANSLATE_NOOP("TMenuRun", "путь ведёт за пределы диска");
+    case DiscState::NoDiscFolder:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Корневой Каталог не задан, файл не проверен");
+    case DiscState::DiscNotFound:
+        return QT_TRANSLATE_NOOP("TMenuRun", "Корневой Каталог не найден, файл не проверен");
+    case DiscState::Present:
+        return QT_TRANSLATE_NOOP("TMenuRun", "файл есть на диске");
+    case DiscState::Missing:
+        return QT_TRANSLATE_NOOP("TMenuRun", "файла нет на диске");
     }
     return "";
 }
@@ -63,4 +90,4 @@ std::string Words(const LogLine &line)
     return Fill(MessageText(line.msg), args);
 }
 
-} // namespace rules
+}   // namespace rules

@@ -1,5 +1,6 @@
 #include "rules/ProjectReader.h"
 
+#include "rules/BmpDecoder.h"
 #include "rules/PictureText.h"
 #include "rules/ReadReasons.h"
 #include "rules/XmlReader.h"
@@ -141,7 +142,11 @@ struct Reader
     {
         const XmlNode &p = ChildOf(el, name);
         try {
-            return DecodePictureText(p.text);
+            std::vector<std::uint8_t> bytes = DecodePictureText(p.text);
+            // A bitmap the editor would refuse is refused here too.
+            if (!bytes.empty())
+                (void)BmpDecoder(bytes);
+            return bytes;
         } catch (const ReadError &e) {
             const std::string element = path + "/" + std::string(name);
             throw ReadError("картинка «" + element + "»: " + e.what(), p.line ? p.line : el.line, e.Reason(),

@@ -1,5 +1,7 @@
 #include "window/TFont.h"
 
+#include "rules/FontTwins.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
@@ -166,22 +168,13 @@ qreal TFont::advance(QChar ch) const
 
 void TFont::InstallMetricTwins()
 {
-    // Fonts the player's machines have, and the free fonts of the same
-    // metrics, so that text wraps and fits here as it will there.
-    static const std::pair<const char *, const char *> kTwins[] = {
-        {"Arial", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"},
-        {"Courier New", "Liberation Mono"},
-        {"Calibri", "Carlito"},
-        {"Cambria", "Caladea"},
-        // Without a twin of the same metrics, the nearest free face.
-        {"Tahoma", "DejaVu Sans"},
-        {"Verdana", "DejaVu Sans"},
-        {"Georgia", "DejaVu Serif"},
-    };
-    for (const auto &[family, twin] : kTwins) {
-        const QString name = QString::fromLatin1(family);
-        if (!QFont::substitutes(name).contains(QString::fromLatin1(twin)))
-            QFont::insertSubstitution(name, QString::fromLatin1(twin));
+    // Fonts the player's machines have, shown with the free family of the
+    // same metrics where there is one, so that text wraps and fits here as it
+    // will there.
+    for (const rules::FontTwin &twin : rules::FontTwins()) {
+        const QString name = QString::fromLatin1(twin.windowsName.data(), qsizetype(twin.windowsName.size()));
+        const QString free = QString::fromLatin1(twin.freeName.data(), qsizetype(twin.freeName.size()));
+        if (!QFont::substitutes(name).contains(free))
+            QFont::insertSubstitution(name, free);
     }
 }

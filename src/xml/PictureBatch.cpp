@@ -60,10 +60,10 @@ void CollectPictureElements(const TXNode &node, std::vector<const TXNode *> &out
     }
 }
 
-TBmpImage DecodeText(const QString &text)
+TBmpImage DecodeText(const QString &text, bool *writerForm)
 {
     QByteArray buffer;
-    return DecodePicture(text, buffer);
+    return DecodePicture(text, buffer, writerForm);
 }
 
 } // namespace
@@ -114,13 +114,13 @@ TKnownPictures KnownPictures(const QList<TPicture *> &pictures)
     return known;
 }
 
-TBmpImage DecodePictureElement(const TXNode &element)
+TBmpImage DecodePictureElement(const TXNode &element, bool *writerForm)
 {
     if (t_ahead) {
-        if (const TBmpImage *found = t_ahead->Find(element))
+        if (const TBmpImage *found = t_ahead->Find(element, writerForm))
             return *found;
     }
-    return DecodeText(element.Text());
+    return DecodeText(element.Text(), writerForm);
 }
 
 TPicturesDecodedAhead::TPicturesDecodedAhead(TPictureThreads threads, const TKnownPictures &known)
@@ -176,6 +176,7 @@ void TPicturesDecodedAhead::Run(TResult &r)
                                        [&r](const TKnownPicture &k) { return k.text == r.text; });
         if (same != m_known.cend()) {
             r.bitmap = same->bitmap;
+            r.writerForm = true;
             return;
         }
         // Each job inflates into a buffer that an earlier one left behind.
@@ -188,7 +189,7 @@ void TPicturesDecodedAhead::Run(TResult &r)
             }
         }
         try {
-            r.bitmap = DecodePicture(r.text, buffer);
+            r.bitmap = DecodePicture(r.text, buffer, &r.writerForm);
         } catch (...) {
             r.error = std::current_exception();
         }
@@ -226,13 +227,15 @@ void TPicturesDecodedAhead::Finish(const TXNode &root)
     m_serving = true;
 }
 
-const TBmpImage *TPicturesDecodedAhead::Find(const TXNode &element) const
+const TBmpImage *TPicturesDecodedAhead::Find(const TXNode &element, bool *writerForm) const
 {
     const auto it = m_index.constFind(&element);
     if (it == m_index.cend())
-        return m_outer ? m_outer->Find(element) : nullptr;
+        return m_outer ? m_outer->Find(element, writerForm) : nullptr;
     const TResult &r = m_results[size_t(*it)];
     if (r.error)
         std::rethrow_exception(r.error);
+    if (writerForm)
+        *writerForm = r.writerForm;
     return &r.bitmap;
 }

@@ -36,7 +36,8 @@ void EncodePictures(const QList<TPicture *> &pictures, TPictureThreads threads =
 // Bitmaps whose picture texts a reader knows already (the editor's own
 // pictures, when it reads back the project it has just written): an element
 // holding one of these texts, character for character, takes that bitmap
-// instead of decoding the text again.
+// instead of decoding the text again. Their texts are kept texts, which are
+// in the writer's own form.
 struct TKnownPicture
 {
     QString text;
@@ -50,8 +51,9 @@ TKnownPictures KnownPictures(const QList<TPicture *> &pictures);
 // The bitmap a picture element's text carries, checked as TextToPicture checks
 // it: a null image for an empty text or a size of 0 or below; a damaged text
 // throws its BrenwickError. Taken from the decoding ahead under way on this
-// thread when it holds the element.
-TBmpImage DecodePictureElement(const TXNode &element);
+// thread when it holds the element. writerForm, when given, tells whether the
+// text is in the writer's own form (as DecodePicture tells it).
+TBmpImage DecodePictureElement(const TXNode &element, bool *writerForm = nullptr);
 
 // While it lives, decodes ahead, in parallel, the picture elements of a
 // document (the elements "source", "default", "selected" and "pressed" that
@@ -82,8 +84,8 @@ public:
     void Finish(const TXNode &root);
 
     // The element's bitmap, or nullptr when this scope did not decode it;
-    // rethrows the element's failure.
-    const TBmpImage *Find(const TXNode &element) const;
+    // rethrows the element's failure. writerForm as DecodePictureElement's.
+    const TBmpImage *Find(const TXNode &element, bool *writerForm = nullptr) const;
     int Count() const { return int(m_index.size()); }
 
 private:
@@ -92,6 +94,7 @@ private:
         const TXNode *element = nullptr;
         QString text;   // the text decoded, shared with the element's
         TBmpImage bitmap;
+        bool writerForm = false;
         std::exception_ptr error;
     };
     TResult &Add(const TXNode &element);

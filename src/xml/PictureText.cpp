@@ -157,7 +157,8 @@ const std::array<quint8, kAsciiEnd> &base64Table()
 }
 
 // Standard Base64 decoding a piece at a time: CR and LF are skipped, and
-// after the first "=" only "=" and line breaks may follow.
+// after the first "=" only "=" and line breaks may follow. On the way it
+// notes whether the characters are in the writer's own form (WriterForm).
 class TBase64Stream
 {
 public:
@@ -194,16 +195,22 @@ public:
                         m_count = 0;
                     }
                 } else if (c == u'=') {
-                    m_padding = true;
+                    m_padding = true;   // the rest is read below, this "=" first
                     break;
-                } else if (c != u'\r' && c != u'\n') {
+                } else if (c == u'\r' || c == u'\n') {
+                    m_lineBreak = true;
+                } else {
                     codingTableError();
                 }
             }
         }
         for (; i < n; ++i) {
             const char16_t c = s[i];
-            if (c != u'=' && c != u'\r' && c != u'\n')
+            if (c == u'=')
+                ++m_pads;
+            else if (c == u'\r' || c == u'\n')
+                m_lineBreak = true;
+            else
                 codingTableError();
         }
         return out;
@@ -212,6 +219,11 @@ public:
     // The bytes of a last, partial group.
     char *Finish(char *out)
     {
+        // One "=" leaves two bits of the last character over, two leave four;
+        // a group of one character cannot be filled.
+        constexpr quint32 kBitsOver[] = {0, 0, 0xF, 0x3};
+        const int fill = m_count == 0 ? 0 : 4 - m_count;
+        m_writerForm = !m_lineBreak && m_count != 1 && m_pads == fill && (m_group & kBitsOver[m_count]) == 0;
         if (m_count == 2) {
             *out++ = char(m_group >> 4);
         } else if (m_count == 3) {
@@ -222,11 +234,27 @@ public:
         return out;
     }
 
+    // After Finish: the characters were on one line, without blanks, "="
+    // only filling the last group and the bits it leaves over zero.
+    bool WriterForm() const { return m_writerForm; }
+
 private:
     quint32 m_group = 0;
     int m_count = 0;
     bool m_padding = false;
+    qsizetype m_pads = 0;   // "=" read
+    bool m_lineBreak = false;
+    bool m_writerForm = false;
 };
+
+// The size field in the writer's form: plain decimal digits, no sign, no
+// leading zeros.
+bool isWriterSize(QStringView size)
+{
+    if (size.isEmpty() || (size.size() > 1 && size.front() == u'0'))
+        return false;
+    return std::all_of(size.begin(), size.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
 
 } // namespace
 
@@ -260,7 +288,9 @@ QString BytesToPictureText(QByteArrayView bytes)
     return text;
 }
 
-QByteArray DecodePictureBase64(QStringView text)
+namespace {
+
+QByteArray decodeBase64(QStringView text, bool *writerForm)
 {
     QByteArray out;
     out.resize(text.size() / 4 * 3 + 3);
@@ -268,21 +298,42 @@ QByteArray DecodePictureBase64(QStringView text)
     char *p = base64.Decode(text.utf16(), text.size(), out.data());
     p = base64.Finish(p);
     out.truncate(p - out.constData());
+    if (writerForm)
+        *writerForm = !text.isEmpty() && base64.WriterForm();
     return out;
 }
 
-QByteArray PictureTextToBytes(QStringView text)
+// PictureTextToBytes, telling on the way whether the text is in the writer's
+// form; a text of size 0 or below is judged by IsWriterPictureText.
+QByteArray textToBytes(QStringView text, bool *writerForm)
 {
     const qsizetype semicolon = text.indexOf(u';');
     if (semicolon < 0)
         notAnInteger(QStringView());
     const qint32 size = parseSize(text.first(semicolon));
-    if (size <= 0)
+    if (size <= 0) {
+        if (writerForm)
+            *writerForm = IsWriterPictureText(text);
         return QByteArray();
-    const QByteArray compressed = DecodePictureBase64(text.sliced(semicolon + 1));
+    }
+    const QByteArray compressed = decodeBase64(text.sliced(semicolon + 1), writerForm);
+    if (writerForm)
+        *writerForm = *writerForm && isWriterSize(text.first(semicolon));
     if (qint64(size) > kMaxInflateRatio * compressed.size() + kInflateSlack)
         invalidBitmap();
     return inflateExactly(compressed, size);
+}
+
+} // namespace
+
+QByteArray DecodePictureBase64(QStringView text)
+{
+    return decodeBase64(text, nullptr);
+}
+
+QByteArray PictureTextToBytes(QStringView text)
+{
+    return textToBytes(text, nullptr);
 }
 
 namespace {
@@ -294,7 +345,7 @@ constexpr qsizetype kPieceChars = 256 * 1024;
 
 // DecodePicture without the fall-back: throws at the first failure it meets,
 // which need not be the one the plain steps meet first.
-TBmpImage decodeInOnePass(QStringView whole, QByteArray &buffer)
+TBmpImage decodeInOnePass(QStringView whole, QByteArray &buffer, bool *writerForm)
 {
     const char16_t *s = whole.utf16();
     const qsizetype n = whole.size();
@@ -343,21 +394,26 @@ TBmpImage decodeInOnePass(QStringView whole, QByteArray &buffer)
     if (!ended || qint64(zs.total_out) != size)
         invalidBitmap();
     buffer.resize(qsizetype(size));
-    return ReadBmp(buffer);
+    TBmpImage bitmap = ReadBmp(buffer);
+    if (writerForm)
+        *writerForm = chars > 0 && base64.WriterForm() && isWriterSize(QStringView(s, semicolon));
+    return bitmap;
 }
 
 } // namespace
 
-TBmpImage DecodePicture(QStringView text, QByteArray &buffer)
+TBmpImage DecodePicture(QStringView text, QByteArray &buffer, bool *writerForm)
 {
+    if (writerForm)
+        *writerForm = false;
     if (text.isEmpty())
         return TBmpImage();
     try {
-        return decodeInOnePass(text, buffer);
+        return decodeInOnePass(text, buffer, writerForm);
     } catch (const BrenwickError &) {
         // Failures (and sizes of 0 or below) take the plain steps, which say
         // what fails first.
-        const QByteArray bytes = PictureTextToBytes(text);
+        const QByteArray bytes = textToBytes(text, writerForm);
         return bytes.isEmpty() ? TBmpImage() : ReadBmp(bytes);
     }
 }
@@ -380,33 +436,19 @@ QString PictureToText(TPicture &picture)
 bool IsWriterPictureText(QStringView text)
 {
     const qsizetype semicolon = text.indexOf(u';');
-    if (semicolon <= 0)
+    if (semicolon < 0 || !isWriterSize(text.first(semicolon)))
         return false;
-    const QStringView size = text.first(semicolon);
-    const QStringView data = text.sliced(semicolon + 1);
-    for (const QChar c : size)
-        if (c < u'0' || c > u'9')
-            return false;
-    if (size.size() > 1 && size.front() == u'0')
-        return false;
-    if (data.isEmpty() || data.size() % 4 != 0)
-        return false;
-    qsizetype padding = 0;
-    while (padding < 2 && data[data.size() - 1 - padding] == u'=')
-        ++padding;
-    const qsizetype end = data.size() - padding;
-    for (qsizetype i = 0; i < end; ++i)
-        if (base64Value(data[i].unicode()) < 0)
-            return false;
-    // One "=" leaves two bits of the last character over, two leave four.
-    constexpr int kBitsOverOnePad = 0x3, kBitsOverTwoPads = 0xF;
-    const int last = base64Value(data[end - 1].unicode());
-    if ((padding == 1 && (last & kBitsOverOnePad) != 0) || (padding == 2 && (last & kBitsOverTwoPads) != 0))
-        return false;
-    if (size != u"0")
-        return true;
+    bool writerForm = false;
+    QByteArray bytes;
     try {
-        inflateExactly(DecodePictureBase64(data), 0);
+        bytes = decodeBase64(text.sliced(semicolon + 1), &writerForm);
+    } catch (const BrenwickError &) {
+        return false;
+    }
+    if (!writerForm || text.first(semicolon) != u"0")
+        return writerForm;
+    try {
+        inflateExactly(bytes, 0);
     } catch (const BrenwickError &) {
         return false;
     }
@@ -420,7 +462,8 @@ void TextToPicture(TPicture &picture, QStringView text)
         return;
     }
     QByteArray buffer;
-    const TBmpImage bitmap = DecodePicture(text, buffer);
-    const QString kept = IsWriterPictureText(text) ? text.toString() : QString();
+    bool writerForm = false;
+    const TBmpImage bitmap = DecodePicture(text, buffer, &writerForm);
+    const QString kept = writerForm ? text.toString() : QString();
     picture.setBitmap(bitmap.image, bitmap.layout, kept);
 }

@@ -32,9 +32,10 @@ QString PictureToText(TPicture &picture);
 
 // Replaces the picture's graphic by the bitmap the text describes; an empty
 // text, or a size field of 0 or below, gives an empty bitmap. The picture keeps
-// the text when it is in the writer's own form (IsWriterPictureText), so that
-// a save writes it back byte for byte; a text in any other form that reads is
-// written anew. On an error the picture is left as it was.
+// the text when it is in the writer's own form (IsWriterPictureText, found in
+// the same pass that decodes it), so that a save writes it back byte for byte;
+// a text in any other form that reads is written anew. On an error the
+// picture is left as it was.
 void TextToPicture(TPicture &picture, QStringView text);
 
 // True when a picture text that reads is in the form PictureToText writes:
@@ -67,7 +68,9 @@ QImage BitmapFromBytes(const QByteArray &bytes);
 // the inflater, and the BMP bytes inflated into buffer, which keeps its
 // capacity for the next picture. The same bitmap, or the same error, as the
 // two steps give; an empty text or a size of 0 or below gives a null image.
-TBmpImage DecodePicture(QStringView text, QByteArray &buffer);
+// When writerForm is given, it tells whether a text that reads is in the
+// writer's own form (IsWriterPictureText), found in the same pass.
+TBmpImage DecodePicture(QStringView text, QByteArray &buffer, bool *writerForm = nullptr);
 
 // Standard Base64 decoding as the picture text needs it: CR and LF are
 // skipped, "=" may only fill the end.

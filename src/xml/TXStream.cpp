@@ -150,8 +150,10 @@ QString TXInput::NameText(QByteArrayView bytes)
         if (cached.bytes == bytes)
             return cached.text;
     }
-    // Decoded without dropping a leading byte order mark, as fromUtf8 would.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // Decoded without dropping a leading byte order mark, as fromUtf8 would,
+    // and without holding back a character cut off at the end.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     QString name = decoder(bytes);
     if (m_names.size() < kNameCacheLimit)
         m_names.push_back({bytes.toByteArray(), name});

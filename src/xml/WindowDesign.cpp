@@ -165,9 +165,10 @@ void ReadPicture(TXNode &parent, const char *element, const char *path, TDesignV
 {
     const TXNode &node = *parent.Child(L(element));
     try {
-        const TBmpImage bitmap = DecodePictureElement(node);
+        bool writerForm = false;
+        const TBmpImage bitmap = DecodePictureElement(node, &writerForm);
         // Only a text in the writer's own form is kept to be written back.
-        out.AddPicture(L(path), bitmap, IsWriterPictureText(node.Text()) ? node.Text() : QString());
+        out.AddPicture(L(path), bitmap, writerForm ? node.Text() : QString());
     } catch (BrenwickError &e) {
         e.place().what = TFilePlace::fwPicture;
         e.place().elements.prepend(L(element));

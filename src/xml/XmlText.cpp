@@ -110,7 +110,8 @@ std::string_view bytesOf(QByteArrayView utf8)
 // Well-formed UTF-8 as UTF-16; a leading U+FEFF stays.
 QString fromCheckedUtf8(QByteArrayView utf8)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     return decoder(utf8);
 }
 

@@ -91,5 +91,9 @@ TEST(Accessibility, WindowsAreNamedByTitleAndEveryControlOfThePagesHasAName)
         }
     }
     EXPECT_GE(controls, 30);
+    // A box inside another is named by its own title.
+    auto *where = main.findChild<QWidget *>(QStringLiteral("rgWhereAdd"));
+    ASSERT_NE(where, nullptr);
+    EXPECT_EQ(AccessibleName(where), QStringLiteral("Куда"));
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
 }

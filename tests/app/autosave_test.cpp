@@ -347,7 +347,9 @@ TEST_F(AutosaveTest, DISABLED_ChildEditorWorksUntilKilled)
         std::fflush(stdout);
     };
     TEditor editor(work + QStringLiteral("/brenwick.ini"));
+    editor.prompt.answers = {UserPrompt::Answer::No};   // open in another editor too: open it anyway
     ASSERT_TRUE(editor.main.LoadProject(work + QStringLiteral("/p.xml"), TProject::WholeProject()));
+    editor.prompt.answers.clear();
     if (mode == QLatin1String("loop")) {
         // Large copies, one after another, each announced before it starts.
         unsigned seed = 1;

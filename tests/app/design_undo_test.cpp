@@ -42,11 +42,23 @@ TEST(DesignWindowUndo, AMouseMoveOrResizeIsOneStepMadeAtTheRelease)
     stack.redo();
     EXPECT_EQ(label->geometry(), moved);
 
-    // A press and release without a change makes no step but still counts.
+    // A click that only selects, or presses and releases in place, is no edit.
     main.Project().SetModified(false);
     QTest::mouseClick(front, Qt::LeftButton, {}, {100, 20});
+    preview.SetSelection(nullptr);
+    QTest::mouseClick(front, Qt::LeftButton, {}, {100, 20});
     EXPECT_EQ(stack.count(), 1);
-    EXPECT_TRUE(main.Project().Modified());
+    EXPECT_FALSE(main.Project().Modified());
+
+    // Dragging the window by its own area moves it on the screen: no step.
+    preview.SetSelection(&preview);
+    const QPoint place = preview.pos();
+    QTest::mousePress(front, Qt::LeftButton, {}, {200, 150});
+    QTest::mouseMove(front, {230, 160});
+    QTest::mouseRelease(front, Qt::LeftButton, {}, {230, 160});
+    EXPECT_NE(preview.pos(), place);
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_FALSE(main.Project().Modified());
 
     // The window itself, moved and resized by its right edge.
     preview.SetSelection(&preview);

@@ -127,7 +127,7 @@ TEST_F(DiscLinkTest, ChoosingAFindingSelectsItsEntryOrObject)
     AddProgram("Velmora.EXE");
     preview->Heading()->setLeft(preview->ClientWidth() + 1);
     const QList<TFinding> findings = link->RunCheck(QString());
-    ASSERT_EQ(findings.size(), 3);
+    ASSERT_EQ(findings.size(), 4);   // and the two lines of the size
 
     form->PageControl->setCurrentWidget(form->tsLayout);
     link->CheckForm().ShowFindings(findings);
@@ -184,7 +184,7 @@ TEST_F(DiscLinkTest, AnotherProjectsFileIsReplacedOnlyAfterTheQuestion)
     EXPECT_FALSE(link->APrepareDiscExecute());
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_EQ(prompt.asked.first().text,
-              QString::fromUtf8("В папке «%1» уже есть Velmora.XML другого проекта (3 команды). Заменить?")
+              QString::fromUtf8("В папке «%1» уже есть другой Velmora.XML (3 команды), не файл этого проекта. Заменить его?")
                   .arg(QDir::toNativeSeparators(Disc())));
     EXPECT_EQ(Bytes(Disc(QStringLiteral("Velmora.XML"))), other);
 
@@ -238,10 +238,10 @@ TEST_F(DiscLinkTest, TheImageCarriesTheProjectAsItIsNow)
 TEST_F(DiscLinkTest, TheDesignWindowsOwnTitleIsWarnedOfByItsRowName)
 {
     AddProgram("Velmora.EXE");
-    EXPECT_EQ(link->RunCheck(QString()).size(), 1);   // only the disc's size
+    EXPECT_EQ(link->RunCheck(QString()).size(), 2);   // only the image's size and the USB stick's
     preview->setCaption(TPreviewForm::DefaultCaption());
     const QList<TFinding> findings = link->RunCheck(QString());
-    ASSERT_EQ(findings.size(), 2);
+    ASSERT_EQ(findings.size(), 3);
     EXPECT_EQ(findings.first().Line(),
               QString::fromUtf8("предупреждение: «Окно»: «Заголовок» окна всё ещё «Предварительный просмотр»: "
                                 "автозапуск покажет его в заголовке меню"));
@@ -360,6 +360,7 @@ TEST_F(DiscLinkTest, TheImageOffersTheLabelTypedLast)
     prompt.texts = {QString()};
     link->ADiscImageExecute();
     ASSERT_EQ(prompt.textsShown.size(), 2);
+    EXPECT_EQ(prompt.textsShown.first(), QStringLiteral("disc"));   // the disc folder's name at first
     EXPECT_EQ(prompt.textsShown.last(), QStringLiteral("MYDISC"));
 }
 

@@ -324,6 +324,18 @@ TEST_F(MainFormFixture, DroppingAnEntryMovesItAndMarksModified)
     EXPECT_TRUE(form->tsCommands->TreeView->isExpanded(Tree().IndexOf(group)));   // the moved entry stays in sight
     // Empty space under the entries: nothing happens.
     EXPECT_FALSE(form->tsCommands->TreeView->DropAt(QPoint(5, form->tsCommands->TreeView->viewport()->height() - 2), {}));
+
+    // Resting over groups during a drag opens the closed ones and never closes an open one.
+    TCommandTreeView *view = form->tsCommands->TreeView;
+    Click(ikGroup);
+    TBaseItem *closed = Tree().CurrentItem();
+    view->collapse(Tree().IndexOf(closed));
+    Tree().AddItem(QStringLiteral("x"), ikUrl, TCommandTree::TPlace::LastChildOf(closed), false);
+    for (TBaseItem *hovered : {group, closed}) {
+        view->DragHover(view->visualRect(Tree().IndexOf(hovered)).center());
+        QTest::qWait(TCommandTreeView::kAutoExpandDelayMs * 2);
+        EXPECT_TRUE(view->isExpanded(Tree().IndexOf(hovered))) << hovered->Name().toStdString();
+    }
 }
 
 TEST_F(MainFormFixture, CtrlXCutsInATextFieldAndExitsElsewhere)
@@ -463,6 +475,17 @@ TEST_F(MainFormFixture, AFileDroppedOnThePathFieldBecomesTheProgramPath)
     QCoreApplication::sendEvent(form->tsCommands->leCustom, &drop);
     EXPECT_EQ(Tree().CurrentItem()->Custom(), QStringLiteral("/media/disc/setup.exe"));
     EXPECT_TRUE(form->Project().Modified());
+    // Two files at once: neither is taken, and the user is told.
+    prompt.asked.clear();
+    QMimeData two;
+    two.setUrls({QUrl::fromLocalFile(QStringLiteral("/media/disc/a.exe")), QUrl::fromLocalFile(QStringLiteral("/media/disc/b.exe"))});
+    QDragEnterEvent twoEnter(at, Qt::CopyAction, &two, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->tsCommands->leCustom, &twoEnter);
+    QDropEvent twoDrop(QPointF(at), Qt::CopyAction, &two, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form->tsCommands->leCustom, &twoDrop);
+    EXPECT_EQ(Tree().CurrentItem()->Custom(), QStringLiteral("/media/disc/setup.exe"));
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_TRUE(prompt.asked.first().text.contains(QLatin1Char('2')));
 
     // Something that is not a local file is refused.
     QMimeData text;

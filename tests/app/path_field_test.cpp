@@ -77,25 +77,52 @@ TEST_F(PathFieldTest, AFileOutsideKeepsItsFullPathAndTheFieldSaysSo)
     EXPECT_FALSE(Mark()->isVisible());
 }
 
-TEST_F(PathFieldTest, WithoutADiscFolderThePickAsksOnceToMakeTheFilesFolderIt)
+// Without a disc folder the pick offers the folder that looks like the disc
+// (here it holds the player), once; «Нет» chooses another in a folder dialog.
+TEST_F(PathFieldTest, WithoutADiscFolderThePickOffersTheDiscOnceOrAnotherFolder)
 {
-    prompt.answers = {UserPrompt::Answer::No};
-    const QString file = Disc(QStringLiteral("soft/setup.exe"));
-    Pick(file);
+    QFile player(Disc(QStringLiteral("Velmora.EXE")));
+    ASSERT_TRUE(player.open(QIODevice::WriteOnly));
+    const QString file = Disc(QStringLiteral("soft/tools/setup.exe"));
+    Pick(file);   // no answer: «Отмена»
     ASSERT_EQ(prompt.asked.size(), 1);
-    EXPECT_TRUE(prompt.asked.first().text.contains(QDir::toNativeSeparators(Disc(QStringLiteral("soft")))));
+    EXPECT_TRUE(prompt.asked.first().text.contains(QDir::toNativeSeparators(Disc()) + QLatin1Char(',')))
+        << qPrintable(prompt.asked.first().text);
     EXPECT_EQ(program->Custom(), file);
     EXPECT_TRUE(project.Options().RootDir().isEmpty());
     Pick(file);
     EXPECT_EQ(prompt.asked.size(), 1);   // once only
+
+    page = std::make_unique<TCommandsPage>(project, prompt);
+    page->bAdd[ikProgram]->click();
+    program = project.Tree().CurrentItem();
+    prompt.answers = {UserPrompt::Answer::No};
+    prompt.folders = {Disc(QStringLiteral("soft"))};
+    Pick(file);
+    EXPECT_EQ(prompt.dialogFolders.last(), Disc());   // the folder dialog starts at the offer
+    EXPECT_EQ(project.Options().RootDir(), Disc(QStringLiteral("soft")));
+    EXPECT_EQ(program->Custom(), QStringLiteral("tools\\setup.exe"));
 }
 
-TEST_F(PathFieldTest, SayingYesMakesTheFilesFolderTheDiscFolder)
+TEST_F(PathFieldTest, SayingYesMakesTheOfferTheDiscFolderAndAFileOutsideOffersAnother)
 {
+    QFile autorun(Disc(QStringLiteral("autorun.inf")));
+    ASSERT_TRUE(autorun.open(QIODevice::WriteOnly));
     prompt.answers = {UserPrompt::Answer::Yes};
-    Pick(Disc(QStringLiteral("setup.exe")));
+    Pick(Disc(QStringLiteral("soft/setup.exe")));
     EXPECT_EQ(project.Options().RootDir(), Disc());
-    EXPECT_EQ(program->Custom(), QStringLiteral("setup.exe"));
+    EXPECT_EQ(program->Custom(), QStringLiteral("soft\\setup.exe"));
+
+    // Outside the disc folder: said so, and another folder may be chosen.
+    const QString outside = temp.filePath(QStringLiteral("other/x.exe"));
+    prompt.asked.clear();
+    prompt.answers = {UserPrompt::Answer::Yes};
+    prompt.folders = {temp.path()};
+    Pick(outside);
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_TRUE(prompt.asked.first().text.contains(QString::fromUtf8("вне Корневого Каталога")));
+    EXPECT_EQ(project.Options().RootDir(), temp.path());
+    EXPECT_EQ(program->Custom(), QStringLiteral("other\\x.exe"));
 }
 
 TEST(FolderImportPaths, FullPathsIntoTheDiscFolderTakeThePlayersForm)

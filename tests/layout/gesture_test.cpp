@@ -241,7 +241,7 @@ TEST_F(Gesture, WindowMovesOnTheScreenWithoutLimits)
     g.move({200, 150});
     EXPECT_EQ(host.bounds.topLeft(), QPoint(-100 - 400, -300 - 500));
     g.release({200, 150});
-    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.modified, 0);   // the window's place on the screen is no edit
 
     // Resizing the window from its right band ignores the client limits.
     host.bounds = QRect(0, 0, 520, 350);
@@ -250,13 +250,20 @@ TEST_F(Gesture, WindowMovesOnTheScreenWithoutLimits)
     EXPECT_EQ(g.dragParts(), TDragParts(dpRight));
     g.move({2516, 100});
     EXPECT_EQ(host.bounds.width(), 2520);
+    g.release({2516, 100});
+    EXPECT_EQ(host.modified, 1);   // its size is
 }
 
-TEST_F(Gesture, PressReleaseWithoutMoveMarksModified)
+TEST_F(Gesture, PressReleaseWithoutMoveIsNoEdit)
 {
     g.press({120, 120});
     g.release({120, 120});
-    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.modified, 0);
+    g.press({120, 120});
+    g.move({121, 120});
+    g.move({120, 120});   // back where it started
+    g.release({120, 120});
+    EXPECT_EQ(host.modified, 0);
     EXPECT_TRUE(host.clicks.isEmpty());
 }
 

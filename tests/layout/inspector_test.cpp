@@ -233,6 +233,8 @@ TEST_F(Inspector, EveryEditorWritesThroughTheLayerAndUndoesAsOneStep)
         {"Anchors.akBottom", true, "Да"},
         {"Constraints.MaxWidth", QStringLiteral("300"), "300"},
         {"Text", QStringList({"один", "два"}), "2 строки"},
+        {"Font", QVariantMap{{"Name", "Verdana"}, {"Height", -20}},
+         "Verdana, 15, жирный курсив, здесь похожим шрифтом, строки в Windows могут лечь иначе"},
         {"Font", QVariantMap{{"Name", "Arial"}, {"Height", -20}}, "Arial, 15, жирный курсив"},
     };
     for (const Step &step : steps) {

@@ -39,7 +39,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
 # names: the package names of a relationship field, one a line
 names() { field "$1" | tr ',' '\n' | awk '{print $1}'; }
-for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 zlib1g fonts-liberation; do
+for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 zlib1g fonts-liberation2 fonts-crosextra-carlito \
+           fonts-crosextra-caladea; do
   names Depends | grep -qxF "$dep" || fail "Depends lacks $dep: $(field Depends)"
 done
 names Recommends | grep -qxF xorriso || fail "Recommends lacks xorriso: $(field Recommends)"

@@ -33,6 +33,14 @@ CELL_MARGIN_SIDE = 4
 failures = []
 
 
+def font_twins():
+    """The program's one table of Windows families and the free families shown for them."""
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "rules", "FontTwins.cpp")
+    twins = re.findall(r'\{"([^"]+)", "([^"]+)", (?:true|false), (?:true|false)\}', open(source, encoding="utf-8").read())
+    assert twins, source
+    return twins
+
+
 def check(condition, message):
     if not condition:
         failures.append(message)
@@ -155,6 +163,25 @@ def compare(editor_png, player_bmp, cells_file):
     return outside, worst
 
 
+def read_runs(path):
+    """The text runs a drawing wrote: (x, y, text) each."""
+    runs = []
+    if os.path.exists(path):
+        for line in open(path, encoding="utf-8").read().split("\n"):
+            if line:
+                x, y, text = line.split(" ", 2)
+                runs.append((int(x), int(y), text))
+    return sorted(runs)
+
+
+def compare_runs(editor_texts, player_texts):
+    """Runs of text one drawing has and the other lacks: rows, cuts, "..." and columns."""
+    editor, player = read_runs(editor_texts), read_runs(player_texts)
+    only_editor = [r for r in editor if r not in player]
+    only_player = [r for r in player if r not in editor]
+    return ["editor %r" % (r,) for r in only_editor[:3]] + ["player %r" % (r,) for r in only_player[:3]], len(editor)
+
+
 # ---- projects ---------------------------------------------------------
 
 def element(xml, name):
@@ -196,22 +223,23 @@ class Suite:
                               timeout=kw.pop("timeout", 120), **kw)
 
     def prepare_prefix(self):
-        stamp = os.path.join(self.env["WINEPREFIX"], "fonts-set")
+        twins = font_twins()
+        # The stamp names the table, so a changed table is set again.
+        stamp = os.path.join(self.env["WINEPREFIX"], "fonts-set-%08x" % zlib.crc32(repr(twins).encode()))
         # One server for the whole run (it stays a few seconds after the last
         # program): each start after the first is quick.
         subprocess.Popen(["wineserver", "-p5"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if os.path.exists(stamp):
             return
         self.run(["wineboot", "-i"], timeout=600)
-        for face, twin in (("Arial", "Liberation Sans"), ("Times New Roman", "Liberation Serif"),
-                           ("Courier New", "Liberation Mono"), ("Tahoma", "DejaVu Sans"),
-                           ("MS Sans Serif", "DejaVu Sans")):
+        # Wine shows each Windows family with the free one the editor shows it with.
+        for face, twin in twins:
             self.run(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v", face, "/d", twin, "/f"])
         open(stamp, "w").close()
 
     def cli_run(self, *args):
         r = subprocess.run([self.cli] + list(args), capture_output=True, timeout=120,
-                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen", BRENWICK_TEXT_CELLS="1"))
         assert r.returncode == 0, (args, r.stdout, r.stderr)
         return r
 
@@ -312,6 +340,15 @@ class Suite:
         x = set_attr(x, "button", "appearance", "transparent", "-1", nth=1)
         x = set_attr(x, "button", "appearance", "showcaption", "-1")
         cases.append(("holes", x, None))
+        # Halved exactly: every other row and column is sampled, which one shows.
+        write_bmp24(os.path.join(pics, "stripes.bmp"), 4, 6,
+                    lambda x, y: (0xFF0000 if y % 2 == 0 else 0x0000FF) | (0x00FF00 if x % 2 else 0))
+        x = set_text(base, "theme", "source", self.picture_text(os.path.join(pics, "stripes.bmp")))
+        x = set_attr(x, "theme", "sizing", "autosize", "0")
+        x = set_attr(x, "theme", "sizing", "stretch", "-1")
+        x = set_attr(x, "theme", "position", "width", "2")
+        x = set_attr(x, "theme", "position", "height", "3")
+        cases.append(("halved", x, None))
         # Wrap and shadows: a heading that wraps, shadows large and negative,
         # row spacing, centred and right-aligned rows; a group current, so the
         # heading shows its name.
@@ -329,6 +366,12 @@ class Suite:
         ids = re.findall(r'<program[^>]*id="(\d+)"', grouped)
         cases.append(("group-current", grouped, int(ids[-1]) if ids else None))
 
+        cases += self.picture_cases(base, pics)
+        cases += self.gallery_cases()
+
+        # PLAYER_TEST_CASES=REGEX: only the cases whose names match.
+        wanted = re.compile(os.environ.get("PLAYER_TEST_CASES", ""))
+        cases = [c for c in cases if wanted.search(c[0])]
         worst = 0.0
         for name, xml, item in cases:
             rc, png, bmp = self.player_render(xml, name, item)
@@ -336,10 +379,46 @@ class Suite:
                 continue
             outside, share = compare(png, bmp, bmp + ".cells")
             check(not outside, "%s: pixels outside text differ: %s" % (name, "; ".join(outside)))
+            runs, count = compare_runs(png + ".texts", bmp + ".cells.texts")
+            check(count > 0 or name.startswith("picture"), "%s: the editor drew no text" % name)
+            check(not runs, "%s: the text runs differ: %s" % (name, "; ".join(runs)))
             check(share <= TEXT_CELL_TOLERANCE, "%s: %.2f of a text cell differs" % (name, share))
             worst = max(worst, share)
             print("drawing %-16s text cells differ at most %.2f" % (name, share), flush=True)
         print("drawing parity: worst text cell %.2f (tolerance %.2f)" % (worst, TEXT_CELL_TOLERANCE))
+
+    def picture_cases(self, base, pics):
+        """Stretched and proportional pictures at uneven ratios, and tiny ones."""
+        cases = []
+        shapes = (("3x7", 3, 7), ("1x1000", 1000, 1), ("1x1", 1, 1), ("2x3", 2, 3))
+        for name, w, h in shapes:
+            path = os.path.join(pics, "p%s.bmp" % name)
+            write_bmp24(path, w, h, lambda x, y: ((x * 53) % 256 << 16) | ((y * 97) % 256 << 8) | 0x20)
+            text = self.picture_text(path)
+            for mode, stretch, proportional in (("stretch", "-1", "0"), ("proportional", "-1", "-1"),
+                                                ("shrink", "0", "-1")):
+                x = set_text(base, "theme", "source", text)
+                x = set_attr(x, "theme", "sizing", "autosize", "0")
+                x = set_attr(x, "theme", "sizing", "stretch", stretch)
+                x = set_attr(x, "theme", "sizing", "proportional", proportional)
+                x = set_attr(x, "theme", "sizing", "center", "-1" if mode != "stretch" else "0")
+                x = set_text(x, "background", "source", text)
+                x = set_attr(x, "background", "sizing", "stretch", stretch)
+                x = set_attr(x, "background", "sizing", "proportional", proportional)
+                cases.append(("picture-%s-%s" % (name, mode), x, None))
+        return cases
+
+    def gallery_cases(self):
+        """Every design that ships, over the commands of a small disc."""
+        cases = []
+        listing = self.cli_run("design", "list").stdout.decode()
+        names = [line.split("\t")[0] for line in listing.splitlines() if line.strip()]
+        base = os.path.join(self.work, "base.xml")
+        for name in names:
+            out = os.path.join(self.work, "gallery-%s.xml" % name)
+            self.cli_run("design", "apply", name, base, "-o", out)
+            cases.append(("gallery-" + name, open(out, encoding="utf-8").read(), None))
+        return cases
 
     # ---- a disc under Wine: a click runs a program; the exit question -----
 
@@ -552,15 +631,15 @@ class Suite:
 
     def short_picture(self):
         xml = self.new_project()
-        # A bitmap cut inside its headers and one cut inside its pixels: the
-        # picture texts are sound, the pictures are not.
+        # A bitmap cut inside its information header and one cut inside its
+        # pixels: the picture texts are sound, the pictures are not.
         pics = os.path.join(self.work, "pics")
         os.makedirs(pics, exist_ok=True)
         whole = os.path.join(pics, "whole.bmp")
         write_bmp24(whole, 9, 7, lambda x, y: 0x102030 * (x + y))
         data = open(whole, "rb").read()
         texts = {}
-        for name, cut in (("header", data[:20]), ("pixels", data[:-3])):
+        for name, cut in (("header", data[:40]), ("pixels", data[:-3])):
             raw = os.path.join(pics, "cut-%s.bmp" % name)
             open(raw, "wb").write(cut)
             texts[name] = "%d;%s" % (len(cut), base64.b64encode(zlib.compress(cut)).decode())
@@ -582,7 +661,7 @@ class Suite:
         said = r.stderr.decode("utf-8", "replace")
         check(r.returncode == 0, "short pictures: the player rendered nothing (%d) %s" % (r.returncode, said))
         for place in ("background/source", "theme/source"):
-            check("картинка «%s»: Bitmap image is not valid" % place in said,
+            check("элемент «%s»: картинка повреждена" % place in said,
                   "short pictures: %s not reported as the editor reports it: %r" % (place, said))
         check(os.path.exists(bmp) and os.path.exists(plain) and open(bmp, "rb").read() == open(plain, "rb").read(),
               "short pictures: the menu differs from the one without them")

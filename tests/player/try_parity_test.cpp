@@ -116,6 +116,7 @@ const Case kCases[] = {
     {"", "yes", "button:Конец"},
     {"cross", "no", "escape"},
     {"cross", "yes", "close"},
+    {"cross", "no", "button:Глубже backspace left escape escape"},
     {"", "yes", "button:Вверх"},
     {"levelup", "yes", "button:Вверх"},
     {"levelup question", "no", "button:Вверх button:Назад"},

@@ -106,7 +106,10 @@ TEST_F(DiscCheckTest, LinuxPathsAreNamedAndThoseIntoTheDiscFixedInOneStep)
                                        "«Исправить» заменит его на Soft\\Tools\\setup.exe").arg(inside));
     EXPECT_EQ(findings.at(0).fix, U("Soft\\Tools\\setup.exe"));
     EXPECT_EQ(findings.at(1).fix, U("setup.exe"));
-    EXPECT_EQ(findings.at(2).Line(), U("ошибка: #3 «Снаружи»: полный путь Linux: на диске он не сработает (%1)").arg(outside));
+    // Outside: which disc folder would hold it.
+    EXPECT_EQ(findings.at(2).Line(), U("ошибка: #3 «Снаружи»: полный путь Linux: на диске он не сработает (%1); файл "
+                                       "вне Корневого Каталога: его вместил бы Корневой Каталог %2")
+                                         .arg(outside, QDir::toNativeSeparators(temp.path())));
     EXPECT_TRUE(findings.at(2).fix.isEmpty());
     EXPECT_EQ(findings.at(3).severity, TFinding::fsInfo);
 
@@ -146,7 +149,7 @@ TEST_F(DiscCheckTest, WithoutADiscFolderALinuxPathIsAWarningWithoutAFix)
 TEST_F(DiscCheckTest, AGroupNeedsAWayOut)
 {
     const QString stranded = U("предупреждение: #1 «Игры»: из группы нет выхода: в ней нет команды «Выход», а в окне "
-                               "нет кнопки «Вверх»; Escape закроет всё меню");
+                               "нет кнопки «Вверх»; выйти из неё можно только клавишами Esc, Backspace или «Влево»");
     TBaseItem *games = Add("Игры", ikGroup);
     Add("Тетрис", ikProgram, QStringLiteral("Velmora.EXE"), games);
     TBaseItem *left = Add("С выходом", ikGroup);

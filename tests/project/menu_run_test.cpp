@@ -191,8 +191,8 @@ TEST_F(MenuRunTest, VisitorStepsFollowTheOptions)
         {"hidden entry", "", true, "entry:6", {"bad step: the menu lists no entry numbered 6"}},
         {"entry of another level", "", true, "entry:2", {"bad step: the menu lists no entry numbered 2"}},
         {"no such button", "", true, "button:Игры2", {R"(bad step: no stand-alone button is captioned "Игры2")"}},
-        {"unknown word", "", true, "left",
-         {"bad step: unknown step (down, up, enter, escape, close, entry:N, button:CAPTION)"}},
+        {"unknown word", "", true, "right",
+         {"bad step: unknown step (down, up, enter, escape, backspace, left, close, entry:N, button:CAPTION)"}},
         {"after the end", "", true, "close down", {"log: Выход из меню", "state: ended", "bad step: the run has ended"}},
     };
     for (const Row &row : rows) {

@@ -251,7 +251,8 @@ TEST(MenuGeometry, FontTwinsAreFoundWithoutRegardToCase)
 {
     EXPECT_TRUE(rules::HasMetricTwin("times new roman"));
     EXPECT_EQ(rules::FindFontTwin("CALIBRI")->freeName, "Carlito");
-    EXPECT_FALSE(rules::HasMetricTwin("Tahoma"));   // only a stand-in
+    EXPECT_FALSE(rules::HasMetricTwin("Tahoma"));    // only a stand-in
+    EXPECT_FALSE(rules::HasMetricTwin("Cambria"));   // a twin without Russian letters
     EXPECT_FALSE(rules::HasMetricTwin("Arial "));
     EXPECT_EQ(rules::FindFontTwin("DejaVu Sans"), nullptr);
 }

@@ -97,4 +97,53 @@ TEST_F(MenuRules, BrokenUtf8IsTrimmedWithoutReadingPastTheEnd)
     EXPECT_EQ(rules::TrimSpaces("\xF0\x9F\x98\x80 "), "\xF0\x9F\x98\x80");
 }
 
+TEST_F(MenuRules, KeysGoUpOneLevelAndEscapeClosesOnlyAtTheTop)
+{
+    options.exitCross = true;
+    rules::MenuRun run(commands, options, {{"Вверх", rules::ButtonAction::LevelUp, 0}});
+    run.SetAsker([](rules::Msg) { return false; });
+    EXPECT_EQ(Run(run, {"enter", "enter", "backspace", "left", "left", "escape", "enter", "escape", "escape"}),
+              (std::vector<std::string>{R"(state: level "/" selected #1 "A" menu "A" | "D" | "E")",
+                                        R"(state: level "/A" selected #2 "B" menu "B")",
+                                        R"(state: level "/A/B" selected #3 "C" menu "C" | "deep")",
+                                        R"(state: level "/A" selected #2 "B" menu "B")",
+                                        R"(state: level "/" selected #1 "A" menu "A" | "D" | "E")",
+                                        R"(state: level "/" selected #1 "A" menu "A" | "D" | "E")",
+                                        "ask: Выйти? -> no",
+                                        R"(state: level "/" selected #1 "A" menu "A" | "D" | "E")",
+                                        R"(state: level "/A" selected #2 "B" menu "B")",
+                                        R"(state: level "/" selected #1 "A" menu "A" | "D" | "E")",
+                                        "ask: Выйти? -> no",
+                                        R"(state: level "/" selected #1 "A" menu "A" | "D" | "E")"}));
+}
+
+TEST_F(MenuRules, ALogLineCarriesTheCommandItRan)
+{
+    commands[1].custom = " d.exe ";
+    commands.push_back(Item(rules::ItemKind::Url, 6, "U"));
+    rules::MenuRun run(commands, options, {});
+    run.ActivateEntry(1);
+    run.ActivateEntry(3);
+    ASSERT_EQ(run.Log().size(), 2u);
+    EXPECT_EQ(run.Log()[0].command, &commands[1]);
+    EXPECT_EQ(run.Log()[1].command, &commands[3]);
+    EXPECT_EQ(run.Log()[1].msg, rules::Msg::UrlNotGiven);
+    run.ActivateEntry(2);   // an exit runs no command
+    EXPECT_EQ(run.Log().back().command, nullptr);
+}
+
+TEST_F(MenuRules, WhatTheDiscSaysOfAPath)
+{
+    const auto there = [](const std::string &relative) { return relative == "a.exe"; };
+    using D = rules::DiscFolder;
+    EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("a.exe", ""), D::There, there), rules::DiscState::Present);
+    EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("b.exe", ""), D::There, there), rules::DiscState::Missing);
+    EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("a.exe", ""), D::NotFound, there),
+              rules::DiscState::DiscNotFound);
+    EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("a.exe", ""), D::NotGiven, there),
+              rules::DiscState::NoDiscFolder);
+    EXPECT_EQ(rules::DiscStateOf(rules::ResolveProgramPath("a.exe\\", ""), D::There, there),
+              rules::DiscState::Missing);   // a folder is no program
+}
+
 } // namespace

@@ -126,6 +126,11 @@ TEST(ReaderParity, ALeadingByteOrderMarkIsPartOfAnElementsName)
             "0   1 shown; 0   2 shown; " + kNoDesign);
 }
 
+TEST(ReaderParity, ANameCutInsideACharacterIsNoOtherName)
+{
+    BothSay("<V><root\xDE><exit id=\"1\" hidden=\"0\"/></root\xDE></V>", kNoDesign);
+}
+
 TEST(ReaderParity, APictureOfTwoBytesIsRefused)
 {
     // "BM" compressed: a bitmap no shorter than its headers would be needed.

@@ -491,7 +491,7 @@ TEST(PictureText, OnePassDecodingGivesWhatTheTwoStepsGiveFailuresIncluded)
     const QString trailing = text.first(start) + QString::fromLatin1((compressed + "after the end").toBase64());
     const QStringList texts{text,       broken,        damagedThenBad,        trailing,
                             text + u'=', text + "=A",  text.first(text.size() - 6), text.first(start) + "!" + text.sliced(start),
-                            QStringLiteral("-5;abc"), QStringLiteral("0;")};
+                            QStringLiteral("-5;abc"), QStringLiteral("0;"), u'0' + text, u'+' + text};
 
     const auto messageOf = [](const auto &work) {
         try {
@@ -502,11 +502,20 @@ TEST(PictureText, OnePassDecodingGivesWhatTheTwoStepsGiveFailuresIncluded)
         return QString();
     };
     QByteArray buffer(bmp.size() * 2, 'x');   // left over from a larger picture
+    QStringList writerForm;   // of the texts that read, those the same pass finds in the writer's form
     for (const QString &t : texts) {
         QImage plain, onePass;
+        bool form = false;
         const QString plainError = messageOf([&] { plain = BitmapFromBytes(PictureTextToBytes(t)); });
-        EXPECT_EQ(messageOf([&] { onePass = DecodePicture(t, buffer).image; }), plainError) << t.left(40).toStdString();
+        EXPECT_EQ(messageOf([&] { onePass = DecodePicture(t, buffer, &form).image; }), plainError)
+            << t.left(40).toStdString();
         EXPECT_EQ(onePass, plain);
+        if (plainError.isEmpty()) {
+            EXPECT_EQ(form, IsWriterPictureText(t)) << t.left(40).toStdString();
+            if (form)
+                writerForm << t;
+        }
     }
+    EXPECT_EQ(writerForm, QStringList({text, trailing}));
     EXPECT_EQ(DecodePicture(trailing, buffer).image, DecodePicture(broken, buffer).image);
 }

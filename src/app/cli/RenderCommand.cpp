@@ -2,6 +2,7 @@
 
 #include "base/BrenwickError.h"
 #include "app/cli/CliEditor.h"
+#include "window/DrawText.h"
 
 #include <QCommandLineParser>
 #include <QSaveFile>
@@ -64,12 +65,27 @@ int renderCommand(const QStringList &args, Context &ctx)
     project.RefreshDesign();
     // The window is never shown here: fill its menu as a visible one would be.
     form.fillMenu();
+    // BRENWICK_TEXT_CELLS=1: the text runs drawn go to OUT.png.texts, "x y text"
+    // a line, as the player writes its own for comparing the two drawings.
+    QList<TTextRun> runs;
+    const bool recordRuns = qEnvironmentVariableIntValue("BRENWICK_TEXT_CELLS") == 1;
+    if (recordRuns)
+        SetTextRunRecord(&runs);
     const QImage image = form.renderClient(false);
+    SetTextRunRecord(nullptr);
 
     const QString outName = parser.value(outOption);
     QSaveFile file(outName);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         throw BrenwickError(QStringLiteral("Cannot create file %1").arg(outName));
+    if (recordRuns) {
+        QSaveFile texts(outName + QStringLiteral(".texts"));
+        QByteArray lines;
+        for (const TTextRun &run : std::as_const(runs))
+            lines += QByteArray::number(run.x) + ' ' + QByteArray::number(run.y) + ' ' + run.text.toUtf8() + '\n';
+        if (!texts.open(QIODevice::WriteOnly) || texts.write(lines) != lines.size() || !texts.commit())
+            throw BrenwickError(QStringLiteral("Cannot create file %1").arg(texts.fileName()));
+    }
     return ExitOk;
 }
 

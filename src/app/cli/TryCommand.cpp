@@ -30,8 +30,9 @@ int tryCommand(const QStringList &args, Context &ctx)
     parser.setApplicationDescription(QStringLiteral(
         "Runs a project's menu as a visitor would, without a window: a state line for the start and, after\n"
         "each step, the step's log lines (log:, ask:) and the new state line.\n"
-        "Steps: down, up, enter, escape, close, entry:N (the menu's entry numbered N),\n"
-        "button:CAPTION (the stand-alone button with that caption).\n"
+        "Steps: the keys down, up, enter, escape, backspace, left (backspace and left go up one\n"
+        "level, escape too and at the top it closes), close (the window's cross), entry:N (the menu's\n"
+        "entry numbered N), button:CAPTION (the stand-alone button with that caption).\n"
         "Status 0, 1 for a project that cannot be read, 2 for a bad step."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("PROJECT"), QStringLiteral("the project file"));
