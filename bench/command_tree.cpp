@@ -4,7 +4,7 @@
 
 #include "app/TMainForm.h"
 #include "project/TProject.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "xml/TXDocument.h"
 #include "Target.h"
 

@@ -10,7 +10,7 @@
 #include "project/TCommandTreeTarget.h"
 #include "project/TFolderScan.h"
 #include "project/TImportTree.h"
-#include "project/TProgressForm.h"
+#include "kit/TProgressForm.h"
 #include "project/TTreeCommands.h"
 #include "PairTiming.h"
 #include "Target.h"

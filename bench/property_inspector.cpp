@@ -6,7 +6,7 @@
 // same work with the grid hidden.
 #include "PairTiming.h"
 #include "Target.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "layout/TDesignFileParts.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TLayoutPage.h"

@@ -3,7 +3,7 @@
 #include "app/MessagePath.h"
 #include "app/TSettingsFile.h"
 #include "base/BrenwickError.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "project/TProject.h"
 #include "xml/TXDocument.h"
 

@@ -3,7 +3,7 @@
 #include "app/TDesignGalleryForm.h"
 #include "app/TMainForm.h"
 #include "base/BrenwickError.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "project/TOptionsCommand.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "app/WriteFailure.h"
 #include "base/BrenwickError.h"
 #include "kit/HelpContext.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "layout/TDesignFactsReader.h"
 #include "layout/TPreviewForm.h"
 #include "project/TDiscPreparation.h"

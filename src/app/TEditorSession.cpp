@@ -14,7 +14,7 @@
 #include "app/TTerminationSignal.h"
 #include "app/TTrialLink.h"
 #include "layout/TPreviewForm.h"
-#include "project/TProgressForm.h"
+#include "kit/TProgressForm.h"
 
 #include "app/TSettingsFile.h"
 #include "app/WindowPlace.h"

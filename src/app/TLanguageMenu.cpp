@@ -1,6 +1,6 @@
 #include "app/TLanguageMenu.h"
 
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -10,7 +10,7 @@
 #include "base/BrenwickError.h"
 #include "base/LoadFailure.h"
 #include "kit/HelpContext.h"
-#include "kit/UserPrompt.h"
+#include "kit/QtUserPrompt.h"
 #include "project/TDiscPreparation.h"
 #include "project/TOptionsCommand.h"
 

@@ -1,7 +1,7 @@
 #include "app/TTrialForm.h"
 
 #include "kit/WindowAccessibility.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "layout/TTrialDesign.h"
 #include "project/TMenuRun.h"
 

@@ -3,7 +3,7 @@
 #include "app/TMainForm.h"
 #include "app/TTrialForm.h"
 #include "base/BrenwickError.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QAction>
 

@@ -7,7 +7,7 @@
 class QFont;
 
 // Every question to the user and every file or folder dialog goes through this
-// interface. The editor installs QtUserPrompt (kit/UserPrompt.h); tests install
+// interface. The editor installs QtUserPrompt (kit/QtUserPrompt.h); tests install
 // a scripted one, so that nothing in a test blocks on a modal dialog.
 class UserPrompt
 {

@@ -1,7 +1,7 @@
 #include "kit/TPictureDialog.h"
 
 #include "base/BrenwickError.h"
-#include "kit/UserPrompt.h"
+#include "kit/QtUserPrompt.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "layout/TDesignFileParts.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"

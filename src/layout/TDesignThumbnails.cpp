@@ -1,7 +1,7 @@
 #include "layout/TDesignThumbnails.h"
 
 #include "base/BrenwickError.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "layout/TDesignFileParts.h"
 #include "layout/TLayoutEditor.h"
 #include "layout/TPreviewForm.h"

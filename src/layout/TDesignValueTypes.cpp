@@ -1,7 +1,7 @@
 #include "layout/TDesignValueTypes.h"
 
 #include "kit/TPropertyGridModel.h"
-#include "kit/UserPrompt.h"
+#include "kit/QtUserPrompt.h"
 #include "layout/TDesignValueTexts.h"
 #include "project/TWindowsFonts.h"
 #include "window/TColor.h"

@@ -1,7 +1,7 @@
 #include "layout/TLayoutEditor.h"
 
 #include "base/TextLiterals.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "layout/StartPictures.h"
 #include "layout/TDesignValueTypes.h"
 #include "layout/TPicButtonCommand.h"

@@ -2,7 +2,7 @@
 
 #include "kit/HelpContext.h"
 #include "kit/THistoryEdit.h"
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

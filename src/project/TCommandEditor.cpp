@@ -1,6 +1,6 @@
 #include "project/TCommandEditor.h"
 
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "project/TProject.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "project/TAddFolderForm.h"
 #include "project/TFolderScan.h"
-#include "project/TProgressForm.h"
+#include "kit/TProgressForm.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/TMainForm.h"
 #include "kit/TFileNameEdit.h"
 #include "project/TAddFolderForm.h"
-#include "project/TCommandTreeView.h"
+#include "app/TCommandTreeView.h"
 #include "support/CliRunner.h"
 #include "support/ScriptedPrompt.h"
 

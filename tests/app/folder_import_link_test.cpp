@@ -2,7 +2,7 @@
 #include "app/TFolderImportLink.h"
 #include "app/TMainForm.h"
 #include "project/TAddFolderForm.h"
-#include "project/TProgressForm.h"
+#include "kit/TProgressForm.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>

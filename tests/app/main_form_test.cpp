@@ -1,6 +1,6 @@
 #include "app/TMainForm.h"
 #include "kit/TFileNameEdit.h"
-#include "project/TCommandTreeView.h"
+#include "app/TCommandTreeView.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAbstractButton>

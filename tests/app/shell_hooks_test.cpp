@@ -4,7 +4,7 @@
 #include "app/TShellHooks.h"
 #include "kit/HelpContext.h"
 #include "project/TBaseItem.h"
-#include "project/TCommandTreeView.h"
+#include "app/TCommandTreeView.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+#include "kit/QtUserPrompt.h"
 #include "kit/TPropertyGrid.h"
 #include "support/EditorFixture.h"
 #include "window/TTextBox.h"

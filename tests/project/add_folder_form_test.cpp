@@ -4,7 +4,7 @@
 #include "project/TAddFolderForm.h"
 #include "project/TFolderImport.h"
 #include "project/TImportTree.h"
-#include "project/TProgressForm.h"
+#include "kit/TProgressForm.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QFont>
 #include <QList>

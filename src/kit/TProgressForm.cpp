@@ -1,4 +1,4 @@
-#include "project/TProgressForm.h"
+#include "kit/TProgressForm.h"
 
 #include <QApplication>
 #include <QLabel>

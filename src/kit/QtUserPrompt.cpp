@@ -1,4 +1,4 @@
-#include "kit/UserPrompt.h"
+#include "kit/QtUserPrompt.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

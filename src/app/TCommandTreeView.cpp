@@ -1,4 +1,4 @@
-#include "project/TCommandTreeView.h"
+#include "app/TCommandTreeView.h"
 
 #include "project/TCommandTree.h"
 
