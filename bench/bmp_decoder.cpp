@@ -3,6 +3,7 @@
 // measured in the same run:
 //   decode to 32-bit pixels  <= 1.2 x the copy
 #include "PairTiming.h"
+#include "Target.h"
 #include "rules/BmpDecoder.h"
 
 #include <cstdint>
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-constexpr int kRounds = 31;
 constexpr double kLimit = 1.2;
 
 void put(std::vector<std::uint8_t> &b, std::size_t at, std::uint32_t v, int bytes)
@@ -52,7 +52,7 @@ int main()
     const std::vector<std::uint8_t> file = picture(stride);
     std::size_t sink = 0;
     const auto [decodeMs, copyMs] = bench::medianPairMs(
-        kRounds,
+        bench::Rounds(31, 7),
         [&] {
             const rules::BmpPixels p = rules::DecodeBmp(file);
             sink += p.px[p.px.size() / 2];
@@ -66,7 +66,6 @@ int main()
         });
     const double ratio = decodeMs / copyMs;
     std::printf("decode %.2f ms, copy of the rows %.2f ms (%zu)\n", decodeMs, copyMs, sink % 2);
-    std::printf("TARGET bmp_decode_1080p_24bit: %.2f x copy (limit %.1f) %s\n", ratio, kLimit,
-                ratio <= kLimit ? "ok" : "MISSED");
+    bench::Target("bmp_decode_1080p_24bit", ratio, "x copy", kLimit);
     return 0;
 }

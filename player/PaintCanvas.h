@@ -20,8 +20,9 @@ using Pixels = rules::BmpPixels;
 Pixels PictureOf(const std::vector<std::uint8_t> &bytes, std::string *reason = nullptr);
 
 // "элемент «place»: reason" (in the player's words for the editor's reason)
-// for every picture of the project that is not empty and does not read (the
-// menu shows without it).
+// for every picture of the project that is not empty and does not read: the
+// reader refuses a file with a picture the editor refuses, so these are
+// pictures too large for the player to hold (the menu shows without them).
 std::vector<std::string> RefusedPictures(const rules::Project &project);
 
 // The colour a stored value paints in, 0x00RRGGBB; system colours are those

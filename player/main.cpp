@@ -140,7 +140,7 @@ int Render(const std::vector<std::wstring> &args, const std::wstring &dir)
         player::WriteOut("Velmora.EXE: " + player::ToUtf8(message) + "\n", true);
         return 1;
     }
-    // The menu shows without a picture that does not read; the author hears why.
+    // The menu shows without a picture too large to hold; the author hears why.
     for (const std::string &refused : player::RefusedPictures(project))
         player::WriteOut("Velmora.EXE: " + refused + "\n", true);
     std::wstring error;

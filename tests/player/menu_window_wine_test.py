@@ -627,7 +627,7 @@ class Suite:
         check(seen.get(False) == rgb, "without a key the first row is %s, not %s" % (seen.get(False), rgb))
         check(seen.get(True) not in (None, rgb), "the colour key left the top colour on screen")
 
-    # ---- a picture the editor refuses: the menu shows without it ----------
+    # ---- a picture the editor refuses: the player refuses it too ----------
 
     def short_picture(self):
         xml = self.new_project()
@@ -638,33 +638,21 @@ class Suite:
         whole = os.path.join(pics, "whole.bmp")
         write_bmp24(whole, 9, 7, lambda x, y: 0x102030 * (x + y))
         data = open(whole, "rb").read()
-        texts = {}
-        for name, cut in (("header", data[:40]), ("pixels", data[:-3])):
-            raw = os.path.join(pics, "cut-%s.bmp" % name)
-            open(raw, "wb").write(cut)
-            texts[name] = "%d;%s" % (len(cut), base64.b64encode(zlib.compress(cut)).decode())
-        # Stretched, so that the place of a picture is drawn into whatever it holds.
-        for name in ("background", "theme"):
-            xml = set_attr(xml, name, "sizing", "autosize", "0")
-            xml = set_attr(xml, name, "sizing", "stretch", "-1")
-        plain = self.player_render(set_text(set_text(xml, "background", "source", ""), "theme", "source", ""),
-                                   "no-picture")[2]
-        x = set_text(xml, "background", "source", texts["header"])
-        x = set_text(x, "theme", "source", texts["pixels"])
-        folder = os.path.join(self.work, "render", "short-picture")
-        os.makedirs(folder, exist_ok=True)
-        open(os.path.join(folder, "Velmora.XML"), "w", encoding="utf-8", newline="").write(x)
-        shutil.copyfile(self.exe, os.path.join(folder, "Velmora.EXE"))
-        bmp = os.path.join(folder, "player.bmp")
-        r = subprocess.run(["wine", os.path.join(folder, "Velmora.EXE"), "--render", bmp], cwd=folder, env=self.env,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
-        said = r.stderr.decode("utf-8", "replace")
-        check(r.returncode == 0, "short pictures: the player rendered nothing (%d) %s" % (r.returncode, said))
-        for place in ("background/source", "theme/source"):
-            check("элемент «%s»: картинка повреждена" % place in said,
-                  "short pictures: %s not reported as the editor reports it: %r" % (place, said))
-        check(os.path.exists(bmp) and os.path.exists(plain) and open(bmp, "rb").read() == open(plain, "rb").read(),
-              "short pictures: the menu differs from the one without them")
+        for place, cut in (("background", data[:40]), ("theme", data[:-3])):
+            text = "%d;%s" % (len(cut), base64.b64encode(zlib.compress(cut)).decode())
+            folder = os.path.join(self.work, "render", "short-" + place)
+            os.makedirs(folder, exist_ok=True)
+            open(os.path.join(folder, "Velmora.XML"), "w", encoding="utf-8", newline="").write(
+                set_text(xml, place, "source", text))
+            shutil.copyfile(self.exe, os.path.join(folder, "Velmora.EXE"))
+            bmp = os.path.join(folder, "player.bmp")
+            r = subprocess.run(["wine", os.path.join(folder, "Velmora.EXE"), "--render", bmp], cwd=folder,
+                               env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
+            said = r.stderr.decode("utf-8", "replace")
+            check(r.returncode == 1 and not os.path.exists(bmp),
+                  "a short %s picture: status %d, not refused" % (place, r.returncode))
+            check("элемент «%s/source»: картинка повреждена" % place in said,
+                  "a short %s picture is not named with the editor's reason: %r" % (place, said))
 
     # ---- tooltips: the hint a control carries is the text its tip shows ---
 
