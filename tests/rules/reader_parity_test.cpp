@@ -10,6 +10,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <set>
 #include <gtest/gtest.h>
@@ -131,15 +132,32 @@ TEST(ReaderParity, ANameCutInsideACharacterIsNoOtherName)
     BothSay("<V><root\xDE><exit id=\"1\" hidden=\"0\"/></root\xDE></V>", kNoDesign);
 }
 
-TEST(ReaderParity, APictureOfTwoBytesIsRefused)
+// An editor's whole project with this picture text as its theme's.
+std::string WithThemePicture(const QByteArray &text)
 {
-    // "BM" compressed: a bitmap no shorter than its headers would be needed.
     cli::Editor editor;
     QString bytes = QString::fromUtf8(editor.project.ProjectBytes());
     static const QRegularExpression kThemeSource(QStringLiteral("(<theme>.*?<source>)[^<]*<"),
                                                  QRegularExpression::DotMatchesEverythingOption);
-    bytes.replace(kThemeSource, QStringLiteral("\\1") + QStringLiteral("2;eJxz8gUAANMAkA==<"));
-    BothSay(bytes.toStdString(), Refused(rules::kPictureInvalid, 0), false);
+    bytes.replace(kThemeSource, QStringLiteral("\\1") + QString::fromLatin1(text) + u'<');
+    return bytes.toStdString();
+}
+
+TEST(ReaderParity, APictureTheDecoderRefusesIsRefused)
+{
+    // "BM" alone: no bitmap is shorter than its headers.
+    BothSay(WithThemePicture("2;eJxz8gUAANMAkA=="), Refused(rules::kPictureInvalid, 0), false);
+    // Whole headers, but 7 bits a pixel.
+    QByteArray bmp(58, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian<quint32>(40, bmp.data() + 14);
+    qToLittleEndian<qint32>(1, bmp.data() + 18);
+    qToLittleEndian<qint32>(1, bmp.data() + 22);
+    qToLittleEndian<quint16>(1, bmp.data() + 26);
+    qToLittleEndian<quint16>(7, bmp.data() + 28);
+    BothSay(WithThemePicture(QByteArray::number(bmp.size()) + ';' + qCompress(bmp).mid(4).toBase64()),
+            Refused(rules::kPictureInvalid, 0), false);
 }
 
 TEST(ReaderParity, WindowSizesAreKeptWithinWhatAWindowCanBe)
