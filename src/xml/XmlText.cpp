@@ -110,6 +110,10 @@ std::string_view bytesOf(QByteArrayView utf8)
 // Well-formed UTF-8 as UTF-16; a leading U+FEFF stays.
 QString fromCheckedUtf8(QByteArrayView utf8)
 {
+    // Without a leading byte order mark the plain conversion is the same and
+    // builds no decoder: values are many and short.
+    if (!utf8.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(utf8);
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     return decoder(utf8);
