@@ -12,7 +12,7 @@ PACKAGES=(build-essential cmake pkg-config qt6-base-dev zlib1g-dev googletest li
 PACKAGES+=(dpkg-dev file lintian libglib2.0-bin)   # gio: the MIME lookup of the package test
 # The menu player Velmora.EXE: cross-compiled for Windows, tested under Wine.
 # A 32-bit program, so that it starts on 32-bit Windows too; Wine runs it through wine32.
-PACKAGES+=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine64 wine32:i386 xdotool)
+PACKAGES+=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine64 wine32:i386 xdotool imagemagick)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

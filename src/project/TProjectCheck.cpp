@@ -250,6 +250,14 @@ private:
 
     void CheckFonts()
     {
+        QSet<QString> standIns;
+        const auto firstTime = [&standIns](const QString &family) {
+            const QString key = family.trimmed().toCaseFolded();
+            if (standIns.contains(key))
+                return false;
+            standIns.insert(key);
+            return true;
+        };
         for (const TDesignFacts::Font &f : m_design->fonts) {
             if (TWindowsFonts::IsSymbolFont(f.family))
                 Add(TFinding::fsWarning, f.caption,
@@ -263,7 +271,9 @@ private:
                 Add(TFinding::fsWarning, f.caption,
                     tr("в шрифте «%1» нет русских букв, а набор символов у него кириллический").arg(f.family),
                     nullptr, f.object);
-            else if (!rules::HasMetricTwin(f.family.trimmed().toStdString()))
+            // A stand-in is a note about the family: said once, at its first object.
+            else if (!rules::HasMetricTwin(f.family.trimmed().toStdString())
+                     && firstTime(f.family))
                 Add(TFinding::fsInfo, f.caption,
                     tr("шрифт «%1» здесь показан похожим, а не таким же: в Windows строки могут лечь иначе")
                         .arg(f.family),

@@ -136,7 +136,7 @@ TEST_F(FileTrustTest, EachDamagedFileNamesWhatIsWrong)
     // A name the writer could not write back as it was read.
     failure = Failure(Replaced(fresh, "<Velmora>", "<Velmora a\"b=\"1\">"));
     EXPECT_EQ(failure.first, U("Элемент «Velmora»: в имени атрибута «a\"b» стоит кавычка. (Invalid attribute name)"));
-    EXPECT_EQ(failure.second, QStringLiteral("Velmora/@a\"b"));
+    EXPECT_EQ(failure.second, QStringLiteral("Velmora/@a\"b, line 3"));
 
     // The command line puts the place before the runtime's message.
     Write("cli.xml", Replaced(fresh, "<position width=\"512\"", "<position width=\"abc\""));

@@ -14,13 +14,13 @@ TEST(LazyIcon, AnswersSizesFromTheNamesAndDrawsTheFiles)
     EXPECT_EQ(icon.actualSize(QSize(20, 20)), QSize(20, 20));
     EXPECT_EQ(icon.actualSize(QSize(10, 40)), QSize(10, 10));
     // A size that has a file draws that file.
-    const QImage drawn = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage file = QImage(QStringLiteral(":/icons/app-48.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage drawn = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage file = QImage(QStringLiteral(":/icons/app-48.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     ASSERT_FALSE(file.isNull());
     EXPECT_EQ(drawn, file);
     // A copy draws the same.
     const QIcon copy = icon;
-    EXPECT_EQ(copy.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32), file);
+    EXPECT_EQ(copy.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), file);
 
     // A file that is not there gives an empty picture, not a failure.
     const QIcon missing = icons::Lazy(QStringLiteral(":/icons/no-such-icon.png"));
